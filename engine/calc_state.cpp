@@ -1,0 +1,3 @@
+#include "calc_state.h"
+
+CalcState g_calcState;

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what Quorlan needs to build, test and run on Debian 12, from Debian's packages only.
+# Safe to run again: it installs only what is missing.
+set -euo pipefail
+
+packages=(
+    g++ cmake make pkg-config
+    qt6-base-dev            # the dialog (Qt 6 Widgets) and its tests (Qt Test)
+    libgtest-dev            # engine and command-line tests
+    libcli11-dev            # the command line's argument parsing
+    libbenchmark-dev        # the engine's benchmark
+    fonts-wqy-microhei      # one pinned CJK font: the dialog's Chinese texts
+    xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up measurements without a display
+    locales                 # a German locale, to prove numbers keep their decimal point
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+fi

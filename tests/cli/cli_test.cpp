@@ -1,0 +1,185 @@
+// quorlan-cli run as a script runs it: arguments in, standard output, standard error and exit status out.
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs quorlan-cli with these arguments in the folder `cwd` (the shipped tables' folder by default).
+CliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& cwd = QUORLAN_DATA_DIR)
+{
+    const auto scratch = std::filesystem::temp_directory_path() / ("quorlan-cli-test-" + std::to_string(getpid()));
+    std::filesystem::create_directories(scratch);
+    const auto outFile = scratch / "out";
+    const auto errFile = scratch / "err";
+
+    std::vector<char*> argv;
+    std::string program = QUORLAN_CLI;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = arguments;
+    for (auto& argument : copies)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    const pid_t child = fork();
+    if (child == 0) {
+        const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 || chdir(cwd.c_str()) != 0)
+            _exit(127);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    CliRun run;
+    int waitStatus = 0;
+    waitpid(child, &waitStatus, 0);
+    run.status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : -1;
+    run.out = Slurp(outFile);
+    run.err = Slurp(errFile);
+    std::filesystem::remove_all(scratch);
+    return run;
+}
+
+struct CliCase
+{
+    const char* name;
+    std::vector<std::string> arguments;
+    int status;
+    const char* out;
+    const char* err;
+};
+
+void PrintTo(const CliCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class QuorlanCli : public ::testing::TestWithParam<CliCase>
+{
+};
+
+TEST_P(QuorlanCli, AnswersAsTheDialogWould)
+{
+    const CliCase& c = GetParam();
+    const CliRun run = RunCli(c.arguments);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(run.out, c.out);
+    if (c.err) {
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
+const std::string kSizeWarning = "输入尺寸与尺寸段不匹配\n";
+const std::string kFailure = "没有对应的基本偏差数值，请重新选择\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, QuorlanCli,
+    ::testing::Values(
+        CliCase {"ToleranceOfTheRangeHoldingTheSize", {"tolerance", "IT7", "25"}, 0, "0.0210\n", ""},
+        CliCase {"ToleranceOfTheSmallestGrade", {"tolerance", "IT01", ""}, 0, "0.0003\n", ""},
+        CliCase {"ToleranceWithARangeThatDoesNotHoldTheSize",
+                 {"tolerance", "IT7", "18", "--range", ">18-30"},
+                 0,
+                 "0.0210\n",
+                 kSizeWarning.c_str()},
+        CliCase {"ToleranceOfTheLargestSize", {"tolerance", "IT12", "500"}, 0, "0.6300\n", ""},
+        CliCase {"NegativeSizesAreInTheSmallestRange", {"tolerance", "IT7", "-5"}, 0, "0.0100\n", ""},
+        CliCase {"DeviationOfTheWorkedExample", {"deviation", "P7", "25"}, 0, "-0.0140 -0.0350\n", ""},
+        CliCase {"DeviationOfAShaft", {"deviation", "js6", "5"}, 0, "0.0040 -0.0040\n", ""},
+        CliCase {"DeviationOfK7AtFiveMillimetres", {"deviation", "K7", "5"}, 0, "0.0030 -0.0090\n", ""},
+        CliCase {"DeviationOfM6SpecialCase", {"deviation", "M6", "300"}, 0, "-0.0090 -0.0410\n", ""},
+        CliCase {"DeviationOfAFinestGradeShaft", {"deviation", "h01", "10"}, 0, "0.0000 -0.0004\n", ""},
+        CliCase {"SizeBoxTextIsReadAsTheDialogReadsIt", {"deviation", "H7", "25mm"}, 0, "0.0210 0.0000\n", ""},
+        CliCase {"DeviationWithARangeThatDoesNotHoldTheSize",
+                 {"deviation", "H7", "8", "--range", ">30-50"},
+                 0,
+                 "0.0250 0.0000\n",
+                 kSizeWarning.c_str()},
+        CliCase {"ZeroSizeAsksForASizeAndGoesOn", {"deviation", "H7", "abc"}, 0, "0.0100 0.0000\n", "请输入正确尺寸\n"},
+        CliCase {
+            "FitsInTheListsOrder", {"fits", "interference", "--basis", "shaft"}, 0, "H7/p6\nH7/s6\nH7/k6\nH7/u6\n", ""},
+        CliCase {"FitsOfTheHoleBasis", {"fits", "transition", "--basis", "hole"}, 0, "K7/h6\nN7/h6\n", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, QuorlanCli,
+    ::testing::Values(CliCase {"HolePAtIT2HasNoResult", {"deviation", "P2", "25"}, 1, "", kFailure.c_str()},
+                      CliCase {"HoleKAtIT12HasNoResult", {"deviation", "K12", "25"}, 1, "", kFailure.c_str()},
+                      CliCase {"LetterWithoutAValueForTheSize", {"deviation", "cd7", "20"}, 1, "", kFailure.c_str()},
+                      CliCase {"ShaftJWithoutAColumnForTheGrade",
+                               {"deviation", "j4", "20"},
+                               1,
+                               "",
+                               "没有符合选项的偏差值\n没有对应的基本偏差数值，请重新选择\n"},
+                      CliCase {"SizeOutsideEveryBandWithALargeRange",
+                               {"deviation", "H7", "600", "--range", ">400-500"},
+                               1,
+                               "",
+                               (kSizeWarning + kFailure).c_str()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    UsageErrors, QuorlanCli,
+    ::testing::Values(
+        CliCase {"UnknownGrade", {"tolerance", "IT13", "25"}, 2, "", nullptr},
+        CliCase {"UnknownLetter", {"deviation", "I7", "25"}, 2, "", nullptr},
+        CliCase {"MixedCaseLetter", {"deviation", "Js7", "25"}, 2, "", nullptr},
+        CliCase {"ClassWithoutGrade", {"deviation", "H", "25"}, 2, "", nullptr},
+        CliCase {"UnknownRange", {"tolerance", "IT7", "25", "--range", "18-30"}, 2, "", nullptr},
+        CliCase {"SizeOverFiveHundredWithoutRange", {"deviation", "H7", "501"}, 2, "", nullptr},
+        CliCase {"InfiniteSize", {"deviation", "H7", "1e999"}, 2, "", nullptr},
+        CliCase {"UnknownCommand", {"convert", "H7"}, 2, "", nullptr}, CliCase {"NoCommand", {}, 2, "", nullptr},
+        CliCase {"UnknownFitClass", {"fits", "loose", "--basis", "hole"}, 2, "", nullptr},
+        CliCase {"UnknownBasis", {"fits", "clearance", "--basis", "both"}, 2, "", nullptr},
+        CliCase {"MissingTablesFolder", {"deviation", "H7", "25", "--tables", "/no/such/folder"}, 2, "", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(QuorlanCliTables, ReadsTheTablesOfTheFolderGiven)
+{
+    const CliRun run = RunCli({"deviation", "P7", "25", "--tables", QUORLAN_DATA_DIR}, "/");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "-0.0140 -0.0350\n");
+}
+
+TEST(QuorlanCliTables, WithoutTablesTheCalculationFailsWithTheFileMessage)
+{
+    const CliRun run = RunCli({"deviation", "P7", "25"}, "/");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "文件读取失败,请检查配置文件\n" + kFailure);
+}
+
+TEST(QuorlanCliUsage, ErrorsAndHelpExplainTheCommands)
+{
+    const CliRun error = RunCli({"deviation", "Q7", "25"});
+    EXPECT_NE(error.err.find("usage: quorlan-cli"), std::string::npos) << error.err;
+    const CliRun help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("deviation CLASS SIZE"), std::string::npos);
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+}
+
+} // namespace

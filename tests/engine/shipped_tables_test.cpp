@@ -1,0 +1,190 @@
+// The shipped deviation tables: their layout, the standard's own relations between their cells, and
+// the published ISO 286-2 limit deviations computed from them.
+
+#include "calculations.h"
+#include "deviation_tables.h"
+#include "number_text.h"
+#include "scales.h"
+#include "table_file.h"
+#include "test_support.h"
+#include "tolerance_table.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One cell of a shipped file, straight from the file.
+TableCell ShippedCell(std::string_view file, int band, int column)
+{
+    std::ifstream in(test::ShippedTables() / file, std::ios::binary);
+    return ReadTableCell(in, band, column);
+}
+
+std::optional<double> ShippedValue(std::string_view file, int band, int column)
+{
+    const TableCell cell = ShippedCell(file, band, column);
+    if (cell.status != TableCell::Status::Value)
+        return std::nullopt;
+    return cell.micrometres;
+}
+
+std::string Where(std::string_view file, int band, int column)
+{
+    return std::string(file) + " line " + std::to_string(band + 1) + " column " + std::to_string(column);
+}
+
+TEST(ShippedTables, EveryFileHasTwentyFiveWellFormedLines)
+{
+    const std::pair<std::string_view, int> files[] = {{kShaftTableFile, 28},
+                                                      {kHoleTableFile, 28},
+                                                      {kShaftJKTableFile, 5},
+                                                      {kHoleJKMNTableFile, 9},
+                                                      {kDeltaTableFile, 6}};
+    for (const auto& [file, columns] : files) {
+        std::ifstream in(test::ShippedTables() / file);
+        ASSERT_TRUE(in) << file;
+        std::string line;
+        int lines = 0;
+        while (std::getline(in, line)) {
+            ++lines;
+            EXPECT_EQ(std::count(line.begin(), line.end(), ' '), columns - 1) << Where(file, lines - 1, 0);
+        }
+        EXPECT_EQ(lines, kSizeBandCount) << file;
+        for (int band = 0; band < kSizeBandCount; ++band)
+            for (int column = 0; column < columns; ++column)
+                EXPECT_NE(ShippedCell(file, band, column).status, TableCell::Status::Malformed)
+                    << Where(file, band, column);
+    }
+}
+
+// A hole's fundamental deviation mirrors the shaft's of the same letter: EI(A..H) = -es(a..h) and,
+// before delta, ES(P..ZC) = -ei(p..zc). Cells without a value are the same on both sides.
+TEST(ShippedTables, HoleDeviationsMirrorTheShaftDeviations)
+{
+    for (int band = 0; band < kSizeBandCount; ++band) {
+        for (int letter = 0; letter < kLetterCount; ++letter) {
+            if (letter >= kLetterJS && letter <= kLetterN)
+                continue;
+            SCOPED_TRACE(Where(kHoleTableFile, band, letter));
+            const auto hole = ShippedValue(kHoleTableFile, band, letter);
+            const auto shaft = ShippedValue(kShaftTableFile, band, letter);
+            ASSERT_EQ(hole.has_value(), shaft.has_value());
+            if (hole) {
+                EXPECT_EQ(*hole, -*shaft);
+            }
+        }
+    }
+}
+
+// K, M and N up to IT8 are minus ei of k (IT4 to IT7), m and n, before delta.
+TEST(ShippedTables, FineKMNMirrorTheShaftsKMN)
+{
+    for (int band = 0; band < kSizeBandCount; ++band) {
+        SCOPED_TRACE("line " + std::to_string(band + 1));
+        EXPECT_EQ(ShippedValue(kHoleJKMNTableFile, band, 3), -*ShippedValue(kShaftJKTableFile, band, 3));
+        EXPECT_EQ(ShippedValue(kHoleJKMNTableFile, band, 5), -*ShippedValue(kShaftTableFile, band, kLetterM));
+        EXPECT_EQ(ShippedValue(kHoleJKMNTableFile, band, 7), -*ShippedValue(kShaftTableFile, band, kLetterN));
+    }
+}
+
+// Delta of grade ITn is ITn - IT(n-1) of the band's size range, and 0 up to 3 mm.
+TEST(ShippedTables, DeltaIsTheStepBetweenNeighbouringGrades)
+{
+    for (int band = 0; band < kSizeBandCount; ++band) {
+        const int range = *SizeRangeHolding(kSizeBandUpperBounds[static_cast<std::size_t>(band)]);
+        for (int grade = kGradeIT3; grade <= kGradeIT8; ++grade) {
+            SCOPED_TRACE(Where(kDeltaTableFile, band, grade - kGradeIT3));
+            const auto delta = ShippedValue(kDeltaTableFile, band, grade - kGradeIT3);
+            ASSERT_TRUE(delta);
+            const double step
+                = band == 0 ? 0.0 : (*StandardTolerance(range, grade) - *StandardTolerance(range, grade - 1)) * 1000.0;
+            EXPECT_NEAR(*delta, step, 1e-9);
+        }
+    }
+}
+
+struct Published
+{
+    std::string designation;
+    std::string size;
+    double upper;
+    double lower;
+};
+
+std::vector<Published> ReadPublished()
+{
+    std::ifstream in(std::filesystem::path(QUORLAN_TEST_DATA_DIR) / "iso286_2_published.txt");
+    std::vector<Published> cases;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line.front() == '#')
+            continue;
+        std::istringstream fields(line);
+        Published row;
+        std::string upper;
+        std::string lower;
+        fields >> row.designation >> row.size >> upper >> lower;
+        row.upper = ParseLeadingDecimal(upper);
+        row.lower = ParseLeadingDecimal(lower);
+        cases.push_back(row);
+    }
+    return cases;
+}
+
+// Computes a class such as "P7" or "js6" as a user of the dialog would, with the shipped tables.
+std::string ComputeFromShippedTables(const std::string& designation, const std::string& size,
+                                     std::vector<std::string>* messages)
+{
+    test::ResetCalcState();
+    const auto split = designation.find_first_of("0123456789");
+    const std::string letter = designation.substr(0, split);
+    const int basis = std::isupper(static_cast<unsigned char>(letter[0])) ? kBasisHole : kBasisShaft;
+    const int range = *SizeRangeHolding(ParseLeadingDecimal(size));
+    MemoryDialogView view;
+    test::FillAndChoose(view,
+                        {std::string(kSizeRangeTexts[static_cast<std::size_t>(range)]),
+                         "IT" + designation.substr(split), size, basis, letter});
+    CalcDeviations(view, test::ShippedTables());
+    *messages = view.Messages();
+    return view.BoxText(Control::UpperDeviationBox) + " " + view.BoxText(Control::LowerDeviationBox);
+}
+
+TEST(ShippedTables, GiveThePublishedLimitDeviations)
+{
+    const auto cases = ReadPublished();
+    ASSERT_GE(cases.size(), 100U);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.designation + " at " + c.size + " mm");
+        std::vector<std::string> messages;
+        const std::string shown = ComputeFromShippedTables(c.designation, c.size, &messages);
+        EXPECT_EQ(shown, FormatFixed4(c.upper * 0.001) + " " + FormatFixed4(c.lower * 0.001));
+        EXPECT_TRUE(messages.empty()) << messages.front();
+    }
+}
+
+TEST(ShippedTables, ReproduceTheWorkedExamples)
+{
+    std::vector<std::string> messages;
+    EXPECT_EQ(ComputeFromShippedTables("P7", "25", &messages), "-0.0140 -0.0350");
+    EXPECT_EQ(ComputeFromShippedTables("K7", "5", &messages), "0.0030 -0.0090");
+    EXPECT_EQ(ComputeFromShippedTables("M6", "300", &messages), "-0.0090 -0.0410");
+    EXPECT_EQ(ComputeFromShippedTables("H7", "25", &messages), "0.0210 0.0000");
+    EXPECT_EQ(ComputeFromShippedTables("f7", "25", &messages), "-0.0200 -0.0410");
+    EXPECT_EQ(ComputeFromShippedTables("js7", "5", &messages), "0.0060 -0.0060");
+}
+
+TEST(ShippedTables, LettersWithoutAValueForASizeEndInTheFailureMessage)
+{
+    for (const auto& [designation, size] : std::vector<std::pair<std::string, std::string>> {
+             {"cd7", "20"}, {"t6", "20"}, {"v6", "12"}, {"y6", "16"}, {"j8", "20"}, {"EF7", "50"}, {"fg5", "100"}}) {
+        SCOPED_TRACE(designation + " at " + size + " mm");
+        std::vector<std::string> messages;
+        EXPECT_EQ(ComputeFromShippedTables(designation, size, &messages), " ");
+        EXPECT_EQ(messages, std::vector<std::string> {"没有对应的基本偏差数值，请重新选择"});
+    }
+}
+
+} // namespace
