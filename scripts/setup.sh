@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config
     qt6-base-dev            # the dialog (Qt 6 Widgets) and its tests (Qt Test)
+    qt6-translations-l10n   # Qt's own button texts (确定) in Chinese, like the rest of the dialog
     libgtest-dev            # engine and command-line tests
     libcli11-dev            # the command line's argument parsing
     libbenchmark-dev        # the engine's benchmark
