@@ -15,16 +15,7 @@ build=$(realpath -m "${BUILD_DIR:-$root/build}")
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target quorlan quorlan_bare_dialog >/dev/null
 
-app_pid=
-cleanup() {
-    if [ -n "$app_pid" ]; then
-        kill "$app_pid" 2>/dev/null || true
-        wait "$app_pid" 2>/dev/null || true
-    fi
-    stop_xvfb
-}
-trap cleanup EXIT
-start_xvfb
+start_xvfb_session
 
 # One run: prints "milliseconds kibibytes".
 measure() {

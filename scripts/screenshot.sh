@@ -15,16 +15,7 @@ cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target quorlan >/dev/null
 program=$build/ui/quorlan
 
-app_pid=
-cleanup() {
-    if [ -n "$app_pid" ]; then
-        kill "$app_pid" 2>/dev/null || true
-        wait "$app_pid" 2>/dev/null || true
-    fi
-    stop_xvfb
-}
-trap cleanup EXIT
-start_xvfb
+start_xvfb_session
 
 # The tables are read from the current directory, as where the desktop file starts the program.
 (cd "$root/data" && exec "$program") &

@@ -50,3 +50,18 @@ wait_for_window() {
     echo "no window from process $pid" >&2
     return 1
 }
+
+# Starts Xvfb and ends it on exit, together with the program whose process id the caller puts
+# into app_pid.
+app_pid=
+end_xvfb_session() {
+    if [ -n "$app_pid" ]; then
+        kill "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+    fi
+    stop_xvfb
+}
+start_xvfb_session() {
+    trap end_xvfb_session EXIT
+    start_xvfb
+}
