@@ -30,9 +30,7 @@ are "<=3"); a size over 500 mm then needs --range. With --range TEXT (a size-ran
 The dialog's messages go to standard error, one a line. Exit status: 0 a result (warnings included),
 1 the calculation ended in failure (nothing printed), 2 a usage error.)";
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     CLI::App app(kDescription, "quorlan-cli");
     app.require_subcommand(1, 1);
@@ -80,4 +78,16 @@ int main(int argc, char** argv)
     if (deviation->parsed())
         return RunDeviation(classText, request, std::cout, std::cerr);
     return RunFits(fitClassText, basisText, std::cout, std::cerr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) { // out of memory and the like: say so rather than abort
+        std::cerr << "quorlan-cli: " << error.what() << '\n';
+        return kExitFailure;
+    }
 }
