@@ -1,4 +1,5 @@
-// quorlan-cli: the calculations of the Quorlan dialog, without a window, for scripts.
+// quorlan-cli: ISO 286 limits and fits for scripts. Parses the arguments and hands over to the
+// commands library.
 
 #include "commands.h"
 
@@ -12,54 +13,77 @@ namespace {
 
 constexpr const char* kDescription = R"(Quorlan: ISO 286 limits and fits for sizes up to 500 mm, without a window.
 
-Commands:
-  tolerance GRADE SIZE [--range TEXT]
-      prints the standard tolerance in mm ("%0.4f"). GRADE is a grade list text: IT01, IT0, IT1 ... IT12.
-  deviation CLASS SIZE [--range TEXT] [--tables DIR]
-      prints the upper and the lower limit deviation in mm, one space apart. CLASS is a fundamental
-      deviation letter followed by the grade without "IT": H7, js6, ZC10, h01, H0. Upper case is a
-      hole, lower case a shaft.
+Commands (quorlan-cli COMMAND --help shows each with an example):
+  tolerance GRADE SIZE [--range TEXT]        standard tolerance in mm, as the dialog shows it
+  deviation CLASS SIZE [--range TEXT]        upper and lower limit deviation in mm, as the dialog shows them
   fits clearance|transition|interference --basis hole|shaft
-      prints the preferred fits, one a line.
+                                             the dialog's preferred fits, one a line
+  fit FIT SIZE [--json]                      both parts of a fit, its clearances and type, in µm and mm
+  table [deviations|tolerances] [--json]     every limit deviation or standard tolerance, as CSV
 
-SIZE is read as the dialog's size box reads it: the leading decimal number ("12.5mm" is 12.5, "abc" is 0).
-Without --range the size range that holds SIZE is chosen (3 mm and less, 0 and negative sizes included,
-are "<=3"); a size over 500 mm then needs --range. With --range TEXT (a size-range list text such as
-"<=3" or ">18-30") the calculation runs as in the dialog with that choice, warnings included.
+SIZE is a decimal number of millimetres in full (25, 12.5, 0.5), over 0 and up to 500; anything else
+is a usage error. With --range (tolerance and deviation) any decimal is taken, and the calculation runs
+as the dialog runs it with that size range, warnings included. --tables DIR is the folder of the five
+deviation table files (default: the current directory).
 
-The dialog's messages go to standard error, one a line. Exit status: 0 a result (warnings included),
-1 the calculation ended in failure (nothing printed), 2 a usage error.)";
+tolerance and deviation print the dialog's messages (in Chinese) on standard error; the other commands
+print theirs in English. Exit status: 0 a result (warnings included), 1 no result, 2 a usage error.)";
 
+// Options and positionals are bound to strings: every number goes through the commands' own strict
+// reader (CLI11's conversion would take 0x10, inf and nan).
 int Run(int argc, char** argv)
 {
     CLI::App app(kDescription, "quorlan-cli");
     app.require_subcommand(1, 1);
     app.fallthrough();
 
-    Request request;
-    std::optional<std::string> range;
     std::string tables;
     app.add_option("--tables", tables, "folder of the five deviation table files (default: current directory)")
         ->check(CLI::ExistingDirectory);
 
+    Request request;
+    std::optional<std::string> range;
     std::string gradeText;
     std::string classText;
     std::string fitClassText;
     std::string basisText;
+    FitRequest fitRequest;
+    TableRequest tableRequest;
 
-    auto* tolerance = app.add_subcommand("tolerance", "standard tolerance of a grade and size");
+    auto* tolerance = app.add_subcommand("tolerance",
+                                         "standard tolerance of a grade and size\n"
+                                         "example: quorlan-cli tolerance IT7 25   prints 0.0210");
     tolerance->add_option("GRADE", gradeText, "grade list text: IT01, IT0, IT1 ... IT12")->required();
-    tolerance->add_option("SIZE", request.sizeText, "nominal size in mm, as typed into the size box")->required();
+    tolerance->add_option("SIZE", request.sizeText, "nominal size in mm")->required();
     tolerance->add_option("--range", range, "size-range list text, such as \"<=3\" or \">18-30\"");
 
-    auto* deviation = app.add_subcommand("deviation", "upper and lower limit deviation of a tolerance class");
-    deviation->add_option("CLASS", classText, "letter and grade: H7, js6, ZC10, h01")->required();
-    deviation->add_option("SIZE", request.sizeText, "nominal size in mm, as typed into the size box")->required();
+    auto* deviation = app.add_subcommand("deviation",
+                                         "upper and lower limit deviation of a tolerance class, mm\n"
+                                         "example: quorlan-cli deviation P7 25   prints -0.0140 -0.0350");
+    deviation->add_option("CLASS", classText, "letter and grade: H7, js6, ZC10, h01; upper case a hole")->required();
+    deviation->add_option("SIZE", request.sizeText, "nominal size in mm")->required();
     deviation->add_option("--range", range, "size-range list text, such as \"<=3\" or \">18-30\"");
 
-    auto* fits = app.add_subcommand("fits", "preferred fits of a fit class");
+    auto* fits = app.add_subcommand("fits",
+                                    "the dialog's preferred fits of a fit class\n"
+                                    "example: quorlan-cli fits clearance --basis shaft");
     fits->add_option("FITCLASS", fitClassText, "clearance, transition or interference")->required();
     fits->add_option("--basis", basisText, "hole or shaft")->required();
+
+    auto* fit = app.add_subcommand("fit",
+                                   "both parts of a fit at a size: deviations (µm), limits of size (mm),\n"
+                                   "clearances or interferences, fit type and fit tolerance\n"
+                                   "example: quorlan-cli fit H7/g6 40 --json");
+    fit->add_option("FIT", fitRequest.fitText, "hole class, slash, shaft class: H7/g6, JS7/h6")->required();
+    fit->add_option("SIZE", fitRequest.sizeText, "nominal size in mm, over 0 and up to 500")->required();
+    fit->add_flag("--json", fitRequest.json, "one JSON object instead of text");
+
+    auto* table = app.add_subcommand("table",
+                                     "every limit deviation (class,from_mm,to_mm,upper_um,lower_um) or\n"
+                                     "standard tolerance (grade,from_mm,to_mm,tolerance_um), as CSV\n"
+                                     "example: quorlan-cli table deviations > limits.csv");
+    table->add_option("WHAT", tableRequest.what, "deviations (the default) or tolerances");
+    table->add_flag("--json", tableRequest.json, "a JSON array of objects with the same keys");
 
     try {
         app.parse(argc, argv);
@@ -67,17 +91,23 @@ int Run(int argc, char** argv)
         std::cout << app.help();
         return kExitResult;
     } catch (const CLI::ParseError& error) {
-        std::cerr << "quorlan-cli: " << error.what() << "\n\n" << app.help();
+        std::cerr << "quorlan-cli: " << error.what() << "\n(quorlan-cli --help explains the commands)\n";
         return kExitUsage;
     }
 
     request.rangeText = range;
     request.tables = tables;
+    fitRequest.tables = tables;
+    tableRequest.tables = tables;
     if (tolerance->parsed())
         return RunTolerance(gradeText, request, std::cout, std::cerr);
     if (deviation->parsed())
         return RunDeviation(classText, request, std::cout, std::cerr);
-    return RunFits(fitClassText, basisText, std::cout, std::cerr);
+    if (fits->parsed())
+        return RunFits(fitClassText, basisText, std::cout, std::cerr);
+    if (fit->parsed())
+        return RunFit(fitRequest, std::cout, std::cerr);
+    return RunTable(tableRequest, std::cout, std::cerr);
 }
 
 } // namespace

@@ -9,6 +9,7 @@ packages=(
     qt6-translations-l10n   # Qt's own button texts (确定) in Chinese, like the rest of the dialog
     libgtest-dev            # engine and command-line tests
     libcli11-dev            # the command line's argument parsing
+    nlohmann-json3-dev      # the command line's JSON output
     libbenchmark-dev        # the engine's benchmark
     fonts-wqy-microhei      # one pinned CJK font: the dialog's Chinese texts
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up measurements without a display

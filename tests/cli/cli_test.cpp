@@ -100,26 +100,29 @@ INSTANTIATE_TEST_SUITE_P(
     Results, QuorlanCli,
     ::testing::Values(
         CliCase {"ToleranceOfTheRangeHoldingTheSize", {"tolerance", "IT7", "25"}, 0, "0.0210\n", ""},
-        CliCase {"ToleranceOfTheSmallestGrade", {"tolerance", "IT01", ""}, 0, "0.0003\n", ""},
+        CliCase {"ToleranceOfTheSmallestGrade", {"tolerance", "IT01", "2"}, 0, "0.0003\n", ""},
         CliCase {"ToleranceWithARangeThatDoesNotHoldTheSize",
                  {"tolerance", "IT7", "18", "--range", ">18-30"},
                  0,
                  "0.0210\n",
                  kSizeWarning},
         CliCase {"ToleranceOfTheLargestSize", {"tolerance", "IT12", "500"}, 0, "0.6300\n", ""},
-        CliCase {"NegativeSizesAreInTheSmallestRange", {"tolerance", "IT7", "-5"}, 0, "0.0100\n", ""},
+        CliCase {"NegativeSizeWithTheSmallestRange", {"tolerance", "IT7", "-5", "--range", "<=3"}, 0, "0.0100\n", ""},
         CliCase {"DeviationOfTheWorkedExample", {"deviation", "P7", "25"}, 0, "-0.0140 -0.0350\n", ""},
         CliCase {"DeviationOfAShaft", {"deviation", "js6", "5"}, 0, "0.0040 -0.0040\n", ""},
         CliCase {"DeviationOfK7AtFiveMillimetres", {"deviation", "K7", "5"}, 0, "0.0030 -0.0090\n", ""},
         CliCase {"DeviationOfM6SpecialCase", {"deviation", "M6", "300"}, 0, "-0.0090 -0.0410\n", ""},
         CliCase {"DeviationOfAFinestGradeShaft", {"deviation", "h01", "10"}, 0, "0.0000 -0.0004\n", ""},
-        CliCase {"SizeBoxTextIsReadAsTheDialogReadsIt", {"deviation", "H7", "25mm"}, 0, "0.0210 0.0000\n", ""},
         CliCase {"DeviationWithARangeThatDoesNotHoldTheSize",
                  {"deviation", "H7", "8", "--range", ">30-50"},
                  0,
                  "0.0250 0.0000\n",
                  kSizeWarning},
-        CliCase {"ZeroSizeAsksForASizeAndGoesOn", {"deviation", "H7", "abc"}, 0, "0.0100 0.0000\n", "请输入正确尺寸\n"},
+        CliCase {"ZeroSizeAsksForASizeAndGoesOn",
+                 {"deviation", "H7", "0", "--range", "<=3"},
+                 0,
+                 "0.0100 0.0000\n",
+                 "请输入正确尺寸\n"},
         CliCase {
             "FitsInTheListsOrder", {"fits", "interference", "--basis", "shaft"}, 0, "H7/p6\nH7/s6\nH7/k6\nH7/u6\n", ""},
         CliCase {"FitsOfTheHoleBasis", {"fits", "transition", "--basis", "hole"}, 0, "K7/h6\nN7/h6\n", ""}),
@@ -174,10 +177,60 @@ TEST(QuorlanCliTables, WithoutTablesTheCalculationFailsWithTheFileMessage)
     EXPECT_EQ(run.err, "文件读取失败,请检查配置文件\n" + kFailure);
 }
 
+TEST(QuorlanCliSizes, EveryCommandRefusesASizeNotGivenInFull)
+{
+    for (const std::string size : {"12,5", "12.5mm", "abc", "0x10", "inf", "nan", "", "1e1", "0", "-5", "500.001"}) {
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string> {"fit", "H7/g6"}, {"deviation", "H7"}, {"tolerance", "IT7"}}) {
+            auto arguments = command;
+            arguments.push_back(size);
+            SCOPED_TRACE(command[0] + " '" + size + "'");
+            const CliRun run = RunCli(arguments);
+            EXPECT_EQ(run.status, 2);
+            EXPECT_EQ(run.out, "");
+            EXPECT_NE(run.err.find("'" + size + "'"), std::string::npos) << run.err;
+        }
+    }
+}
+
+TEST(QuorlanCliUsage, LongArgumentsAreQuotedShort)
+{
+    const CliRun run = RunCli({"fit", "H7/g6", std::string(100'000, '7')});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_LT(run.err.size(), 300u);
+}
+
+TEST(QuorlanCliFit, PrintsOneJsonObjectOrNamesThePartWithoutAValue)
+{
+    const CliRun json = RunCli({"fit", "H7/g6", "40", "--json"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out,
+              R"({"fit":"H7/g6","size_mm":40,"type":"clearance","hole":{"class":"H7","upper_um":25,"lower_um":0,)"
+              R"("max_mm":40.025,"min_mm":40,"tolerance_um":25},"shaft":{"class":"g6","upper_um":-9,"lower_um":-25,)"
+              R"("max_mm":39.991,"min_mm":39.975,"tolerance_um":16},"max_clearance_um":50,"min_clearance_um":9,)"
+              R"("mean_clearance_um":29.5,"fit_tolerance_um":41})"
+              "\n");
+    const CliRun noValue = RunCli({"fit", "CD7/h6", "20"});
+    EXPECT_EQ(noValue.status, 1);
+    EXPECT_EQ(noValue.out, "");
+    EXPECT_NE(noValue.err.find("CD7"), std::string::npos) << noValue.err;
+    const CliRun notAFit = RunCli({"fit", "h6/H7", "20"});
+    EXPECT_EQ(notAFit.status, 2);
+}
+
+TEST(QuorlanCliTable, MissingTablesEndItWithTheFileNameAndNoOutput)
+{
+    const CliRun run = RunCli({"table"}, "/");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("ES_EI_H.ini"), std::string::npos) << run.err;
+    EXPECT_EQ(RunCli({"table", "tolerances"}, "/").status, 0); // built in: needs no file
+}
+
 TEST(QuorlanCliUsage, ErrorsAndHelpExplainTheCommands)
 {
     const CliRun error = RunCli({"deviation", "Q7", "25"});
-    EXPECT_NE(error.err.find("usage: quorlan-cli"), std::string::npos) << error.err;
+    EXPECT_NE(error.err.find("quorlan-cli --help"), std::string::npos) << error.err;
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("deviation CLASS SIZE"), std::string::npos);

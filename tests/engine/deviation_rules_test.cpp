@@ -1,3 +1,4 @@
+#include "table_id.h"
 #include "calculations.h"
 #include "deviation_rules.h"
 #include "messages.h"
@@ -184,7 +185,7 @@ TEST_F(DeviationCommand, ZeroSizeAsksForASizeAndGoesOn)
 
 TEST_F(DeviationCommand, FailedDeltaReadIsAFailureNotAValue)
 {
-    m_folder.Remove(std::string(kDeltaTableFile));
+    m_folder.Remove(std::string(TableFileName(TableId::Delta)));
     Calculate({">18-30", "IT7", "25", kBasisHole, "P"});
     EXPECT_EQ(Shown(), " ");
     EXPECT_EQ(Messages(), (std::vector<std::string> {kFileMessage, kFailure}));
@@ -213,7 +214,7 @@ TEST_F(DeviationCommand, ReadFailureKeepsTheStoredDeviations)
 {
     g_calcState.dUpper = 0.5;
     g_calcState.dLower = 0.25;
-    m_folder.Remove(std::string(kHoleTableFile));
+    m_folder.Remove(std::string(TableFileName(TableId::Hole)));
     Calculate({">18-30", "IT7", "25", kBasisHole, "H"});
     EXPECT_EQ(g_calcState.dUpper, 0.5);
     EXPECT_EQ(g_calcState.dLower, 0.25);

@@ -1,3 +1,4 @@
+#include "table_id.h"
 #include "deviation_tables.h"
 #include "messages.h"
 #include "scales.h"
@@ -96,7 +97,7 @@ TEST_F(DeviationTables, JWithoutAColumnForTheGradeHasNoValue)
 
 TEST_F(DeviationTables, MissingFileIsReportedBeforeTheMissingColumn)
 {
-    m_folder.Remove(std::string(kHoleJKMNTableFile));
+    m_folder.Remove(std::string(TableFileName(TableId::HoleJKMN)));
     EXPECT_FALSE(Fundamental(3, kLetterJ, kBasisHole, kGradeIT5));
     EXPECT_EQ(Messages(), (std::vector<std::string> {kFileMessage, kNoGradeMessage}));
 }
@@ -106,7 +107,7 @@ TEST_F(DeviationTables, JSIsHalfTheToleranceOnceItsCellIsThere)
     g_calcState.dTolerance = 0.025;
     EXPECT_EQ(Fundamental(6, kLetterJS, kBasisHole, 8), 0.0125);
     EXPECT_EQ(Fundamental(6, kLetterJS, kBasisShaft, 8), 0.0125);
-    m_folder.Remove(std::string(kHoleTableFile));
+    m_folder.Remove(std::string(TableFileName(TableId::Hole)));
     EXPECT_FALSE(Fundamental(6, kLetterJS, kBasisHole, 8));
     EXPECT_EQ(Messages(), std::vector<std::string> {kFileMessage});
 }
@@ -132,7 +133,7 @@ TEST_F(DeviationTables, CellMarkedAsHavingNoValueFailsQuietly)
 
 TEST_F(DeviationTables, MalformedFileShowsTheFileMessage)
 {
-    m_folder.Write(std::string(kShaftTableFile), "1 2 3\n");
+    m_folder.Write(std::string(TableFileName(TableId::Shaft)), "1 2 3\n");
     EXPECT_FALSE(Fundamental(0, 5, kBasisShaft, kGradeIT7));
     EXPECT_FALSE(Fundamental(3, 0, kBasisShaft, kGradeIT7));
     EXPECT_EQ(Messages(), std::vector<std::string>(2, kFileMessage));
@@ -168,7 +169,7 @@ TEST_F(DeviationTables, DeltaColumnFollowsTheGradeAlone)
 
 TEST_F(DeviationTables, EveryReadOfAMissingDeltaFileSaysSo)
 {
-    m_folder.Remove(std::string(kDeltaTableFile));
+    m_folder.Remove(std::string(TableFileName(TableId::Delta)));
     EXPECT_FALSE(Delta(6, kGradeIT7));
     EXPECT_FALSE(Delta(6, kGradeIT7));
     EXPECT_EQ(Messages(), std::vector<std::string>(2, kFileMessage));
@@ -176,8 +177,8 @@ TEST_F(DeviationTables, EveryReadOfAMissingDeltaFileSaysSo)
 
 TEST_F(DeviationTables, AFolderWhereAFileShouldBeIsUnreadable)
 {
-    m_folder.Remove(std::string(kDeltaTableFile));
-    std::filesystem::create_directory(m_folder.Path() / kDeltaTableFile);
+    m_folder.Remove(std::string(TableFileName(TableId::Delta)));
+    std::filesystem::create_directory(m_folder.Path() / TableFileName(TableId::Delta));
     EXPECT_FALSE(Delta(6, kGradeIT7));
     EXPECT_EQ(Messages(), std::vector<std::string> {kFileMessage});
 }

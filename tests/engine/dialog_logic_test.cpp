@@ -1,5 +1,6 @@
 #include "dialog_logic.h"
 #include "preferred_fits.h"
+#include "preferred_fit_lists.h"
 #include "scales.h"
 #include "test_support.h"
 

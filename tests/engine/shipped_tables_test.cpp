@@ -3,32 +3,43 @@
 
 #include "calculations.h"
 #include "deviation_tables.h"
+#include "loaded_tables.h"
 #include "number_text.h"
 #include "scales.h"
-#include "table_file.h"
+#include "table_id.h"
 #include "test_support.h"
 #include "tolerance_table.h"
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// One cell of a shipped file, straight from the file.
-TableCell ShippedCell(std::string_view file, int band, int column)
+TableId TableNamed(std::string_view file)
 {
-    std::ifstream in(test::ShippedTables() / file, std::ios::binary);
-    return ReadTableCell(in, band, column);
+    for (const TableId table : kAllTables) {
+        if (TableFileName(table) == file)
+            return table;
+    }
+    throw std::invalid_argument(std::string(file));
+}
+
+// One cell of a shipped file, straight from the file.
+Result<std::optional<ExactLength>, Failure> ShippedCell(std::string_view file, int band, int column)
+{
+    const TableId table = TableNamed(file);
+    return CellAt(LoadTable(test::ShippedTables(), table), table, band, column);
 }
 
 std::optional<double> ShippedValue(std::string_view file, int band, int column)
 {
-    const TableCell cell = ShippedCell(file, band, column);
-    if (cell.status != TableCell::Status::Value)
+    const auto cell = ShippedCell(file, band, column);
+    if (!cell || !cell->has_value())
         return std::nullopt;
-    return cell.micrometres;
+    return ToUm(**cell);
 }
 
 std::string Where(std::string_view file, int band, int column)
@@ -38,11 +49,11 @@ std::string Where(std::string_view file, int band, int column)
 
 TEST(ShippedTables, EveryFileHasTwentyFiveWellFormedLines)
 {
-    const std::pair<std::string_view, int> files[] = {{kShaftTableFile, 28},
-                                                      {kHoleTableFile, 28},
-                                                      {kShaftJKTableFile, 5},
-                                                      {kHoleJKMNTableFile, 9},
-                                                      {kDeltaTableFile, 6}};
+    const std::pair<std::string_view, int> files[] = {{TableFileName(TableId::Shaft), 28},
+                                                      {TableFileName(TableId::Hole), 28},
+                                                      {TableFileName(TableId::ShaftJK), 5},
+                                                      {TableFileName(TableId::HoleJKMN), 9},
+                                                      {TableFileName(TableId::Delta), 6}};
     for (const auto& [file, columns] : files) {
         std::ifstream in(test::ShippedTables() / file);
         ASSERT_TRUE(in) << file;
@@ -55,8 +66,7 @@ TEST(ShippedTables, EveryFileHasTwentyFiveWellFormedLines)
         EXPECT_EQ(lines, kSizeBandCount) << file;
         for (int band = 0; band < kSizeBandCount; ++band)
             for (int column = 0; column < columns; ++column)
-                EXPECT_NE(ShippedCell(file, band, column).status, TableCell::Status::Malformed)
-                    << Where(file, band, column);
+                EXPECT_TRUE(ShippedCell(file, band, column)) << Where(file, band, column);
     }
 }
 
@@ -68,9 +78,9 @@ TEST(ShippedTables, HoleDeviationsMirrorTheShaftDeviations)
         for (int letter = 0; letter < kLetterCount; ++letter) {
             if (letter >= kLetterJS && letter <= kLetterN)
                 continue;
-            SCOPED_TRACE(Where(kHoleTableFile, band, letter));
-            const auto hole = ShippedValue(kHoleTableFile, band, letter);
-            const auto shaft = ShippedValue(kShaftTableFile, band, letter);
+            SCOPED_TRACE(Where(TableFileName(TableId::Hole), band, letter));
+            const auto hole = ShippedValue(TableFileName(TableId::Hole), band, letter);
+            const auto shaft = ShippedValue(TableFileName(TableId::Shaft), band, letter);
             ASSERT_EQ(hole.has_value(), shaft.has_value());
             if (hole) {
                 EXPECT_EQ(*hole, -*shaft);
@@ -84,9 +94,12 @@ TEST(ShippedTables, FineKMNMirrorTheShaftsKMN)
 {
     for (int band = 0; band < kSizeBandCount; ++band) {
         SCOPED_TRACE("line " + std::to_string(band + 1));
-        EXPECT_EQ(ShippedValue(kHoleJKMNTableFile, band, 3), -*ShippedValue(kShaftJKTableFile, band, 3));
-        EXPECT_EQ(ShippedValue(kHoleJKMNTableFile, band, 5), -*ShippedValue(kShaftTableFile, band, kLetterM));
-        EXPECT_EQ(ShippedValue(kHoleJKMNTableFile, band, 7), -*ShippedValue(kShaftTableFile, band, kLetterN));
+        EXPECT_EQ(ShippedValue(TableFileName(TableId::HoleJKMN), band, 3),
+                  -*ShippedValue(TableFileName(TableId::ShaftJK), band, 3));
+        EXPECT_EQ(ShippedValue(TableFileName(TableId::HoleJKMN), band, 5),
+                  -*ShippedValue(TableFileName(TableId::Shaft), band, kLetterM));
+        EXPECT_EQ(ShippedValue(TableFileName(TableId::HoleJKMN), band, 7),
+                  -*ShippedValue(TableFileName(TableId::Shaft), band, kLetterN));
     }
 }
 
@@ -96,11 +109,12 @@ TEST(ShippedTables, DeltaIsTheStepBetweenNeighbouringGrades)
     for (int band = 0; band < kSizeBandCount; ++band) {
         const int range = *SizeRangeHolding(kSizeBandUpperBounds[static_cast<std::size_t>(band)]);
         for (int grade = kGradeIT3; grade <= kGradeIT8; ++grade) {
-            SCOPED_TRACE(Where(kDeltaTableFile, band, grade - kGradeIT3));
-            const auto delta = ShippedValue(kDeltaTableFile, band, grade - kGradeIT3);
+            SCOPED_TRACE(Where(TableFileName(TableId::Delta), band, grade - kGradeIT3));
+            const auto delta = ShippedValue(TableFileName(TableId::Delta), band, grade - kGradeIT3);
             ASSERT_TRUE(delta);
-            const double step
-                = band == 0 ? 0.0 : (*StandardTolerance(range, grade) - *StandardTolerance(range, grade - 1)) * 1000.0;
+            const double step = band == 0
+                ? 0.0
+                : (*StandardToleranceMm(range, grade) - *StandardToleranceMm(range, grade - 1)) * 1000.0;
             EXPECT_NEAR(*delta, step, 1e-9);
         }
     }

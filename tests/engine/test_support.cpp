@@ -1,3 +1,4 @@
+#include "table_id.h"
 #include "test_support.h"
 
 #include "dialog_logic.h"
@@ -63,11 +64,11 @@ std::string TableText::Text() const
 
 void TableSet::WriteTo(const TempFolder& folder) const
 {
-    folder.Write(std::string(kShaftTableFile), shafts.Text());
-    folder.Write(std::string(kHoleTableFile), holes.Text());
-    folder.Write(std::string(kShaftJKTableFile), shaftJK.Text());
-    folder.Write(std::string(kHoleJKMNTableFile), holeJKMN.Text());
-    folder.Write(std::string(kDeltaTableFile), deltas.Text());
+    folder.Write(std::string(TableFileName(TableId::Shaft)), shafts.Text());
+    folder.Write(std::string(TableFileName(TableId::Hole)), holes.Text());
+    folder.Write(std::string(TableFileName(TableId::ShaftJK)), shaftJK.Text());
+    folder.Write(std::string(TableFileName(TableId::HoleJKMN)), holeJKMN.Text());
+    folder.Write(std::string(TableFileName(TableId::Delta)), deltas.Text());
 }
 
 void FillAndChoose(MemoryDialogView& view, const Choices& choices)

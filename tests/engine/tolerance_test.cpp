@@ -101,20 +101,20 @@ TEST_F(ToleranceCommand, TypedRangeTextWithoutChoosingCountsAsNoChoice)
 
 TEST(StandardToleranceTable, HoldsTheStandardsValuesAsMicrometresTimesAThousandth)
 {
-    EXPECT_EQ(StandardTolerance(3, 8), 18 * 0.001); // not the decimal constant 0.018
-    EXPECT_EQ(StandardTolerance(9, 2), 4.5 * 0.001);
-    EXPECT_EQ(StandardTolerance(12, 13), 630 * 0.001);
-    EXPECT_EQ(StandardTolerance(0, 0), 0.3 * 0.001);
-    EXPECT_EQ(StandardTolerance(10, 9), 81 * 0.001);
-    EXPECT_EQ(StandardTolerance(7, 10), 87 * 0.001);
+    EXPECT_EQ(StandardToleranceMm(3, 8), 18 * 0.001); // not the decimal constant 0.018
+    EXPECT_EQ(StandardToleranceMm(9, 2), 4.5 * 0.001);
+    EXPECT_EQ(StandardToleranceMm(12, 13), 630 * 0.001);
+    EXPECT_EQ(StandardToleranceMm(0, 0), 0.3 * 0.001);
+    EXPECT_EQ(StandardToleranceMm(10, 9), 81 * 0.001);
+    EXPECT_EQ(StandardToleranceMm(7, 10), 87 * 0.001);
 }
 
 TEST(StandardToleranceTable, HasNoValueOffItsScales)
 {
-    EXPECT_FALSE(StandardTolerance(-1, 0));
-    EXPECT_FALSE(StandardTolerance(13, 0));
-    EXPECT_FALSE(StandardTolerance(0, -1));
-    EXPECT_FALSE(StandardTolerance(0, 14));
+    EXPECT_FALSE(StandardToleranceMm(-1, 0));
+    EXPECT_FALSE(StandardToleranceMm(13, 0));
+    EXPECT_FALSE(StandardToleranceMm(0, -1));
+    EXPECT_FALSE(StandardToleranceMm(0, 14));
 }
 
 // The standard's tolerances grow with the grade and with the size: a typing slip in the table breaks this.
@@ -123,16 +123,16 @@ TEST(StandardToleranceTable, GrowsWithGradeAndSize)
     for (int range = 0; range < kSizeRangeCount; ++range) {
         for (int grade = 0; grade < kGradeCount; ++grade) {
             SCOPED_TRACE("range " + std::to_string(range) + ", grade " + std::to_string(grade));
-            const double value = *StandardTolerance(range, grade);
+            const double value = *StandardToleranceMm(range, grade);
             if (grade > 0) {
-                EXPECT_GT(value, *StandardTolerance(range, grade - 1));
+                EXPECT_GT(value, *StandardToleranceMm(range, grade - 1));
             }
             if (range > 0) {
-                EXPECT_GE(value, *StandardTolerance(range - 1, grade));
+                EXPECT_GE(value, *StandardToleranceMm(range - 1, grade));
             }
             // From IT6 on, each grade is about 1.6 times the one before (the R5 series, rounded).
             if (grade >= 8) {
-                const double ratio = value / *StandardTolerance(range, grade - 1);
+                const double ratio = value / *StandardToleranceMm(range, grade - 1);
                 EXPECT_GT(ratio, 1.35);
                 EXPECT_LT(ratio, 1.8);
             }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "exact_length.h"
+
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <utility>
 
 // Index scales: every list position and table line of the program is read by one of these.
 
@@ -76,3 +80,14 @@ std::optional<int> SizeRangeHolding(double nominalMm);
 
 // Size band that holds a size over 0 and up to 500 mm.
 std::optional<int> SizeBandHolding(double nominalMm);
+
+// The core's view of the scales: exact sizes, over 0 and up to the largest size covered.
+inline constexpr std::int64_t kLargestSizeMm = 500;
+
+// Size band (table line) and size range (standard tolerance row) of a size over 0 and up to
+// kLargestSizeMm; nothing otherwise.
+std::optional<int> SizeBandOf(ExactLength size);
+std::optional<int> SizeRangeOf(ExactLength size);
+
+// Lower (excluded) and upper (included) bound of a size band, mm; the first band starts at 0.
+std::pair<ExactLength, ExactLength> SizeBandBounds(int band);

@@ -5,7 +5,7 @@
 class DialogView;
 
 // Standard tolerance of ISO 286-1 for a size range and a grade index, mm; nothing off the scales.
-std::optional<double> StandardTolerance(int sizeRange, int grade);
+std::optional<double> StandardToleranceMm(int sizeRange, int grade);
 
 // The standard tolerance for the size range and grade of the calculation state, in mm (0.0 when
 // either is not chosen). Warns through the view when the nominal size is outside the size range;

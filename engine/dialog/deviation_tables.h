@@ -2,19 +2,14 @@
 
 #include <filesystem>
 #include <optional>
-#include <string_view>
 
 class DialogView;
 
-// The five deviation table files, opened by these names in the tables' folder.
-inline constexpr std::string_view kShaftTableFile = "es_ei_z.ini";
-inline constexpr std::string_view kHoleTableFile = "ES_EI_H.ini";
-inline constexpr std::string_view kShaftJKTableFile = "es_ei_j_k_z.ini";
-inline constexpr std::string_view kHoleJKMNTableFile = "ES_EI_J_K_H.ini";
-inline constexpr std::string_view kDeltaTableFile = "ES_EI_H_BT.ini";
-
 // Folder that holds the five files; the empty path is the current directory.
 using TableFolder = std::filesystem::path;
+
+// The dialog's reads of the deviation table files: each call reads its one file again, so that an
+// edit takes effect at the next calculation, and shows the dialog's messages where they apply.
 
 // Fundamental deviation of a letter for a size band and grade, in micrometres (for JS and js half
 // the calculation state's standard tolerance, in mm). Nothing when no value can be given: the file

@@ -1,7 +1,5 @@
-#include "preferred_fits.h"
+#include "preferred_fit_lists.h"
 
-#include "calc_state.h"
-#include "dialog_view.h"
 #include "scales.h"
 
 #include <array>
@@ -14,7 +12,8 @@ constexpr std::array<std::string_view, 4> kShaftClearance = {"H7/g6", "H7/h6", "
 constexpr std::array<std::string_view, 2> kHoleTransition = {"K7/h6", "N7/h6"};
 constexpr std::array<std::string_view, 2> kShaftTransition = {"H7/k6", "H7/n6"};
 constexpr std::array<std::string_view, 3> kHoleInterference = {"P7/h6", "S7/h6", "U7/h6"};
-// H7/k6 stands here as well as in the transition list: the list is shown as it always has been.
+// H7/k6 stands here as well as in the transition list: for k6 on a large H7 bore the fit is mostly
+// an interference, and users look for it among both.
 constexpr std::array<std::string_view, 4> kShaftInterference = {"H7/p6", "H7/s6", "H7/k6", "H7/u6"};
 
 } // namespace
@@ -36,11 +35,16 @@ std::span<const std::string_view> PreferredFits(int basis, int fitClass)
     }
 }
 
-void ListPreferredFits(DialogView& view, int fitClass)
+bool IsPreferredFit(const FitDesignation& fit)
 {
-    view.EmptyList(Control::FitsList);
-    g_calcState.nFitClass = fitClass;
-    const auto fits = PreferredFits(g_calcState.nBasis, fitClass);
-    for (std::size_t position = 0; position < fits.size(); ++position)
-        view.InsertListEntry(Control::FitsList, static_cast<int>(position), fits[position]);
+    const std::string name = FitName(fit);
+    for (const int basis : {kBasisHole, kBasisShaft}) {
+        for (const int fitClass : {kFitClearance, kFitTransition, kFitInterference}) {
+            for (const std::string_view listed : PreferredFits(basis, fitClass)) {
+                if (listed == name)
+                    return true;
+            }
+        }
+    }
+    return false;
 }

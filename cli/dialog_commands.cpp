@@ -1,20 +1,19 @@
-#include "commands.h"
-
 #include "calc_state.h"
 #include "calculations.h"
+#include "cli_text.h"
+#include "commands.h"
+#include "decimal_text.h"
 #include "dialog_logic.h"
 #include "memory_dialog_view.h"
 #include "preferred_fits.h"
 #include "scales.h"
+#include "tolerance_class.h"
 
-#include <algorithm>
-#include <cctype>
 #include <ostream>
 
 namespace {
 
-// A class designation split into its letter list text, grade list text and basis ("js6" is "js",
-// "IT6", shaft). Nothing when it is not a letter of one case followed by a grade number.
+// "H7" split into its letter list text, grade list text and basis.
 struct ClassDesignation
 {
     std::string letterText;
@@ -24,29 +23,26 @@ struct ClassDesignation
 
 std::optional<ClassDesignation> SplitClass(const std::string& classText)
 {
-    const auto isAlpha = [](unsigned char c) {
-        return std::isalpha(c) != 0;
-    };
-    const auto firstDigit = std::find_if_not(classText.begin(), classText.end(), isAlpha);
-    if (firstDigit == classText.begin() || firstDigit == classText.end())
+    const auto parsed = ParseToleranceClass(classText);
+    if (!parsed)
         return std::nullopt;
-    ClassDesignation designation;
-    designation.letterText.assign(classText.begin(), firstDigit);
-    designation.gradeText = "IT" + std::string(firstDigit, classText.end());
-    const bool allUpper = std::all_of(designation.letterText.begin(), designation.letterText.end(),
-                                      [](unsigned char c) { return std::isupper(c) != 0; });
-    const bool allLower = std::all_of(designation.letterText.begin(), designation.letterText.end(),
-                                      [](unsigned char c) { return std::islower(c) != 0; });
-    if (!allUpper && !allLower)
-        return std::nullopt;
-    designation.basis = allUpper ? kBasisHole : kBasisShaft;
-    return designation;
+    const int basis = parsed->part == Part::Hole ? kBasisHole : kBasisShaft;
+    return ClassDesignation {std::string(LetterTextsOf(basis)[static_cast<std::size_t>(parsed->letter)]),
+                             std::string(GradeName(parsed->grade)), basis};
 }
 
-int UsageError(std::ostream& err, const std::string& what)
+// The size text, read strictly: without a range it must be a size the tables cover; with one, any
+// plain decimal is taken, so that the dialog's warnings for a size outside the range still show.
+bool CheckSizeText(const Request& request, std::ostream& err)
 {
-    err << "quorlan-cli: " << what << '\n' << kUsage;
-    return kExitUsage;
+    if (!request.rangeText)
+        return ReadSizeArgument(request.sizeText, err).has_value();
+    const auto number = ParseFixedPoint(request.sizeText, 6);
+    if (!number && number.reason() != NumberProblem::TooPrecise) {
+        UsageError(err, "SIZE " + Quoted(request.sizeText) + " is not a decimal number of millimetres");
+        return false;
+    }
+    return true;
 }
 
 // Lists filled as the dialog fills them at start, then the grade, size and size range chosen.
@@ -57,23 +53,21 @@ bool ChooseToleranceInputs(MemoryDialogView& view, const std::string& gradeText,
     FillGradeList(view);
     FillSizeRangeList(view);
     if (!view.ChooseEntry(Control::GradeList, gradeText)) {
-        UsageError(err, "unknown grade '" + gradeText + "'");
+        UsageError(err, "unknown grade " + Quoted(gradeText));
         return false;
     }
+    if (!CheckSizeText(request, err))
+        return false;
     view.SetBoxText(Control::SizeBox, request.sizeText);
     if (request.rangeText) {
         if (!view.ChooseEntry(Control::SizeRangeList, *request.rangeText)) {
-            UsageError(err, "unknown size range '" + *request.rangeText + "'");
+            UsageError(err, "unknown size range " + Quoted(*request.rangeText));
             return false;
         }
         return true;
     }
-    const auto range = SizeRangeHolding(g_calcState.dNominal);
-    if (!range) {
-        UsageError(err, "no size range holds the size '" + request.sizeText + "'; give one with --range");
-        return false;
-    }
-    view.ChooseEntry(Control::SizeRangeList, kSizeRangeTexts[static_cast<std::size_t>(*range)]);
+    if (const auto range = SizeRangeHolding(g_calcState.dNominal))
+        view.ChooseEntry(Control::SizeRangeList, kSizeRangeTexts[static_cast<std::size_t>(*range)]);
     return true;
 }
 
@@ -100,13 +94,13 @@ int RunDeviation(const std::string& classText, const Request& request, std::ostr
 {
     const auto designation = SplitClass(classText);
     if (!designation)
-        return UsageError(err, "'" + classText + "' is not a tolerance class such as H7 or js6");
+        return UsageError(err, Quoted(classText) + " is not a tolerance class such as H7 or js6");
     MemoryDialogView view(MessagesTo(err));
     if (!ChooseToleranceInputs(view, designation->gradeText, request, err))
         return kExitUsage;
     SelectBasis(view, designation->basis);
     if (!view.ChooseEntry(Control::LetterList, designation->letterText))
-        return UsageError(err, "unknown fundamental deviation letter '" + designation->letterText + "'");
+        return UsageError(err, "unknown fundamental deviation letter " + Quoted(designation->letterText));
 
     CalcDeviations(view, request.tables);
     const std::string upper = view.BoxText(Control::UpperDeviationBox);
@@ -124,9 +118,9 @@ int RunFits(const std::string& fitClassText, const std::string& basisText, std::
     const auto fitClass = PositionOf(kFitClassNames, fitClassText);
     const auto basis = PositionOf(kBasisNames, basisText);
     if (!fitClass)
-        return UsageError(err, "unknown fit class '" + fitClassText + "'");
+        return UsageError(err, "unknown fit class " + Quoted(fitClassText));
     if (!basis)
-        return UsageError(err, "unknown basis '" + basisText + "'");
+        return UsageError(err, "unknown basis " + Quoted(basisText));
 
     MemoryDialogView view(MessagesTo(err));
     SelectBasis(view, *basis);

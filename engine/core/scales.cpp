@@ -49,3 +49,36 @@ std::optional<int> SizeBandHolding(double nominalMm)
         return std::nullopt;
     return IndexOfUpperBound(kSizeBandUpperBounds, nominalMm);
 }
+
+namespace {
+
+std::optional<int> IndexOfExactUpperBound(std::span<const double> upperBounds, ExactLength size)
+{
+    if (size.nm <= 0 || size > ExactLength::FromMm(kLargestSizeMm))
+        return std::nullopt;
+    for (std::size_t index = 0; index < upperBounds.size(); ++index) {
+        if (size <= ExactLength::FromMm(static_cast<std::int64_t>(upperBounds[index])))
+            return static_cast<int>(index);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> SizeBandOf(ExactLength size)
+{
+    return IndexOfExactUpperBound(kSizeBandUpperBounds, size);
+}
+
+std::optional<int> SizeRangeOf(ExactLength size)
+{
+    return IndexOfExactUpperBound(kSizeRangeUpperBounds, size);
+}
+
+std::pair<ExactLength, ExactLength> SizeBandBounds(int band)
+{
+    const auto index = static_cast<std::size_t>(band);
+    const auto lower = band == 0 ? 0.0 : kSizeBandUpperBounds[index - 1];
+    return {ExactLength::FromMm(static_cast<std::int64_t>(lower)),
+            ExactLength::FromMm(static_cast<std::int64_t>(kSizeBandUpperBounds[index]))};
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "exact_length.h"
+#include "failure.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Words and numbers shared by the commands.
+
+// "quorlan-cli: WHAT" and a pointer to --help on err; returns kExitUsage.
+int UsageError(std::ostream& err, const std::string& what);
+
+// A user's text for a message: quoted, and cut short when long.
+std::string Quoted(std::string_view text);
+
+// A size for the core: a plain decimal over 0 and up to the largest size covered. Nothing, after
+// the usage message, for anything else.
+std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream& err);
+
+// A core failure in the command line's words, naming the table file (and line) where one is at fault.
+std::string FailureText(const Failure& failure, const std::filesystem::path& tables);
+
+// Micrometres with their sign for people: "+25", "0", "-10.5".
+std::string SignedUm(ExactLength length);

@@ -1,0 +1,121 @@
+#include "cli_text.h"
+#include "commands.h"
+#include "fit_analysis.h"
+#include "json_numbers.h"
+#include "loaded_tables.h"
+#include "tolerance_class.h"
+
+#include <ostream>
+
+namespace {
+
+std::string_view FitTextProblemText(FitTextProblem problem)
+{
+    switch (problem) {
+    case FitTextProblem::NoSlash:
+        return "is not a hole class, a slash and a shaft class, such as H7/g6";
+    case FitTextProblem::HoleNotAClass:
+        return "does not start with a hole class such as H7";
+    case FitTextProblem::ShaftNotAClass:
+        return "does not end with a shaft class such as g6";
+    case FitTextProblem::HoleNotUpperCase:
+        return "needs the hole (upper case) before the slash";
+    case FitTextProblem::ShaftNotLowerCase:
+        return "needs the shaft (lower case) after the slash";
+    }
+    return "is not a fit";
+}
+
+nlohmann::ordered_json PartJson(const PartLimits& part, ExactLength size)
+{
+    nlohmann::ordered_json json;
+    json["class"] = ClassName(part.toleranceClass);
+    json["upper_um"] = JsonUm(part.deviations.upper);
+    json["lower_um"] = JsonUm(part.deviations.lower);
+    json["max_mm"] = JsonMm(size + part.deviations.upper);
+    json["min_mm"] = JsonMm(size + part.deviations.lower);
+    json["tolerance_um"] = JsonUm(part.Tolerance());
+    return json;
+}
+
+void WriteJson(const FitAnalysis& fit, std::ostream& out)
+{
+    nlohmann::ordered_json json;
+    json["fit"] = ClassName(fit.hole.toleranceClass) + "/" + ClassName(fit.shaft.toleranceClass);
+    json["size_mm"] = JsonMm(fit.size);
+    json["type"] = FitTypeName(fit.type);
+    json["hole"] = PartJson(fit.hole, fit.size);
+    json["shaft"] = PartJson(fit.shaft, fit.size);
+    json["max_clearance_um"] = JsonUm(fit.maxClearance);
+    json["min_clearance_um"] = JsonUm(fit.minClearance);
+    json["mean_clearance_um"] = JsonUm(fit.meanClearance);
+    json["fit_tolerance_um"] = JsonUm(fit.fitTolerance);
+    out << json.dump() << '\n';
+}
+
+void WritePart(std::string_view label, const PartLimits& part, ExactLength size, std::ostream& out)
+{
+    out << label << ClassName(part.toleranceClass) << ": upper " << SignedUm(part.deviations.upper) << " µm, lower "
+        << SignedUm(part.deviations.lower) << " µm; limits " << FormatMm(size + part.deviations.upper) << " / "
+        << FormatMm(size + part.deviations.lower) << " mm; tolerance " << FormatUm(part.Tolerance()) << " µm\n";
+}
+
+// A clearance (positive) or an interference (negative clearance), in the words of its sign.
+std::string ClearanceWords(std::string_view which, ExactLength clearance)
+{
+    if (clearance.nm >= 0)
+        return std::string(which) + " clearance " + FormatUm(clearance) + " µm";
+    return std::string(which) + " interference " + FormatUm(-clearance) + " µm";
+}
+
+void WriteText(const FitAnalysis& fit, std::ostream& out)
+{
+    out << "Ø" << FormatMm(fit.size) << " " << ClassName(fit.hole.toleranceClass) << "/"
+        << ClassName(fit.shaft.toleranceClass) << ": " << FitTypeName(fit.type) << " fit\n";
+    WritePart("hole  ", fit.hole, fit.size, out);
+    WritePart("shaft ", fit.shaft, fit.size, out);
+    switch (fit.type) {
+    case FitType::Clearance:
+        out << "largest clearance " << FormatUm(fit.maxClearance) << " µm\n"
+            << "smallest clearance " << FormatUm(fit.minClearance) << " µm\n";
+        break;
+    case FitType::Interference:
+        out << "largest interference " << FormatUm(-fit.minClearance) << " µm\n"
+            << "smallest interference " << FormatUm(-fit.maxClearance) << " µm\n";
+        break;
+    case FitType::Transition:
+        out << "largest clearance " << FormatUm(fit.maxClearance) << " µm\n"
+            << "largest interference " << FormatUm(-fit.minClearance) << " µm\n";
+        break;
+    }
+    out << ClearanceWords("mean", fit.meanClearance) << "\n"
+        << "fit tolerance " << FormatUm(fit.fitTolerance) << " µm\n";
+}
+
+} // namespace
+
+int RunFit(const FitRequest& request, std::ostream& out, std::ostream& err)
+{
+    const auto designation = ParseFitDesignation(request.fitText);
+    if (!designation)
+        return UsageError(
+            err, "FIT " + Quoted(request.fitText) + " " + std::string(FitTextProblemText(designation.reason())));
+    const auto size = ReadSizeArgument(request.sizeText, err);
+    if (!size)
+        return kExitUsage;
+
+    const DeviationTables tables = LoadDeviationTables(request.tables);
+    const auto fit = AnalyseFit(tables, *designation, *size);
+    if (!fit) {
+        const FitFailure& failure = fit.reason();
+        const ToleranceClass& failed = failure.part == Part::Hole ? designation->hole : designation->shaft;
+        err << "quorlan-cli: " << (failure.part == Part::Hole ? "hole " : "shaft ") << ClassName(failed) << " at "
+            << FormatMm(*size) << " mm: " << FailureText(failure.failure, request.tables) << '\n';
+        return kExitFailure;
+    }
+    if (request.json)
+        WriteJson(*fit, out);
+    else
+        WriteText(*fit, out);
+    return kExitResult;
+}

@@ -1,0 +1,111 @@
+#include "decimal_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Beyond this magnitude no ISO 286 length is meaningful, and int64 nanometres stay far from overflow.
+constexpr std::int64_t kLargestScaled = 1'000'000'000'000'000; // 1e15
+
+} // namespace
+
+Result<std::int64_t, NumberProblem> ParseFixedPoint(std::string_view text, int decimals)
+{
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    std::int64_t value = 0;
+    bool tooLarge = false;
+    bool anyDigit = false;
+    const auto addDigit = [&](char c) {
+        if (value > kLargestScaled / 10)
+            tooLarge = true;
+        else
+            value = value * 10 + (c - '0');
+    };
+    for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
+        anyDigit = true;
+        addDigit(text[pos]);
+    }
+    int kept = 0;
+    bool tooPrecise = false;
+    if (pos < text.size() && text[pos] == '.') {
+        for (++pos; pos < text.size() && IsDigit(text[pos]); ++pos) {
+            anyDigit = true;
+            if (kept < decimals) {
+                addDigit(text[pos]);
+                ++kept;
+            } else if (text[pos] != '0') {
+                tooPrecise = true;
+            }
+        }
+    }
+    if (!anyDigit || pos != text.size())
+        return NumberProblem::NotANumber;
+    for (; kept < decimals; ++kept)
+        addDigit('0');
+    if (tooLarge || value > kLargestScaled)
+        return NumberProblem::TooLarge;
+    if (tooPrecise)
+        return NumberProblem::TooPrecise;
+    return negative ? -value : value;
+}
+
+Result<ExactLength, NumberProblem> ParseMillimetres(std::string_view text)
+{
+    const auto nm = ParseFixedPoint(text, 6);
+    if (!nm)
+        return nm.reason();
+    return ExactLength {*nm};
+}
+
+Result<ExactLength, NumberProblem> ParseMicrometres(std::string_view text)
+{
+    const auto nm = ParseFixedPoint(text, 3);
+    if (!nm)
+        return nm.reason();
+    return ExactLength {*nm};
+}
+
+Result<double, NumberProblem> ParseDecimalNumber(std::string_view text)
+{
+    // from_chars alone would take "inf", "nan" and "1e" prefixes; only these characters make a number.
+    for (const char c : text) {
+        if (!IsDigit(c) && c != '.' && c != '-' && c != '+' && c != 'e' && c != 'E')
+            return NumberProblem::NotANumber;
+    }
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    if (text.empty() || text.starts_with('+') || !(IsDigit(text.front()) || text.front() == '-' || text.front() == '.'))
+        return NumberProblem::NotANumber;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range)
+        return NumberProblem::TooLarge;
+    if (error != std::errc() || end != text.data() + text.size())
+        return NumberProblem::NotANumber;
+    if (!std::isfinite(value))
+        return NumberProblem::TooLarge;
+    return value;
+}
+
+std::string QuotePrefix(std::string_view text, std::size_t maxBytes)
+{
+    if (text.size() <= maxBytes)
+        return std::string(text);
+    // Cut before a UTF-8 continuation byte never splits a character.
+    std::size_t cut = maxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut)) + "...";
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <string>
+
+// A length kept exact as a whole number of nanometres. ISO 286 values go down to hundredths of a
+// micrometre (js01 at 3 mm is ±0.15 µm), and sizes are read to six decimals of a millimetre, so
+// every sum, difference and half of them stays exact: no answer depends on binary noise.
+struct ExactLength
+{
+    std::int64_t nm = 0;
+
+    static constexpr ExactLength FromUm(std::int64_t um) { return {um * 1000}; }
+    static constexpr ExactLength FromMm(std::int64_t mm) { return {mm * 1'000'000}; }
+
+    friend constexpr auto operator<=>(ExactLength, ExactLength) = default;
+    friend constexpr ExactLength operator+(ExactLength a, ExactLength b) { return {a.nm + b.nm}; }
+    friend constexpr ExactLength operator-(ExactLength a, ExactLength b) { return {a.nm - b.nm}; }
+    friend constexpr ExactLength operator-(ExactLength a) { return {-a.nm}; }
+};
+
+// Half a length; exact for every ISO 286 value (their nanometres are even).
+constexpr ExactLength Half(ExactLength length)
+{
+    return {length.nm / 2};
+}
+
+// The nearest double, in micrometres or millimetres: for output only, after the arithmetic.
+double ToUm(ExactLength length);
+double ToMm(ExactLength length);
+
+// Exact decimal text with no trailing zeros and never "-0": "21", "-10.5", "0.15"; "40.025".
+std::string FormatUm(ExactLength length);
+std::string FormatMm(ExactLength length);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "exact_length.h"
+#include "failure.h"
+#include "limit_deviations.h"
+#include "result.h"
+#include "tolerance_class.h"
+
+enum class FitType { Clearance, Transition, Interference };
+
+// One part of a fit at a size: its deviations and tolerance. Limits of size are size + deviation.
+struct PartLimits
+{
+    ToleranceClass toleranceClass;
+    LimitDeviations deviations;
+
+    ExactLength Tolerance() const { return deviations.upper - deviations.lower; }
+};
+
+// A hole and a shaft at one nominal size. Clearances are signed: a negative clearance is an
+// interference.
+struct FitAnalysis
+{
+    ExactLength size;
+    PartLimits hole;
+    PartLimits shaft;
+    ExactLength maxClearance; // ES - ei
+    ExactLength minClearance; // EI - es
+    ExactLength meanClearance; // halfway between the two
+    ExactLength fitTolerance; // both tolerances together
+    FitType type = FitType::Clearance;
+};
+
+// Pure arithmetic on two parts' limits: no tables, no failure.
+FitAnalysis AnalyseFit(ExactLength size, const PartLimits& hole, const PartLimits& shaft);
+
+// Which part failed, and why.
+struct FitFailure
+{
+    Part part = Part::Hole;
+    Failure failure;
+};
+
+// Both parts from the tables, then the analysis.
+Result<FitAnalysis, FitFailure> AnalyseFit(const DeviationTables& tables, const FitDesignation& fit, ExactLength size);
+
+// "clearance", "transition", "interference".
+std::string_view FitTypeName(FitType type);

@@ -1,0 +1,161 @@
+#include "loaded_tables.h"
+
+#include "decimal_text.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+TableCell ParseCell(std::string_view field)
+{
+    if (field == "-")
+        return {TableCell::Kind::NoValue, {}};
+    // Hundredths of a micrometre at most: finer than any table value, and coarse enough that every
+    // mean of two deviations stays a whole number of nanometres.
+    const auto hundredths = ParseFixedPoint(field, 2);
+    if (!hundredths || *hundredths > kLargestCellUm * 100 || *hundredths < -kLargestCellUm * 100)
+        return {};
+    return {TableCell::Kind::Value, ExactLength {*hundredths * 10}};
+}
+
+std::vector<TableCell> ParseLine(std::string_view line, int columnCount)
+{
+    std::vector<TableCell> cells(static_cast<std::size_t>(columnCount)); // Malformed until parsed
+    if (line.size() > kLongestTableLineBytes)
+        return cells;
+    std::size_t start = 0;
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+        const std::size_t space = line.find(' ', start);
+        const std::size_t end = space == std::string_view::npos ? line.size() : space;
+        if (end == start)
+            break; // an empty field shifts every later column: none of them can be trusted
+        cells[column] = ParseCell(line.substr(start, end - start));
+        if (space == std::string_view::npos)
+            break;
+        start = space + 1;
+    }
+    return cells;
+}
+
+// Closes a file descriptor when it leaves scope.
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {
+    }
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+LoadedTable ParseTable(std::string_view content, TableId table)
+{
+    LoadedTable loaded;
+    const auto nul = content.find('\0');
+    const bool cutAtNul = nul != std::string_view::npos;
+    if (cutAtNul)
+        content = content.substr(0, nul);
+    if (content.starts_with(kByteOrderMark))
+        content.remove_prefix(kByteOrderMark.size());
+
+    const int columnCount = TableColumnCount(table);
+    std::size_t start = 0;
+    while (start < content.size()) {
+        const std::size_t newline = content.find('\n', start);
+        const bool lastLine = newline == std::string_view::npos;
+        std::string_view line = content.substr(start, lastLine ? std::string_view::npos : newline - start);
+        if (lastLine && cutAtNul) {
+            loaded.lines.emplace_back(static_cast<std::size_t>(columnCount)); // the NUL's line: malformed
+            break;
+        }
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        loaded.lines.push_back(ParseLine(line, columnCount));
+        if (lastLine)
+            break;
+        start = newline + 1;
+    }
+    return loaded;
+}
+
+LoadedTable LoadTable(const std::filesystem::path& folder, TableId table)
+{
+    const std::filesystem::path path = folder / TableFileName(table);
+    // Non-blocking, so that opening a FIFO returns at once; fstat then refuses it.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0)
+        return {errno == EISDIR ? Failure::Kind::TableNotAFile : Failure::Kind::TableMissing, {}};
+    struct stat status
+    {
+    };
+    if (::fstat(file.Get(), &status) != 0)
+        return {Failure::Kind::TableMissing, {}};
+    if (!S_ISREG(status.st_mode))
+        return {Failure::Kind::TableNotAFile, {}};
+    if (static_cast<std::uintmax_t>(status.st_size) > kLargestTableFileBytes)
+        return {Failure::Kind::TableTooLarge, {}};
+
+    // The size may change while reading: never hold more than the cap and one chunk past it.
+    std::string content;
+    content.reserve(static_cast<std::size_t>(status.st_size) + 1);
+    char chunk[16384];
+    while (content.size() <= kLargestTableFileBytes) {
+        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {Failure::Kind::TableMissing, {}};
+        if (got == 0)
+            break;
+        content.append(chunk, static_cast<std::size_t>(got));
+    }
+    if (content.size() > kLargestTableFileBytes)
+        return {Failure::Kind::TableTooLarge, {}};
+    return ParseTable(content, table);
+}
+
+DeviationTables LoadDeviationTables(const std::filesystem::path& folder)
+{
+    DeviationTables tables;
+    for (const TableId table : kAllTables)
+        tables.tables[static_cast<std::size_t>(table)] = LoadTable(folder, table);
+    return tables;
+}
+
+Result<std::optional<ExactLength>, Failure> CellAt(const LoadedTable& loaded, TableId table, int line, int column)
+{
+    if (loaded.problem)
+        return Failure {*loaded.problem, table, 0, 0};
+    const Failure malformed {Failure::Kind::TableMalformed, table, line + 1, column + 1};
+    if (line < 0 || column < 0 || static_cast<std::size_t>(line) >= loaded.lines.size()
+        || column >= TableColumnCount(table))
+        return malformed;
+    const TableCell& cell = loaded.lines[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)];
+    switch (cell.kind) {
+    case TableCell::Kind::Value:
+        return std::optional<ExactLength>(cell.value);
+    case TableCell::Kind::NoValue:
+        return std::optional<ExactLength>();
+    case TableCell::Kind::Malformed:
+        break;
+    }
+    return malformed;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "exact_length.h"
+#include "failure.h"
+#include "result.h"
+#include "table_id.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+// The deviation table files held in memory: each file read once, in one pass, and each cell parsed
+// once. A problem stays with what it spoils: a missing file fails only what reads that file, a
+// malformed cell only what reads that cell.
+
+struct TableCell
+{
+    enum class Kind {
+        Value, // a decimal number of micrometres
+        NoValue, // a lone "-": the standard gives no value here
+        Malformed, // anything else, an empty field, or a number no limits table can hold
+    };
+    Kind kind = Kind::Malformed;
+    ExactLength value;
+};
+
+struct LoadedTable
+{
+    // Set when the file as a whole could not be read: TableMissing, TableNotAFile or TableTooLarge.
+    std::optional<Failure::Kind> problem;
+    // One entry per line; each line holds the table's column count of cells (missing ones Malformed).
+    std::vector<std::vector<TableCell>> lines;
+};
+
+struct DeviationTables
+{
+    std::array<LoadedTable, kTableCount> tables;
+
+    const LoadedTable& operator[](TableId table) const { return tables[static_cast<std::size_t>(table)]; }
+};
+
+// Files larger than this are no table (a real one is a few kilobytes) and are refused unread.
+inline constexpr std::size_t kLargestTableFileBytes = 1 << 20;
+// A line longer than this is malformed; a real line is about a hundred bytes.
+inline constexpr std::size_t kLongestTableLineBytes = 4096;
+// A cell beyond this many micrometres is no fundamental deviation or delta of any size.
+inline constexpr std::int64_t kLargestCellUm = 10'000;
+
+// Reads the five files of a folder (the empty path is the current directory).
+DeviationTables LoadDeviationTables(const std::filesystem::path& folder);
+
+// Reads one file of a folder. Only regular files are read (a FIFO or device never blocks or floods
+// the program), at most kLargestTableFileBytes of them.
+LoadedTable LoadTable(const std::filesystem::path& folder, TableId table);
+
+// Parses a file's content: lines end with LF or CR LF, a UTF-8 byte-order mark may start the first
+// line, fields are separated by exactly one space; reading stops at the first NUL byte.
+LoadedTable ParseTable(std::string_view content, TableId table);
+
+// The cell at a 0-based line and column: its value, nothing for "-", or why it cannot be read.
+Result<std::optional<ExactLength>, Failure> CellAt(const LoadedTable& loaded, TableId table, int line, int column);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "result.h"
+
+#include <compare>
+#include <string>
+#include <string_view>
+
+enum class Part { Hole, Shaft };
+
+// A tolerance class: a fundamental deviation letter (letter index, A/a = 0 ... ZC/zc = 27) and a
+// grade (grade index, IT01 = 0, IT0 = 1, ITn = n + 1), of a hole (upper case) or a shaft.
+struct ToleranceClass
+{
+    Part part = Part::Hole;
+    int letter = 0;
+    int grade = 0;
+
+    friend auto operator<=>(const ToleranceClass&, const ToleranceClass&) = default;
+};
+
+enum class ClassTextProblem {
+    NotAClass, // not letters followed by digits
+    MixedCase, // "Js7": upper and lower case letters together
+    UnknownLetter, // "I7", "w6"
+    UnknownGrade, // "H13", "h", "H007"
+};
+
+// "H7", "js6", "ZC10", "h01", "H0".
+Result<ToleranceClass, ClassTextProblem> ParseToleranceClass(std::string_view text);
+
+// The designation of a class, as ParseToleranceClass reads it: "H7", "js6", "h01".
+std::string ClassName(const ToleranceClass& toleranceClass);
+
+// "IT7", "IT01".
+std::string_view GradeName(int grade);
+
+// A grade written as its name with or without "IT": "7", "IT7", "01" (IT01, not IT1).
+Result<int, ClassTextProblem> ParseGradeName(std::string_view text);
+
+struct FitDesignation
+{
+    ToleranceClass hole;
+    ToleranceClass shaft;
+
+    friend auto operator<=>(const FitDesignation&, const FitDesignation&) = default;
+};
+
+enum class FitTextProblem {
+    NoSlash, // not "HOLE/SHAFT"
+    HoleNotAClass,
+    ShaftNotAClass,
+    HoleNotUpperCase, // the part before the slash must be a hole
+    ShaftNotLowerCase,
+};
+
+// "H7/g6": a hole class, a slash, a shaft class.
+Result<FitDesignation, FitTextProblem> ParseFitDesignation(std::string_view text);
+
+std::string FitName(const FitDesignation& fit);

@@ -1,0 +1,6 @@
+#pragma once
+
+class DialogView;
+
+// A fit-class button: stores the class and fills the fits list for the calculation state's basis.
+void ListPreferredFits(DialogView& view, int fitClass);

@@ -1,0 +1,43 @@
+#include "tolerance_table.h"
+
+#include "calc_state.h"
+#include "dialog_view.h"
+#include "messages.h"
+#include "scales.h"
+#include "standard_tolerances.h"
+
+#include <array>
+
+namespace {
+
+bool SizeFitsRange(double nominalMm, int sizeRange)
+{
+    const double upper = kSizeRangeUpperBounds[static_cast<std::size_t>(sizeRange)];
+    if (sizeRange == 0)
+        return nominalMm <= upper;
+    const double lower = kSizeRangeUpperBounds[static_cast<std::size_t>(sizeRange - 1)];
+    return nominalMm > lower && nominalMm <= upper;
+}
+
+} // namespace
+
+std::optional<double> StandardToleranceMm(int sizeRange, int grade)
+{
+    const auto tolerance = StandardToleranceOfRange(sizeRange, grade);
+    if (!tolerance)
+        return std::nullopt;
+    // The table's micrometres (tenths, exact) to millimetres by one multiplication, as for every
+    // table value: IT7 of ">10-18" is 18 * 0.001, not the decimal constant 0.018.
+    return static_cast<double>(tolerance->nm / 100) / 10.0 * 0.001;
+}
+
+double GetStandardTolerance(DialogView& view)
+{
+    const int sizeRange = g_calcState.nSizeRange;
+    if (sizeRange < 0 || sizeRange >= kSizeRangeCount)
+        return 0.0;
+    const double tolerance = StandardToleranceMm(sizeRange, g_calcState.nGrade).value_or(0.0);
+    if (!SizeFitsRange(g_calcState.dNominal, sizeRange))
+        view.ShowMessage(kMsgSizeOutsideRange);
+    return tolerance;
+}
