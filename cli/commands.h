@@ -43,3 +43,21 @@ struct TableRequest
 
 // Every limit deviation or standard tolerance, as CSV or JSON.
 int RunTable(const TableRequest& request, std::ostream& out, std::ostream& err);
+
+struct FindFitRequest
+{
+    std::string sizeText;
+    std::optional<std::string> minClearance; // µm; each bound as a clearance or as an interference
+    std::optional<std::string> maxClearance;
+    std::optional<std::string> minInterference;
+    std::optional<std::string> maxInterference;
+    std::string basisText = "hole";
+    std::string gradesText = "5-11";
+    bool allGradePairs = false;
+    std::string limitText = "20";
+    std::filesystem::path tables;
+    bool json = false;
+};
+
+// Every fit that keeps its clearances within a required range, best first.
+int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& err);

@@ -1,7 +1,7 @@
 #include "cli_text.h"
 #include "commands.h"
 #include "fit_analysis.h"
-#include "json_numbers.h"
+#include "fit_json.h"
 #include "loaded_tables.h"
 #include "tolerance_class.h"
 
@@ -26,31 +26,9 @@ std::string_view FitTextProblemText(FitTextProblem problem)
     return "is not a fit";
 }
 
-nlohmann::ordered_json PartJson(const PartLimits& part, ExactLength size)
-{
-    nlohmann::ordered_json json;
-    json["class"] = ClassName(part.toleranceClass);
-    json["upper_um"] = JsonUm(part.deviations.upper);
-    json["lower_um"] = JsonUm(part.deviations.lower);
-    json["max_mm"] = JsonMm(size + part.deviations.upper);
-    json["min_mm"] = JsonMm(size + part.deviations.lower);
-    json["tolerance_um"] = JsonUm(part.Tolerance());
-    return json;
-}
-
 void WriteJson(const FitAnalysis& fit, std::ostream& out)
 {
-    nlohmann::ordered_json json;
-    json["fit"] = ClassName(fit.hole.toleranceClass) + "/" + ClassName(fit.shaft.toleranceClass);
-    json["size_mm"] = JsonMm(fit.size);
-    json["type"] = FitTypeName(fit.type);
-    json["hole"] = PartJson(fit.hole, fit.size);
-    json["shaft"] = PartJson(fit.shaft, fit.size);
-    json["max_clearance_um"] = JsonUm(fit.maxClearance);
-    json["min_clearance_um"] = JsonUm(fit.minClearance);
-    json["mean_clearance_um"] = JsonUm(fit.meanClearance);
-    json["fit_tolerance_um"] = JsonUm(fit.fitTolerance);
-    out << json.dump() << '\n';
+    out << FitJson(fit).dump() << '\n';
 }
 
 void WritePart(std::string_view label, const PartLimits& part, ExactLength size, std::ostream& out)

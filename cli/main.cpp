@@ -20,6 +20,8 @@ Commands (quorlan-cli COMMAND --help shows each with an example):
                                              the dialog's preferred fits, one a line
   fit FIT SIZE [--json]                      both parts of a fit, its clearances and type, in µm and mm
   table [deviations|tolerances] [--json]     every limit deviation or standard tolerance, as CSV
+  find-fit SIZE --min-clearance MIN --max-clearance MAX [--basis hole|shaft|any] [--json] ...
+                                             every fit whose clearances stay within MIN to MAX µm
 
 SIZE is a decimal number of millimetres in full (25, 12.5, 0.5), over 0 and up to 500; anything else
 is a usage error. With --range (tolerance and deviation) any decimal is taken, and the calculation runs
@@ -49,6 +51,7 @@ int Run(int argc, char** argv)
     std::string basisText;
     FitRequest fitRequest;
     TableRequest tableRequest;
+    FindFitRequest findFitRequest;
 
     auto* tolerance = app.add_subcommand("tolerance",
                                          "standard tolerance of a grade and size\n"
@@ -85,6 +88,30 @@ int Run(int argc, char** argv)
     table->add_option("WHAT", tableRequest.what, "deviations (the default) or tolerances");
     table->add_flag("--json", tableRequest.json, "a JSON array of objects with the same keys");
 
+    auto* findFit = app.add_subcommand(
+        "find-fit",
+        "every ISO fit whose smallest clearance is at least MIN and largest at most MAX (µm; a negative\n"
+        "clearance is an interference), preferred fits first, then the cheapest (largest fit tolerance)\n"
+        "examples: quorlan-cli find-fit 40 --min-clearance 10 --max-clearance 60\n"
+        "          quorlan-cli find-fit 40 --min-interference 20 --max-interference 70 --basis shaft");
+    findFit->add_option("SIZE", findFitRequest.sizeText, "nominal size in mm, over 0 and up to 500")->required();
+    findFit->add_option("--min-clearance", findFitRequest.minClearance, "smallest clearance allowed, µm");
+    findFit->add_option("--max-clearance", findFitRequest.maxClearance, "largest clearance allowed, µm");
+    findFit->add_option("--min-interference", findFitRequest.minInterference,
+                        "smallest interference required, µm (the largest clearance is then its negative)");
+    findFit->add_option("--max-interference", findFitRequest.maxInterference,
+                        "largest interference allowed, µm (the smallest clearance is then its negative)");
+    findFit->add_option("--basis", findFitRequest.basisText,
+                        "hole (default): H holes, the standard's hole-basis system; shaft: h shafts; any: every "
+                        "pair. (The preferred-fits lists of `fits --basis` follow the main dialog's own grouping.)");
+    findFit->add_option("--grades", findFitRequest.gradesText,
+                        "grade range of both parts: 5-11 (default), IT5-IT11, "
+                        "01-12 (01 is IT01)");
+    findFit->add_flag("--all-grade-pairs", findFitRequest.allGradePairs,
+                      "pair every grade in the range (default: the hole's grade equals the shaft's or is one coarser)");
+    findFit->add_option("--limit", findFitRequest.limitText, "fits shown (default 20; 0 shows all)");
+    findFit->add_flag("--json", findFitRequest.json, "a JSON array of fit objects, as fit --json, with \"preferred\"");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -99,6 +126,7 @@ int Run(int argc, char** argv)
     request.tables = tables;
     fitRequest.tables = tables;
     tableRequest.tables = tables;
+    findFitRequest.tables = tables;
     if (tolerance->parsed())
         return RunTolerance(gradeText, request, std::cout, std::cerr);
     if (deviation->parsed())
@@ -107,6 +135,8 @@ int Run(int argc, char** argv)
         return RunFits(fitClassText, basisText, std::cout, std::cerr);
     if (fit->parsed())
         return RunFit(fitRequest, std::cout, std::cerr);
+    if (findFit->parsed())
+        return RunFindFit(findFitRequest, std::cout, std::cerr);
     return RunTable(tableRequest, std::cout, std::cerr);
 }
 

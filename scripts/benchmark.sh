@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Measures one deviation calculation (engine benchmark) and one whole quorlan-cli run.
+# The engine's benchmarks, then whole quorlan-cli runs against the cheapest one (tolerance IT7 25).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -7,10 +7,25 @@ cmake --build "$build" --target engine_benchmark quorlan-cli >/dev/null
 
 "$build/tests/engine_benchmark"
 
-runs=200
-start=$(date +%s%N)
-for _ in $(seq "$runs"); do
-    "$build/cli/quorlan-cli" deviation P7 25 --tables "$root/data" >/dev/null
+cli=$build/cli/quorlan-cli
+runs=${RUNS:-100}
+# Mean wall time of one run in microseconds.
+time_runs() {
+    local start end
+    start=$(date +%s%N)
+    for _ in $(seq "$runs"); do
+        "$cli" "$@" --tables "$root/data" >/dev/null
+    done
+    end=$(date +%s%N)
+    echo $(((end - start) / runs / 1000))
+}
+
+base=$(time_runs tolerance IT7 25)
+echo "quorlan-cli tolerance IT7 25: $base µs per run (mean of $runs runs)"
+for command in "deviation P7 25" "fit H7/g6 40" "table" "table --json" \
+    "find-fit 40 --min-clearance -70 --max-clearance 60 --basis any" \
+    "find-fit 40 --min-clearance -70 --max-clearance 60 --basis any --all-grade-pairs --grades 01-12"; do
+    # shellcheck disable=SC2086
+    t=$(time_runs $command)
+    awk -v c="$command" -v t="$t" -v b="$base" 'BEGIN { printf "quorlan-cli %s: %d µs per run, %.2f times tolerance\n", c, t, t / b }'
 done
-end=$(date +%s%N)
-echo "quorlan-cli deviation P7 25: $(( (end - start) / runs / 1000 )) µs per run (mean of $runs runs)"

@@ -227,6 +227,58 @@ TEST(QuorlanCliTable, MissingTablesEndItWithTheFileNameAndNoOutput)
     EXPECT_EQ(RunCli({"table", "tolerances"}, "/").status, 0); // built in: needs no file
 }
 
+TEST(QuorlanCliFindFit, ExitStatusesAndStreams)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::string> arguments;
+        int status;
+        const char* outStart;
+    };
+    const Case cases[] = {
+        {"clearance", {"find-fit", "40", "--min-clearance", "10", "--max-clearance", "60"}, 0, "3 fits meet"},
+        {"interference words", {"find-fit", "40", "--min-interference", "50", "--max-interference", "80"}, 0, "2 fits"},
+        {"negative with equals sign",
+         {"find-fit", "40", "--min-clearance=-80", "--max-clearance=-50", "--json"},
+         0,
+         "[{"},
+        {"grade names", {"find-fit", "3", "--min-clearance", "0", "--max-clearance", "1", "--grades", "01-12"}, 0, ""},
+        {"nothing found", {"find-fit", "25", "--min-clearance", "20", "--max-clearance", "20"}, 1, ""},
+        {"nothing found as JSON",
+         {"find-fit", "25", "--min-clearance", "20", "--max-clearance", "20", "--json"},
+         1,
+         "[]"},
+        {"smallest above largest", {"find-fit", "25", "--min-clearance", "30", "--max-clearance", "20"}, 2, ""},
+        {"one bound two ways",
+         {"find-fit", "25", "--min-clearance", "0", "--max-interference", "5", "--max-clearance", "9"},
+         2,
+         ""},
+        {"a bound missing", {"find-fit", "25", "--min-clearance", "0"}, 2, ""},
+        {"grades backwards",
+         {"find-fit", "25", "--min-clearance", "0", "--max-clearance", "9", "--grades", "11-5"},
+         2,
+         ""},
+        {"limit not a number",
+         {"find-fit", "25", "--min-clearance", "0", "--max-clearance", "9", "--limit", "0x10"},
+         2,
+         ""},
+        {"exponent is no micrometre", {"find-fit", "25", "--min-clearance", "1e1", "--max-clearance", "90"}, 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_TRUE(run.out.starts_with(c.outStart)) << run.out;
+        if (c.status != 0 && std::string(c.outStart).empty()) {
+            EXPECT_EQ(run.out, "");
+        }
+        if (c.status != 0) {
+            EXPECT_FALSE(run.err.empty());
+        }
+    }
+}
+
 TEST(QuorlanCliUsage, ErrorsAndHelpExplainTheCommands)
 {
     const CliRun error = RunCli({"deviation", "Q7", "25"});

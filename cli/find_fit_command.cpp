@@ -1,0 +1,158 @@
+#include "cli_text.h"
+#include "commands.h"
+#include "decimal_text.h"
+#include "fit_json.h"
+#include "fit_search.h"
+#include "loaded_tables.h"
+#include "scales.h"
+#include "tolerance_class.h"
+
+#include <ostream>
+
+namespace {
+
+std::optional<ExactLength> ReadMicrometres(std::string_view option, const std::string& text, std::ostream& err)
+{
+    const auto um = ParseMicrometres(text);
+    if (!um) {
+        UsageError(err, std::string(option) + " " + Quoted(text) + " is not a decimal number of micrometres");
+        return std::nullopt;
+    }
+    return *um;
+}
+
+// One bound given as a clearance or as an interference (a negative clearance), not both.
+bool ReadBound(const std::optional<std::string>& clearance, std::string_view clearanceOption,
+               const std::optional<std::string>& interference, std::string_view interferenceOption, ExactLength& bound,
+               std::ostream& err)
+{
+    if (clearance && interference) {
+        UsageError(err,
+                   std::string(clearanceOption) + " and " + std::string(interferenceOption)
+                       + " give the same bound: use one of them");
+        return false;
+    }
+    if (!clearance && !interference) {
+        UsageError(err, "give " + std::string(clearanceOption) + " or " + std::string(interferenceOption));
+        return false;
+    }
+    const auto value = clearance ? ReadMicrometres(clearanceOption, *clearance, err)
+                                 : ReadMicrometres(interferenceOption, *interference, err);
+    if (!value)
+        return false;
+    bound = clearance ? *value : -*value;
+    return true;
+}
+
+// "5-11", "IT5-IT11", "01-12": two grade names, finest first.
+bool ReadGradeRange(const std::string& text, FitSearchRequest& request, std::ostream& err)
+{
+    const auto dash = text.find('-');
+    const auto finest = dash == std::string::npos ? ParseGradeName("") : ParseGradeName(text.substr(0, dash));
+    const auto coarsest = dash == std::string::npos ? ParseGradeName("") : ParseGradeName(text.substr(dash + 1));
+    if (!finest || !coarsest || *finest > *coarsest) {
+        UsageError(err, "--grades " + Quoted(text) + " is not a grade range such as 5-11, IT5-IT11 or 01-12");
+        return false;
+    }
+    request.finestGrade = *finest;
+    request.coarsestGrade = *coarsest;
+    return true;
+}
+
+std::optional<SearchBasis> ReadBasis(const std::string& text)
+{
+    if (text == "hole")
+        return SearchBasis::Hole;
+    if (text == "shaft")
+        return SearchBasis::Shaft;
+    if (text == "any")
+        return SearchBasis::Any;
+    return std::nullopt;
+}
+
+// The clearances of a fit in the words of its type.
+std::string ClearanceWords(const FitAnalysis& fit)
+{
+    switch (fit.type) {
+    case FitType::Clearance:
+        return "clearance " + FormatUm(fit.minClearance) + " to " + FormatUm(fit.maxClearance) + " µm";
+    case FitType::Interference:
+        return "interference " + FormatUm(-fit.maxClearance) + " to " + FormatUm(-fit.minClearance) + " µm";
+    case FitType::Transition:
+        break;
+    }
+    return "clearance up to " + FormatUm(fit.maxClearance) + " µm, interference up to " + FormatUm(-fit.minClearance)
+        + " µm";
+}
+
+std::string RequirementWords(const FitSearchRequest& request)
+{
+    const std::string at = " µm at " + FormatMm(request.size) + " mm";
+    if (request.maxClearance.nm <= 0)
+        return "an interference from " + FormatUm(-request.maxClearance) + " to " + FormatUm(-request.minClearance)
+            + at;
+    return "a clearance from " + FormatUm(request.minClearance) + " to " + FormatUm(request.maxClearance) + at;
+}
+
+} // namespace
+
+int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& err)
+{
+    const auto size = ReadSizeArgument(request.sizeText, err);
+    if (!size)
+        return kExitUsage;
+    FitSearchRequest search;
+    search.size = *size;
+    if (!ReadBound(request.minClearance, "--min-clearance", request.maxInterference, "--max-interference",
+                   search.minClearance, err)
+        || !ReadBound(request.maxClearance, "--max-clearance", request.minInterference, "--min-interference",
+                      search.maxClearance, err))
+        return kExitUsage;
+    if (search.minClearance > search.maxClearance)
+        return UsageError(err,
+                          "the smallest clearance (" + FormatUm(search.minClearance) + " µm) is above the largest ("
+                              + FormatUm(search.maxClearance) + " µm)");
+    const auto basis = ReadBasis(request.basisText);
+    if (!basis)
+        return UsageError(err, "--basis " + Quoted(request.basisText) + " is not hole, shaft or any");
+    search.basis = *basis;
+    if (!ReadGradeRange(request.gradesText, search, err))
+        return kExitUsage;
+    search.allGradePairs = request.allGradePairs;
+    const auto limit = ParseFixedPoint(request.limitText, 0);
+    if (!limit || *limit < 0)
+        return UsageError(err, "--limit " + Quoted(request.limitText) + " is not a whole number, 0 or more");
+
+    const auto found = SearchFits(LoadDeviationTables(request.tables), search);
+    if (!found) {
+        err << "quorlan-cli: " << FailureText(found.reason(), request.tables) << '\n';
+        return kExitFailure;
+    }
+    const std::size_t shown = *limit == 0 ? found->size() : std::min(found->size(), static_cast<std::size_t>(*limit));
+    if (request.json) {
+        auto json = nlohmann::ordered_json::array();
+        for (std::size_t index = 0; index < shown; ++index) {
+            auto object = FitJson((*found)[index].analysis);
+            object["preferred"] = (*found)[index].preferred;
+            json.push_back(std::move(object));
+        }
+        out << json.dump() << '\n';
+    }
+    if (found->empty()) {
+        err << "quorlan-cli: no fit meets " << RequirementWords(search) << '\n';
+        return kExitFailure;
+    }
+    if (request.json)
+        return kExitResult;
+
+    out << found->size() << (found->size() == 1 ? " fit meets " : " fits meet ") << RequirementWords(search)
+        << (shown < found->size() ? "; the first " + std::to_string(shown) + " follow" : "") << ":\n";
+    for (std::size_t index = 0; index < shown; ++index) {
+        const FoundFit& fit = (*found)[index];
+        const std::string name = FitName({fit.analysis.hole.toleranceClass, fit.analysis.shaft.toleranceClass});
+        out << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << FitTypeName(fit.analysis.type)
+            << ": " << ClearanceWords(fit.analysis) << "; fit tolerance " << FormatUm(fit.analysis.fitTolerance)
+            << " µm" << (fit.preferred ? " (preferred)" : "") << '\n';
+    }
+    return kExitResult;
+}
