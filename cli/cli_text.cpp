@@ -34,12 +34,31 @@ std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream&
     return *size;
 }
 
+namespace {
+
+std::string NoValueText(Failure::Undefined undefined)
+{
+    switch (undefined) {
+    case Failure::Undefined::InTables:
+        break;
+    case Failure::Undefined::Above500Mm:
+        return "the standard gives it only up to 500 mm";
+    case Failure::Undefined::AtThisGrade:
+        return "the standard gives this letter only in finer grades";
+    }
+    return "the standard gives no value";
+}
+
+} // namespace
+
 std::string FailureText(const Failure& failure, const std::filesystem::path& tables)
 {
     const std::string file = "table file '" + (tables / TableFileName(failure.table)).string() + "'";
     switch (failure.kind) {
     case Failure::Kind::NoStandardValue:
-        return "the standard gives no value";
+        return NoValueText(failure.undefined);
+    case Failure::Kind::NotUsedAtThisSize:
+        return "the standard rules it out for sizes of 1 mm and less";
     case Failure::Kind::SizeOffScale:
         return "the size is off the scale";
     case Failure::Kind::GradeOffScale:
@@ -53,6 +72,13 @@ std::string FailureText(const Failure& failure, const std::filesystem::path& tab
     case Failure::Kind::TableMalformed:
         return file + " is malformed at line " + std::to_string(failure.line) + ", field "
             + std::to_string(failure.field);
+    case Failure::Kind::TableLineMissing: {
+        const std::string missing = file + " has no line " + std::to_string(failure.line);
+        if (failure.line < 1 || failure.line > kCoreSizeBandCount)
+            return missing;
+        const auto [from, to] = SizeBandBounds(failure.line - 1);
+        return missing + ", the line for sizes over " + FormatMm(from) + " to " + FormatMm(to) + " mm";
+    }
     }
     return "unknown failure";
 }
@@ -60,4 +86,15 @@ std::string FailureText(const Failure& failure, const std::filesystem::path& tab
 std::string SignedUm(ExactLength length)
 {
     return (length.nm > 0 ? "+" : "") + FormatUm(length);
+}
+
+std::string FixedMm4(ExactLength length)
+{
+    // Ten-thousandths of a millimetre, rounded half away from zero (ISO 286 values need no rounding).
+    const std::uint64_t magnitudeNm = length.nm < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(length.nm)
+                                                    : static_cast<std::uint64_t>(length.nm);
+    const std::uint64_t units = (magnitudeNm + 50) / 100;
+    std::string fraction = std::to_string(units % 10'000);
+    fraction.insert(0, 4 - fraction.size(), '0');
+    return (length.nm < 0 && units != 0 ? "-" : "") + std::to_string(units / 10'000) + "." + fraction;
 }

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The commands of quorlan-cli, callable in-process: results go to out, messages to err.
 
@@ -61,3 +62,62 @@ struct FindFitRequest
 
 // Every fit that keeps its clearances within a required range, best first.
 int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& err);
+
+// Values that replace one of a built-in material's, as typed.
+struct MaterialOverrides
+{
+    std::optional<std::string> youngsModulus; // MPa
+    std::optional<std::string> poissonRatio;
+    std::optional<std::string> expansion; // 1/K
+    std::optional<std::string> strength; // MPa
+};
+
+struct ServiceRequest
+{
+    std::string sizeText;
+    std::optional<std::string> fitText;
+    std::vector<std::string> hole; // upper and lower deviation, µm
+    std::vector<std::string> shaft;
+    std::optional<std::string> hubOutsideDiameter; // mm
+    std::optional<std::string> shaftBore; // mm
+    std::optional<std::string> length; // mm
+    std::optional<std::string> hubMaterial;
+    std::optional<std::string> shaftMaterial;
+    MaterialOverrides hubOverrides;
+    MaterialOverrides shaftOverrides;
+    std::optional<std::string> hubTemperature; // °C
+    std::optional<std::string> shaftTemperature;
+    std::optional<std::string> friction;
+    std::optional<std::string> hubRz; // µm
+    std::optional<std::string> shaftRz;
+    std::optional<std::string> smoothing; // 0.4 or 0.8
+    std::optional<std::string> joiningClearance; // µm
+    std::optional<std::string> zoneSigmas;
+    bool listMaterials = false;
+    std::filesystem::path tables;
+    bool json = false;
+};
+
+// A fit at service conditions: temperatures, press fit, assembly temperatures, probabilities.
+int RunService(const ServiceRequest& request, std::ostream& out, std::ostream& err);
+
+struct CheckTablesRequest
+{
+    std::filesystem::path tables; // the folder checked; empty for the current directory
+    bool strict = false; // warnings fail the check too
+};
+
+// Every problem of the five table files, one a line as FILE:LINE:FIELD: why (LINE and FIELD 0 for
+// the whole file or line); a one-line all-clear when there is none.
+int RunCheckTables(const CheckTablesRequest& request, std::ostream& out, std::ostream& err);
+
+struct DiagramRequest
+{
+    std::string fitText;
+    std::string sizeText;
+    std::filesystem::path output; // the SVG file to write; nothing else is written
+    std::filesystem::path tables;
+};
+
+// The tolerance-zone diagram of a fit, written as SVG to the file asked for.
+int RunDiagram(const DiagramRequest& request, std::ostream& err);

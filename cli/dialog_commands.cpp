@@ -2,6 +2,7 @@
 #include "calculations.h"
 #include "cli_text.h"
 #include "commands.h"
+#include "core_answers.h"
 #include "decimal_text.h"
 #include "dialog_logic.h"
 #include "memory_dialog_view.h"
@@ -31,8 +32,9 @@ std::optional<ClassDesignation> SplitClass(const std::string& classText)
                              std::string(GradeName(parsed->grade)), basis};
 }
 
-// The size text, read strictly: without a range it must be a size the tables cover; with one, any
-// plain decimal is taken, so that the dialog's warnings for a size outside the range still show.
+// The size text, read strictly: without a range it must be a size the dialog covers (larger ones
+// never get here); with one, any plain decimal is taken, so that the dialog's warnings for a size
+// outside the range still show.
 bool CheckSizeText(const Request& request, std::ostream& err)
 {
     if (!request.rangeText)
@@ -82,6 +84,17 @@ MemoryDialogView::MessageSink MessagesTo(std::ostream& err)
 
 int RunTolerance(const std::string& gradeText, const Request& request, std::ostream& out, std::ostream& err)
 {
+    // Without a size range, grades and sizes beyond the dialog's lists are answered by the core.
+    if (!request.rangeText) {
+        const auto grade = PositionOf(kCoreGradeNames, gradeText);
+        if (!grade)
+            return UsageError(err, "unknown grade " + Quoted(gradeText));
+        const auto size = ReadSizeArgument(request.sizeText, err);
+        if (!size)
+            return kExitUsage;
+        if (!IsWithinTheDialog(*grade, *size))
+            return AnswerToleranceFromCore(*grade, *size, out, err);
+    }
     MemoryDialogView view(MessagesTo(err));
     if (!ChooseToleranceInputs(view, gradeText, request, err))
         return kExitUsage;
@@ -95,6 +108,14 @@ int RunDeviation(const std::string& classText, const Request& request, std::ostr
     const auto designation = SplitClass(classText);
     if (!designation)
         return UsageError(err, Quoted(classText) + " is not a tolerance class such as H7 or js6");
+    if (!request.rangeText) {
+        const auto size = ReadSizeArgument(request.sizeText, err);
+        if (!size)
+            return kExitUsage;
+        const ToleranceClass toleranceClass = *ParseToleranceClass(classText);
+        if (!IsWithinTheDialog(toleranceClass.grade, *size))
+            return AnswerDeviationFromCore(toleranceClass, *size, request.tables, out, err);
+    }
     MemoryDialogView view(MessagesTo(err));
     if (!ChooseToleranceInputs(view, designation->gradeText, request, err))
         return kExitUsage;

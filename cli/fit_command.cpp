@@ -3,6 +3,7 @@
 #include "fit_analysis.h"
 #include "fit_json.h"
 #include "loaded_tables.h"
+#include "standard_tolerances.h"
 #include "tolerance_class.h"
 
 #include <ostream>
@@ -68,6 +69,9 @@ void WriteText(const FitAnalysis& fit, std::ostream& out)
     }
     out << ClearanceWords("mean", fit.meanClearance) << "\n"
         << "fit tolerance " << FormatUm(fit.fitTolerance) << " µm\n";
+    if (IsExperimentalTolerance(fit.hole.toleranceClass.grade, fit.size)
+        || IsExperimentalTolerance(fit.shaft.toleranceClass.grade, fit.size))
+        out << kExperimentalGradeNote << '\n';
 }
 
 } // namespace

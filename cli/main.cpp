@@ -1,7 +1,10 @@
 // quorlan-cli: ISO 286 limits and fits for scripts. Parses the arguments and hands over to the
 // commands library.
 
+#include "cli_text.h"
 #include "commands.h"
+#include "parse_error_text.h"
+#include "table_folder.h"
 
 #include <iostream>
 #include <optional>
@@ -11,7 +14,8 @@
 
 namespace {
 
-constexpr const char* kDescription = R"(Quorlan: ISO 286 limits and fits for sizes up to 500 mm, without a window.
+constexpr const char* kDescription
+    = R"(Quorlan: ISO 286 limits and fits, grades IT01 to IT18, sizes up to 3150 mm, without a window.
 
 Commands (quorlan-cli COMMAND --help shows each with an example):
   tolerance GRADE SIZE [--range TEXT]        standard tolerance in mm, as the dialog shows it
@@ -22,14 +26,21 @@ Commands (quorlan-cli COMMAND --help shows each with an example):
   table [deviations|tolerances] [--json]     every limit deviation or standard tolerance, as CSV
   find-fit SIZE --min-clearance MIN --max-clearance MAX [--basis hole|shaft|any] [--json] ...
                                              every fit whose clearances stay within MIN to MAX µm
+  service SIZE (--fit FIT | --hole UP LOW --shaft UP LOW) [--hub-od MM] [--length MM] [--json] ...
+                                             the fit at service conditions: temperature, press fit
+  diagram FIT SIZE -o FILE.svg               the fit's tolerance-zone diagram, as SVG
+  check-tables [DIR] [--strict]              every problem of edited table files, as FILE:LINE:FIELD: why
 
-SIZE is a decimal number of millimetres in full (25, 12.5, 0.5), over 0 and up to 500; anything else
+SIZE is a decimal number of millimetres in full (25, 12.5, 0.5), over 0 and up to 3150; anything else
 is a usage error. With --range (tolerance and deviation) any decimal is taken, and the calculation runs
 as the dialog runs it with that size range, warnings included. --tables DIR is the folder of the five
-deviation table files (default: the current directory).
+deviation table files; without it they are looked for in $QUORLAN_TABLES, then in the current directory
+if it holds any of them, then in the installed tables (bin/../share/quorlan beside this program, then
+the install prefix's).
 
-tolerance and deviation print the dialog's messages (in Chinese) on standard error; the other commands
-print theirs in English. Exit status: 0 a result (warnings included), 1 no result, 2 a usage error.)";
+tolerance and deviation answer as the dialog does, with its messages (in Chinese) on standard error,
+for its grades (IT01 to IT12) and sizes (up to 500 mm); beyond them, and in the other commands, the
+reasons are in English. Exit status: 0 a result (warnings included), 1 no result, 2 a usage error.)";
 
 // Options and positionals are bound to strings: every number goes through the commands' own strict
 // reader (CLI11's conversion would take 0x10, inf and nan).
@@ -40,7 +51,9 @@ int Run(int argc, char** argv)
     app.fallthrough();
 
     std::string tables;
-    app.add_option("--tables", tables, "folder of the five deviation table files (default: current directory)")
+    app.add_option("--tables", tables,
+                   "folder of the five deviation table files (default: $QUORLAN_TABLES, the current directory, "
+                   "the installed tables)")
         ->check(CLI::ExistingDirectory);
 
     Request request;
@@ -52,11 +65,13 @@ int Run(int argc, char** argv)
     FitRequest fitRequest;
     TableRequest tableRequest;
     FindFitRequest findFitRequest;
+    ServiceRequest serviceRequest;
+    DiagramRequest diagramRequest;
 
     auto* tolerance = app.add_subcommand("tolerance",
                                          "standard tolerance of a grade and size\n"
                                          "example: quorlan-cli tolerance IT7 25   prints 0.0210");
-    tolerance->add_option("GRADE", gradeText, "grade list text: IT01, IT0, IT1 ... IT12")->required();
+    tolerance->add_option("GRADE", gradeText, "grade: IT01, IT0, IT1 ... IT18")->required();
     tolerance->add_option("SIZE", request.sizeText, "nominal size in mm")->required();
     tolerance->add_option("--range", range, "size-range list text, such as \"<=3\" or \">18-30\"");
 
@@ -78,7 +93,7 @@ int Run(int argc, char** argv)
                                    "clearances or interferences, fit type and fit tolerance\n"
                                    "example: quorlan-cli fit H7/g6 40 --json");
     fit->add_option("FIT", fitRequest.fitText, "hole class, slash, shaft class: H7/g6, JS7/h6")->required();
-    fit->add_option("SIZE", fitRequest.sizeText, "nominal size in mm, over 0 and up to 500")->required();
+    fit->add_option("SIZE", fitRequest.sizeText, "nominal size in mm, over 0 and up to 3150")->required();
     fit->add_flag("--json", fitRequest.json, "one JSON object instead of text");
 
     auto* table = app.add_subcommand("table",
@@ -94,7 +109,7 @@ int Run(int argc, char** argv)
         "clearance is an interference), preferred fits first, then the cheapest (largest fit tolerance)\n"
         "examples: quorlan-cli find-fit 40 --min-clearance 10 --max-clearance 60\n"
         "          quorlan-cli find-fit 40 --min-interference 20 --max-interference 70 --basis shaft");
-    findFit->add_option("SIZE", findFitRequest.sizeText, "nominal size in mm, over 0 and up to 500")->required();
+    findFit->add_option("SIZE", findFitRequest.sizeText, "nominal size in mm, over 0 and up to 3150")->required();
     findFit->add_option("--min-clearance", findFitRequest.minClearance, "smallest clearance allowed, µm");
     findFit->add_option("--max-clearance", findFitRequest.maxClearance, "largest clearance allowed, µm");
     findFit->add_option("--min-interference", findFitRequest.minInterference,
@@ -106,11 +121,70 @@ int Run(int argc, char** argv)
                         "pair. (The preferred-fits lists of `fits --basis` follow the main dialog's own grouping.)");
     findFit->add_option("--grades", findFitRequest.gradesText,
                         "grade range of both parts: 5-11 (default), IT5-IT11, "
-                        "01-12 (01 is IT01)");
+                        "01-18 (01 is IT01)");
     findFit->add_flag("--all-grade-pairs", findFitRequest.allGradePairs,
                       "pair every grade in the range (default: the hole's grade equals the shaft's or is one coarser)");
     findFit->add_option("--limit", findFitRequest.limitText, "fits shown (default 20; 0 shows all)");
     findFit->add_flag("--json", findFitRequest.json, "a JSON array of fit objects, as fit --json, with \"preferred\"");
+
+    auto* service = app.add_subcommand(
+        "service",
+        "a fit at service conditions: interference at temperature, press-fit pressure, stresses and safety,\n"
+        "torque and forces, assembly temperatures, probability of interference. Deviations in µm, sizes in mm,\n"
+        "stresses in MPa, forces in N, torque in N·m, temperatures in °C; numbers may have exponents (1.15e-5)\n"
+        "example: quorlan-cli service 40 --fit H7/s6 --hub-od 80 --length 40 --hub-material cast-iron");
+    service->add_option("SIZE", serviceRequest.sizeText, "nominal size in mm");
+    service->add_option("--fit", serviceRequest.fitText, "fit designation, limits from the tables: H7/s6");
+    service->add_option("--hole", serviceRequest.hole, "the hole's upper and lower deviation, µm")->expected(2);
+    service->add_option("--shaft", serviceRequest.shaft, "the shaft's upper and lower deviation, µm")->expected(2);
+    service->add_option("--hub-od", serviceRequest.hubOutsideDiameter,
+                        "hub outside diameter, mm (none: no press-fit results)");
+    service->add_option("--shaft-id", serviceRequest.shaftBore, "shaft bore, mm (default 0: solid)");
+    service->add_option("--length", serviceRequest.length, "joint length, mm (none: no forces or torque)");
+    service->add_option("--hub-material", serviceRequest.hubMaterial, "built-in material id (default steel)");
+    service->add_option("--shaft-material", serviceRequest.shaftMaterial, "built-in material id (default steel)");
+    for (auto [part, overrides] :
+         {std::pair {"hub", &serviceRequest.hubOverrides}, std::pair {"shaft", &serviceRequest.shaftOverrides}}) {
+        const std::string prefix = std::string("--") + part + "-";
+        service->add_option(prefix + "e", overrides->youngsModulus, std::string(part) + " Young's modulus, MPa");
+        service->add_option(prefix + "nu", overrides->poissonRatio, std::string(part) + " Poisson's ratio");
+        service->add_option(prefix + "alpha", overrides->expansion, std::string(part) + " thermal expansion, 1/K");
+        service->add_option(prefix + "yield", overrides->strength, std::string(part) + " yield strength, MPa");
+    }
+    service->add_option("--hub-temp", serviceRequest.hubTemperature, "hub temperature in service, °C (default 20)");
+    service->add_option("--shaft-temp", serviceRequest.shaftTemperature,
+                        "shaft temperature in service, °C (default 20)");
+    service->add_option("--friction", serviceRequest.friction, "friction coefficient (default 0.15)");
+    service->add_option("--rz-hub", serviceRequest.hubRz, "mean roughness depth Rz of the bore, µm (default 0)");
+    service->add_option("--rz-shaft", serviceRequest.shaftRz, "mean roughness depth Rz of the shaft, µm (default 0)");
+    service->add_option("--smoothing", serviceRequest.smoothing,
+                        "smoothing factor: 0.4 (DIN 7190-1:2017, default) or 0.8");
+    service->add_option("--joining-clearance", serviceRequest.joiningClearance,
+                        "clearance for assembly, µm (default 0.001 × size)");
+    service->add_option("--zone-sigma", serviceRequest.zoneSigmas,
+                        "standard deviations each tolerance zone spans (default 3)");
+    service->add_flag("--materials", serviceRequest.listMaterials, "list the built-in materials and their values");
+    service->add_flag("--json", serviceRequest.json, "one JSON object instead of text");
+
+    CheckTablesRequest checkRequest;
+    std::string checkFolder;
+    auto* checkTables
+        = app.add_subcommand("check-tables",
+                             "every problem of the five table files, one a line as FILE:LINE:FIELD: why;\n"
+                             "errors (exit 1) make a file unusable there, warnings (exit 0) break one\n"
+                             "of the standard's relations between cells\n"
+                             "example: quorlan-cli check-tables ~/my-tables --strict");
+    checkTables->add_option("DIR", checkFolder, "folder of the five files (default: found as for --tables)")
+        ->check(CLI::ExistingDirectory);
+    checkTables->add_flag("--strict", checkRequest.strict, "warnings fail the check too (exit 1)");
+
+    auto* diagram = app.add_subcommand("diagram",
+                                       "the tolerance-zone diagram of a fit, as SVG, the same drawing the "
+                                       "fit-analysis window shows\n"
+                                       "example: quorlan-cli diagram H7/k6 25 -o h7k6.svg");
+    diagram->add_option("FIT", diagramRequest.fitText, "hole class, slash, shaft class: H7/g6")->required();
+    diagram->add_option("SIZE", diagramRequest.sizeText, "nominal size in mm")->required();
+    diagram->add_option("-o,--output", diagramRequest.output, "the SVG file to write")->required();
 
     try {
         app.parse(argc, argv);
@@ -118,26 +192,50 @@ int Run(int argc, char** argv)
         std::cout << app.help();
         return kExitResult;
     } catch (const CLI::ParseError& error) {
-        std::cerr << "quorlan-cli: " << error.what() << "\n(quorlan-cli --help explains the commands)\n";
+        std::cerr << "quorlan-cli: " << ShortParseErrorText(error.what())
+                  << "\n(quorlan-cli --help explains the commands)\n";
         return kExitUsage;
     }
 
     request.rangeText = range;
-    request.tables = tables;
-    fitRequest.tables = tables;
-    tableRequest.tables = tables;
-    findFitRequest.tables = tables;
+    // The commands that read tables find their folder; a failure then says where it looked.
+    std::optional<TablesLocation> location;
+    if (!tolerance->parsed() && !fits->parsed() && checkFolder.empty()) {
+        const auto located = LocateTables(
+            CluesOfThisProcess(tables.empty() ? std::nullopt : std::optional<std::filesystem::path>(tables)));
+        if (!located)
+            return UsageError(std::cerr, located.reason());
+        location = *located;
+        request.tables = fitRequest.tables = tableRequest.tables = location->folder;
+        findFitRequest.tables = serviceRequest.tables = checkRequest.tables = location->folder;
+        diagramRequest.tables = location->folder;
+    }
+    const auto noted = [&location](int status) {
+        const std::string note = location && status == kExitFailure ? MissingTablesNote(*location) : "";
+        if (!note.empty())
+            std::cerr << "quorlan-cli: " << note << '\n';
+        return status;
+    };
     if (tolerance->parsed())
         return RunTolerance(gradeText, request, std::cout, std::cerr);
     if (deviation->parsed())
-        return RunDeviation(classText, request, std::cout, std::cerr);
+        return noted(RunDeviation(classText, request, std::cout, std::cerr));
     if (fits->parsed())
         return RunFits(fitClassText, basisText, std::cout, std::cerr);
     if (fit->parsed())
-        return RunFit(fitRequest, std::cout, std::cerr);
+        return noted(RunFit(fitRequest, std::cout, std::cerr));
+    if (diagram->parsed())
+        return noted(RunDiagram(diagramRequest, std::cerr));
+    if (service->parsed())
+        return noted(RunService(serviceRequest, std::cout, std::cerr));
     if (findFit->parsed())
-        return RunFindFit(findFitRequest, std::cout, std::cerr);
-    return RunTable(tableRequest, std::cout, std::cerr);
+        return noted(RunFindFit(findFitRequest, std::cout, std::cerr));
+    if (checkTables->parsed()) {
+        if (!checkFolder.empty())
+            checkRequest.tables = checkFolder;
+        return noted(RunCheckTables(checkRequest, std::cout, std::cerr));
+    }
+    return noted(RunTable(tableRequest, std::cout, std::cerr));
 }
 
 } // namespace

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Screenshot of the dialog after the worked example: >18-30, IT7, size 25, hole basis, letter P,
-# deviations calculated. Drives the real program under Xvfb with mouse clicks and keys.
-# Usage: scripts/screenshot.sh [OUT.png]   (default docs/screenshot.png; BUILD_DIR defaults to build)
+# Screenshot of the dialog after a deviation calculation: >18-30, IT7, size 25, hole basis, letter P,
+# deviations calculated. Then the fit analysis window, opened from there with Ctrl+F and set to a
+# transition fit (H7/k6 at 25 mm), so that both a clearance and an interference show. Drives the
+# real program under Xvfb with mouse clicks and keys.
+# Usage: scripts/screenshot.sh [OUT.png [FIT_OUT.png]]
+#   (defaults docs/screenshot.png and docs/fit-window.png; BUILD_DIR defaults to build)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$root/docs/screenshot.png}")
+fit_out=$(realpath -m "${2:-$root/docs/fit-window.png}")
 build=$(realpath -m "${BUILD_DIR:-$root/build}")
 # shellcheck source=scripts/xvfb-session.sh
 . "$root/scripts/xvfb-session.sh"
@@ -51,8 +55,30 @@ keys Down 17         # P
 click 208 162        # deviation calculation
 sleep 0.5
 
-mkdir -p "$(dirname "$out")"
-import -window "$window" "png:$out.tmp"
-convert "png:$out.tmp" -strip -define png:exclude-chunks=date,time "$out"
-rm -f "$out.tmp"
-echo "$out"
+# A picture of one window, without the timestamps that would make every run's file differ.
+save_window() { # window-id file
+    mkdir -p "$(dirname "$2")"
+    import -window "$1" "png:$2.tmp"
+    convert "png:$2.tmp" -strip -define png:exclude-chunks=date,time "$2"
+    rm -f "$2.tmp"
+    echo "$2"
+}
+save_window "$window" "$out"
+
+# The fit analysis window, the way a user gets there: Ctrl+F in the dialog. It opens on the
+# dialog's P7 (with the h6 of the hole basis' first preferred fit); its fields are reached with
+# their Alt keys.
+xdotool key ctrl+f
+fit_window=""
+for _ in $(seq 1 200); do
+    fit_window=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '配合分析' 2>/dev/null | head -n 1) || true
+    [ -n "$fit_window" ] && break
+    sleep 0.05
+done
+[ -n "$fit_window" ] || { echo "the fit analysis window did not open" >&2; exit 1; }
+xdotool windowfocus --sync "$fit_window" 2>/dev/null || true
+sleep 0.3
+xdotool key alt+d ctrl+a   # the fit field
+xdotool type --delay 50 H7/k6
+sleep 0.5
+save_window "$fit_window" "$fit_out"

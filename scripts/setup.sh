@@ -7,6 +7,7 @@ packages=(
     g++ cmake make pkg-config
     qt6-base-dev            # the dialog (Qt 6 Widgets) and its tests (Qt Test)
     qt6-translations-l10n   # Qt's own button texts (确定) in Chinese, like the rest of the dialog
+    qt6-svg-dev             # Qt SVG: its image plugin draws the fit analysis window's diagram, loaded on first use
     libgtest-dev            # engine and command-line tests
     libcli11-dev            # the command line's argument parsing
     nlohmann-json3-dev      # the command line's JSON output
@@ -14,6 +15,9 @@ packages=(
     fonts-wqy-microhei      # one pinned CJK font: the dialog's Chinese texts
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up measurements without a display
     locales                 # a German locale, to prove numbers keep their decimal point
+    dpkg-dev file           # the Debian package: CPack's dependency scan runs dpkg-shlibdeps, which needs file
+    desktop-file-utils appstream groff-base  # the package test: desktop file, AppStream metainfo, man page
+    librsvg2-bin            # ui/res/make-icons.sh: the icon's PNG sizes from its SVG
 )
 
 missing=()

@@ -10,9 +10,6 @@ class DialogUnits
 public:
     explicit DialogUnits(const QFont& font);
 
-    int BaseX() const { return m_baseX; }
-    int BaseY() const { return m_baseY; }
-
     int X(int dlu) const;
     int Y(int dlu) const;
     QRect Rect(int x, int y, int width, int height) const;

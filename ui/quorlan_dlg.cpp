@@ -4,6 +4,8 @@
 #include "calculations.h"
 #include "dialog_logic.h"
 #include "dialog_units.h"
+#include "fit_window.h"
+#include "number_text.h"
 #include "preferred_fits.h"
 #include "scales.h"
 #include "system_command.h"
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -45,6 +48,7 @@ QString FromUtf8(std::string_view text)
 }
 
 const QString kAboutMenuText = QStringLiteral("关于 Quorlan(&A)...");
+const QString kFitWindowMenuText = QStringLiteral("配合分析(&F)...");
 
 } // namespace
 
@@ -179,6 +183,13 @@ void CQuorlanDlg::ConnectHandlers()
     connect(m_radioClearance, &QRadioButton::clicked, this, &CQuorlanDlg::ListClearanceFits);
     connect(m_radioTransition, &QRadioButton::clicked, this, &CQuorlanDlg::ListTransitionFits);
     connect(m_radioInterference, &QRadioButton::clicked, this, &CQuorlanDlg::ListInterferenceFits);
+
+    // Ctrl+F is no key of a text field, so it works wherever the focus is in the dialog.
+    m_fitWindowAction = new QAction(kFitWindowMenuText, this);
+    m_fitWindowAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    m_fitWindowAction->setShortcutVisibleInContextMenu(true);
+    addAction(m_fitWindowAction);
+    connect(m_fitWindowAction, &QAction::triggered, this, qOverload<>(&CQuorlanDlg::OpenFitWindow));
 }
 
 void CQuorlanDlg::OnInitDialog()
@@ -186,6 +197,8 @@ void CQuorlanDlg::OnInitDialog()
 #ifdef Q_OS_WIN
     if (HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        const QString fitWindowText = kFitWindowMenuText + QStringLiteral("\tCtrl+F");
+        AppendMenuW(systemMenu, MF_STRING, kFitWindowCommandId, reinterpret_cast<LPCWSTR>(fitWindowText.utf16()));
         AppendMenuW(systemMenu, MF_STRING, kAboutCommandId, reinterpret_cast<LPCWSTR>(kAboutMenuText.utf16()));
     }
 #endif
@@ -196,6 +209,10 @@ void CQuorlanDlg::OnInitDialog()
 
 bool CQuorlanDlg::OnSysCommand(unsigned commandId)
 {
+    if (IsFitWindowCommand(commandId)) {
+        OpenFitWindow();
+        return true;
+    }
     if (!IsAboutCommand(commandId))
         return false;
     CAboutDlg dlgAbout(this);
@@ -208,9 +225,37 @@ void CQuorlanDlg::contextMenuEvent(QContextMenuEvent* event)
     // Window managers keep the window menu to themselves, so the About entry lives here.
     QMenu menu(this);
     menu.addSeparator();
+    menu.addAction(m_fitWindowAction);
     QAction* about = menu.addAction(kAboutMenuText);
     if (menu.exec(event->globalPos()) == about)
         OnSysCommand(kAboutCommandId);
+}
+
+void CQuorlanDlg::OpenFitWindow()
+{
+    DialogChoices choices;
+    choices.nominal_mm = ParseLeadingDecimal(BoxText(Control::SizeBox));
+    choices.basis = m_radioHole->isChecked() ? kBasisHole : m_radioShaft->isChecked() ? kBasisShaft : -1;
+    choices.letter = SelectedPosition(Control::LetterList);
+    choices.grade = SelectedPosition(Control::GradeList);
+    OpenFitWindow(FitStartFrom(choices));
+}
+
+FitWindow* CQuorlanDlg::OpenedFitWindow() const
+{
+    return m_fitWindow;
+}
+
+void CQuorlanDlg::OpenFitWindow(const FitStart& start)
+{
+    // A child of the dialog, so that the dialog's modal run does not block it; a window of its own.
+    if (!m_fitWindow) {
+        m_fitWindow = new FitWindow(start, {}, this);
+        m_fitWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_fitWindow->show();
+    m_fitWindow->raise();
+    m_fitWindow->activateWindow();
 }
 
 #ifdef Q_OS_WIN

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "dialog_view.h"
+#include "fit_start.h"
 
 #include <string>
 #include <string_view>
 
 #include <QDialog>
 #include <QIcon>
+#include <QPointer>
 
+class FitWindow;
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -33,6 +37,13 @@ public:
 
     // A window-menu command; true when it was ours.
     bool OnSysCommand(unsigned commandId);
+
+    // Opens the fit analysis window on what the dialog holds, or on a given fit; when the window
+    // is open already, only raises it.
+    void OpenFitWindow();
+    void OpenFitWindow(const FitStart& start);
+    // The open fit analysis window, if any.
+    FitWindow* OpenedFitWindow() const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -85,4 +96,8 @@ private:
 
     QButtonGroup* m_basisGroup = nullptr;
     QButtonGroup* m_fitClassGroup = nullptr;
+
+    // Ctrl+F anywhere in the dialog, and the context menu's entry.
+    QAction* m_fitWindowAction = nullptr;
+    QPointer<FitWindow> m_fitWindow;
 };

@@ -80,7 +80,8 @@ bool MeetsRequirement(const FitAnalysis& fit, const FitSearchRequest& request)
 
 Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables, const FitSearchRequest& request)
 {
-    if (request.finestGrade < 0 || request.coarsestGrade >= kGradeCount || request.finestGrade > request.coarsestGrade)
+    if (request.finestGrade < 0 || request.coarsestGrade >= kCoreGradeCount
+        || request.finestGrade > request.coarsestGrade)
         return Failure {Failure::Kind::GradeOffScale};
     const auto holes = Candidates(tables, request, Part::Hole);
     if (!holes)

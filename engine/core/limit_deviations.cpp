@@ -1,5 +1,6 @@
 #include "limit_deviations.h"
 
+#include "defined_classes.h"
 #include "scales.h"
 #include "standard_tolerances.h"
 
@@ -61,9 +62,11 @@ bool IsJKMN(int letter)
     return letter >= kLetterJ && letter <= kLetterN;
 }
 
-Failure NoValue()
+Failure NoValue(Failure::Undefined undefined = Failure::Undefined::InTables)
 {
-    return Failure {Failure::Kind::NoStandardValue};
+    Failure failure {Failure::Kind::NoStandardValue};
+    failure.undefined = undefined;
+    return failure;
 }
 
 } // namespace
@@ -83,6 +86,14 @@ Placement PlacementOf(const ToleranceClass& toleranceClass)
     if (letter <= kLetterN)
         return grade <= kGradeIT8 ? Placement::BelowFundamentalPlusDelta : Placement::BelowFundamental;
     return grade >= kGradeIT8 ? Placement::BelowFundamental : Placement::BelowFundamentalPlusDelta;
+}
+
+Placement PlacementInBand(const ToleranceClass& toleranceClass, int sizeBand)
+{
+    const Placement placement = PlacementOf(toleranceClass);
+    if (placement == Placement::BelowFundamentalPlusDelta && sizeBand >= kFirstBandAbove500Mm)
+        return Placement::BelowFundamental;
+    return placement;
 }
 
 TableId FundamentalDeviationTable(const ToleranceClass& toleranceClass)
@@ -132,17 +143,21 @@ std::optional<ExactLength> SpecialUpperDeviation(const ToleranceClass& tolerance
 Result<LimitDeviations, Failure> LimitDeviationsInBand(const DeviationTables& tables,
                                                        const ToleranceClass& toleranceClass, int sizeBand)
 {
-    if (toleranceClass.grade < 0 || toleranceClass.grade >= kGradeCount)
+    if (toleranceClass.grade < 0 || toleranceClass.grade >= kCoreGradeCount)
         return Failure {Failure::Kind::GradeOffScale};
-    if (sizeBand < 0 || sizeBand >= kSizeBandCount || toleranceClass.letter < 0
+    if (sizeBand < 0 || sizeBand >= kCoreSizeBandCount || toleranceClass.letter < 0
         || toleranceClass.letter >= kLetterCount)
         return Failure {Failure::Kind::SizeOffScale};
     const auto tolerance = StandardTolerance(toleranceClass.grade, SizeBandBounds(sizeBand).second);
     if (!tolerance)
         return tolerance.reason();
     const ExactLength t = *tolerance;
+    if (!IsDefinedAtItsGrade(toleranceClass))
+        return NoValue(Failure::Undefined::AtThisGrade);
+    if (sizeBand >= kFirstBandAbove500Mm && !IsDefinedAbove500Mm(toleranceClass))
+        return NoValue(Failure::Undefined::Above500Mm);
 
-    const Placement placement = PlacementOf(toleranceClass);
+    const Placement placement = PlacementInBand(toleranceClass, sizeBand);
     if (placement == Placement::Symmetric)
         return LimitDeviations {Half(t), -Half(t)};
     if (!IsDefinedByRules(toleranceClass))
@@ -180,8 +195,12 @@ Result<LimitDeviations, Failure> LimitDeviationsInBand(const DeviationTables& ta
 Result<LimitDeviations, Failure> LimitDeviationsOf(const DeviationTables& tables, const ToleranceClass& toleranceClass,
                                                    ExactLength size)
 {
+    if (toleranceClass.grade < 0 || toleranceClass.grade >= kCoreGradeCount)
+        return Failure {Failure::Kind::GradeOffScale};
     const auto band = SizeBandOf(size);
     if (!band)
         return Failure {Failure::Kind::SizeOffScale};
+    if (IsOneMillimetreOrLess(size) && !IsUsedAtOneMillimetreOrLess(toleranceClass))
+        return Failure {Failure::Kind::NotUsedAtThisSize};
     return LimitDeviationsInBand(tables, toleranceClass, *band);
 }

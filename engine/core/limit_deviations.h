@@ -22,7 +22,12 @@ enum class Placement {
     Symmetric, // JS and js: plus and minus half of T, no table value needed
 };
 
+// The placement up to 500 mm, as the dialog uses it.
 Placement PlacementOf(const ToleranceClass& toleranceClass);
+
+// The placement in a size band: above 500 mm the standard has no delta, and K, M, N and P to ZC
+// take their table value as the upper deviation in every grade.
+Placement PlacementInBand(const ToleranceClass& toleranceClass, int sizeBand);
 
 // The file that holds a class's fundamental deviation, and the column; no column for J and j at
 // grades the standard gives none.
@@ -40,10 +45,12 @@ bool IsDefinedByRules(const ToleranceClass& toleranceClass);
 std::optional<ExactLength> SpecialUpperDeviation(const ToleranceClass& toleranceClass, int sizeBand);
 
 // The limit deviations of a class at a size over 0 and up to the largest size covered, from tables
-// loaded in memory; reads only the cells the class needs.
+// loaded in memory; reads only the cells the class needs. Classes the standard's notes rule out for
+// sizes of 1 mm and less are refused there (NotUsedAtThisSize).
 Result<LimitDeviations, Failure> LimitDeviationsOf(const DeviationTables& tables, const ToleranceClass& toleranceClass,
                                                    ExactLength size);
 
-// The same for a size band, the size itself not needed (whole-table export).
+// The same for a size band, the size itself not needed (whole-table export): the first band's
+// values hold for all its sizes, the 1 mm notes aside.
 Result<LimitDeviations, Failure> LimitDeviationsInBand(const DeviationTables& tables,
                                                        const ToleranceClass& toleranceClass, int sizeBand);

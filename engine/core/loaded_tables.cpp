@@ -1,6 +1,7 @@
 #include "loaded_tables.h"
 
 #include "decimal_text.h"
+#include "scales.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -66,6 +67,8 @@ private:
 
 } // namespace
 
+static_assert(kMostTableLines > static_cast<std::size_t>(kCoreSizeBandCount), "every line a calculation reads is kept");
+
 LoadedTable ParseTable(std::string_view content, TableId table)
 {
     LoadedTable loaded;
@@ -89,29 +92,29 @@ LoadedTable ParseTable(std::string_view content, TableId table)
         if (line.ends_with('\r'))
             line.remove_suffix(1);
         loaded.lines.push_back(ParseLine(line, columnCount));
-        if (lastLine)
+        if (lastLine || loaded.lines.size() == kMostTableLines)
             break;
         start = newline + 1;
     }
     return loaded;
 }
 
-LoadedTable LoadTable(const std::filesystem::path& folder, TableId table)
+Result<std::string, Failure::Kind> ReadTableFile(const std::filesystem::path& folder, TableId table)
 {
     const std::filesystem::path path = folder / TableFileName(table);
     // Non-blocking, so that opening a FIFO returns at once; fstat then refuses it.
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0)
-        return {errno == EISDIR ? Failure::Kind::TableNotAFile : Failure::Kind::TableMissing, {}};
+        return errno == EISDIR ? Failure::Kind::TableNotAFile : Failure::Kind::TableMissing;
     struct stat status
     {
     };
     if (::fstat(file.Get(), &status) != 0)
-        return {Failure::Kind::TableMissing, {}};
+        return Failure::Kind::TableMissing;
     if (!S_ISREG(status.st_mode))
-        return {Failure::Kind::TableNotAFile, {}};
+        return Failure::Kind::TableNotAFile;
     if (static_cast<std::uintmax_t>(status.st_size) > kLargestTableFileBytes)
-        return {Failure::Kind::TableTooLarge, {}};
+        return Failure::Kind::TableTooLarge;
 
     // The size may change while reading: never hold more than the cap and one chunk past it.
     std::string content;
@@ -122,14 +125,22 @@ LoadedTable LoadTable(const std::filesystem::path& folder, TableId table)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return {Failure::Kind::TableMissing, {}};
+            return Failure::Kind::TableMissing;
         if (got == 0)
             break;
         content.append(chunk, static_cast<std::size_t>(got));
     }
     if (content.size() > kLargestTableFileBytes)
-        return {Failure::Kind::TableTooLarge, {}};
-    return ParseTable(content, table);
+        return Failure::Kind::TableTooLarge;
+    return content;
+}
+
+LoadedTable LoadTable(const std::filesystem::path& folder, TableId table)
+{
+    const auto content = ReadTableFile(folder, table);
+    if (!content)
+        return {content.reason(), {}};
+    return ParseTable(*content, table);
 }
 
 DeviationTables LoadDeviationTables(const std::filesystem::path& folder)
@@ -145,9 +156,14 @@ Result<std::optional<ExactLength>, Failure> CellAt(const LoadedTable& loaded, Ta
     if (loaded.problem)
         return Failure {*loaded.problem, table, 0, 0};
     const Failure malformed {Failure::Kind::TableMalformed, table, line + 1, column + 1};
-    if (line < 0 || column < 0 || static_cast<std::size_t>(line) >= loaded.lines.size()
-        || column >= TableColumnCount(table))
+    if (line < 0 || column < 0 || column >= TableColumnCount(table))
         return malformed;
+    if (static_cast<std::size_t>(line) >= loaded.lines.size()) {
+        // A file of the 25 lines up to 500 mm is whole for those sizes; it only lacks the lines above.
+        if (line >= kFirstBandAbove500Mm)
+            return Failure {Failure::Kind::TableLineMissing, table, line + 1, 0};
+        return malformed;
+    }
     const TableCell& cell = loaded.lines[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)];
     switch (cell.kind) {
     case TableCell::Kind::Value:

@@ -8,6 +8,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -47,6 +48,9 @@ inline constexpr std::size_t kLargestTableFileBytes = 1 << 20;
 inline constexpr std::size_t kLongestTableLineBytes = 4096;
 // A cell beyond this many micrometres is no fundamental deviation or delta of any size.
 inline constexpr std::int64_t kLargestCellUm = 10'000;
+// Lines after this many are never read by any calculation, and are not kept: a file of a million
+// empty lines would otherwise take half a gigabyte of cells.
+inline constexpr std::size_t kMostTableLines = 64;
 
 // Reads the five files of a folder (the empty path is the current directory).
 DeviationTables LoadDeviationTables(const std::filesystem::path& folder);
@@ -55,9 +59,15 @@ DeviationTables LoadDeviationTables(const std::filesystem::path& folder);
 // the program), at most kLargestTableFileBytes of them.
 LoadedTable LoadTable(const std::filesystem::path& folder, TableId table);
 
+// The bytes of one file of a folder, read as LoadTable reads them; or why there are none
+// (TableMissing, TableNotAFile or TableTooLarge).
+Result<std::string, Failure::Kind> ReadTableFile(const std::filesystem::path& folder, TableId table);
+
 // Parses a file's content: lines end with LF or CR LF, a UTF-8 byte-order mark may start the first
 // line, fields are separated by exactly one space; reading stops at the first NUL byte.
 LoadedTable ParseTable(std::string_view content, TableId table);
 
-// The cell at a 0-based line and column: its value, nothing for "-", or why it cannot be read.
+// The cell at a 0-based line and column: its value, nothing for "-", or why it cannot be read. A
+// file that ends before a line above 500 mm lacks that line (TableLineMissing); one that ends
+// before 500 mm is malformed.
 Result<std::optional<ExactLength>, Failure> CellAt(const LoadedTable& loaded, TableId table, int line, int column);

@@ -52,33 +52,69 @@ std::optional<int> SizeBandHolding(double nominalMm)
 
 namespace {
 
-std::optional<int> IndexOfExactUpperBound(std::span<const double> upperBounds, ExactLength size)
+// The dialog's scales are the start of the core's: the same rows, lines and grades up to 500 mm and IT12.
+constexpr bool DialogScalesStartTheCoreScales()
 {
-    if (size.nm <= 0 || size > ExactLength::FromMm(kLargestSizeMm))
-        return std::nullopt;
-    for (std::size_t index = 0; index < upperBounds.size(); ++index) {
-        if (size <= ExactLength::FromMm(static_cast<std::int64_t>(upperBounds[index])))
-            return static_cast<int>(index);
+    for (int index = 0; index < kSizeRangeCount; ++index) {
+        if (kSizeRangeUpperBounds[static_cast<std::size_t>(index)]
+            != static_cast<double>(kCoreSizeRangeUpperBoundsMm[static_cast<std::size_t>(index)]))
+            return false;
     }
-    return std::nullopt;
+    for (int index = 0; index < kSizeBandCount; ++index) {
+        if (kSizeBandUpperBounds[static_cast<std::size_t>(index)]
+            != static_cast<double>(kCoreSizeBandUpperBoundsMm[static_cast<std::size_t>(index)]))
+            return false;
+    }
+    for (int index = 0; index < kGradeCount; ++index) {
+        if (kGradeTexts[static_cast<std::size_t>(index)] != kCoreGradeNames[static_cast<std::size_t>(index)])
+            return false;
+    }
+    return kSizeRangeUpperBounds.back() == static_cast<double>(kDialogLargestSizeMm)
+        && kCoreSizeRangeUpperBoundsMm.back() == kLargestSizeMm && kCoreSizeBandUpperBoundsMm.back() == kLargestSizeMm;
+}
+static_assert(DialogScalesStartTheCoreScales());
+
+std::optional<int> IndexOfExactUpperBound(std::span<const std::int64_t> upperBoundsMm, ExactLength size)
+{
+    if (size.nm <= 0)
+        return std::nullopt;
+    const auto found = std::find_if(upperBoundsMm.begin(), upperBoundsMm.end(),
+                                    [size](std::int64_t upperMm) { return size <= ExactLength::FromMm(upperMm); });
+    if (found == upperBoundsMm.end())
+        return std::nullopt;
+    return static_cast<int>(found - upperBoundsMm.begin());
+}
+
+std::pair<ExactLength, ExactLength> Bounds(std::span<const std::int64_t> upperBoundsMm, int index)
+{
+    const auto position = static_cast<std::size_t>(index);
+    return {ExactLength::FromMm(index == 0 ? 0 : upperBoundsMm[position - 1]),
+            ExactLength::FromMm(upperBoundsMm[position])};
 }
 
 } // namespace
 
 std::optional<int> SizeBandOf(ExactLength size)
 {
-    return IndexOfExactUpperBound(kSizeBandUpperBounds, size);
+    return IndexOfExactUpperBound(kCoreSizeBandUpperBoundsMm, size);
 }
 
 std::optional<int> SizeRangeOf(ExactLength size)
 {
-    return IndexOfExactUpperBound(kSizeRangeUpperBounds, size);
+    return IndexOfExactUpperBound(kCoreSizeRangeUpperBoundsMm, size);
 }
 
 std::pair<ExactLength, ExactLength> SizeBandBounds(int band)
 {
-    const auto index = static_cast<std::size_t>(band);
-    const auto lower = band == 0 ? 0.0 : kSizeBandUpperBounds[index - 1];
-    return {ExactLength::FromMm(static_cast<std::int64_t>(lower)),
-            ExactLength::FromMm(static_cast<std::int64_t>(kSizeBandUpperBounds[index]))};
+    return Bounds(kCoreSizeBandUpperBoundsMm, band);
+}
+
+std::pair<ExactLength, ExactLength> SizeRangeBounds(int sizeRange)
+{
+    return Bounds(kCoreSizeRangeUpperBoundsMm, sizeRange);
+}
+
+int SizeRangeOfBand(int band)
+{
+    return *SizeRangeOf(SizeBandBounds(band).second);
 }

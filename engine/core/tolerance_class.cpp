@@ -25,9 +25,9 @@ bool IsDigit(char c)
 
 std::string_view GradeName(int grade)
 {
-    if (grade < 0 || grade >= kGradeCount)
+    if (grade < 0 || grade >= kCoreGradeCount)
         return "";
-    return kGradeTexts[static_cast<std::size_t>(grade)];
+    return kCoreGradeNames[static_cast<std::size_t>(grade)];
 }
 
 Result<int, ClassTextProblem> ParseGradeName(std::string_view text)
@@ -36,7 +36,7 @@ Result<int, ClassTextProblem> ParseGradeName(std::string_view text)
         text.remove_prefix(2);
     if (text.empty() || !std::all_of(text.begin(), text.end(), IsDigit))
         return ClassTextProblem::UnknownGrade;
-    for (int grade = 0; grade < kGradeCount; ++grade) {
+    for (int grade = 0; grade < kCoreGradeCount; ++grade) {
         if (GradeName(grade).substr(2) == text)
             return grade;
     }

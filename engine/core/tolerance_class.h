@@ -23,7 +23,7 @@ enum class ClassTextProblem {
     NotAClass, // not letters followed by digits
     MixedCase, // "Js7": upper and lower case letters together
     UnknownLetter, // "I7", "w6"
-    UnknownGrade, // "H13", "h", "H007"
+    UnknownGrade, // "H19", "h", "H007"
 };
 
 // "H7", "js6", "ZC10", "h01", "H0".
@@ -32,7 +32,7 @@ Result<ToleranceClass, ClassTextProblem> ParseToleranceClass(std::string_view te
 // The designation of a class, as ParseToleranceClass reads it: "H7", "js6", "h01".
 std::string ClassName(const ToleranceClass& toleranceClass);
 
-// "IT7", "IT01".
+// "IT7", "IT01", "IT18"; empty off the scale.
 std::string_view GradeName(int grade);
 
 // A grade written as its name with or without "IT": "7", "IT7", "01" (IT01, not IT1).

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// Controls of the main dialog that the engine reaches, by their identifiers in the dialog template.
+// Controls of the main dialog that the engine reaches; the numbers are their stable identifiers.
 enum class Control : int {
     SizeRangeList = 1001,
     GradeList = 1002,

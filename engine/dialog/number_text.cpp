@@ -19,36 +19,34 @@ bool IsDigit(char c)
 }
 
 // For a number that from_chars found out of range: does its magnitude lie above 1 (an overflow)
-// or below it (an underflow)? Decided from the decimal exponent of its leading non-zero digit.
+// or below it (an underflow)? Decided from the decimal exponent of its leading non-zero digit. The
+// number is what from_chars took (digits, maybe a point and digits, maybe an exponent), so the first
+// point or exponent mark ends the integer digits, and memchr finds it fast in any length. Positions
+// are sizes, never an int: a size box may hold more than 2^31 digits.
 bool IsOverflow(std::string_view number)
 {
+    const auto first = [&number](char c) {
+        return std::min(number.find(c), number.size());
+    };
+    const std::size_t mark = std::min(first('e'), first('E'));
+    const std::size_t point = std::min(first('.'), mark);
+    const std::size_t significant = std::min(number.find_first_not_of('0'), point);
     std::int64_t leadingExponent = 0;
-    std::size_t pos = 0;
-    int integerDigits = 0;
-    bool seenNonZero = false;
-    for (; pos < number.size() && IsDigit(number[pos]); ++pos) {
-        seenNonZero = seenNonZero || number[pos] != '0';
-        if (seenNonZero)
-            ++integerDigits;
-    }
-    if (seenNonZero) {
-        leadingExponent = integerDigits - 1;
-    } else if (pos < number.size() && number[pos] == '.') {
-        ++pos;
-        std::int64_t zeros = 0;
-        for (; pos < number.size() && number[pos] == '0'; ++pos)
-            ++zeros;
-        leadingExponent = -zeros - 1;
+    if (significant < point) {
+        leadingExponent = static_cast<std::int64_t>(point - significant) - 1;
+    } else if (point < mark) {
+        const std::size_t fraction = point + 1;
+        const std::size_t nonZero = std::min(number.find_first_not_of('0', fraction), mark);
+        leadingExponent = -static_cast<std::int64_t>(nonZero - fraction) - 1;
     }
     std::int64_t exponent = 0;
-    const auto e = number.find_first_of("eE");
-    if (e != std::string_view::npos && e + 1 < number.size()) {
-        std::size_t at = e + 1;
+    if (mark + 1 < number.size()) {
+        std::size_t at = mark + 1;
         const bool negative = number[at] == '-';
         if (number[at] == '-' || number[at] == '+')
             ++at;
         for (; at < number.size() && IsDigit(number[at]); ++at)
-            exponent = std::min<std::int64_t>(exponent * 10 + (number[at] - '0'), 1'000'000'000);
+            exponent = std::min<std::int64_t>(exponent * 10 + (number[at] - '0'), 1'000'000'000'000);
         if (negative)
             exponent = -exponent;
     }
@@ -103,5 +101,9 @@ std::string FormatFixed4(double value)
         = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 4);
     if (error != std::errc {})
         return {};
-    return std::string(buffer.data(), end);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    // A value that rounds to zero is zero: "-0.0000" would read as a sign where there is none.
+    if (text == "-0.0000")
+        return "0.0000";
+    return std::string(text);
 }

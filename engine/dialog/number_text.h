@@ -21,5 +21,6 @@ struct LeadingDecimal
 // does not begin with one.
 std::optional<LeadingDecimal> ScanLeadingDecimal(std::string_view text);
 
-// What "%0.4f" prints in the C locale: fixed point, four decimals, always a point.
+// What "%0.4f" prints in the C locale: fixed point, four decimals, always a point; but zero, and
+// a negative value that rounds to it, print as "0.0000", never "-0.0000".
 std::string FormatFixed4(double value);

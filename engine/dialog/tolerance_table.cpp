@@ -23,6 +23,9 @@ bool SizeFitsRange(double nominalMm, int sizeRange)
 
 std::optional<double> StandardToleranceMm(int sizeRange, int grade)
 {
+    // The dialog's own lists: its grades end at IT12 and its sizes at 500 mm.
+    if (sizeRange < 0 || sizeRange >= kSizeRangeCount || grade < 0 || grade >= kGradeCount)
+        return std::nullopt;
     const auto tolerance = StandardToleranceOfRange(sizeRange, grade);
     if (!tolerance)
         return std::nullopt;

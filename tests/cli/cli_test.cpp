@@ -106,9 +106,15 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  "0.0210\n",
                  kSizeWarning},
-        CliCase {"ToleranceOfTheLargestSize", {"tolerance", "IT12", "500"}, 0, "0.6300\n", ""},
+        CliCase {"ToleranceOfTheDialogsLargestSize", {"tolerance", "IT12", "500"}, 0, "0.6300\n", ""},
+        CliCase {"ToleranceOfTheLargestSizeAndGrade", {"tolerance", "IT18", "3150"}, 0, "33.0000\n", ""},
+        CliCase {"ExperimentalGradeAboveFiveHundredIsNoted",
+                 {"tolerance", "IT5", "600"},
+                 0,
+                 "0.0320\n",
+                 "quorlan-cli: note: ISO 286-1 gives IT1 to IT5 above 500 mm for experimental use only\n"},
         CliCase {"NegativeSizeWithTheSmallestRange", {"tolerance", "IT7", "-5", "--range", "<=3"}, 0, "0.0100\n", ""},
-        CliCase {"DeviationOfTheWorkedExample", {"deviation", "P7", "25"}, 0, "-0.0140 -0.0350\n", ""},
+        CliCase {"DeviationOfHoleP7", {"deviation", "P7", "25"}, 0, "-0.0140 -0.0350\n", ""},
         CliCase {"DeviationOfAShaft", {"deviation", "js6", "5"}, 0, "0.0040 -0.0040\n", ""},
         CliCase {"DeviationOfK7AtFiveMillimetres", {"deviation", "K7", "5"}, 0, "0.0030 -0.0090\n", ""},
         CliCase {"DeviationOfM6SpecialCase", {"deviation", "M6", "300"}, 0, "-0.0090 -0.0410\n", ""},
@@ -131,6 +137,16 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Failures, QuorlanCli,
     ::testing::Values(CliCase {"HolePAtIT2HasNoResult", {"deviation", "P2", "25"}, 1, "", kFailure},
+                      CliCase {"CoarseGradeAtOneMillimetre",
+                               {"tolerance", "IT14", "1"},
+                               1,
+                               "",
+                               "quorlan-cli: IT14 at 1 mm: the standard rules it out for sizes of 1 mm and less\n"},
+                      CliCase {"FinestGradeAboveFiveHundred",
+                               {"tolerance", "IT01", "501"},
+                               1,
+                               "",
+                               "quorlan-cli: IT01 at 501 mm: the standard gives it only up to 500 mm\n"},
                       CliCase {"HoleKAtIT12HasNoResult", {"deviation", "K12", "25"}, 1, "", kFailure},
                       CliCase {"LetterWithoutAValueForTheSize", {"deviation", "cd7", "20"}, 1, "", kFailure},
                       CliCase {"ShaftJWithoutAColumnForTheGrade",
@@ -148,12 +164,14 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     UsageErrors, QuorlanCli,
     ::testing::Values(
-        CliCase {"UnknownGrade", {"tolerance", "IT13", "25"}, 2, "", std::nullopt},
+        CliCase {"UnknownGrade", {"tolerance", "IT19", "25"}, 2, "", std::nullopt},
+        CliCase {
+            "GradeOffTheDialogsListWithARange", {"tolerance", "IT13", "25", "--range", ">18-30"}, 2, "", std::nullopt},
         CliCase {"UnknownLetter", {"deviation", "I7", "25"}, 2, "", std::nullopt},
         CliCase {"MixedCaseLetter", {"deviation", "Js7", "25"}, 2, "", std::nullopt},
         CliCase {"ClassWithoutGrade", {"deviation", "H", "25"}, 2, "", std::nullopt},
         CliCase {"UnknownRange", {"tolerance", "IT7", "25", "--range", "18-30"}, 2, "", std::nullopt},
-        CliCase {"SizeOverFiveHundredWithoutRange", {"deviation", "H7", "501"}, 2, "", std::nullopt},
+        CliCase {"SizeOverTheLargestWithoutRange", {"deviation", "H7", "3150.000001"}, 2, "", std::nullopt},
         CliCase {"InfiniteSize", {"deviation", "H7", "1e999"}, 2, "", std::nullopt},
         CliCase {"UnknownCommand", {"convert", "H7"}, 2, "", std::nullopt},
         CliCase {"NoCommand", {}, 2, "", std::nullopt},
@@ -174,12 +192,14 @@ TEST(QuorlanCliTables, WithoutTablesTheCalculationFailsWithTheFileMessage)
     const CliRun run = RunCli({"deviation", "P7", "25"}, "/");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "文件读取失败,请检查配置文件\n" + kFailure);
+    // The dialog's two messages, then where the tables were looked for.
+    EXPECT_TRUE(run.err.starts_with("文件读取失败,请检查配置文件\n" + kFailure)) << run.err;
+    EXPECT_NE(run.err.find("no table files in the current directory"), std::string::npos) << run.err;
 }
 
 TEST(QuorlanCliSizes, EveryCommandRefusesASizeNotGivenInFull)
 {
-    for (const std::string size : {"12,5", "12.5mm", "abc", "0x10", "inf", "nan", "", "1e1", "0", "-5", "500.001"}) {
+    for (const std::string size : {"12,5", "12.5mm", "abc", "0x10", "inf", "nan", "", "1e1", "0", "-5", "3151"}) {
         for (const std::vector<std::string>& command :
              {std::vector<std::string> {"fit", "H7/g6"}, {"deviation", "H7"}, {"tolerance", "IT7"}}) {
             auto arguments = command;
@@ -277,6 +297,76 @@ TEST(QuorlanCliFindFit, ExitStatusesAndStreams)
             EXPECT_FALSE(run.err.empty());
         }
     }
+}
+
+TEST(QuorlanCliService, AnswersOrRefusesWithTheReason)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::string> arguments;
+        int status;
+        const char* inOut; // a text the output holds
+        const char* inErr; // a text the messages hold
+    };
+    const Case cases[] = {
+        {"press fit from the tables",
+         {"service", "40", "--fit", "H7/s6", "--hub-od", "80", "--length", "40"},
+         0,
+         "contact pressure, most",
+         ""},
+        {"press-fit results need the hub",
+         {"service", "40", "--fit", "H7/s6", "--json"},
+         0,
+         "\"pressure_min_mpa\":null",
+         ""},
+        {"deviations given directly",
+         {"service", "50", "--hole", "25", "0", "--shaft", "59", "43", "--hub-temp", "120", "--hub-material",
+          "aluminium"},
+         0,
+         "the fit changes type at service",
+         ""},
+        {"materials listed", {"service", "--materials"}, 0, "cast-iron", ""},
+        {"hub not larger than the bore",
+         {"service", "40", "--fit", "H7/s6", "--hub-od", "40"},
+         2,
+         "",
+         "larger than the bore"},
+        {"Poisson's ratio too large", {"service", "40", "--fit", "H7/s6", "--hub-nu", "0.6"}, 2, "", "0 to 0.5"},
+        {"zero length", {"service", "40", "--fit", "H7/s6", "--hub-od", "80", "--length", "0"}, 2, "", "more than 0"},
+        {"not a number", {"service", "40", "--fit", "H7/s6", "--friction", "0x1"}, 2, "", "'0x1' is not a number"},
+        {"unknown material", {"service", "40", "--fit", "H7/s6", "--hub-material", "cheese"}, 2, "", "--materials"},
+        {"fit given twice",
+         {"service", "40", "--fit", "H7/s6", "--hole", "1", "0", "--shaft", "2", "1"},
+         2,
+         "",
+         "either"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.out.find(c.inOut), std::string::npos) << run.out;
+        EXPECT_NE(run.err.find(c.inErr), std::string::npos) << run.err;
+        for (const char* never : {"nan", "inf", "NaN", "Infinity"}) {
+            EXPECT_EQ(run.out.find(never), std::string::npos) << run.out;
+        }
+    }
+}
+
+TEST(QuorlanCliDiagram, WritesTheFileAskedForOrSaysWhyNot)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("quorlan-diagram-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const auto file = folder / "fit.svg";
+    const CliRun written = RunCli({"diagram", "H7/k6", "25", "-o", file.string()});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_NE(Slurp(file).find("<svg"), std::string::npos);
+    const CliRun unwritable = RunCli({"diagram", "H7/k6", "25", "-o", (folder / "no" / "such.svg").string()});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos) << unwritable.err;
+    EXPECT_EQ(RunCli({"diagram", "H7/k6", "25"}).status, 2); // no file named: nothing written
+    std::filesystem::remove_all(folder);
 }
 
 TEST(QuorlanCliUsage, ErrorsAndHelpExplainTheCommands)

@@ -2,8 +2,11 @@
 
 #include "commands.h"
 
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -65,16 +68,76 @@ TEST(TableCommand, EveryClassInEveryBandWithEmptyCellsWhereTheStandardHasNone)
         ++rows;
         empty += line.ends_with(",,");
     }
-    EXPECT_EQ(rows, 2 * 28 * 14 * 25);
+    EXPECT_EQ(rows, 2 * 28 * 20 * 41); // IT01 to IT18, up to 3150 mm
     EXPECT_GT(empty, 0);
     EXPECT_NE(csv.str().find("\nP7,24,30,-14,-35\n"), std::string::npos);
     EXPECT_NE(csv.str().find("\njs01,0,3,0.15,-0.15\n"), std::string::npos);
+    EXPECT_NE(csv.str().find("\nN9,500,560,-44,-219\n"), std::string::npos); // no delta, no 0 above 500 mm
+    EXPECT_NE(csv.str().find("\nh14,0,3,0,-250\n"), std::string::npos); // holds from 1 to 3 mm
+    EXPECT_NE(csv.str().find("\nc7,500,560,,\n"), std::string::npos);
+    EXPECT_NE(csv.str().find("\njs7,1000,1120,52.5,-52.5\n"), std::string::npos);
 
     std::ostringstream json;
     ASSERT_EQ(RunTable({"deviations", QUORLAN_DATA_DIR, true}, json, err), kExitResult);
     const auto array = nlohmann::ordered_json::parse(json.str());
     ASSERT_EQ(array.size(), static_cast<std::size_t>(rows));
     EXPECT_EQ(array[0].dump(), R"({"class":"A01","from_mm":0,"to_mm":3,"upper_um":270.3,"lower_um":270})");
+}
+
+TEST(TableCommand, ToleranceTableHasEveryGradeInEveryRangeEmptyWhereTheStandardHasNone)
+{
+    std::ostringstream csv;
+    std::ostringstream err;
+    ASSERT_EQ(RunTable({"tolerances", QUORLAN_DATA_DIR, false}, csv, err), kExitResult) << err.str();
+    const std::string text = csv.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 20 * 21);
+    EXPECT_NE(text.find("\nIT01,400,500,4\nIT01,500,630,\n"), std::string::npos);
+    EXPECT_NE(text.find("\nIT18,2500,3150,33000\n"), std::string::npos);
+}
+
+Output Deviation(const std::string& designation, const std::string& size, const std::filesystem::path& tables)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunDeviation(designation, {size, std::nullopt, tables}, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// Beyond the dialog's grades and sizes the core answers, in the dialog's format, with reasons in English.
+TEST(DeviationCommand, BeyondTheDialogTheCoreAnswersOrGivesItsReason)
+{
+    const Output n9 = Deviation("N9", "600", QUORLAN_DATA_DIR);
+    EXPECT_EQ(n9.status, kExitResult) << n9.err;
+    EXPECT_EQ(n9.out, "-0.0440 -0.2190\n");
+    EXPECT_EQ(Deviation("H13", "25", QUORLAN_DATA_DIR).out, "0.3300 0.0000\n");
+    const Output experimental = Deviation("g5", "600", QUORLAN_DATA_DIR);
+    EXPECT_EQ(experimental.out, "-0.0220 -0.0540\n");
+    EXPECT_NE(experimental.err.find("experimental"), std::string::npos);
+    const Output c7 = Deviation("c7", "600", QUORLAN_DATA_DIR);
+    EXPECT_EQ(c7.status, kExitFailure);
+    EXPECT_EQ(c7.err, "quorlan-cli: c7 at 600 mm: the standard gives it only up to 500 mm\n");
+    EXPECT_EQ(Deviation("h14", "1", QUORLAN_DATA_DIR).err,
+              "quorlan-cli: h14 at 1 mm: the standard rules it out for sizes of 1 mm and less\n");
+}
+
+TEST(DeviationCommand, TwentyFiveLineTablesNameTheLineTheyLack)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("quorlan-short-tables-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    for (const char* name : {"es_ei_z.ini", "ES_EI_H.ini", "es_ei_j_k_z.ini", "ES_EI_J_K_H.ini", "ES_EI_H_BT.ini"}) {
+        std::ifstream in(std::filesystem::path(QUORLAN_DATA_DIR) / name);
+        std::ofstream shortFile(folder / name);
+        std::string line;
+        for (int lines = 0; lines < 25 && std::getline(in, line); ++lines)
+            shortFile << line << '\n';
+    }
+    EXPECT_EQ(Deviation("H7", "500", folder).out, "0.0630 0.0000\n");
+    const Output above = Deviation("H7", "501", folder);
+    EXPECT_EQ(above.status, kExitFailure);
+    EXPECT_EQ(above.err,
+              "quorlan-cli: H7 at 501 mm: table file '" + (folder / "ES_EI_H.ini").string()
+                  + "' has no line 26, the line for sizes over 500 to 560 mm\n");
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -104,13 +104,13 @@ TEST(FitAnalysis, FailureNamesThePartAndTheFileAtFault)
 
 TEST(ToleranceClassText, ReadsClassesAndFitsAndRefusesTheRest)
 {
-    for (const char* text : {"H7", "js6", "ZC10", "h01", "H0", "cd12"}) {
+    for (const char* text : {"H7", "js6", "ZC10", "h01", "H0", "cd12", "H18"}) {
         SCOPED_TRACE(text);
         const auto parsed = ParseToleranceClass(text);
         ASSERT_TRUE(parsed);
         EXPECT_EQ(ClassName(*parsed), text);
     }
-    for (const char* text : {"", "H", "7", "Js7", "I7", "w6", "H13", "H007", "H7 ", "H-7", "Ｈ7",
+    for (const char* text : {"", "H", "7", "Js7", "I7", "w6", "H19", "H007", "H7 ", "H-7", "Ｈ7",
                              "\xff"
                              "7"}) {
         SCOPED_TRACE(text);

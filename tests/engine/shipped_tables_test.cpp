@@ -47,7 +47,8 @@ std::string Where(std::string_view file, int band, int column)
     return std::string(file) + " line " + std::to_string(band + 1) + " column " + std::to_string(column);
 }
 
-TEST(ShippedTables, EveryFileHasTwentyFiveWellFormedLines)
+// 25 lines up to 500 mm, which the dialog reads, then 16 lines up to 3150 mm.
+TEST(ShippedTables, EveryFileHasFortyOneWellFormedLines)
 {
     const std::pair<std::string_view, int> files[] = {{TableFileName(TableId::Shaft), 28},
                                                       {TableFileName(TableId::Hole), 28},
@@ -63,8 +64,8 @@ TEST(ShippedTables, EveryFileHasTwentyFiveWellFormedLines)
             ++lines;
             EXPECT_EQ(std::count(line.begin(), line.end(), ' '), columns - 1) << Where(file, lines - 1, 0);
         }
-        EXPECT_EQ(lines, kSizeBandCount) << file;
-        for (int band = 0; band < kSizeBandCount; ++band)
+        EXPECT_EQ(lines, kCoreSizeBandCount) << file;
+        for (int band = 0; band < kCoreSizeBandCount; ++band)
             for (int column = 0; column < columns; ++column)
                 EXPECT_TRUE(ShippedCell(file, band, column)) << Where(file, band, column);
     }
@@ -74,7 +75,7 @@ TEST(ShippedTables, EveryFileHasTwentyFiveWellFormedLines)
 // before delta, ES(P..ZC) = -ei(p..zc). Cells without a value are the same on both sides.
 TEST(ShippedTables, HoleDeviationsMirrorTheShaftDeviations)
 {
-    for (int band = 0; band < kSizeBandCount; ++band) {
+    for (int band = 0; band < kCoreSizeBandCount; ++band) {
         for (int letter = 0; letter < kLetterCount; ++letter) {
             if (letter >= kLetterJS && letter <= kLetterN)
                 continue;
@@ -89,10 +90,11 @@ TEST(ShippedTables, HoleDeviationsMirrorTheShaftDeviations)
     }
 }
 
-// K, M and N up to IT8 are minus ei of k (IT4 to IT7), m and n, before delta.
+// K, M and N up to IT8 are minus ei of k (IT4 to IT7), m and n, before delta (above 500 mm without
+// one).
 TEST(ShippedTables, FineKMNMirrorTheShaftsKMN)
 {
-    for (int band = 0; band < kSizeBandCount; ++band) {
+    for (int band = 0; band < kCoreSizeBandCount; ++band) {
         SCOPED_TRACE("line " + std::to_string(band + 1));
         EXPECT_EQ(ShippedValue(TableFileName(TableId::HoleJKMN), band, 3),
                   -*ShippedValue(TableFileName(TableId::ShaftJK), band, 3));
@@ -100,6 +102,22 @@ TEST(ShippedTables, FineKMNMirrorTheShaftsKMN)
                   -*ShippedValue(TableFileName(TableId::Shaft), band, kLetterM));
         EXPECT_EQ(ShippedValue(TableFileName(TableId::HoleJKMN), band, 7),
                   -*ShippedValue(TableFileName(TableId::Shaft), band, kLetterN));
+    }
+}
+
+// Above 500 mm there is no delta, and M and N are the same in every grade; k is 0 in every grade.
+TEST(ShippedTables, AboveFiveHundredNoDeltaAndOneValueForEveryGrade)
+{
+    for (int band = kFirstBandAbove500Mm; band < kCoreSizeBandCount; ++band) {
+        SCOPED_TRACE("line " + std::to_string(band + 1));
+        for (int column = 0; column < TableColumnCount(TableId::Delta); ++column)
+            EXPECT_EQ(ShippedValue(TableFileName(TableId::Delta), band, column), std::nullopt);
+        EXPECT_EQ(ShippedValue(TableFileName(TableId::HoleJKMN), band, 6),
+                  ShippedValue(TableFileName(TableId::HoleJKMN), band, 5));
+        EXPECT_EQ(ShippedValue(TableFileName(TableId::HoleJKMN), band, 8),
+                  ShippedValue(TableFileName(TableId::HoleJKMN), band, 7));
+        EXPECT_EQ(ShippedValue(TableFileName(TableId::ShaftJK), band, 3), 0.0);
+        EXPECT_EQ(ShippedValue(TableFileName(TableId::ShaftJK), band, 4), 0.0);
     }
 }
 

@@ -23,23 +23,28 @@ void AboutDialogTest::aboutCommand_data()
 {
     QTest::addColumn<unsigned>("command");
     QTest::addColumn<bool>("about");
-    QTest::newRow("about") << 16u << true;
-    QTest::newRow("about, low bits set") << 17u << true;
-    QTest::newRow("about, all low bits set") << 31u << true;
-    QTest::newRow("below") << 15u << false;
-    QTest::newRow("above") << 32u << false;
-    QTest::newRow("zero") << 0u << false;
-    QTest::newRow("size") << 0xF000u << false;
-    QTest::newRow("move by keyboard") << 0xF012u << false;
-    QTest::newRow("close") << 0xF060u << false;
-    QTest::newRow("window menu by key") << 0xF100u << false;
+    QTest::addColumn<bool>("fitWindow");
+    QTest::newRow("about") << 16u << true << false;
+    QTest::newRow("about, low bits set") << 17u << true << false;
+    QTest::newRow("about, all low bits set") << 31u << true << false;
+    QTest::newRow("below") << 15u << false << false;
+    QTest::newRow("fit window") << 32u << false << true;
+    QTest::newRow("fit window, all low bits set") << 47u << false << true;
+    QTest::newRow("above both") << 48u << false << false;
+    QTest::newRow("zero") << 0u << false << false;
+    QTest::newRow("size") << 0xF000u << false << false;
+    QTest::newRow("move by keyboard") << 0xF012u << false << false;
+    QTest::newRow("close") << 0xF060u << false << false;
+    QTest::newRow("window menu by key") << 0xF100u << false << false;
 }
 
 void AboutDialogTest::aboutCommand()
 {
     QFETCH(unsigned, command);
     QFETCH(bool, about);
+    QFETCH(bool, fitWindow);
     QCOMPARE(IsAboutCommand(command), about);
+    QCOMPARE(IsFitWindowCommand(command), fitWindow);
 }
 
 void AboutDialogTest::contents()

@@ -54,7 +54,7 @@ private slots:
     void listsAtStart_data();
     void listsAtStart();
     void nothingChosenAtStart();
-    void tabStopsInTemplateOrder();
+    void tabStopsInLayoutOrder();
     void layout();
 
     void typedTextIsNoChoice_data();
@@ -162,7 +162,7 @@ void MainDialogTest::nothingChosenAtStart()
     QCOMPARE(g_calcState.dNominal, 0.0);
 }
 
-void MainDialogTest::tabStopsInTemplateOrder()
+void MainDialogTest::tabStopsInLayoutOrder()
 {
     const QStringList expected
         = {"exitButton",           "calcToleranceButton",  "sizeRangeList", "gradeList",        "sizeBox",
@@ -709,7 +709,8 @@ void MainDialogTest::contextMenuOpensAbout()
     QContextMenuEvent event(QContextMenuEvent::Mouse, freeArea, m_dlg->mapToGlobal(freeArea));
     QApplication::sendEvent(m_dlg.get(), &event);
 
-    QCOMPARE(menuEntries, (QStringList {"-", QStringLiteral("关于 Quorlan(&A)...")}));
+    QCOMPARE(menuEntries,
+             (QStringList {"-", QStringLiteral("配合分析(&F)..."), QStringLiteral("关于 Quorlan(&A)...")}));
     QCOMPARE(aboutTitle, QStringLiteral("关于此软件的版本说明"));
     QVERIFY(m_dlg->isVisible());
 }

@@ -1,0 +1,53 @@
+#include "core_answers.h"
+
+#include "cli_text.h"
+#include "commands.h"
+#include "limit_deviations.h"
+#include "loaded_tables.h"
+#include "scales.h"
+#include "standard_tolerances.h"
+
+#include <ostream>
+
+namespace {
+
+void NoteExperimentalGrade(int grade, ExactLength size, std::ostream& err)
+{
+    if (IsExperimentalTolerance(grade, size))
+        err << "quorlan-cli: " << kExperimentalGradeNote << '\n';
+}
+
+int Refuse(const std::string& what, ExactLength size, const Failure& failure, const std::filesystem::path& tables,
+           std::ostream& err)
+{
+    err << "quorlan-cli: " << what << " at " << FormatMm(size) << " mm: " << FailureText(failure, tables) << '\n';
+    return kExitFailure;
+}
+
+} // namespace
+
+bool IsWithinTheDialog(int grade, ExactLength size)
+{
+    return grade >= 0 && grade < kGradeCount && size <= ExactLength::FromMm(kDialogLargestSizeMm);
+}
+
+int AnswerToleranceFromCore(int grade, ExactLength size, std::ostream& out, std::ostream& err)
+{
+    const auto tolerance = StandardTolerance(grade, size);
+    if (!tolerance)
+        return Refuse(std::string(GradeName(grade)), size, tolerance.reason(), {}, err);
+    out << FixedMm4(*tolerance) << '\n';
+    NoteExperimentalGrade(grade, size, err);
+    return kExitResult;
+}
+
+int AnswerDeviationFromCore(const ToleranceClass& toleranceClass, ExactLength size, const std::filesystem::path& tables,
+                            std::ostream& out, std::ostream& err)
+{
+    const auto deviations = LimitDeviationsOf(LoadDeviationTables(tables), toleranceClass, size);
+    if (!deviations)
+        return Refuse(ClassName(toleranceClass), size, deviations.reason(), tables, err);
+    out << FixedMm4(deviations->upper) << ' ' << FixedMm4(deviations->lower) << '\n';
+    NoteExperimentalGrade(toleranceClass.grade, size, err);
+    return kExitResult;
+}

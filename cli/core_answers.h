@@ -1,0 +1,17 @@
+#pragma once
+
+#include "exact_length.h"
+#include "tolerance_class.h"
+
+#include <filesystem>
+#include <iosfwd>
+
+// tolerance and deviation outside the dialog's lists (grades IT13 to IT18, sizes over 500 mm): the
+// answer comes from the core, in the dialog's number format, with the core's reasons on err.
+
+// Whether the dialog's lists hold the grade and the size: then the dialog answers, as it always has.
+bool IsWithinTheDialog(int grade, ExactLength size);
+
+int AnswerToleranceFromCore(int grade, ExactLength size, std::ostream& out, std::ostream& err);
+int AnswerDeviationFromCore(const ToleranceClass& toleranceClass, ExactLength size, const std::filesystem::path& tables,
+                            std::ostream& out, std::ostream& err);

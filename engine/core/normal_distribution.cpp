@@ -1,0 +1,16 @@
+#include "normal_distribution.h"
+
+#include <cmath>
+#include <numbers>
+
+double NormalProbabilityAbove(double mean, double standard_deviation, double threshold)
+{
+    if (!(standard_deviation > 0.0)) {
+        if (mean > threshold)
+            return 1.0;
+        return mean < threshold ? 0.0 : 0.5;
+    }
+    // erfc keeps its precision far out in the tail, where 1 - erf would round to 0.
+    const double standardised = (threshold - mean) / (standard_deviation * std::numbers::sqrt2);
+    return 0.5 * std::erfc(standardised);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QWidget>
+
+// Shows a drawing given as SVG, as large as the widget allows at the drawing's proportions, drawn
+// afresh for each size so that it stays sharp.
+class FitDiagramView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FitDiagramView(QWidget* parent = nullptr);
+
+    // Empty: nothing to show.
+    void SetSvg(const QByteArray& svg);
+    const QByteArray& Svg() const { return m_svg; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    // Where the drawing stands in the widget.
+    QRect DrawingRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QByteArray m_svg;
+    QImage m_image; // m_svg drawn for the last size shown
+};

@@ -1,0 +1,97 @@
+#include "fit_evaluation.h"
+
+#include "decimal_text.h"
+#include "loaded_tables.h"
+#include "scales.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string WithoutSpaces(std::string_view text)
+{
+    std::string kept(text);
+    std::erase_if(kept, [](char c) { return c == ' ' || c == '\t'; });
+    return kept;
+}
+
+DesignationProblem Problem(DesignationProblem::Kind kind, Part part = Part::Hole)
+{
+    DesignationProblem problem;
+    problem.kind = kind;
+    problem.part = part;
+    return problem;
+}
+
+// One side of the slash: a class of the expected part, or why not.
+Result<ToleranceClass, DesignationProblem> ReadPart(std::string_view text, Part expected)
+{
+    const auto parsed = ParseToleranceClass(text);
+    if (!parsed) {
+        return DesignationProblem {DesignationProblem::Kind::BadClass, expected, std::string(text), parsed.reason()};
+    }
+    if (parsed->part != expected)
+        return Problem(DesignationProblem::Kind::WrongCase, expected);
+    // The window's grades are the main dialog's: IT01 to IT12.
+    if (parsed->grade >= kGradeCount) {
+        return DesignationProblem {DesignationProblem::Kind::BadClass, expected, std::string(text),
+                                   ClassTextProblem::UnknownGrade};
+    }
+    return *parsed;
+}
+
+} // namespace
+
+Result<ExactLength, SizeProblem> ReadSize(std::string_view text)
+{
+    const std::string typed = WithoutSpaces(text);
+    if (typed.empty())
+        return SizeProblem::Empty;
+    const auto size = ParseMillimetres(typed);
+    if (!size) {
+        switch (size.reason()) {
+        case NumberProblem::NotANumber:
+            return SizeProblem::NotANumber;
+        case NumberProblem::TooPrecise:
+            return SizeProblem::TooPrecise;
+        case NumberProblem::TooLarge:
+            return SizeProblem::OffScale;
+        }
+        return SizeProblem::NotANumber;
+    }
+    if (size->nm <= 0 || *size > ExactLength::FromMm(kDialogLargestSizeMm))
+        return SizeProblem::OffScale;
+    return *size;
+}
+
+Result<FitDesignation, DesignationProblem> ReadDesignation(std::string_view text)
+{
+    const std::string typed = WithoutSpaces(text);
+    if (typed.empty())
+        return Problem(DesignationProblem::Kind::Empty);
+    const auto slash = typed.find('/');
+    if (slash == std::string::npos)
+        return Problem(DesignationProblem::Kind::NoSlash);
+    const auto hole = ReadPart(std::string_view(typed).substr(0, slash), Part::Hole);
+    if (!hole)
+        return hole.reason();
+    const auto shaft = ReadPart(std::string_view(typed).substr(slash + 1), Part::Shaft);
+    if (!shaft)
+        return shaft.reason();
+    return FitDesignation {*hole, *shaft};
+}
+
+FitEvaluation EvaluateFit(const std::filesystem::path& tablesFolder, std::string_view sizeText,
+                          std::string_view designationText)
+{
+    const auto size = ReadSize(sizeText);
+    if (!size)
+        return {std::nullopt, SizeProblemText(size.reason())};
+    const auto fit = ReadDesignation(designationText);
+    if (!fit)
+        return {std::nullopt, DesignationProblemText(fit.reason())};
+    const auto analysis = AnalyseFit(LoadDeviationTables(tablesFolder), *fit, *size);
+    if (!analysis)
+        return {std::nullopt, FitFailureText(analysis.reason(), *fit, *size, tablesFolder)};
+    return {*analysis, {}};
+}

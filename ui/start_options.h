@@ -1,0 +1,21 @@
+#pragma once
+
+#include "fit_start.h"
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks of the desktop program.
+struct StartOptions
+{
+    // The folder to read the deviation tables from; empty: the current directory.
+    QString tablesFolder;
+    // Set by --fit or --size: the fit analysis window opens at start on this fit.
+    std::optional<FitStart> fitWindow;
+};
+
+// Reads `quorlan [--fit H7/g6] [--size 40] [--tables DIR]`. --help prints the usage and a wrong
+// option prints why; both then end the program, as command lines do.
+StartOptions ParseStartOptions(const QStringList& arguments);
