@@ -83,6 +83,14 @@ std::string FailureText(const Failure& failure, const std::filesystem::path& tab
     return "unknown failure";
 }
 
+std::string FitFailureText(const FitDesignation& fit, const FitFailure& failure, ExactLength size,
+                           const std::filesystem::path& tables)
+{
+    const bool hole = failure.part == Part::Hole;
+    return std::string(hole ? "hole " : "shaft ") + ClassName(hole ? fit.hole : fit.shaft) + " at " + FormatMm(size)
+        + " mm: " + FailureText(failure.failure, tables);
+}
+
 std::string SignedUm(ExactLength length)
 {
     return (length.nm > 0 ? "+" : "") + FormatUm(length);

@@ -2,6 +2,8 @@
 
 #include "exact_length.h"
 #include "failure.h"
+#include "fit_analysis.h"
+#include "tolerance_class.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -23,6 +25,10 @@ std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream&
 
 // A core failure in the command line's words, naming the table file (and line) where one is at fault.
 std::string FailureText(const Failure& failure, const std::filesystem::path& tables);
+
+// Which part of a fit has no result, and why: "hole H7 at 40 mm: table file ... is missing".
+std::string FitFailureText(const FitDesignation& fit, const FitFailure& failure, ExactLength size,
+                           const std::filesystem::path& tables);
 
 // Micrometres with their sign for people: "+25", "0", "-10.5".
 std::string SignedUm(ExactLength length);

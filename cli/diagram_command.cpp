@@ -23,10 +23,7 @@ int RunDiagram(const DiagramRequest& request, std::ostream& err)
 
     const auto fit = AnalyseFit(LoadDeviationTables(request.tables), *designation, *size);
     if (!fit) {
-        const bool hole = fit.reason().part == Part::Hole;
-        err << "quorlan-cli: " << (hole ? "hole " : "shaft ")
-            << ClassName(hole ? designation->hole : designation->shaft) << " at " << FormatMm(*size)
-            << " mm: " << FailureText(fit.reason().failure, request.tables) << '\n';
+        err << "quorlan-cli: " << FitFailureText(*designation, fit.reason(), *size, request.tables) << '\n';
         return kExitFailure;
     }
     const std::string svg = FitDiagramSvg(*fit);

@@ -89,10 +89,7 @@ int RunFit(const FitRequest& request, std::ostream& out, std::ostream& err)
     const DeviationTables tables = LoadDeviationTables(request.tables);
     const auto fit = AnalyseFit(tables, *designation, *size);
     if (!fit) {
-        const FitFailure& failure = fit.reason();
-        const ToleranceClass& failed = failure.part == Part::Hole ? designation->hole : designation->shaft;
-        err << "quorlan-cli: " << (failure.part == Part::Hole ? "hole " : "shaft ") << ClassName(failed) << " at "
-            << FormatMm(*size) << " mm: " << FailureText(failure.failure, request.tables) << '\n';
+        err << "quorlan-cli: " << FitFailureText(*designation, fit.reason(), *size, request.tables) << '\n';
         return kExitFailure;
     }
     if (request.json)

@@ -242,9 +242,7 @@ int RunService(const ServiceRequest& request, std::ostream& out, std::ostream& e
             return UsageError(err, "--fit " + Quoted(*request.fitText) + " is not a fit such as H7/s6");
         const auto fit = AnalyseFit(LoadDeviationTables(request.tables), *designation, *size);
         if (!fit) {
-            err << "quorlan-cli: " << (fit.reason().part == Part::Hole ? "hole " : "shaft ")
-                << ClassName(fit.reason().part == Part::Hole ? designation->hole : designation->shaft) << " at "
-                << FormatMm(*size) << " mm: " << FailureText(fit.reason().failure, request.tables) << '\n';
+            err << "quorlan-cli: " << FitFailureText(*designation, fit.reason(), *size, request.tables) << '\n';
             return kExitFailure;
         }
         inputs.hole_upper_um = ToUm(fit->hole.deviations.upper);

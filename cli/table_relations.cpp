@@ -4,6 +4,8 @@
 #include "scales.h"
 #include "standard_tolerances.h"
 
+#include <algorithm>
+
 namespace {
 
 // Columns of the hole J/K/M/N file and of the shaft j/k file that the relations read.

@@ -1,6 +1,7 @@
 // quorlan-cli run as a script runs it: arguments in, standard output, standard error and exit status out.
 
-#include <fcntl.h>
+#include "run_program.h"
+
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -14,12 +15,7 @@
 
 namespace {
 
-struct CliRun
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using CliRun = test::ProgramRun;
 
 std::string Slurp(const std::filesystem::path& file)
 {
@@ -32,36 +28,9 @@ std::string Slurp(const std::filesystem::path& file)
 // Runs quorlan-cli with these arguments in the folder `cwd` (the shipped tables' folder by default).
 CliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& cwd = QUORLAN_DATA_DIR)
 {
-    const auto scratch = std::filesystem::temp_directory_path() / ("quorlan-cli-test-" + std::to_string(getpid()));
-    std::filesystem::create_directories(scratch);
-    const auto outFile = scratch / "out";
-    const auto errFile = scratch / "err";
-
-    std::vector<char*> argv;
-    std::string program = QUORLAN_CLI;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = arguments;
-    for (auto& argument : copies)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-
-    const pid_t child = fork();
-    if (child == 0) {
-        const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 || chdir(cwd.c_str()) != 0)
-            _exit(127);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    CliRun run;
-    int waitStatus = 0;
-    waitpid(child, &waitStatus, 0);
-    run.status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : -1;
-    run.out = Slurp(outFile);
-    run.err = Slurp(errFile);
-    std::filesystem::remove_all(scratch);
-    return run;
+    test::RunOptions options;
+    options.cwd = cwd;
+    return test::RunProgram(QUORLAN_CLI, arguments, options);
 }
 
 struct CliCase
