@@ -90,10 +90,24 @@ Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables,
     if (!shafts)
         return shafts.reason();
 
+    // A pair can be preferred only when both its parts stand in some preferred fit: a cheap test
+    // that spares almost every pair the search through the list.
     const std::vector<FitDesignation> preferred = PreferredDesignations();
-    std::vector<std::pair<RankKey, FoundFit>> ranked;
+    const auto inSomePreferredFit = [&preferred](const ToleranceClass& toleranceClass) {
+        return std::any_of(preferred.begin(), preferred.end(), [&](const FitDesignation& fit) {
+            return fit.hole == toleranceClass || fit.shaft == toleranceClass;
+        });
+    };
+    std::vector<bool> shaftMayBePreferred;
+    for (const PartLimits& shaft : *shafts)
+        shaftMayBePreferred.push_back(inSomePreferredFit(shaft.toleranceClass));
+
+    std::vector<FoundFit> matches;
+    std::vector<std::pair<RankKey, std::size_t>> ranked; // sorting keys and positions moves less
     for (const PartLimits& hole : *holes) {
-        for (const PartLimits& shaft : *shafts) {
+        const bool holeMayBePreferred = inSomePreferredFit(hole.toleranceClass);
+        for (std::size_t shaftIndex = 0; shaftIndex < shafts->size(); ++shaftIndex) {
+            const PartLimits& shaft = (*shafts)[shaftIndex];
             if (!GradesPair(request, hole.toleranceClass.grade, shaft.toleranceClass.grade))
                 continue;
             // The two bounds first: most pairs fail them, and they need no full analysis.
@@ -101,15 +115,16 @@ Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables,
                 || hole.deviations.upper - shaft.deviations.lower > request.maxClearance)
                 continue;
             const FitDesignation designation {hole.toleranceClass, shaft.toleranceClass};
-            const FoundFit fit {AnalyseFit(request.size, hole, shaft),
-                                std::find(preferred.begin(), preferred.end(), designation) != preferred.end()};
-            ranked.emplace_back(RankKeyOf(fit, request), fit);
+            const bool isPreferred = holeMayBePreferred && shaftMayBePreferred[shaftIndex]
+                && std::find(preferred.begin(), preferred.end(), designation) != preferred.end();
+            matches.push_back({AnalyseFit(request.size, hole, shaft), isPreferred});
+            ranked.emplace_back(RankKeyOf(matches.back(), request), matches.size() - 1);
         }
     }
-    std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(ranked.begin(), ranked.end());
     std::vector<FoundFit> found;
     found.reserve(ranked.size());
-    for (auto& entry : ranked)
-        found.push_back(std::move(entry.second));
+    for (const auto& entry : ranked)
+        found.push_back(matches[entry.second]);
     return found;
 }
