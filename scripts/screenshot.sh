@@ -2,14 +2,18 @@
 # Screenshot of the dialog after a deviation calculation: >18-30, IT7, size 25, hole basis, letter P,
 # deviations calculated. Then the fit analysis window, opened from there with Ctrl+F and set to a
 # transition fit (H7/k6 at 25 mm), so that both a clearance and an interference show. Drives the
-# real program under Xvfb with mouse clicks and keys.
-# Usage: scripts/screenshot.sh [OUT.png [FIT_OUT.png]]
-#   (defaults docs/screenshot.png and docs/fit-window.png; BUILD_DIR defaults to build)
+# real program under Xvfb with mouse clicks and keys. Then the window's fit finder tab (40 mm,
+# clearance 10 to 60 µm) and its service conditions tab (H7/s6, hub 80 mm across, 30 mm long).
+# Usage: scripts/screenshot.sh [OUT.png [FIT_OUT.png [FINDER_OUT.png [SERVICE_OUT.png]]]]
+#   (defaults docs/screenshot.png, docs/fit-window.png, docs/fit-finder.png and
+#   docs/service-conditions.png; BUILD_DIR defaults to build)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$root/docs/screenshot.png}")
 fit_out=$(realpath -m "${2:-$root/docs/fit-window.png}")
+finder_out=$(realpath -m "${3:-$root/docs/fit-finder.png}")
+service_out=$(realpath -m "${4:-$root/docs/service-conditions.png}")
 build=$(realpath -m "${BUILD_DIR:-$root/build}")
 # shellcheck source=scripts/xvfb-session.sh
 . "$root/scripts/xvfb-session.sh"
@@ -82,3 +86,22 @@ xdotool key alt+d ctrl+a   # the fit field
 xdotool type --delay 50 H7/k6
 sleep 0.5
 save_window "$fit_window" "$fit_out"
+
+# The other tabs, one Ctrl+Tab along each from a field inside them; the window's one size is above
+# the tabs.
+xdotool key alt+s ctrl+a
+xdotool type --delay 50 40
+xdotool key alt+d ctrl+Tab
+sleep 0.5
+save_window "$fit_window" "$finder_out"
+xdotool key ctrl+Tab
+sleep 0.3
+xdotool key alt+o
+xdotool type --delay 50 80
+xdotool key alt+l
+xdotool type --delay 50 30
+xdotool key ctrl+shift+Tab ctrl+shift+Tab alt+d ctrl+a
+xdotool type --delay 50 H7/s6
+xdotool key ctrl+Tab ctrl+Tab
+sleep 0.5
+save_window "$fit_window" "$service_out"

@@ -32,8 +32,8 @@ Result<ToleranceClass, DesignationProblem> ReadPart(std::string_view text, Part 
     }
     if (parsed->part != expected)
         return Problem(DesignationProblem::Kind::WrongCase, expected);
-    // The window's grades are the main dialog's: IT01 to IT12.
-    if (parsed->grade >= kGradeCount) {
+    // The window covers the core's whole scale: IT01 to IT18.
+    if (parsed->grade >= kCoreGradeCount) {
         return DesignationProblem {DesignationProblem::Kind::BadClass, expected, std::string(text),
                                    ClassTextProblem::UnknownGrade};
     }
@@ -59,7 +59,7 @@ Result<ExactLength, SizeProblem> ReadSize(std::string_view text)
         }
         return SizeProblem::NotANumber;
     }
-    if (size->nm <= 0 || *size > ExactLength::FromMm(kDialogLargestSizeMm))
+    if (size->nm <= 0 || *size > ExactLength::FromMm(kLargestSizeMm))
         return SizeProblem::OffScale;
     return *size;
 }

@@ -19,10 +19,10 @@ struct FitEvaluation
     std::string problem; // when there is no analysis
 };
 
-// A size as typed, surrounding spaces ignored: over 0 and up to 500 mm.
+// A size as typed, surrounding spaces ignored: over 0 and up to 3150 mm.
 Result<ExactLength, SizeProblem> ReadSize(std::string_view text);
 
-// A fit designation as typed ("H7/g6"), spaces ignored, grades IT01 to IT12; the reason names the
+// A fit designation as typed ("H7/g6"), spaces ignored, grades IT01 to IT18; the reason names the
 // part at fault.
 Result<FitDesignation, DesignationProblem> ReadDesignation(std::string_view text);
 

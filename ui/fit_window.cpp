@@ -5,8 +5,11 @@
 #include "fit_diagram.h"
 #include "fit_diagram_view.h"
 #include "fit_evaluation.h"
+#include "fit_finder_page.h"
 #include "preferred_fit_lists.h"
 #include "scales.h"
+#include "service_page.h"
+#include "service_texts.h"
 
 #include <algorithm>
 #include <utility>
@@ -83,10 +86,28 @@ FitWindow::FitWindow(const FitStart& start, std::filesystem::path tablesFolder, 
     setWindowTitle(QStringLiteral("配合分析 - Quorlan"));
     setFont(DialogFont());
 
+    // One size for the whole window, above the tabs: the finder searches at it and the service
+    // conditions take the analysed fit at it.
+    auto* sizeRow = new QHBoxLayout;
+    m_sizeBox = new QLineEdit(this);
+    m_sizeBox->setObjectName(QStringLiteral("fitSizeBox"));
+    m_sizeBox->setMaximumWidth(m_sizeBox->fontMetrics().horizontalAdvance(QStringLiteral("0000.000000")) + 12);
+    auto* sizeCaption = new QLabel(QStringLiteral("基本尺寸(&S)"), this);
+    sizeCaption->setBuddy(m_sizeBox);
+    sizeRow->addWidget(sizeCaption);
+    sizeRow->addWidget(m_sizeBox);
+    sizeRow->addWidget(new QLabel(QStringLiteral("mm（不大于 3150 mm，各页共用）"), this));
+    sizeRow->addStretch(1);
+
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("fitTabs"));
     m_tabs->addTab(CreateAnalysisPage(), QStringLiteral("配合分析"));
+    m_finderPage = new FitFinderPage(m_tablesFolder, m_tabs);
+    m_tabs->addTab(m_finderPage, QStringLiteral("配合查找"));
+    m_servicePage = new ServicePage(m_tabs);
+    m_tabs->addTab(m_servicePage, QStringLiteral("使用条件"));
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sizeRow);
     layout->addWidget(m_tabs);
 
     setTabOrder(m_sizeBox, m_designationBox);
@@ -100,6 +121,7 @@ FitWindow::FitWindow(const FitStart& start, std::filesystem::path tablesFolder, 
 
     m_sizeBox->setText(FromUtf8(start.sizeText));
     m_designationBox->setText(FromUtf8(start.designation));
+    m_finderPage->SetSizeText(m_sizeBox->text());
     ConnectHandlers();
     OnDesignationEdited();
 }
@@ -143,19 +165,13 @@ QWidget* FitWindow::CreateInputs(QWidget* parent)
         grid->addWidget(label, row, 0);
     };
 
-    m_sizeBox = new QLineEdit(inputs);
-    m_sizeBox->setObjectName(QStringLiteral("fitSizeBox"));
-    caption(QStringLiteral("基本尺寸(&S)"), m_sizeBox, 0);
-    grid->addWidget(m_sizeBox, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("mm"), inputs), 0, 2);
-
     m_designationBox = new QLineEdit(inputs);
     m_designationBox->setObjectName(QStringLiteral("fitDesignationBox"));
     m_designationBox->setPlaceholderText(QStringLiteral("如 H7/g6"));
-    caption(QStringLiteral("配合代号(&D)"), m_designationBox, 1);
-    grid->addWidget(m_designationBox, 1, 1, 1, 2);
+    caption(QStringLiteral("配合代号(&D)"), m_designationBox, 0);
+    grid->addWidget(m_designationBox, 0, 1, 1, 2);
 
-    const QStringList grades = ListOf(kGradeTexts);
+    const QStringList grades = ListOf(kCoreGradeNames);
     m_holeLetterList = NewList("holeLetterList", ListOf(kHoleLetters), inputs);
     m_holeGradeList = NewList("holeGradeList", grades, inputs);
     m_shaftLetterList = NewList("shaftLetterList", ListOf(kShaftLetters), inputs);
@@ -167,8 +183,8 @@ QWidget* FitWindow::CreateInputs(QWidget* parent)
         pair->addWidget(gradeList);
         grid->addLayout(pair, row, 1, 1, 2);
     };
-    classRow(QStringLiteral("孔公差带(&H)"), m_holeLetterList, m_holeGradeList, 2);
-    classRow(QStringLiteral("轴公差带(&T)"), m_shaftLetterList, m_shaftGradeList, 3);
+    classRow(QStringLiteral("孔公差带(&H)"), m_holeLetterList, m_holeGradeList, 1);
+    classRow(QStringLiteral("轴公差带(&T)"), m_shaftLetterList, m_shaftGradeList, 2);
     columnLayout->addWidget(inputs);
 
     auto* preferred = new QGroupBox(QStringLiteral("优先配合(&P)"), column);
@@ -279,6 +295,13 @@ QWidget* FitWindow::CreateResults(QWidget* parent)
     fitGrid->addWidget(m_meanValue, 3, 1);
     fitGrid->addWidget(new QLabel(QStringLiteral("配合公差 Tf"), fit), 4, 0);
     fitGrid->addWidget(m_fitTolerance, 4, 1);
+    // A transition fit may come out either way: how likely each is, sizes normal in ±3σ zones.
+    for (int line = 0; line < 2; ++line) {
+        m_probabilityCaptions[line] = NewValue(line == 0 ? "fitProbability1Caption" : "fitProbability2Caption", fit);
+        m_probabilityValues[line] = NewValue(line == 0 ? "fitProbability1Value" : "fitProbability2Value", fit);
+        fitGrid->addWidget(m_probabilityCaptions[line], 5 + line, 0);
+        fitGrid->addWidget(m_probabilityValues[line], 5 + line, 1);
+    }
     fitGrid->setColumnStretch(1, 1);
 
     m_diagram = new FitDiagramView(m_resultsPage);
@@ -324,6 +347,8 @@ void FitWindow::ConnectHandlers()
         connect(list, &QComboBox::currentIndexChanged, this, &FitWindow::OnClassListChanged);
     connect(m_preferredFitTable, &QTableWidget::currentItemChanged, this, &FitWindow::OnPreferredFitChosen);
     connect(m_copyButton, &QPushButton::clicked, this, &FitWindow::CopyDrawingLine);
+    connect(m_sizeBox, &QLineEdit::textChanged, m_finderPage, &FitFinderPage::SetSizeText);
+    connect(m_finderPage, &FitFinderPage::fitChosen, this, &FitWindow::OnFoundFitChosen);
     connect(m_saveButton, &QPushButton::clicked, this, &FitWindow::SaveDiagram);
 }
 
@@ -349,6 +374,13 @@ void FitWindow::OnPreferredFitChosen(QTableWidgetItem* item)
         return;
     m_designationBox->setText(item->text());
     OnDesignationEdited();
+}
+
+void FitWindow::OnFoundFitChosen(const QString& designation)
+{
+    m_designationBox->setText(designation);
+    OnDesignationEdited();
+    m_tabs->setCurrentIndex(0);
 }
 
 void FitWindow::ShowFitInLists(const std::optional<FitDesignation>& fit)
@@ -379,6 +411,7 @@ void FitWindow::Recalculate()
         m_output->setCurrentWidget(m_problemLabel);
         m_diagram->SetSvg({});
         m_drawingLineBox->clear();
+        m_servicePage->SetFit(std::nullopt, FromUtf8(evaluation.problem));
         return;
     }
     const FitTexts texts = DescribeFit(*evaluation.analysis);
@@ -403,6 +436,19 @@ void FitWindow::Recalculate()
     m_drawingLineBox->setText(FromUtf8(texts.drawingLine));
     m_drawingLineBox->setCursorPosition(0);
     m_diagram->SetSvg(QByteArray::fromStdString(FitDiagramSvg(*evaluation.analysis)));
+    const auto probabilities = evaluation.analysis->type == FitType::Transition
+        ? TransitionProbabilities(*evaluation.analysis)
+        : std::vector<ServiceLine> {};
+    for (int line = 0; line < 2; ++line) {
+        const bool shown = line < static_cast<int>(probabilities.size());
+        m_probabilityCaptions[line]->setVisible(shown);
+        m_probabilityValues[line]->setVisible(shown);
+        if (shown) {
+            m_probabilityCaptions[line]->setText(FromUtf8(probabilities[static_cast<std::size_t>(line)].caption));
+            m_probabilityValues[line]->setText(FromUtf8(probabilities[static_cast<std::size_t>(line)].value));
+        }
+    }
+    m_servicePage->SetFit(*evaluation.analysis, {});
     m_output->setCurrentWidget(m_resultsPage);
 }
 

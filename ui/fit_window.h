@@ -9,6 +9,8 @@
 #include <QWidget>
 
 class FitDiagramView;
+class FitFinderPage;
+class ServicePage;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -23,7 +25,8 @@ class QTableWidgetItem;
 // the dialog's modal run leaves it open to input. Every change of an input shows its results at
 // once; a bad input shows its reason in place of the results.
 //
-// Its tabs have room for more pages about fits beside the analysis.
+// Its tabs: the analysis, the fit finder (its choice goes to the analysis) and the analysed fit at
+// service conditions; one size, above the tabs, serves them all.
 class FitWindow : public QWidget
 {
     Q_OBJECT
@@ -41,6 +44,7 @@ private:
     void OnDesignationEdited();
     void OnClassListChanged();
     void OnPreferredFitChosen(QTableWidgetItem* item);
+    void OnFoundFitChosen(const QString& designation);
     void CopyDrawingLine();
     void SaveDiagram();
 
@@ -82,9 +86,14 @@ private:
     QLabel* m_meanCaption = nullptr;
     QLabel* m_meanValue = nullptr;
     QLabel* m_fitTolerance = nullptr;
+    QLabel* m_probabilityCaptions[2] = {};
+    QLabel* m_probabilityValues[2] = {};
     FitDiagramView* m_diagram = nullptr;
     QLineEdit* m_drawingLineBox = nullptr;
     QPushButton* m_copyButton = nullptr;
     QPushButton* m_saveButton = nullptr;
     QLabel* m_statusLabel = nullptr;
+
+    FitFinderPage* m_finderPage = nullptr;
+    ServicePage* m_servicePage = nullptr;
 };

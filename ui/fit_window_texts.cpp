@@ -98,7 +98,7 @@ std::string SizeProblemText(SizeProblem problem)
     case SizeProblem::TooPrecise:
         return "基本尺寸最多取六位小数。";
     case SizeProblem::OffScale:
-        return "基本尺寸须大于 0 且不大于 500 mm。";
+        return "基本尺寸须大于 0 且不大于 3150 mm。";
     }
     return "";
 }
@@ -129,7 +129,7 @@ std::string DesignationProblemText(const DesignationProblem& problem)
         return "没有基本偏差" + Quoted(letters) + "（孔为 A 至 ZC，轴为 a 至 zc）。";
     }
     case ClassTextProblem::UnknownGrade:
-        return typed + "的公差等级不在 IT01 至 IT12 之内。";
+        return typed + "的公差等级不在 IT01 至 IT18 之内。";
     }
     return "";
 }
@@ -138,22 +138,39 @@ std::string FitFailureText(const FitFailure& failure, const FitDesignation& fit,
                            const std::filesystem::path& tablesFolder)
 {
     const Failure& reason = failure.failure;
-    const std::string folder = FolderName(tablesFolder);
-    const std::string table = TableName(reason.table);
+    if (reason.IsTableProblem())
+        return TableFailureText(reason, tablesFolder);
+    const ToleranceClass& part = failure.part == Part::Hole ? fit.hole : fit.shaft;
+    const std::string named = PartName(failure.part) + " " + ClassName(part);
     switch (reason.kind) {
-    case Failure::Kind::NoStandardValue: {
-        const ToleranceClass& part = failure.part == Part::Hole ? fit.hole : fit.shaft;
-        return "标准没有给出基本尺寸 " + FormatMm(size) + " mm 的" + PartName(failure.part) + " " + ClassName(part)
-            + " 的极限偏差。";
-    }
+    case Failure::Kind::NoStandardValue:
+        switch (reason.undefined) {
+        case Failure::Undefined::Above500Mm:
+            return "标准对" + named + " 只给到 500 mm，不用于基本尺寸 " + FormatMm(size) + " mm。";
+        case Failure::Undefined::AtThisGrade:
+            return "标准对" + named + " 的基本偏差只给到较细的公差等级，没有 " + std::string(GradeName(part.grade))
+                + "。";
+        case Failure::Undefined::InTables:
+            break;
+        }
+        return "标准没有给出基本尺寸 " + FormatMm(size) + " mm 的" + named + " 的极限偏差。";
     case Failure::Kind::SizeOffScale:
         return SizeProblemText(SizeProblem::OffScale);
     case Failure::Kind::GradeOffScale:
-        return "公差等级不在 IT01 至 IT12 之内。";
-    case Failure::Kind::NotUsedAtThisSize: {
-        const ToleranceClass& part = failure.part == Part::Hole ? fit.hole : fit.shaft;
-        return "基本尺寸不大于 1 mm 时，标准不采用" + PartName(failure.part) + " " + ClassName(part) + "。";
+        return "公差等级不在 IT01 至 IT18 之内。";
+    case Failure::Kind::NotUsedAtThisSize:
+        return "基本尺寸不大于 1 mm 时，标准不采用" + named + "。";
+    default:
+        break;
     }
+    return TableFailureText(reason, tablesFolder);
+}
+
+std::string TableFailureText(const Failure& reason, const std::filesystem::path& tablesFolder)
+{
+    const std::string folder = FolderName(tablesFolder);
+    const std::string table = TableName(reason.table);
+    switch (reason.kind) {
     case Failure::Kind::TableMissing:
         return "找不到偏差表文件 " + table + "（在 " + folder + "）。";
     case Failure::Kind::TableNotAFile:
@@ -163,9 +180,12 @@ std::string FitFailureText(const FitFailure& failure, const FitDesignation& fit,
     case Failure::Kind::TableMalformed:
         return "偏差表文件 " + table + " 第 " + std::to_string(reason.line) + " 行格式不对（在 " + folder + "）。";
     case Failure::Kind::TableLineMissing:
-        return "偏差表文件 " + table + " 缺少第 " + std::to_string(reason.line) + " 行（在 " + folder + "）。";
+        return "偏差表文件 " + table + " 缺少第 " + std::to_string(reason.line) + " 行（500 mm 以上的尺寸段；在 "
+            + folder + "）。";
+    default:
+        break;
     }
-    return "";
+    return "偏差表文件 " + table + " 不能使用（在 " + folder + "）。";
 }
 
 FitTexts DescribeFit(const FitAnalysis& fit)

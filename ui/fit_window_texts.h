@@ -14,7 +14,7 @@ enum class SizeProblem {
     Empty,
     NotANumber,
     TooPrecise, // more than six decimals of a millimetre
-    OffScale, // not over 0 and up to 500 mm
+    OffScale, // not over 0 and up to 3150 mm
 };
 
 std::string SizeProblemText(SizeProblem problem);
@@ -38,6 +38,9 @@ std::string DesignationProblemText(const DesignationProblem& problem);
 // Why the tables give no analysis; the folder names where the tables were looked for.
 std::string FitFailureText(const FitFailure& failure, const FitDesignation& fit, ExactLength size,
                            const std::filesystem::path& tablesFolder);
+
+// Why a table file cannot be used (the failure's kind is a table problem).
+std::string TableFailureText(const Failure& failure, const std::filesystem::path& tablesFolder);
 
 struct PartTexts
 {

@@ -408,11 +408,10 @@ void FitWindowTest::badInput_data()
         const char* problem;
     } rows[] = {
         {"unknown letter", "25", "I7/g6", "没有基本偏差“I”（孔为 A 至 ZC，轴为 a 至 zc）。"},
-        // The core knows IT13 to IT18; the window keeps to the dialog's grades.
-        {"grade beyond the lists", "25", "H13/g6", "“H13”的公差等级不在 IT01 至 IT12 之内。"},
+        {"grade beyond the lists", "25", "H19/g6", "“H19”的公差等级不在 IT01 至 IT18 之内。"},
         {"shaft before the slash", "25", "g6/H7", "斜线前是孔，基本偏差用大写字母，如 H7。"},
-        {"size 0", "0", "H7/g6", "基本尺寸须大于 0 且不大于 500 mm。"},
-        {"size over 500", "500.001", "H7/g6", "基本尺寸须大于 0 且不大于 500 mm。"},
+        {"size 0", "0", "H7/g6", "基本尺寸须大于 0 且不大于 3150 mm。"},
+        {"size over 3150", "3150.001", "H7/g6", "基本尺寸须大于 0 且不大于 3150 mm。"},
         {"size not a number", "25mm", "H7/g6", "基本尺寸应是一个数，如 40 或 12.5。"},
         {"no value at this size", "25", "H7/cd6", "标准没有给出基本尺寸 25 mm 的轴 cd6 的极限偏差。"},
     };

@@ -1,0 +1,310 @@
+#include "fit_window.h"
+#include "ui_test_support.h"
+
+#include <memory>
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+// The fit analysis window's other tabs: the fit finder and the service conditions, and the window's
+// whole range of grades and sizes. Driven by the objects' names, as a user would drive them.
+
+namespace {
+
+const QString kDataDir = QStringLiteral(QUORLAN_DATA_DIR);
+
+} // namespace
+
+class FitTabsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void finderListsRankedFitsAndChoosesOne();
+    void finderListsTheBestOfAWideSearch();
+    void finderBadInput_data();
+    void finderBadInput();
+    void serviceConditions_data();
+    void serviceConditions();
+    void transitionProbabilities_data();
+    void transitionProbabilities();
+    void wholeRange_data();
+    void wholeRange();
+    void cliDiagramIsXml();
+
+private:
+    template<class T> T* F(const char* name) const { return Child<T>(m_window.get(), name); }
+    void Open(const char* size, const char* fit);
+    QStringList FoundFits() const;
+
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<FitWindow> m_window;
+};
+
+void FitTabsTest::init()
+{
+    m_watchdog = std::make_unique<ModalWatchdog>();
+    m_messages = std::make_unique<MessageRecorder>();
+}
+
+void FitTabsTest::cleanup()
+{
+    m_window.reset();
+    // Every reason stands in the window: no message box, no message.
+    QCOMPARE(m_watchdog->Unexpected(), QStringList());
+    QCOMPARE(m_messages->Texts(), QStringList());
+    m_messages.reset();
+    m_watchdog.reset();
+}
+
+void FitTabsTest::Open(const char* size, const char* fit)
+{
+    m_window = std::make_unique<FitWindow>(FitStart {size, fit}, kDataDir.toStdString());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+QStringList FitTabsTest::FoundFits() const
+{
+    const auto* table = F<QTableWidget>("finderResultTable");
+    QStringList fits;
+    for (int row = 0; row < table->rowCount(); ++row)
+        fits.append(table->item(row, 0)->text());
+    return fits;
+}
+
+void FitTabsTest::finderListsRankedFitsAndChoosesOne()
+{
+    Open("25", "H7/g6");
+    auto* tabs = F<QTabWidget>("fitTabs");
+    tabs->setCurrentWidget(F<QWidget>("fitFinderPage"));
+    // The one size of the window is the finder's too.
+    TypeOver(F<QLineEdit>("fitSizeBox"), QStringLiteral("40"));
+    TypeOver(F<QLineEdit>("finderMinClearanceBox"), QStringLiteral("10"));
+    TypeOver(F<QLineEdit>("finderMaxClearanceBox"), QStringLiteral("60"));
+    ChooseWithKeys(F<QComboBox>("finderBasisList"), QStringLiteral("基孔制"));
+    ChooseWithKeys(F<QComboBox>("finderFinestGradeList"), QStringLiteral("IT5"));
+    ChooseWithKeys(F<QComboBox>("finderCoarsestGradeList"), QStringLiteral("IT11"));
+
+    // Checked by hand: every H hole with a shaft at most one grade finer, clearance within 10..60 µm.
+    QCOMPARE(FoundFits(), (QStringList {"H6/f6", "H6/f5", "H5/f5"}));
+    QVERIFY(F<QLabel>("finderCountLabel")->text().contains(QLatin1String("3")));
+    auto* table = F<QTableWidget>("finderResultTable");
+    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("+25"));
+    QCOMPARE(table->item(1, 3)->text(), QStringLiteral("+52"));
+    QCOMPARE(table->item(1, 4)->text(), QStringLiteral("27"));
+
+    // Enter on a found fit shows it in the analysis.
+    table->setFocus();
+    table->setCurrentCell(1, 0);
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(tabs->currentWidget(), F<QWidget>("fitAnalysisPage"));
+    QCOMPARE(F<QLineEdit>("fitDesignationBox")->text(), QStringLiteral("H6/f5"));
+    QCOMPARE(F<QLabel>("shaftLowerValue")->text(), QStringLiteral("-0.036 mm (-36 µm)"));
+    QCOMPARE(F<QLabel>("fitExtreme1Value")->text(), QStringLiteral("+0.052 mm (+52 µm)"));
+}
+
+void FitTabsTest::finderListsTheBestOfAWideSearch()
+{
+    Open("40", "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("fitFinderPage"));
+    TypeOver(F<QLineEdit>("finderMinClearanceBox"), QStringLiteral("-1000"));
+    TypeOver(F<QLineEdit>("finderMaxClearanceBox"), QStringLiteral("1000"));
+    ChooseWithKeys(F<QComboBox>("finderBasisList"), QStringLiteral("任意"));
+    ChooseWithKeys(F<QComboBox>("finderFinestGradeList"), QStringLiteral("IT01"));
+    ChooseWithKeys(F<QComboBox>("finderCoarsestGradeList"), QStringLiteral("IT18"));
+    Click(F<QWidget>("finderAllGradePairsBox"));
+
+    // As many as quorlan-cli find-fit finds; the best 500 of them listed, a preferred fit first.
+    QVERIFY(F<QLabel>("finderCountLabel")->text().contains(QStringLiteral("找到 104046 个配合")));
+    QCOMPARE(F<QTableWidget>("finderResultTable")->rowCount(), 500);
+    QCOMPARE(FoundFits().first(), QStringLiteral("H11/h11"));
+    QCOMPARE(F<QTableWidget>("finderResultTable")->item(0, 5)->text(), QStringLiteral("★ 优先"));
+}
+
+void FitTabsTest::finderBadInput_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("minimum");
+    QTest::addColumn<QString>("maximum");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("smallest above largest") << "40"
+                                            << "60"
+                                            << "10"
+                                            << "最小间隙（+60 µm）大于最大间隙（+10 µm）。";
+    QTest::newRow("bound missing") << "40"
+                                   << ""
+                                   << "10"
+                                   << "请输入最小间隙（µm）。";
+    QTest::newRow("bound not a number") << "40"
+                                        << "10"
+                                        << "6o"
+                                        << "最大间隙应是一个以 µm 计的数，如 10 或 -25（负值为过盈）。";
+    QTest::newRow("size off the scale") << "3151"
+                                        << "10"
+                                        << "60"
+                                        << "基本尺寸须大于 0 且不大于 3150 mm。";
+}
+
+void FitTabsTest::finderBadInput()
+{
+    QFETCH(QString, size);
+    QFETCH(QString, minimum);
+    QFETCH(QString, maximum);
+    QFETCH(QString, problem);
+    Open("40", "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("fitFinderPage"));
+    TypeOver(F<QLineEdit>("fitSizeBox"), size);
+    TypeOver(F<QLineEdit>("finderMinClearanceBox"), minimum);
+    TypeOver(F<QLineEdit>("finderMaxClearanceBox"), maximum);
+
+    QCOMPARE(F<QLabel>("finderProblemLabel")->text(), problem);
+    QVERIFY(F<QLabel>("finderProblemLabel")->isVisible());
+    QVERIFY(!F<QTableWidget>("finderResultTable")->isVisible());
+}
+
+void FitTabsTest::serviceConditions_data()
+{
+    QTest::addColumn<QString>("hubOutside");
+    QTest::addColumn<QString>("pressure"); // the least contact pressure, or empty where refused
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("press fit") << "80"
+                               << ""
+                               << "";
+    QTest::newRow("no hub given") << ""
+                                  << "—（需要轮毂外径）"
+                                  << "";
+    QTest::newRow("hub no larger than the bore") << "40"
+                                                 << ""
+                                                 << "轮毂外径须大于孔径（基本尺寸）。";
+    QTest::newRow("hub not a number") << "8O"
+                                      << ""
+                                      << "轮毂外径应是一个数，如 40 或 0.15。";
+}
+
+void FitTabsTest::serviceConditions()
+{
+    QFETCH(QString, hubOutside);
+    QFETCH(QString, pressure);
+    QFETCH(QString, problem);
+    Open("40", "H7/s6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("servicePage"));
+    TypeOver(F<QLineEdit>("serviceHubOutsideBox"), hubOutside);
+
+    QCOMPARE(F<QLabel>("serviceProblemLabel")->isVisible(), !problem.isEmpty());
+    if (!problem.isEmpty()) {
+        QCOMPARE(F<QLabel>("serviceProblemLabel")->text(), problem);
+        return;
+    }
+    const QString shown = F<QLabel>("service_pressure_min_mpa")->text();
+    if (!pressure.isEmpty()) {
+        QCOMPARE(shown, pressure);
+        return;
+    }
+    // H7/s6 at 40 mm: 18 to 59 µm of interference, steel on steel: a pressure of tens of MPa.
+    QVERIFY2(shown.endsWith(QLatin1String(" MPa")), qPrintable(shown));
+    const double mpa = shown.chopped(4).toDouble();
+    QVERIFY2(mpa > 10 && mpa < 100, qPrintable(shown));
+    QVERIFY(F<QLabel>("serviceAssumptionsLabel")->text().contains(QStringLiteral("摩擦系数 0.150")));
+}
+
+void FitTabsTest::transitionProbabilities_data()
+{
+    QTest::addColumn<QString>("fit");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("transition") << "H7/k6" << true;
+    QTest::newRow("clearance") << "H7/g6" << false;
+}
+
+void FitTabsTest::transitionProbabilities()
+{
+    QFETCH(QString, fit);
+    QFETCH(bool, shown);
+    Open("25", qPrintable(fit));
+    QCOMPARE(F<QLabel>("fitProbability1Value")->isVisible(), shown);
+    QCOMPARE(F<QLabel>("fitProbability2Value")->isVisible(), shown);
+    if (!shown)
+        return;
+    QCOMPARE(F<QLabel>("fitProbability1Caption")->text(), QStringLiteral("过盈概率"));
+    QCOMPARE(F<QLabel>("fitProbability2Caption")->text(), QStringLiteral("间隙概率"));
+    // Both ways are likely, and together they are certain.
+    const double interference = F<QLabel>("fitProbability1Value")->text().chopped(2).toDouble();
+    const double clearance = F<QLabel>("fitProbability2Value")->text().chopped(2).toDouble();
+    QVERIFY(interference > 1 && clearance > 1);
+    QVERIFY(qAbs(interference + clearance - 100) < 0.02);
+}
+
+void FitTabsTest::wholeRange_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("fit");
+    QTest::addColumn<QString>("shaftLower"); // or the reason in place of the results
+    QTest::newRow("IT16 at 1000 mm") << "1000"
+                                     << "H16/h16"
+                                     << "-5.600 mm (-5600 µm)";
+    QTest::newRow("largest size") << "3150"
+                                  << "H7/h6"
+                                  << "-0.135 mm (-135 µm)";
+    QTest::newRow("letter only to 500 mm") << "1000"
+                                           << "H7/c7"
+                                           << "标准对轴 c7 只给到 500 mm，不用于基本尺寸 1000 mm。";
+    QTest::newRow("letter only in finer grades") << "25"
+                                                 << "H7/f13"
+                                                 << "标准对轴 f13 的基本偏差只给到较细的公差等级，没有 IT13。";
+    QTest::newRow("grade beyond IT18") << "25"
+                                       << "H19/h6"
+                                       << "“H19”的公差等级不在 IT01 至 IT18 之内。";
+}
+
+void FitTabsTest::wholeRange()
+{
+    QFETCH(QString, size);
+    QFETCH(QString, fit);
+    QFETCH(QString, shaftLower);
+    Open(qPrintable(size), qPrintable(fit));
+    QCOMPARE(F<QComboBox>("holeGradeList")->count(), 20);
+    QCOMPARE(F<QComboBox>("shaftGradeList")->itemText(19), QStringLiteral("IT18"));
+    if (F<QLabel>("fitProblemLabel")->isVisible())
+        QCOMPARE(F<QLabel>("fitProblemLabel")->text(), shaftLower);
+    else
+        QCOMPARE(F<QLabel>("shaftLowerValue")->text(), shaftLower);
+}
+
+void FitTabsTest::cliDiagramIsXml()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("H7-k6.svg"));
+    QProcess cli;
+    cli.start(QStringLiteral(QUORLAN_CLI),
+              {QStringLiteral("--tables"), kDataDir, QStringLiteral("diagram"), QStringLiteral("H7/k6"),
+               QStringLiteral("25"), QStringLiteral("-o"), file});
+    QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(cli.exitCode(), 0);
+    QFile svg(file);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    int elements = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement)
+            ++elements;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(elements > 10);
+}
+
+QTEST_MAIN(FitTabsTest)
+#include "fit_tabs_test.moc"

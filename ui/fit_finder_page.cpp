@@ -1,0 +1,201 @@
+#include "fit_finder_page.h"
+
+#include "fit_finder_texts.h"
+#include "scales.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QComboBox* NewGradeList(const char* name, int current, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    for (const std::string_view grade : kCoreGradeNames)
+        list->addItem(QString::fromLatin1(grade.data(), static_cast<qsizetype>(grade.size())));
+    list->setMaxVisibleItems(kCoreGradeCount);
+    list->setCurrentIndex(current);
+    return list;
+}
+
+constexpr int kListedFits = 500;
+
+enum Column { kColumnFit, kColumnType, kColumnMin, kColumnMax, kColumnTolerance, kColumnPreferred, kColumnCount };
+
+} // namespace
+
+FitFinderPage::FitFinderPage(std::filesystem::path tablesFolder, QWidget* parent)
+    : QWidget(parent)
+    , m_tablesFolder(std::move(tablesFolder))
+{
+    setObjectName(QStringLiteral("fitFinderPage"));
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(CreateInputs());
+
+    auto* listColumn = new QVBoxLayout;
+    m_countLabel = new QLabel(this);
+    m_countLabel->setObjectName(QStringLiteral("finderCountLabel"));
+    listColumn->addWidget(m_countLabel);
+
+    m_output = new QStackedWidget(this);
+    m_resultTable = new QTableWidget(0, kColumnCount, m_output);
+    m_resultTable->setObjectName(QStringLiteral("finderResultTable"));
+    m_resultTable->setHorizontalHeaderLabels({QStringLiteral("配合"), QStringLiteral("配合性质"),
+                                              QStringLiteral("最小间隙 µm"), QStringLiteral("最大间隙 µm"),
+                                              QStringLiteral("配合公差 Tf µm"), QStringLiteral("优先配合")});
+    m_resultTable->verticalHeader()->setDefaultSectionSize(m_resultTable->fontMetrics().height() + 6);
+    m_resultTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_resultTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_resultTable->setToolTip(QStringLiteral("双击或按 Enter，在“配合分析”中查看该配合"));
+    m_output->addWidget(m_resultTable);
+    // The reason stands where the list was, so that a stale list is never on show.
+    m_problemLabel = new QLabel(m_output);
+    m_problemLabel->setObjectName(QStringLiteral("finderProblemLabel"));
+    m_problemLabel->setAlignment(Qt::AlignCenter);
+    m_problemLabel->setWordWrap(true);
+    m_problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_output->addWidget(m_problemLabel);
+    listColumn->addWidget(m_output, 1);
+    layout->addLayout(listColumn, 1);
+
+    connect(m_minClearanceBox, &QLineEdit::textChanged, this, &FitFinderPage::Search);
+    connect(m_maxClearanceBox, &QLineEdit::textChanged, this, &FitFinderPage::Search);
+    for (QComboBox* list : {m_basisList, m_finestGradeList, m_coarsestGradeList})
+        connect(list, &QComboBox::currentIndexChanged, this, &FitFinderPage::Search);
+    connect(m_allGradePairsBox, &QCheckBox::toggled, this, &FitFinderPage::Search);
+    connect(m_resultTable, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* item) {
+        if (const QTableWidgetItem* fit = m_resultTable->item(item->row(), kColumnFit))
+            emit fitChosen(fit->text());
+    });
+}
+
+QWidget* FitFinderPage::CreateInputs()
+{
+    auto* inputs = new QGroupBox(QStringLiteral("要求"), this);
+    auto* grid = new QGridLayout(inputs);
+    auto caption = [&](const QString& text, QWidget* buddy, int row) {
+        auto* label = new QLabel(text, inputs);
+        label->setBuddy(buddy);
+        grid->addWidget(label, row, 0);
+    };
+    auto unit = [&](const QString& text, int row) {
+        grid->addWidget(new QLabel(text, inputs), row, 2);
+    };
+
+    m_minClearanceBox = new QLineEdit(QStringLiteral("10"), inputs);
+    m_minClearanceBox->setObjectName(QStringLiteral("finderMinClearanceBox"));
+    caption(QStringLiteral("最小间隙(&N)"), m_minClearanceBox, 0);
+    grid->addWidget(m_minClearanceBox, 0, 1);
+    unit(QStringLiteral("µm"), 0);
+    m_maxClearanceBox = new QLineEdit(QStringLiteral("60"), inputs);
+    m_maxClearanceBox->setObjectName(QStringLiteral("finderMaxClearanceBox"));
+    caption(QStringLiteral("最大间隙(&X)"), m_maxClearanceBox, 1);
+    grid->addWidget(m_maxClearanceBox, 1, 1);
+    unit(QStringLiteral("µm"), 1);
+    auto* note = new QLabel(QStringLiteral("负值为过盈，如 −20 至 −60 µm"), inputs);
+    note->setEnabled(false);
+    grid->addWidget(note, 2, 0, 1, 3);
+
+    m_basisList = new QComboBox(inputs);
+    m_basisList->setObjectName(QStringLiteral("finderBasisList"));
+    m_basisList->addItems({QStringLiteral("基孔制"), QStringLiteral("基轴制"), QStringLiteral("任意")});
+    caption(QStringLiteral("基准制(&B)"), m_basisList, 3);
+    grid->addWidget(m_basisList, 3, 1, 1, 2);
+
+    m_finestGradeList = NewGradeList("finderFinestGradeList", kGradeIT5, inputs);
+    m_coarsestGradeList = NewGradeList("finderCoarsestGradeList", kGradeIT12 - 1, inputs); // IT11
+    caption(QStringLiteral("公差等级(&G)"), m_finestGradeList, 4);
+    auto* grades = new QHBoxLayout;
+    grades->addWidget(m_finestGradeList);
+    grades->addWidget(new QLabel(QStringLiteral("至"), inputs));
+    grades->addWidget(m_coarsestGradeList);
+    grid->addLayout(grades, 4, 1, 1, 2);
+
+    m_allGradePairsBox = new QCheckBox(QStringLiteral("所有等级组合(&A)"), inputs);
+    m_allGradePairsBox->setObjectName(QStringLiteral("finderAllGradePairsBox"));
+    m_allGradePairsBox->setToolTip(QStringLiteral("不选时孔与轴同级或孔低一级，如 H7/g6、H8/f8"));
+    grid->addWidget(m_allGradePairsBox, 5, 0, 1, 3);
+    grid->setRowStretch(6, 1);
+
+    inputs->setFixedWidth(inputs->sizeHint().width());
+    return inputs;
+}
+
+void FitFinderPage::SetSizeText(const QString& sizeText)
+{
+    m_sizeText = sizeText;
+    Search();
+}
+
+void FitFinderPage::Search()
+{
+    FinderInputs inputs;
+    inputs.sizeText = m_sizeText.toStdString();
+    inputs.minClearanceText = m_minClearanceBox->text().replace(QChar(0x2212), QLatin1Char('-')).toStdString();
+    inputs.maxClearanceText = m_maxClearanceBox->text().replace(QChar(0x2212), QLatin1Char('-')).toStdString();
+    const SearchBasis bases[] = {SearchBasis::Hole, SearchBasis::Shaft, SearchBasis::Any};
+    inputs.basis = bases[std::max(0, m_basisList->currentIndex())];
+    inputs.finestGrade = m_finestGradeList->currentIndex();
+    inputs.coarsestGrade = m_coarsestGradeList->currentIndex();
+    inputs.allGradePairs = m_allGradePairsBox->isChecked();
+    const FinderOutcome outcome = FindFitsFor(m_tablesFolder, inputs);
+
+    if (!outcome.problem.empty()) {
+        m_problemLabel->setText(FromUtf8(outcome.problem));
+        m_output->setCurrentWidget(m_problemLabel);
+        m_countLabel->clear();
+        m_resultTable->setRowCount(0);
+        return;
+    }
+    // The best few hundred: a wide search finds a hundred thousand, more than anyone reads and
+    // more than a table fills at typing speed.
+    const int found = static_cast<int>(outcome.rows.size());
+    const int listed = std::min(found, kListedFits);
+    m_resultTable->setRowCount(listed);
+    for (int row = 0; row < listed; ++row) {
+        const FinderRow& fit = outcome.rows[static_cast<std::size_t>(row)];
+        const QString texts[kColumnCount]
+            = {FromUtf8(fit.fit),          FromUtf8(fit.type),
+               FromUtf8(fit.minClearance), FromUtf8(fit.maxClearance),
+               FromUtf8(fit.fitTolerance), fit.preferred ? QStringLiteral("★ 优先") : QString()};
+        for (int column = 0; column < kColumnCount; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            if (column >= kColumnMin && column <= kColumnTolerance)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (fit.preferred) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            m_resultTable->setItem(row, column, item);
+        }
+    }
+    if (found == 0)
+        m_countLabel->setText(QStringLiteral("没有配合满足要求：可放宽间隙范围或公差等级。"));
+    else if (found > listed)
+        m_countLabel->setText(
+            QStringLiteral("找到 %1 个配合，列出最佳的 %2 个；双击或按 Enter 查看分析。").arg(found).arg(listed));
+    else
+        m_countLabel->setText(QStringLiteral("找到 %1 个配合，最佳在前；双击或按 Enter 查看分析。").arg(found));
+    m_output->setCurrentWidget(m_resultTable);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QTableWidget;
+
+// "配合查找": the fits whose clearances stay within a required range, best first, at the window's
+// size. Every change of an input searches again (a search takes milliseconds); a bad input shows
+// its reason in place of the list. Choosing a fit (double-click or Enter) hands it to the window.
+class FitFinderPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FitFinderPage(std::filesystem::path tablesFolder, QWidget* parent = nullptr);
+
+    // The window's one size, as typed in its size field.
+    void SetSizeText(const QString& sizeText);
+
+signals:
+    void fitChosen(const QString& designation);
+
+private:
+    QWidget* CreateInputs();
+    void Search();
+
+    std::filesystem::path m_tablesFolder;
+    QString m_sizeText;
+
+    QLineEdit* m_minClearanceBox = nullptr;
+    QLineEdit* m_maxClearanceBox = nullptr;
+    QComboBox* m_basisList = nullptr;
+    QComboBox* m_finestGradeList = nullptr;
+    QComboBox* m_coarsestGradeList = nullptr;
+    QCheckBox* m_allGradePairsBox = nullptr;
+    QLabel* m_countLabel = nullptr;
+    QStackedWidget* m_output = nullptr;
+    QTableWidget* m_resultTable = nullptr;
+    QLabel* m_problemLabel = nullptr;
+};
