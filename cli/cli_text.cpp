@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "decimal_text.h"
+#include "parse_error_text.h"
 #include "scales.h"
 
 #include <ostream>
@@ -14,7 +15,7 @@ int UsageError(std::ostream& err, const std::string& what)
 
 std::string Quoted(std::string_view text)
 {
-    return "'" + QuotePrefix(text) + "'";
+    return "'" + PrintableText(QuotePrefix(text)) + "'";
 }
 
 std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream& err)

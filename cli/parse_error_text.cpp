@@ -30,14 +30,15 @@ std::size_t Utf8Length(std::string_view text, std::size_t at)
     return length;
 }
 
-// Control characters and bytes that are no part of valid UTF-8 become '?'.
-std::string Cleaned(std::string_view text)
+} // namespace
+
+std::string PrintableText(std::string_view text, bool keepNewlines)
 {
     std::string cleaned;
     for (std::size_t at = 0; at < text.size();) {
         const auto byte = static_cast<unsigned char>(text[at]);
         if (byte < 0x80) {
-            cleaned += IsControl(text[at]) && text[at] != '\n' ? '?' : text[at];
+            cleaned += IsControl(text[at]) && !(keepNewlines && text[at] == '\n') ? '?' : text[at];
             ++at;
         } else if (const std::size_t length = Utf8Length(text, at)) {
             cleaned += text.substr(at, length);
@@ -49,8 +50,6 @@ std::string Cleaned(std::string_view text)
     }
     return cleaned;
 }
-
-} // namespace
 
 std::string ShortParseErrorText(std::string_view message)
 {
@@ -65,5 +64,5 @@ std::string ShortParseErrorText(std::string_view message)
         shortened += ' ';
         start = space + 1;
     }
-    return Cleaned(QuotePrefix(shortened, kLongestMessageBytes));
+    return PrintableText(QuotePrefix(shortened, kLongestMessageBytes), true);
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer and runs each in turn, one process on one core:
-#   scripts/fuzz.sh [SECONDS]          (default 60 seconds per target)
+#   scripts/fuzz.sh [SECONDS [TARGET...]]   (default 60 seconds for each of the three targets)
+# TARGET is table_files, text_readers or fit_checks.
 # QUORLAN_FUZZ_BUILD is the build folder (default build-fuzz), QUORLAN_FUZZ_WORK the folder for the
 # corpus each run grows, its log and any input that breaks a target (default BUILD/fuzz-work).
 # An input that breaks a target belongs, once its fault is mended, in tests/fuzz/crashes/TARGET/:
@@ -8,6 +9,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
+shift || true
 build=${QUORLAN_FUZZ_BUILD:-$root/build-fuzz}
 work=${QUORLAN_FUZZ_WORK:-$build/fuzz-work}
 
@@ -25,6 +27,7 @@ fi
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORLAN_FUZZ=ON \
     -DQUORLAN_BUILD_UI=OFF -DBUILD_TESTING=OFF >/dev/null
 harnesses=(table_files text_readers fit_checks)
+[ "$#" -eq 0 ] || harnesses=("$@")
 cmake --build "$build" -j2 --target "${harnesses[@]/%/_fuzz}"
 
 # Inputs of whole table files may be long; texts a person types are short.

@@ -140,4 +140,14 @@ TEST(DeviationCommand, TwentyFiveLineTablesNameTheLineTheyLack)
     std::filesystem::remove_all(folder);
 }
 
+TEST(FitCommand, UsageErrorsQuoteNoControlCharactersOrBrokenUtf8)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunFit({"H7/g6", "1\x1b[2J\xff\xfe 2", QUORLAN_DATA_DIR, false}, out, err), kExitUsage);
+    EXPECT_EQ(err.str().find('\x1b'), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find('\xff'), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("'1?[2J?? 2'"), std::string::npos) << err.str();
+}
+
 } // namespace
