@@ -9,7 +9,8 @@
 // tolerance and deviation outside the dialog's lists (grades IT13 to IT18, sizes over 500 mm): the
 // answer comes from the core, in the dialog's number format, with the core's reasons on err.
 
-// Whether the dialog's lists hold the grade and the size: then the dialog answers, as it always has.
+// Whether the dialog's lists hold the grade and the size: then the dialog's own calculation answers,
+// with its messages, so that both front ends agree.
 bool IsWithinTheDialog(int grade, ExactLength size);
 
 int AnswerToleranceFromCore(int grade, ExactLength size, std::ostream& out, std::ostream& err);
