@@ -190,9 +190,9 @@ QWidget* FitWindow::CreateInputs(QWidget* parent)
     auto* preferred = new QGroupBox(QStringLiteral("优先配合(&P)"), column);
     auto* preferredLayout = new QVBoxLayout(preferred);
     // One column per fit class, both bases together; a fit listed twice in a class is shown once.
-    const std::pair<int, QString> classes[] = {{kFitClearance, QStringLiteral("间隙配合")},
-                                               {kFitTransition, QStringLiteral("过渡配合")},
-                                               {kFitInterference, QStringLiteral("过盈配合")}};
+    const std::pair<FitType, QString> classes[] = {{FitType::Clearance, QStringLiteral("间隙配合")},
+                                                   {FitType::Transition, QStringLiteral("过渡配合")},
+                                                   {FitType::Interference, QStringLiteral("过盈配合")}};
     std::vector<QStringList> columns;
     QStringList headings;
     for (const auto& [fitClass, heading] : classes) {

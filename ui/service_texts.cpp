@@ -1,6 +1,7 @@
 #include "service_texts.h"
 
 #include "decimal_text.h"
+#include "fit_finder_texts.h"
 
 #include <charconv>
 #include <cmath>
@@ -66,19 +67,6 @@ std::string ValueText(const std::optional<double>& value, const ResultWords& wor
     if (!value)
         return words.missing.empty() ? "—" : "—（" + std::string(words.missing) + "）";
     return Fixed(*value * words.scale, words.decimals) + (words.unit.empty() ? "" : " ") + std::string(words.unit);
-}
-
-std::string FitClassText(FitClass fitClass)
-{
-    switch (fitClass) {
-    case kFitClearance:
-        return "间隙配合";
-    case kFitTransition:
-        return "过渡配合";
-    case kFitInterference:
-        return "过盈配合";
-    }
-    return "";
 }
 
 std::string FieldName(std::string_view field)
@@ -243,8 +231,8 @@ ServiceTexts DescribeService(const FitAnalysis& fit, const ServiceForm& form)
     }
     texts.assumptions = {
         "尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。",
-        "配合性质：20 °C 时为" + FitClassText(results.fit_class_at_20c) + "，工作温度下为"
-            + FitClassText(results.fit_class_at_service)
+        "配合性质：20 °C 时为" + FitTypeText(results.fit_class_at_20c) + "，工作温度下为"
+            + FitTypeText(results.fit_class_at_service)
             + (results.fit_class_changes_at_service ? "——工作时配合性质改变。" : "。"),
         "摩擦系数 " + Fixed(results.friction_coefficient, 3) + "（保持与压入）；压平系数 "
             + Fixed(results.smoothing_factor, 1) + " ×（孔 Rz + 轴 Rz）。",

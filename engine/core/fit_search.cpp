@@ -61,8 +61,8 @@ std::vector<FitDesignation> PreferredDesignations()
 {
     std::vector<FitDesignation> designations;
     for (const int basis : {kBasisHole, kBasisShaft}) {
-        for (const int fitClass : {kFitClearance, kFitTransition, kFitInterference}) {
-            for (const std::string_view listed : PreferredFits(basis, fitClass)) {
+        for (const FitType type : {FitType::Clearance, FitType::Transition, FitType::Interference}) {
+            for (const std::string_view listed : PreferredFits(basis, type)) {
                 if (const auto designation = ParseFitDesignation(listed))
                     designations.push_back(*designation);
             }

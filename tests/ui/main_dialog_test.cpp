@@ -404,7 +404,7 @@ void MainDialogTest::radioGroupsAreIndependent()
     QTest::keyClick(interference, Qt::Key_Up);
     QVERIFY(W<QRadioButton>("transitionFits")->isChecked());
     QVERIFY(shaft->isChecked());
-    QCOMPARE(g_calcState.nFitClass, int(kFitTransition));
+    QCOMPARE(g_calcState.nFitClass, int(FitType::Transition));
 }
 
 void MainDialogTest::sizeBoxConversions_data()
