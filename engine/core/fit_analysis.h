@@ -2,12 +2,11 @@
 
 #include "exact_length.h"
 #include "failure.h"
+#include "fit_type.h"
 #include "limit_deviations.h"
 #include "result.h"
 #include "tolerance_class.h"
 
-// The numbers are the main dialog's list positions of the three preferred-fit lists.
-enum class FitType { Clearance = 0, Transition = 1, Interference = 2 };
 
 // One part of a fit at a size: its deviations and tolerance. Limits of size are size + deviation.
 struct PartLimits

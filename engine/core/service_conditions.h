@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fit_analysis.h"
+#include "fit_type.h"
 #include "materials.h"
 #include "scales.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fit_analysis.h"
+#include "fit_type.h"
 
 class DialogView;
 

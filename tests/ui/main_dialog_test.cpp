@@ -1,4 +1,5 @@
 #include "calc_state.h"
+#include "fit_type.h"
 #include "messages.h"
 #include "quorlan_dlg.h"
 #include "scales.h"
