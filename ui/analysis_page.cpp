@@ -450,7 +450,7 @@ void AnalysisPage::Recalculate()
     m_fitTolerance->setText(FromUtf8(texts.fitTolerance));
     m_drawingLineBox->setText(FromUtf8(texts.drawingLine));
     m_drawingLineBox->setCursorPosition(0);
-    m_diagram->SetSvg(QByteArray::fromStdString(FitDiagramSvg(*analysis)));
+    m_diagram->SetSvg(QByteArray::fromStdString(FitDiagramSvg(*analysis, DiagramPaletteFor(*m_diagram))));
     const auto probabilities
         = analysis->type == FitType::Transition ? TransitionProbabilities(*analysis) : std::vector<ServiceLine> {};
     for (int line = 0; line < 2; ++line) {
