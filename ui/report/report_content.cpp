@@ -1,8 +1,8 @@
 #include "report_content.h"
 
+#include "analysis_texts.h"
 #include "fit_analysis.h"
 #include "fit_diagram.h"
-#include "analysis_texts.h"
 #include "materials.h"
 #include "service_conditions.h"
 
