@@ -7,6 +7,7 @@
 #include "preferred_fit_lists.h"
 #include "scales.h"
 #include "service_texts.h"
+#include "warning_banner.h"
 
 #include <algorithm>
 #include <utility>
@@ -108,15 +109,8 @@ AnalysisPage::AnalysisPage(std::filesystem::path tablesFolder, QWidget* parent)
     m_output->setObjectName(QStringLiteral("fitOutput"));
     m_output->addWidget(CreateResults(m_output));
     // The reason stands where the results were, so that stale results are never on show.
-    m_problemLabel = new QLabel(m_output);
-    m_problemLabel->setObjectName(QStringLiteral("fitProblemLabel"));
-    m_problemLabel->setAlignment(Qt::AlignCenter);
-    m_problemLabel->setWordWrap(true);
-    m_problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont problemFont = m_problemLabel->font();
-    problemFont.setPointSizeF(problemFont.pointSizeF() * 1.3);
-    m_problemLabel->setFont(problemFont);
-    m_output->addWidget(m_problemLabel);
+    m_problemPage = NewProblemPage(m_output, QStringLiteral("fitProblemLabel"), m_problemBanner);
+    m_output->addWidget(m_problemPage);
     layout->addWidget(m_output, 1);
 
     connect(m_designationBox, &QLineEdit::textEdited, this, &AnalysisPage::OnDesignationEdited);
@@ -361,6 +355,37 @@ QString AnalysisPage::DrawingLine() const
     return m_drawingLineBox->text();
 }
 
+QString AnalysisPage::ResultsText() const
+{
+    if (!m_analysis)
+        return m_problem + QLatin1Char('\n');
+    const auto line = [](const QString& caption, const QString& value) {
+        return caption + QLatin1Char('\t') + value + QLatin1Char('\n');
+    };
+    QString text = line(tr("配合"),
+                        m_designationBox->text().trimmed() + QStringLiteral(" Ø") + m_sizeText.trimmed()
+                            + QStringLiteral(" mm"));
+    for (const PartLabels* part : {&m_hole, &m_shaft}) {
+        text += line(part->heading->text(), {});
+        text += line(tr("上偏差"), part->upper->text());
+        text += line(tr("下偏差"), part->lower->text());
+        text += line(tr("最大极限尺寸"), part->largestSize->text());
+        text += line(tr("最小极限尺寸"), part->smallestSize->text());
+        text += line(tr("公差"), part->tolerance->text());
+    }
+    text += line(tr("配合性质"), m_fitType->text());
+    text += line(m_extreme1Caption->text(), m_extreme1Value->text());
+    text += line(m_extreme2Caption->text(), m_extreme2Value->text());
+    text += line(m_meanCaption->text(), m_meanValue->text());
+    text += line(tr("配合公差 Tf"), m_fitTolerance->text());
+    for (int index = 0; index < 2; ++index) {
+        if (!m_probabilityValues[index]->isHidden())
+            text += line(m_probabilityCaptions[index]->text(), m_probabilityValues[index]->text());
+    }
+    text += line(tr("图样标注"), m_drawingLineBox->text());
+    return text;
+}
+
 const QByteArray& AnalysisPage::DiagramSvg() const
 {
     return m_diagram->Svg();
@@ -420,8 +445,8 @@ void AnalysisPage::Recalculate()
     if (!analysis) {
         m_analysis.reset();
         m_problem = FromUtf8(AnalysisProblemText(analysis.reason(), m_tablesFolder));
-        m_problemLabel->setText(m_problem);
-        m_output->setCurrentWidget(m_problemLabel);
+        m_problemBanner->SetMessage(m_problem);
+        m_output->setCurrentWidget(m_problemPage);
         m_diagram->SetSvg({});
         m_drawingLineBox->clear();
         emit analysisChanged();

@@ -12,6 +12,7 @@
 #endif
 
 class FitDiagramView;
+class WarningBanner;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -45,6 +46,8 @@ public:
     const QString& Problem() const { return m_problem; }
 
     QString DrawingLine() const;
+    // The results as "caption<TAB>value" lines, or the reason there are none.
+    QString ResultsText() const;
     const QByteArray& DiagramSvg() const;
 
     // A line under the results: what was copied or saved, or why not.
@@ -93,7 +96,8 @@ private:
 
     QStackedWidget* m_output = nullptr;
     QWidget* m_resultsPage = nullptr;
-    QLabel* m_problemLabel = nullptr;
+    QWidget* m_problemPage = nullptr;
+    WarningBanner* m_problemBanner = nullptr;
     PartLabels m_hole;
     PartLabels m_shaft;
     QLabel* m_fitType = nullptr;

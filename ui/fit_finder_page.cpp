@@ -3,6 +3,7 @@
 #include "finder_model.h"
 #include "finder_texts.h"
 #include "scales.h"
+#include "warning_banner.h"
 
 #include <algorithm>
 #include <utility>
@@ -69,12 +70,8 @@ FitFinderPage::FitFinderPage(std::filesystem::path tablesFolder, QWidget* parent
     m_resultTable->setToolTip(tr("双击或按 Enter，在“配合分析”中查看该配合"));
     m_output->addWidget(m_resultTable);
     // The reason stands where the list was, so that a stale list is never on show.
-    m_problemLabel = new QLabel(m_output);
-    m_problemLabel->setObjectName(QStringLiteral("finderProblemLabel"));
-    m_problemLabel->setAlignment(Qt::AlignCenter);
-    m_problemLabel->setWordWrap(true);
-    m_problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_output->addWidget(m_problemLabel);
+    m_problemPage = NewProblemPage(m_output, QStringLiteral("finderProblemLabel"), m_problemBanner);
+    m_output->addWidget(m_problemPage);
     listColumn->addWidget(m_output, 1);
     layout->addLayout(listColumn, 1);
 
@@ -148,6 +145,18 @@ void FitFinderPage::SetSizeText(const QString& sizeText)
     Search();
 }
 
+const QTableWidget* FitFinderPage::ResultTable()
+{
+    if (m_stale)
+        SearchNow();
+    return m_resultTable;
+}
+
+QString FitFinderPage::Problem() const
+{
+    return m_output->currentWidget() == m_resultTable ? QString() : m_problemBanner->Text();
+}
+
 void FitFinderPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -177,8 +186,8 @@ void FitFinderPage::SearchNow()
     const auto found = FindFitsFor(m_tablesFolder, inputs);
 
     if (!found) {
-        m_problemLabel->setText(FromUtf8(FinderProblemText(found.reason(), m_tablesFolder)));
-        m_output->setCurrentWidget(m_problemLabel);
+        m_problemBanner->SetMessage(FromUtf8(FinderProblemText(found.reason(), m_tablesFolder)));
+        m_output->setCurrentWidget(m_problemPage);
         m_countLabel->clear();
         m_resultTable->setRowCount(0);
         return;

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QStackedWidget;
 class QTableWidget;
+class WarningBanner;
 
 // "配合查找": the fits whose clearances stay within a required range, best first, at the window's
 // size. Every change of an input searches again (a search takes milliseconds); a bad input shows
@@ -24,6 +25,11 @@ public:
 
     // The window's one size, as typed in its size field.
     void SetSizeText(const QString& sizeText);
+
+    // The fits as listed, for copying and export (searched first if stale).
+    const QTableWidget* ResultTable();
+    // Why there is no list, or empty.
+    QString Problem() const;
 
 signals:
     void fitChosen(const QString& designation);
@@ -50,5 +56,6 @@ private:
     QLabel* m_countLabel = nullptr;
     QStackedWidget* m_output = nullptr;
     QTableWidget* m_resultTable = nullptr;
-    QLabel* m_problemLabel = nullptr;
+    QWidget* m_problemPage = nullptr;
+    WarningBanner* m_problemBanner = nullptr;
 };

@@ -83,6 +83,9 @@ struct ServiceRefusalOf
 
 using ServiceProblem = std::variant<FormProblem, ServiceRefusalOf>;
 
+// The inputs of the fit and the form, or the first field that is not a number.
+Result<ServiceInputs, FormProblem> ReadServiceInputs(const FitAnalysis& fit, const ServiceForm& form);
+
 Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form);
 
 // The inputs of the fit alone, at 20 °C with default materials.

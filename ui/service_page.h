@@ -16,6 +16,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QStackedWidget;
+class WarningBanner;
 
 // "使用条件": the window's fit as a press fit of a hub on a shaft at service temperatures. Every
 // change of an input shows the results at once; an input that makes no sense, or a fit the
@@ -31,6 +32,12 @@ public:
     void SetFit(const std::optional<FitAnalysis>& fit, const QString& problem);
 
     QLineEdit* Box(ServiceField field) const { return m_boxes[static_cast<std::size_t>(field)]; }
+
+    // The press fit's inputs, where a hub is given and every field reads; for the report.
+    std::optional<ServiceInputs> PressFitInputs() const;
+
+    // The results as "caption<TAB>value" lines, or the reason there are none.
+    QString ResultsText() const;
 
 private:
     struct MaterialFields
@@ -66,5 +73,7 @@ private:
     QList<QLabel*> m_resultCaptions;
     QList<QLabel*> m_resultValues;
     QLabel* m_assumptionsLabel = nullptr;
-    QLabel* m_problemLabel = nullptr;
+    QWidget* m_problemPage = nullptr;
+    WarningBanner* m_problemBanner = nullptr;
+    WarningBanner* m_warningBanner = nullptr;
 };
