@@ -355,37 +355,6 @@ QString AnalysisPage::DrawingLine() const
     return m_drawingLineBox->text();
 }
 
-QString AnalysisPage::ResultsText() const
-{
-    if (!m_analysis)
-        return m_problem + QLatin1Char('\n');
-    const auto line = [](const QString& caption, const QString& value) {
-        return caption + QLatin1Char('\t') + value + QLatin1Char('\n');
-    };
-    QString text = line(tr("配合"),
-                        m_designationBox->text().trimmed() + QStringLiteral(" Ø") + m_sizeText.trimmed()
-                            + QStringLiteral(" mm"));
-    for (const PartLabels* part : {&m_hole, &m_shaft}) {
-        text += line(part->heading->text(), {});
-        text += line(tr("上偏差"), part->upper->text());
-        text += line(tr("下偏差"), part->lower->text());
-        text += line(tr("最大极限尺寸"), part->largestSize->text());
-        text += line(tr("最小极限尺寸"), part->smallestSize->text());
-        text += line(tr("公差"), part->tolerance->text());
-    }
-    text += line(tr("配合性质"), m_fitType->text());
-    text += line(m_extreme1Caption->text(), m_extreme1Value->text());
-    text += line(m_extreme2Caption->text(), m_extreme2Value->text());
-    text += line(m_meanCaption->text(), m_meanValue->text());
-    text += line(tr("配合公差 Tf"), m_fitTolerance->text());
-    for (int index = 0; index < 2; ++index) {
-        if (!m_probabilityValues[index]->isHidden())
-            text += line(m_probabilityCaptions[index]->text(), m_probabilityValues[index]->text());
-    }
-    text += line(tr("图样标注"), m_drawingLineBox->text());
-    return text;
-}
-
 const QByteArray& AnalysisPage::DiagramSvg() const
 {
     return m_diagram->Svg();

@@ -46,8 +46,6 @@ public:
     const QString& Problem() const { return m_problem; }
 
     QString DrawingLine() const;
-    // The results as "caption<TAB>value" lines, or the reason there are none.
-    QString ResultsText() const;
     const QByteArray& DiagramSvg() const;
 
     // A line under the results: what was copied or saved, or why not.

@@ -26,10 +26,8 @@ public:
     // The window's one size, as typed in its size field.
     void SetSizeText(const QString& sizeText);
 
-    // The fits as listed, for copying and export (searched first if stale).
-    const QTableWidget* ResultTable();
-    // Why there is no list, or empty.
-    QString Problem() const;
+    // The list as shown (its order, the header first), or the reason there is none.
+    QList<QStringList> ResultRows() const;
 
 signals:
     void fitChosen(const QString& designation);

@@ -6,11 +6,13 @@
 #include "fit_diagram.h"
 #include "fit_finder_page.h"
 #include "remembered_inputs.h"
+#include "report_actions.h"
 #include "report_content.h"
 #include "report_loader.h"
 #include "service_conditions.h"
 #include "service_page.h"
 #include "table_export.h"
+#include "text_language.h"
 #include "workbench_language.h"
 
 #include <utility>
@@ -48,12 +50,6 @@ const QString kFitKey = QStringLiteral("fit");
 const QString kTabKey = QStringLiteral("tab");
 const QString kFinderKey = QStringLiteral("finder");
 const QString kServiceKey = QStringLiteral("service");
-
-QString DocumentsFolder()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
 
 // "H7-g6_40mm": no slash, which a file name cannot hold.
 QString FileStem(const QString& designation, const QString& size)
@@ -158,10 +154,10 @@ void FitWindow::BuildMenus()
     };
     QMenu* file = menuBar()->addMenu(tr("文件(&F)"));
     add(file, "actionExportReport", tr("导出报告为 PDF(&E)..."), {}, &FitWindow::ExportReport);
-    add(file, "actionPrint", tr("打印(&P)..."), QKeySequence::Print, &FitWindow::PrintReport);
+    add(file, "actionPrint", tr("打印报告(&P)..."), QKeySequence::Print, &FitWindow::PrintReport);
     file->addSeparator();
     add(file, "actionSaveDiagram", tr("保存配合图(&V)..."), QKeySequence::Save, &FitWindow::SaveDiagram);
-    add(file, "actionExportCsv", tr("导出配合查找结果为 CSV(&T)..."), {}, &FitWindow::ExportCsv);
+    add(file, "actionExportCsv", tr("导出表格为 CSV(&T)..."), {}, &FitWindow::ExportTableCsv);
     file->addSeparator();
     add(file, "actionRestoreDefaults", tr("恢复默认输入(&D)"), {}, &FitWindow::RestoreDefaults);
     file->addSeparator();
@@ -317,21 +313,6 @@ void FitWindow::CopyDrawingLine()
     m_analysisPage->ShowStatus(tr("已复制到剪贴板：") + m_analysisPage->DrawingLine());
 }
 
-void FitWindow::CopyResults()
-{
-    QString text;
-    if (m_tabs->currentWidget() == m_finderPage) {
-        const QString problem = m_finderPage->Problem();
-        text = problem.isEmpty() ? TabSeparatedText(TableRows(*m_finderPage->ResultTable()->model())) : problem;
-    } else if (m_tabs->currentWidget() == m_servicePage) {
-        text = m_servicePage->ResultsText();
-    } else {
-        text = m_analysisPage->ResultsText();
-    }
-    QGuiApplication::clipboard()->setText(text);
-    statusBar()->showMessage(tr("结果已复制到剪贴板。"), 5000);
-}
-
 void FitWindow::SaveDiagram()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -353,77 +334,84 @@ void FitWindow::SaveDiagram()
                                                  : tr("无法保存 %1：%2").arg(QDir::toNativeSeparators(path), problem));
 }
 
-namespace {
-
-std::optional<ReportContent> ContentOf(const AnalysisPage& analysis, const ServicePage& service,
-                                       const std::filesystem::path& tablesFolder)
+std::optional<ReportContent> FitWindow::Report(bool withPressFit) const
 {
-    if (!analysis.Analysis())
+    const std::optional<FitAnalysis>& analysis = m_analysisPage->Analysis();
+    if (!analysis)
         return std::nullopt;
-    const std::optional<ServiceInputs> pressFit = service.PressFitInputs();
+    std::optional<ServiceInputs> service = m_servicePage->Inputs();
+    // The report's press fit is the one designed: a hub given. The service tab's own rows show
+    // whatever it shows.
+    if (!withPressFit && service && !service->hub_outside_diameter_mm)
+        service.reset();
     ReportContent content = BuildReportContent(
-        *analysis.Analysis(), pressFit ? &*pressFit : nullptr,
-        CurrentWorkbenchLanguage() == WorkbenchLanguage::English ? ReportLanguage::English : ReportLanguage::Chinese,
+        *analysis, service ? &*service : nullptr,
+        words::CurrentLanguage() == words::Language::English ? ReportLanguage::English : ReportLanguage::Chinese,
         QUORLAN_VERSION, QDate::currentDate().toString(Qt::ISODate).toStdString());
-    const QString folder = QString::fromStdString(tablesFolder.string());
-    content.tablesFolder = QDir(folder.isEmpty() ? QDir::currentPath() : folder).absolutePath().toStdString();
+    content.tablesFolder
+        = QDir(m_tablesFolder.empty() ? QDir::currentPath() : QString::fromStdString(m_tablesFolder.string()))
+              .absolutePath()
+              .toStdString();
     return content;
 }
 
-} // namespace
+void FitWindow::Tell(const QString& outcome)
+{
+    if (outcome.isEmpty())
+        return;
+    if (m_tabs->currentWidget() == m_analysisPage)
+        m_analysisPage->ShowStatus(outcome);
+    else
+        statusBar()->showMessage(outcome, 8000);
+}
 
 void FitWindow::ExportReport()
 {
-    const auto content = ContentOf(*m_analysisPage, *m_servicePage, m_tablesFolder);
+    const auto content = Report(false);
     if (!content) {
-        QMessageBox::warning(this, windowTitle(), tr("没有可报告的配合：%1").arg(m_analysisPage->Problem()));
+        QMessageBox::warning(this, windowTitle(), tr("没有可写入报告的配合：") + m_analysisPage->Problem());
         return;
     }
-    const QString suggested = DocumentsFolder() + QLatin1Char('/')
-        + FileStem(m_analysisPage->Designation(), m_sizeBox->text()) + QStringLiteral(".pdf");
-    QString path = QFileDialog::getSaveFileName(this, tr("导出报告为 PDF"), suggested, tr("PDF 文件 (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().toLower() != QLatin1String("pdf"))
-        path += QStringLiteral(".pdf");
-    const QString problem = ExportReportPdf(*content, path);
-    if (problem.isEmpty())
-        statusBar()->showMessage(tr("已保存：%1").arg(QDir::toNativeSeparators(path)), 8000);
-    else
-        QMessageBox::warning(this, windowTitle(), tr("无法保存 %1：%2").arg(QDir::toNativeSeparators(path), problem));
+    Tell(ExportReportWithDialog(this, *content));
 }
 
 void FitWindow::PrintReport()
 {
-    const auto content = ContentOf(*m_analysisPage, *m_servicePage, m_tablesFolder);
+    const auto content = Report(false);
     if (!content) {
-        QMessageBox::warning(this, windowTitle(), tr("没有可报告的配合：%1").arg(m_analysisPage->Problem()));
+        QMessageBox::warning(this, windowTitle(), tr("没有可打印的配合：") + m_analysisPage->Problem());
         return;
     }
-    const QString problem = PrintReportWithDialog(*content, this);
-    if (!problem.isEmpty())
-        QMessageBox::warning(this, windowTitle(), tr("无法打印：%1").arg(problem));
+    Tell(PrintReportOf(this, *content));
 }
 
-void FitWindow::ExportCsv()
+QList<QStringList> FitWindow::CurrentResultRows() const
 {
-    const QTableWidget* table = m_finderPage->ResultTable();
-    if (!m_finderPage->Problem().isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), tr("配合查找没有结果：%1").arg(m_finderPage->Problem()));
-        return;
-    }
-    const QString suggested = DocumentsFolder() + QLatin1Char('/') + tr("配合查找") + QLatin1Char('_')
-        + m_sizeBox->text().trimmed() + QStringLiteral("mm.csv");
-    QString path = QFileDialog::getSaveFileName(this, tr("导出配合查找结果为 CSV"), suggested, tr("CSV 文件 (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().toLower() != QLatin1String("csv"))
-        path += QStringLiteral(".csv");
-    const QString problem = SaveText(CsvText(TableRows(*table->model())), path);
-    if (problem.isEmpty())
-        statusBar()->showMessage(tr("已保存：%1").arg(QDir::toNativeSeparators(path)), 8000);
+    if (m_tabs->currentWidget() == m_finderPage)
+        return m_finderPage->ResultRows();
+    const auto content = Report(true);
+    if (!content)
+        return {{m_analysisPage->Problem()}};
+    const bool service = m_tabs->currentWidget() == m_servicePage;
+    return ReportRowsOf(*content, service ? ReportSection::PressFit : ReportSection::Fit);
+}
+
+void FitWindow::ExportTableCsv()
+{
+    const QString tab = m_tabs->currentWidget() == m_finderPage ? QStringLiteral("_fits")
+        : m_tabs->currentWidget() == m_servicePage              ? QStringLiteral("_press-fit")
+                                                                : QString();
+    Tell(ExportCsvWithDialog(this, CurrentResultRows(),
+                             FitFileName(m_analysisPage->Designation(), m_sizeBox->text()) + tab));
+}
+
+void FitWindow::CopyResults()
+{
+    const QString outcome = CopyRows(CurrentResultRows());
+    if (m_tabs->currentWidget() == m_analysisPage)
+        m_analysisPage->ShowStatus(outcome);
     else
-        QMessageBox::warning(this, windowTitle(), tr("无法保存 %1：%2").arg(QDir::toNativeSeparators(path), problem));
+        statusBar()->showMessage(outcome, 5000);
 }
 
 void FitWindow::ShowGuide()

@@ -5,8 +5,12 @@
 #include <filesystem>
 #include <optional>
 
+#include <QList>
 #include <QMainWindow>
+#include <QStringList>
 #include <QVariantMap>
+
+struct ReportContent;
 
 class AnalysisPage;
 class FitFinderPage;
@@ -39,6 +43,15 @@ public:
     void Remember() const;
     void RestoreRemembered();
 
+    // The window's commands, also its actions actionExportReport, actionPrint, actionExportCsv and
+    // actionCopyResults (Ctrl+P, Ctrl+C; a text field keeps Ctrl+C for its own text). The report
+    // holds the analysed fit and, where a hub is given, the press fit of the service tab; the
+    // table commands take the current tab's results.
+    void ExportReport();
+    void PrintReport();
+    void ExportTableCsv();
+    void CopyResults();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -56,11 +69,10 @@ private:
     void ShowAbout();
     void NextTab(int step);
 
-    // The report and table actions.
-    void ExportReport();
-    void PrintReport();
-    void ExportCsv();
-    void CopyResults();
+    // The report of the window's fit in its language; none while the fit has no analysis.
+    std::optional<ReportContent> Report(bool withPressFit) const;
+    QList<QStringList> CurrentResultRows() const;
+    void Tell(const QString& outcome);
 
     std::filesystem::path m_tablesFolder;
 

@@ -124,7 +124,7 @@ ServiceRefusalOf RefusalOf(const ServiceRefusal& refusal)
     return of;
 }
 
-Result<ServiceInputs, FormProblem> ReadServiceInputs(const FitAnalysis& fit, const ServiceForm& form)
+Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const ServiceForm& form)
 {
     using enum ServiceField;
     ServiceInputs inputs = InputsOfFit(fit);
@@ -157,7 +157,7 @@ Result<ServiceInputs, FormProblem> ReadServiceInputs(const FitAnalysis& fit, con
 
 Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form)
 {
-    const auto inputs = ReadServiceInputs(fit, form);
+    const auto inputs = ReadServiceForm(fit, form);
     if (!inputs)
         return ServiceProblem(inputs.reason());
     const ServiceOutcome outcome = CalculateServiceConditions(*inputs);

@@ -83,8 +83,8 @@ struct ServiceRefusalOf
 
 using ServiceProblem = std::variant<FormProblem, ServiceRefusalOf>;
 
-// The inputs of the fit and the form, or the first field that is not a number.
-Result<ServiceInputs, FormProblem> ReadServiceInputs(const FitAnalysis& fit, const ServiceForm& form);
+// The fit's limits and the form's fields as the engine's inputs, or the first field that is no number.
+Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const ServiceForm& form);
 
 Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form);
 

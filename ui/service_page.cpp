@@ -239,22 +239,12 @@ ServiceForm ServicePage::Form() const
     return form;
 }
 
-std::optional<ServiceInputs> ServicePage::PressFitInputs() const
+std::optional<ServiceInputs> ServicePage::Inputs() const
 {
-    if (!m_fit || Box(ServiceField::HubOutsideDiameter)->text().trimmed().isEmpty())
+    if (!m_fit)
         return std::nullopt;
-    const auto inputs = ReadServiceInputs(*m_fit, Form());
+    const auto inputs = ReadServiceForm(*m_fit, Form());
     return inputs ? std::optional(*inputs) : std::nullopt;
-}
-
-QString ServicePage::ResultsText() const
-{
-    if (m_output->currentWidget() != m_resultsPage)
-        return m_problemBanner->Text();
-    QStringList lines {m_fitLabel->text()};
-    for (int index = 0; index < m_resultValues.size(); ++index)
-        lines.append(m_resultCaptions[index]->text() + QLatin1Char('\t') + m_resultValues[index]->text());
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 void ServicePage::Recalculate()

@@ -33,11 +33,8 @@ public:
 
     QLineEdit* Box(ServiceField field) const { return m_boxes[static_cast<std::size_t>(field)]; }
 
-    // The press fit's inputs, where a hub is given and every field reads; for the report.
-    std::optional<ServiceInputs> PressFitInputs() const;
-
-    // The results as "caption<TAB>value" lines, or the reason there are none.
-    QString ResultsText() const;
+    // The inputs as typed with the fit's limits, when there is a fit and every field reads.
+    std::optional<ServiceInputs> Inputs() const;
 
 private:
     struct MaterialFields

@@ -87,10 +87,6 @@
         <source>保存配合图(&amp;V)...</source>
         <translation>Sa&amp;ve diagram...</translation>
     </message>
-    <message>
-        <source>图样标注</source>
-        <translation>Drawing line</translation>
-    </message>
 </context>
 <context>
     <name>AnalysisTexts</name>
@@ -356,6 +352,10 @@
         <source>★ 优先</source>
         <translation>★ preferred</translation>
     </message>
+    <message>
+        <source>排名</source>
+        <translation>Rank</translation>
+    </message>
 </context>
 <context>
     <name>FitWindow</name>
@@ -392,16 +392,8 @@
         <translation>&amp;Export report as PDF...</translation>
     </message>
     <message>
-        <source>打印(&amp;P)...</source>
-        <translation>&amp;Print...</translation>
-    </message>
-    <message>
         <source>保存配合图(&amp;V)...</source>
         <translation>Sa&amp;ve diagram...</translation>
-    </message>
-    <message>
-        <source>导出配合查找结果为 CSV(&amp;T)...</source>
-        <translation>Export fi&amp;nder table as CSV...</translation>
     </message>
     <message>
         <source>恢复默认输入(&amp;D)</source>
@@ -448,10 +440,6 @@
         <translation>Copied to the clipboard: </translation>
     </message>
     <message>
-        <source>结果已复制到剪贴板。</source>
-        <translation>Results copied to the clipboard.</translation>
-    </message>
-    <message>
         <source>SVG 矢量图 (*.svg)</source>
         <translation>SVG drawing (*.svg)</translation>
     </message>
@@ -472,34 +460,6 @@
         <translation>Cannot save %1: %2</translation>
     </message>
     <message>
-        <source>没有可报告的配合：%1</source>
-        <translation>No fit to report: %1</translation>
-    </message>
-    <message>
-        <source>导出报告为 PDF</source>
-        <translation>Export report as PDF</translation>
-    </message>
-    <message>
-        <source>PDF 文件 (*.pdf)</source>
-        <translation>PDF file (*.pdf)</translation>
-    </message>
-    <message>
-        <source>无法打印：%1</source>
-        <translation>Cannot print: %1</translation>
-    </message>
-    <message>
-        <source>配合查找没有结果：%1</source>
-        <translation>The fit finder has no results: %1</translation>
-    </message>
-    <message>
-        <source>导出配合查找结果为 CSV</source>
-        <translation>Export finder table as CSV</translation>
-    </message>
-    <message>
-        <source>CSV 文件 (*.csv)</source>
-        <translation>CSV file (*.csv)</translation>
-    </message>
-    <message>
         <source>使用说明 - Quorlan</source>
         <translation>User guide - Quorlan</translation>
     </message>
@@ -514,6 +474,22 @@
     <message>
         <source>&lt;p&gt;&lt;b&gt;Quorlan %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;ISO 286 公差与配合计算器：极限偏差、配合分析、配合查找与过盈连接。&lt;/p&gt;&lt;p&gt;版权所有 (C) 2026 Quorlan 开发者，MIT 许可证。&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quorlan %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;ISO 286 limits and fits calculator: limit deviations, fit analysis, fit finder and press fits.&lt;/p&gt;&lt;p&gt;Copyright (c) 2026 The Quorlan developers, MIT licence.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>打印报告(&amp;P)...</source>
+        <translation>&amp;Print report...</translation>
+    </message>
+    <message>
+        <source>导出表格为 CSV(&amp;T)...</source>
+        <translation>Export &amp;table as CSV...</translation>
+    </message>
+    <message>
+        <source>没有可写入报告的配合：</source>
+        <translation>No fit to put in a report: </translation>
+    </message>
+    <message>
+        <source>没有可打印的配合：</source>
+        <translation>No fit to print: </translation>
     </message>
 </context>
 <context>
