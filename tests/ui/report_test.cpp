@@ -74,6 +74,16 @@ void ReportTest::namesTheFitAndItsValues_data()
         << QStringList {
                "配合报告", "H7/g6",  "间隙配合", "最大间隙 Xmax +50 µm", "最小间隙 Xmin +9 µm", "40.025", "40.000",
                "39.991",   "39.975", "41 µm",    "第 1 页，共 1 页"};
+    QTest::newRow("clearance, English") << fit("H7/g6", "40", {QStringLiteral("--lang"), QStringLiteral("en")})
+                                        << QStringList {"Fit report",
+                                                        "H7/g6",
+                                                        "clearance fit",
+                                                        "Largest clearance Xmax +50 µm",
+                                                        "Smallest clearance Xmin +9 µm",
+                                                        "40.025",
+                                                        "39.975",
+                                                        "41 µm",
+                                                        "Page 1 of 1"};
     // H7/s6 at 40 mm: shaft +59/+43; interference 18 to 59 µm; the press fit on a second page.
     QTest::newRow("press fit, Chinese") << fit(
         "H7/s6", "40",
