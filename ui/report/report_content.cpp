@@ -151,11 +151,9 @@ std::vector<ReportValue> InputsOf(const ServiceInputs& inputs, const ServiceResu
     return list;
 }
 
-std::string FitClassKey(FitClass fitClass)
+std::string FitClassKey(FitType type)
 {
-    return std::string(FitTypeName(fitClass == kFitClearance        ? FitType::Clearance
-                                       : fitClass == kFitTransition ? FitType::Transition
-                                                                    : FitType::Interference));
+    return std::string(FitTypeName(type));
 }
 
 std::vector<ReportNote> WarningsOf(const ServiceInputs& inputs, const ServiceResults& r)
