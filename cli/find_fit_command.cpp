@@ -28,7 +28,8 @@ std::string ClearanceWords(const FitAnalysis& fit)
 std::string RequirementWords(const FitSearchRequest& request)
 {
     const std::string at = " µm at " + FormatMm(request.size) + " mm";
-    if (request.maxClearance.nm <= 0)
+    // Up to no clearance and below it an interference; zero to zero is a clearance (of none).
+    if (request.maxClearance.nm < 0 || (request.maxClearance.nm == 0 && request.minClearance.nm < 0))
         return "an interference from " + FormatUm(-request.maxClearance) + " to " + FormatUm(-request.minClearance)
             + at;
     return "a clearance from " + FormatUm(request.minClearance) + " to " + FormatUm(request.maxClearance) + at;

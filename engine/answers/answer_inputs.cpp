@@ -57,7 +57,7 @@ Result<ExactLength, AnswerRefusal> ReadSizeMm(const nlohmann::json& value, std::
     const auto size = ParseMillimetres(*text);
     if (!size) {
         if (size.reason() == NumberProblem::TooPrecise)
-            return BadInput("too_precise", std::string(key) + " " + QuotedInput(*text) + " has more than six decimals");
+            return BadInput("too_precise", std::string(key) + " " + QuotedInput(*text) + " has more than 6 decimals");
         if (size.reason() == NumberProblem::NotANumber)
             return NotANumber(key, value, "a decimal number of millimetres");
     }
@@ -78,7 +78,7 @@ Result<ExactLength, AnswerRefusal> ReadMicrometres(const nlohmann::json& value, 
         switch (um.reason()) {
         case NumberProblem::TooPrecise:
             return BadInput("too_precise",
-                            std::string(key) + " " + QuotedInput(*text) + " has more than three decimals");
+                            std::string(key) + " " + QuotedInput(*text) + " has more than 3 decimals");
         case NumberProblem::TooLarge:
             return BadInput("too_large", std::string(key) + " " + QuotedInput(*text) + " is too large");
         case NumberProblem::NotANumber:

@@ -113,6 +113,8 @@ Result<FitSearchQuery, AnswerRefusal> ReadFitSearch(const nlohmann::json& option
         const auto text = limit.is_boolean() ? std::nullopt : NumberText(limit);
         const auto count
             = text ? ParseFixedPoint(*text, 0) : Result<std::int64_t, NumberProblem>(NumberProblem::NotANumber);
+        if (!count && count.reason() == NumberProblem::TooLarge)
+            return BadInput("too_large", OptionName("limit", naming) + " " + ShownText(limit) + " is too large");
         if (!count || *count < 0)
             return BadInput("not_a_limit",
                             OptionName("limit", naming) + " " + ShownText(limit) + " is not a whole number, 0 or more");
