@@ -77,8 +77,7 @@ Result<ExactLength, AnswerRefusal> ReadMicrometres(const nlohmann::json& value, 
     if (!um) {
         switch (um.reason()) {
         case NumberProblem::TooPrecise:
-            return BadInput("too_precise",
-                            std::string(key) + " " + QuotedInput(*text) + " has more than 3 decimals");
+            return BadInput("too_precise", std::string(key) + " " + QuotedInput(*text) + " has more than 3 decimals");
         case NumberProblem::TooLarge:
             return BadInput("too_large", std::string(key) + " " + QuotedInput(*text) + " is too large");
         case NumberProblem::NotANumber:

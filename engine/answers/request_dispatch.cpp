@@ -60,6 +60,17 @@ Answer FitRequest(const nlohmann::json& request)
     return FitAnswer(ShippedTables(), *fit, fields["size_mm"]);
 }
 
+Answer DiagramSvgRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {"fit", "size_mm"});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto fit = fields.Text("fit");
+    if (!fit)
+        return fit.reason();
+    return DiagramSvgAnswer(ShippedTables(), *fit, fields["size_mm"]);
+}
+
 Answer LimitsRequest(const nlohmann::json& request)
 {
     const RequestFields fields(request, {"tolerance_class", "size_mm"});
@@ -117,6 +128,7 @@ const std::map<std::string, Handler, std::less<>>& Handlers()
         {"fit", FitRequest},
         {"limits", LimitsRequest},
         {"find_fits", FindFitsRequest},
+        {"diagram_svg", DiagramSvgRequest},
         {"tolerance", ToleranceRequest},
         {"limits_table", LimitsTableRequest},
         {"tolerances_table", TolerancesTableRequest},
