@@ -273,7 +273,7 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
     if (results.fit_class_changes_at_service) {
         texts.warnings.push_back(
             Filled(translate("ServiceTexts", "工作温度下配合性质改变：20 °C 时为%1，工作时为%2。"),
-                   {FitClassText(results.fit_class_at_20c), FitClassText(results.fit_class_at_service)}));
+                   {FitTypeWords(results.fit_class_at_20c), FitTypeWords(results.fit_class_at_service)}));
     }
     for (const auto& [safety, caption] : {std::pair {results.hub_yield_safety, "hub_yield_safety"},
                                           std::pair {results.shaft_yield_safety, "shaft_yield_safety"}}) {
