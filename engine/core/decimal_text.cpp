@@ -1,7 +1,9 @@
 #include "decimal_text.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -89,11 +91,23 @@ Result<double, NumberProblem> ParseDecimalNumber(std::string_view text)
     if (text.empty() || text.starts_with('+') || !(IsDigit(text.front()) || text.front() == '-' || text.front() == '.'))
         return NumberProblem::NotANumber;
     double value = 0.0;
+#ifdef __EMSCRIPTEN__
+    // Its C++ library has no floating-point from_chars; its strtod knows only the "C" locale.
+    const std::string copy(text);
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(copy.c_str(), &end);
+    if (errno == ERANGE)
+        return NumberProblem::TooLarge;
+    if (end != copy.c_str() + copy.size())
+        return NumberProblem::NotANumber;
+#else
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range)
         return NumberProblem::TooLarge;
     if (error != std::errc() || end != text.data() + text.size())
         return NumberProblem::NotANumber;
+#endif
     if (!std::isfinite(value))
         return NumberProblem::TooLarge;
     return value;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <initializer_list>
 #include <string_view>
 
@@ -46,8 +47,15 @@ constexpr std::string_view kMicro = "\xC2\xB5"; // µ
 std::string Px(double value)
 {
     char buffer[32];
+#ifdef __EMSCRIPTEN__
+    // Its C++ library has no floating-point to_chars; its printf knows only the "C" locale.
+    const int written = std::snprintf(buffer, sizeof buffer, "%.3f", value);
+    std::string text(buffer,
+                     std::clamp<std::size_t>(static_cast<std::size_t>(std::max(written, 0)), 0, sizeof buffer - 1));
+#else
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3).ptr;
     std::string text(buffer, end);
+#endif
     return text == "-0.000" ? "0.000" : text;
 }
 
