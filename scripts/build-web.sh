@@ -5,7 +5,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$root/build-web/site}")
-wasm_build=$root/build-web/wasm
+# QUORLAN_WEB_WASM_BUILD: where the WebAssembly is compiled (the tests keep it in their build folder).
+wasm_build=${QUORLAN_WEB_WASM_BUILD:-$root/build-web/wasm}
 
 if ! command -v emcmake >/dev/null; then
     echo "build-web.sh: emscripten is not installed (scripts/setup.sh installs it)" >&2

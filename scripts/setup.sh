@@ -18,7 +18,13 @@ packages=(
     dpkg-dev file           # the Debian package: CPack's dependency scan runs dpkg-shlibdeps, which needs file
     desktop-file-utils appstream groff-base  # the package test: desktop file, AppStream metainfo, man page
     librsvg2-bin            # ui/res/make-icons.sh: the icon's PNG sizes from its SVG
+    emscripten              # the browser page: the engine in WebAssembly (scripts/build-web.sh)
+    chromium                # the browser page's tests, in headless Chromium
 )
+# The browser tests' driver (puppeteer-core, from npm) runs on Node.js: Debian's, unless the machine
+# has its own.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 export function el(tag, className, ...children) {
   const element = document.createElement(tag);
   if (className) element.className = className;
-  element.append(...children.filter((child) => child !== null && child !== undefined).map(String));
+  element.append(...children.filter((child) => child !== null && child !== undefined).map((child) => (child instanceof Node ? child : String(child))));
   return element;
 }
 
