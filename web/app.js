@@ -4,6 +4,7 @@
 import {loadEngine} from './engine.js';
 import {kTexts, kReasonTexts} from './texts.js';
 import {kTabs, stateFromFragment, fragmentFromState} from './state.js';
+import {own} from './dom.js';
 import {setUpFitView, renderFitView} from './fit-view.js';
 import {setUpFindView, renderFindView} from './find-view.js';
 import {setUpServiceView, renderServiceView} from './service-view.js';
@@ -14,10 +15,6 @@ const page = {
   engine: null,
   lang: 'en',
   texts: kTexts.en,
-  // Each view's answers are worked out only when it is open.
-  render() {
-    render();
-  },
   // An input changed a value of the state.
   set(key, value) {
     page.state[key] = value;
@@ -34,7 +31,7 @@ const page = {
     render();
   },
   refusalText(reply) {
-    const zh = page.lang === 'zh' ? kReasonTexts[reply.reason] : undefined;
+    const zh = page.lang === 'zh' ? own(kReasonTexts, reply.reason) : undefined;
     return zh ? `${zh}（${reply.message}）` : reply.message;
   },
 };
@@ -72,12 +69,13 @@ function applyTexts() {
   }
 }
 
-// Each input shows its value of the state; the one being typed in is left alone.
-function showInputs() {
+// Each input shows its value of the state; the one being typed in is left alone, unless the
+// state came from the address (the back button).
+function showInputs(everyInput) {
   for (const input of document.querySelectorAll('[data-key]')) {
     const value = page.state[input.dataset.key] ?? '';
     if (input.type === 'checkbox') input.checked = value !== '';
-    else if (input.value !== value && document.activeElement !== input) setValue(input, value);
+    else if (input.value !== value && (everyInput || document.activeElement !== input)) setValue(input, value);
   }
 }
 
@@ -105,7 +103,7 @@ function showTab() {
   }
 }
 
-function render() {
+function render(fromAddress = false) {
   const lang = chosenLanguage();
   if (lang !== page.lang || !page.textsApplied) {
     page.lang = lang;
@@ -115,7 +113,7 @@ function render() {
     page.languageChanged = true;
   }
   showTab();
-  showInputs();
+  showInputs(fromAddress);
   if (!page.engine) return;
   const view = document.getElementById(`view-${page.state.tab}`);
   const results = view.querySelector('.results');
@@ -156,7 +154,7 @@ function wireInputs() {
   const fromAddress = () => {
     page.state = stateFromFragment(location.hash);
     editing = false;
-    render();
+    render(true);
   };
   window.addEventListener('popstate', fromAddress);
   window.addEventListener('hashchange', fromAddress);
@@ -181,6 +179,7 @@ async function start() {
   setUpServiceView(page);
   status.hidden = true;
   render();
+  performance.mark('quorlan-first-result');
   document.body.dataset.ready = 'yes';
   if ('serviceWorker' in navigator) {
     navigator.serviceWorker.register('sw.js').then(

@@ -58,3 +58,9 @@ export function parsedSvg(svgText) {
   }
   return document.importNode(root, true);
 }
+
+// A dictionary's own entry for a key that came from outside (an engine's code, an address), and
+// never one the object inherits ("constructor").
+export function own(dictionary, key, fallback = undefined) {
+  return typeof key === 'string' && Object.hasOwn(dictionary, key) ? dictionary[key] : fallback;
+}

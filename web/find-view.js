@@ -1,6 +1,6 @@
 // Fit finder: every fit whose clearances stay within the required range, best first, as the
 // engine ranks them. A click takes a fit to the analysis.
-import {el, plainNumber} from './dom.js';
+import {el, own, plainNumber} from './dom.js';
 import {kGrades, fillSelect} from './classes.js';
 
 const kShown = 20;
@@ -43,15 +43,17 @@ export function renderFindView(page) {
     basis: state.basis,
     grades: state.grades,
     all_grade_pairs: state.all_grade_pairs !== '',
+    // One more than shown tells whether there are more, without answering thousands of fits.
+    limit: kShown + 1,
   });
   if (!reply.ok) return reply;
   const fits = reply.answer;
   const shown = fits.slice(0, kShown);
-  document.getElementById('find-summary').textContent = fits.length ? texts.foundCount(fits.length, shown.length) : texts.noneFound;
+  document.getElementById('find-summary').textContent = fits.length ? texts.foundCount(shown.length, fits.length > kShown) : texts.noneFound;
   document.getElementById('find-results').replaceChildren(...shown.map((fit) => {
     const button = el('button', 'found-fit',
       el('span', 'designation', fit.fit),
-      el('span', 'type', texts[fit.type] ?? fit.type),
+      el('span', 'type', own(texts, fit.type, fit.type)),
       el('span', 'range', `${clearances(fit, texts)}; ${texts.fitToleranceShort(plainNumber(fit.fit_tolerance_um))}`),
       fit.preferred ? el('span', 'badge', texts.preferred) : null);
     button.type = 'button';

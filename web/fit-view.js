@@ -1,6 +1,6 @@
 // Fit analysis: both parts' limits, the fit's type and figures, the drawing line and the
 // tolerance-zone diagram of a fit at the nominal size.
-import {el, setText, signedUm, signedMm, plainNumber, umAsMm, fixed, parsedSvg} from './dom.js';
+import {el, setText, signedUm, signedMm, plainNumber, umAsMm, fixed, own, parsedSvg} from './dom.js';
 import {kHoleLetters, kShaftLetters, kGrades, fillSelect, fitParts} from './classes.js';
 
 const kPickers = ['hole-letter', 'hole-grade', 'shaft-letter', 'shaft-grade'];
@@ -110,7 +110,7 @@ export function renderFitView(page) {
   const reply = engine.ask({op: 'fit', ...request});
   if (!reply.ok) return reply;
   const answer = reply.answer;
-  setText('fit-type', texts[answer.type] ?? answer.type);
+  setText('fit-type', own(texts, answer.type, answer.type));
   for (const part of ['hole', 'shaft']) {
     const limits = answer[part];
     setText(`${part}-class`, limits.class);

@@ -1,6 +1,6 @@
 // Service conditions: the press fit a fit makes at its service temperatures, from the engine's
 // service answer. Materials come from the engine's built-in list; each value can be replaced.
-import {el, fixed, plainNumber} from './dom.js';
+import {el, fixed, own, plainNumber} from './dom.js';
 import {kServiceKeys} from './state.js';
 
 // Units and decimals of the results, by the ending of their keys, as the command line prints them.
@@ -57,20 +57,33 @@ function valueCell(key, value, texts, id) {
   return el('td', 'num', number, shown[1]);
 }
 
+// A result's label: the page's own where it has one, else its key in words.
+function label(key, texts) {
+  return own(texts.resultLabels, key) ?? key.replace(/_/g, ' ');
+}
+
 // Warnings and states as the engine gives them; their texts are the engine's.
 function showWarnings(answer, texts) {
   const warnings = Array.isArray(answer.warnings) ? answer.warnings : [];
   document.getElementById('service-warnings').replaceChildren(
     ...warnings.map((warning) => el('li', null, el('strong', null, `${texts.warnings}: `), String(warning.text ?? warning.code ?? warning))));
+  // The states side by side: a column each, a row for each of their values.
   const box = document.getElementById('service-states');
-  const states = answer.states && typeof answer.states === 'object' ? Object.entries(answer.states) : [];
-  box.replaceChildren(...(states.length ? [el('h3', null, texts.states)] : []), ...states.map(([name, state]) => {
-    const rows = state && typeof state === 'object'
-      ? Object.entries(state).map(([key, value]) => el('tr', null, el('th', null, texts.resultLabels[key] ?? key),
-        valueCell(key, value, texts)))
-      : [el('tr', null, el('td', null, String(state)))];
-    return el('div', 'table-wrap', el('table', 'values', el('caption', null, Array.isArray(answer.states) ? '' : name), el('tbody', null, ...rows)));
+  const states = Array.isArray(answer.states) ? answer.states.filter((state) => state && typeof state === 'object') : [];
+  if (!states.length) {
+    box.replaceChildren();
+    return;
+  }
+  const nameKey = (state) => ['state', 'name'].find((key) => typeof state[key] === 'string');
+  const keys = [...new Set(states.flatMap((state) => Object.keys(state).filter((key) => key !== nameKey(state))))];
+  const head = el('tr', null, el('td'), ...states.map((state, index) => {
+    const name = nameKey(state) ? state[nameKey(state)] : String(index + 1);
+    return el('th', 'num', own(texts.stateNames, name, name));
   }));
+  const rows = keys.map((key) => el('tr', null, el('th', null, label(key, texts)),
+    ...states.map((state) => typeof state[key] === 'string' ? el('td', 'num', own(texts, state[key], state[key])) : valueCell(key, state[key], texts))));
+  box.replaceChildren(el('h3', null, texts.states),
+    el('div', 'table-wrap', el('table', 'values states', el('thead', null, head), el('tbody', null, ...rows))));
 }
 
 export function renderServiceView(page) {
@@ -85,8 +98,8 @@ export function renderServiceView(page) {
   const answer = reply.answer;
   showWarnings(answer, texts);
   const fitTypes = [];
-  if (answer.fit_type) fitTypes.push(`${texts.fitAt20}: ${texts[answer.fit_type] ?? answer.fit_type}`);
-  if (answer.service_fit_type) fitTypes.push(`${texts.fitAtService}: ${texts[answer.service_fit_type] ?? answer.service_fit_type}`);
+  if (answer.fit_type) fitTypes.push(`${texts.fitAt20}: ${own(texts, answer.fit_type, answer.fit_type)}`);
+  if (answer.service_fit_type) fitTypes.push(`${texts.fitAtService}: ${own(texts, answer.service_fit_type, answer.service_fit_type)}`);
   if (answer.fit_type_changes) fitTypes.push(texts.changesType);
   document.getElementById('service-fit-types').textContent = fitTypes.join('; ');
   const rows = [];

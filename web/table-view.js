@@ -38,11 +38,10 @@ export function renderTableView(page) {
       anyAnswer = true;
       const limits = reply.answer;
       classRows.push(el('tr', null, el('th', null, limits.class), el('td', 'num', signedUm(limits.upper_um)),
-        el('td', 'num', signedUm(limits.lower_um)), el('td', 'num', plainNumber(limits.max_mm)),
-        el('td', 'num', plainNumber(limits.min_mm)), el('td', 'num', plainNumber(limits.tolerance_um))));
+        el('td', 'num', signedUm(limits.lower_um)), el('td', 'num', `${plainNumber(limits.max_mm)} / ${plainNumber(limits.min_mm)}`), el('td', 'num', plainNumber(limits.tolerance_um))));
     } else {
       if (reply.kind === 'bad_input') refusedAll ??= reply;
-      classRows.push(refusedRow(name, page.refusalText(reply), 5));
+      classRows.push(refusedRow(name, page.refusalText(reply), 4));
     }
   }
   // A letter no class has (typed into a link) is refused once, with its reason.
