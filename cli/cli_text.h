@@ -1,8 +1,10 @@
 #pragma once
 
+#include "decimal_text.h"
 #include "exact_length.h"
 #include "failure.h"
 #include "fit_analysis.h"
+#include "refusal_text.h" // FailureText, FitFailureText: the reasons in English
 #include "tolerance_class.h"
 
 #include <filesystem>
@@ -19,16 +21,14 @@ int UsageError(std::ostream& err, const std::string& what);
 // A user's text for a message: quoted, and cut short when long.
 std::string Quoted(std::string_view text);
 
+// Why a number was refused, after "OPTION 'TEXT'": it is no decimal number (of the unit named, if
+// any), has more decimals than the reader keeps (nothing: too close to 0 for any), or is too large.
+std::string NumberProblemWords(NumberProblem problem, std::string_view unit = {},
+                               std::optional<int> keptDecimals = std::nullopt);
+
 // A size for the core: a plain decimal over 0 and up to the largest size covered. Nothing, after
 // the usage message, for anything else.
 std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream& err);
-
-// A core failure in the command line's words, naming the table file (and line) where one is at fault.
-std::string FailureText(const Failure& failure, const std::filesystem::path& tables);
-
-// Which part of a fit has no result, and why: "hole H7 at 40 mm: table file ... is missing".
-std::string FitFailureText(const FitDesignation& fit, const FitFailure& failure, ExactLength size,
-                           const std::filesystem::path& tables);
 
 // Micrometres with their sign for people: "+25", "0", "-10.5".
 std::string SignedUm(ExactLength length);

@@ -1,7 +1,6 @@
 #include "cli_text.h"
 #include "commands.h"
-#include "decimal_text.h"
-#include "fit_json.h"
+#include "find_fits_answer.h"
 #include "fit_search.h"
 #include "loaded_tables.h"
 #include "scales.h"
@@ -10,65 +9,6 @@
 #include <ostream>
 
 namespace {
-
-std::optional<ExactLength> ReadMicrometres(std::string_view option, const std::string& text, std::ostream& err)
-{
-    const auto um = ParseMicrometres(text);
-    if (!um) {
-        UsageError(err, std::string(option) + " " + Quoted(text) + " is not a decimal number of micrometres");
-        return std::nullopt;
-    }
-    return *um;
-}
-
-// One bound given as a clearance or as an interference (a negative clearance), not both.
-bool ReadBound(const std::optional<std::string>& clearance, std::string_view clearanceOption,
-               const std::optional<std::string>& interference, std::string_view interferenceOption, ExactLength& bound,
-               std::ostream& err)
-{
-    if (clearance && interference) {
-        UsageError(err,
-                   std::string(clearanceOption) + " and " + std::string(interferenceOption)
-                       + " give the same bound: use one of them");
-        return false;
-    }
-    if (!clearance && !interference) {
-        UsageError(err, "give " + std::string(clearanceOption) + " or " + std::string(interferenceOption));
-        return false;
-    }
-    const auto value = clearance ? ReadMicrometres(clearanceOption, *clearance, err)
-                                 : ReadMicrometres(interferenceOption, *interference, err);
-    if (!value)
-        return false;
-    bound = clearance ? *value : -*value;
-    return true;
-}
-
-// "5-11", "IT5-IT11", "01-12": two grade names, finest first.
-bool ReadGradeRange(const std::string& text, FitSearchRequest& request, std::ostream& err)
-{
-    const auto dash = text.find('-');
-    const auto finest = dash == std::string::npos ? ParseGradeName("") : ParseGradeName(text.substr(0, dash));
-    const auto coarsest = dash == std::string::npos ? ParseGradeName("") : ParseGradeName(text.substr(dash + 1));
-    if (!finest || !coarsest || *finest > *coarsest) {
-        UsageError(err, "--grades " + Quoted(text) + " is not a grade range such as 5-11, IT5-IT11 or 01-12");
-        return false;
-    }
-    request.finestGrade = *finest;
-    request.coarsestGrade = *coarsest;
-    return true;
-}
-
-std::optional<SearchBasis> ReadBasis(const std::string& text)
-{
-    if (text == "hole")
-        return SearchBasis::Hole;
-    if (text == "shaft")
-        return SearchBasis::Shaft;
-    if (text == "any")
-        return SearchBasis::Any;
-    return std::nullopt;
-}
 
 // The clearances of a fit in the words of its type.
 std::string ClearanceWords(const FitAnalysis& fit)
@@ -88,7 +28,8 @@ std::string ClearanceWords(const FitAnalysis& fit)
 std::string RequirementWords(const FitSearchRequest& request)
 {
     const std::string at = " µm at " + FormatMm(request.size) + " mm";
-    if (request.maxClearance.nm <= 0)
+    // Up to no clearance and below it an interference; zero to zero is a clearance (of none).
+    if (request.maxClearance.nm < 0 || (request.maxClearance.nm == 0 && request.minClearance.nm < 0))
         return "an interference from " + FormatUm(-request.maxClearance) + " to " + FormatUm(-request.minClearance)
             + at;
     return "a clearance from " + FormatUm(request.minClearance) + " to " + FormatUm(request.maxClearance) + at;
@@ -101,42 +42,37 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
     const auto size = ReadSizeArgument(request.sizeText, err);
     if (!size)
         return kExitUsage;
-    FitSearchRequest search;
-    search.size = *size;
-    if (!ReadBound(request.minClearance, "--min-clearance", request.maxInterference, "--max-interference",
-                   search.minClearance, err)
-        || !ReadBound(request.maxClearance, "--max-clearance", request.minInterference, "--min-interference",
-                      search.maxClearance, err))
-        return kExitUsage;
-    if (search.minClearance > search.maxClearance)
-        return UsageError(err,
-                          "the smallest clearance (" + FormatUm(search.minClearance) + " µm) is above the largest ("
-                              + FormatUm(search.maxClearance) + " µm)");
-    const auto basis = ReadBasis(request.basisText);
-    if (!basis)
-        return UsageError(err, "--basis " + Quoted(request.basisText) + " is not hole, shaft or any");
-    search.basis = *basis;
-    if (!ReadGradeRange(request.gradesText, search, err))
-        return kExitUsage;
-    search.allGradePairs = request.allGradePairs;
-    const auto limit = ParseFixedPoint(request.limitText, 0);
-    if (!limit || *limit < 0)
-        return UsageError(err, "--limit " + Quoted(request.limitText) + " is not a whole number, 0 or more");
+    // The options as the answers read them, so that every front end refuses the same inputs.
+    nlohmann::json options = {{"size_mm", request.sizeText},
+                              {"basis", request.basisText},
+                              {"grades", request.gradesText},
+                              {"all_grade_pairs", request.allGradePairs},
+                              {"limit", request.limitText}};
+    for (const auto& [key, text] :
+         {std::pair {"min_clearance", &request.minClearance}, std::pair {"max_clearance", &request.maxClearance},
+          std::pair {"min_interference", &request.minInterference},
+          std::pair {"max_interference", &request.maxInterference}}) {
+        if (*text)
+            options[key] = **text;
+    }
+    const auto query = ReadFitSearch(options, OptionNaming::CommandLine);
+    if (!query)
+        return UsageError(err, query.reason().message);
+    const FitSearchRequest& search = query->search;
+    const std::size_t limit = query->limit;
 
     const auto found = SearchFits(LoadDeviationTables(request.tables), search);
     if (!found) {
         err << "quorlan-cli: " << FailureText(found.reason(), request.tables) << '\n';
         return kExitFailure;
     }
-    const std::size_t shown = *limit == 0 ? found->size() : std::min(found->size(), static_cast<std::size_t>(*limit));
+    const std::size_t shown = limit == 0 ? found->size() : std::min(found->size(), limit);
     if (request.json) {
-        auto json = nlohmann::ordered_json::array();
-        for (std::size_t index = 0; index < shown; ++index) {
-            auto object = FitJson((*found)[index].analysis);
-            object["preferred"] = (*found)[index].preferred;
-            json.push_back(std::move(object));
-        }
-        out << json.dump() << '\n';
+        // One fit at a time: a search over every class pair finds some 100,000 fits.
+        out << '[';
+        for (std::size_t index = 0; index < shown; ++index)
+            out << (index == 0 ? "" : ",") << FoundFitJson((*found)[index]).dump();
+        out << "]\n";
     }
     if (found->empty()) {
         err << "quorlan-cli: no fit meets " << RequirementWords(search) << '\n';

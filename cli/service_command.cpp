@@ -29,7 +29,7 @@ public:
             return m_ok;
         const auto number = ParseDecimalNumber(*text);
         if (!number) {
-            UsageError(m_err, std::string(option) + " " + Quoted(*text) + " is not a number");
+            UsageError(m_err, std::string(option) + " " + Quoted(*text) + " " + NumberProblemWords(number.reason()));
             m_ok = false;
         } else {
             value = *number;
