@@ -14,8 +14,8 @@ export const kServiceKeys = [
 // Where the page starts: the command line's defaults, and a fit and a requirement to show.
 export const kDefaults = {
   tab: 'fit',
-  size: '40',
   fit: 'H7/g6',
+  size: '40',
   min_clearance: '10',
   max_clearance: '60',
   basis: 'hole',
@@ -26,8 +26,13 @@ export const kDefaults = {
   ...Object.fromEntries(kServiceKeys.map((key) => [key, ''])),
 };
 
-// Keys written even at their default, so that a link says what it shows.
-const kAlwaysWritten = ['size', 'fit'];
+// Keys each view writes even at their default, so that a link says what it shows.
+const kAlwaysWritten = {
+  fit: ['fit', 'size'],
+  find: ['size', 'min_clearance', 'max_clearance'],
+  service: ['fit', 'size'],
+  table: ['size', 'letter'],
+};
 // Written last, in this order; every other key in the order of kDefaults.
 const kWrittenLast = ['lang'];
 
@@ -65,7 +70,7 @@ export function fragmentFromState(state) {
   const parts = [];
   for (const key of keys) {
     const value = state[key] ?? '';
-    if (value === kDefaults[key] && !kAlwaysWritten.includes(key)) continue;
+    if (value === kDefaults[key] && !kAlwaysWritten[state.tab]?.includes(key)) continue;
     parts.push(`${encoded(key)}=${encoded(value)}`);
   }
   return '#' + parts.join('&');

@@ -1,8 +1,10 @@
 #include "request_dispatch.h"
 
 #include "answer_inputs.h"
+#include "diagram_answer.h"
 #include "find_fits_answer.h"
 #include "fit_answers.h"
+#include "list_answers.h"
 #include "shipped_tables.h"
 #include "table_answers.h"
 
@@ -111,12 +113,35 @@ Answer FindFitsRequest(const nlohmann::json& request)
     return FindFitsAnswer(ShippedTables(), OptionsOf(request));
 }
 
+Answer DiagramSvgRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {"fit", "size_mm"});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto fit = fields.Text("fit");
+    if (!fit)
+        return fit.reason();
+    return DiagramSvgAnswer(ShippedTables(), *fit, fields["size_mm"]);
+}
+
+// An answer that takes no options.
+template<Answer (*answer)()> Answer ListRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    return answer();
+}
+
 const std::map<std::string, Handler, std::less<>>& Handlers()
 {
     static const std::map<std::string, Handler, std::less<>> handlers = {
         {"fit", FitRequest},
         {"limits", LimitsRequest},
         {"find_fits", FindFitsRequest},
+        {"diagram_svg", DiagramSvgRequest},
+        {"materials", ListRequest<MaterialsAnswer>},
+        {"preferred_fits", ListRequest<PreferredFitsAnswer>},
         {"tolerance", ToleranceRequest},
         {"limits_table", LimitsTableRequest},
         {"tolerances_table", TolerancesTableRequest},

@@ -5,6 +5,7 @@ import {readFile} from 'node:fs/promises';
 import puppeteer from 'puppeteer-core';
 import {serveSite} from './static_server.mjs';
 import {kTexts} from '../../web/texts.js';
+import {stateFromFragment, fragmentFromState} from '../../web/state.js';
 
 const siteFolder = process.argv[2];
 const failures = [];
@@ -53,6 +54,14 @@ await check('every text of the page in English and Chinese', async () => {
   for (const key of keys(kTexts.en)) assert.equal(typeof kTexts.zh[key], typeof kTexts.en[key], key);
   const html = await readFile(new URL('../../web/index.html', import.meta.url), 'utf8');
   for (const [, key] of html.matchAll(/data-t(?:-aria-label)?="([^"]+)"/g)) assert.equal(typeof kTexts.en[key], 'string', key);
+});
+
+await check('each view’s address reads back as written; unknown keys and bad escapes do no harm', () => {
+  const kFragments = ['#fit=H7/k6&size=25&lang=en', '#tab=find&size=40&min_clearance=10&max_clearance=60',
+    '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron', '#tab=table&size=40&letter=H'];
+  for (const fragment of kFragments) assert.equal(fragmentFromState(stateFromFragment(fragment)), fragment);
+  const odd = stateFromFragment('#fit=a%ZZb&size=1%202&tab=bogus&constructor=1&__proto__=x');
+  assert.deepEqual([odd.fit, odd.size, odd.tab, Object.hasOwn(odd, 'constructor')], ['a%ZZb', '1 2', 'fit', false]);
 });
 
 const site = await serveSite(siteFolder);
