@@ -98,9 +98,11 @@ export function renderServiceView(page) {
   const answer = reply.answer;
   showWarnings(answer, texts);
   const fitTypes = [];
-  if (answer.fit_type) fitTypes.push(`${texts.fitAt20}: ${own(texts, answer.fit_type, answer.fit_type)}`);
-  if (answer.service_fit_type) fitTypes.push(`${texts.fitAtService}: ${own(texts, answer.service_fit_type, answer.service_fit_type)}`);
-  if (answer.fit_type_changes) fitTypes.push(texts.changesType);
+  const atTwenty = answer.fit_type_at_20c;
+  const atService = answer.fit_type_at_service;
+  if (atTwenty) fitTypes.push(`${texts.fitAt20}: ${own(texts, atTwenty, atTwenty)}`);
+  if (atService) fitTypes.push(`${texts.fitAtService}: ${own(texts, atService, atService)}`);
+  if (atTwenty && atService && atTwenty !== atService) fitTypes.push(texts.changesType);
   document.getElementById('service-fit-types').textContent = fitTypes.join('; ');
   const rows = [];
   for (const [key, label] of Object.entries(texts.resultLabels)) {

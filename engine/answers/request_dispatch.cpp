@@ -5,6 +5,7 @@
 #include "find_fits_answer.h"
 #include "fit_answers.h"
 #include "list_answers.h"
+#include "service_answer.h"
 #include "shipped_tables.h"
 #include "table_answers.h"
 
@@ -113,6 +114,11 @@ Answer FindFitsRequest(const nlohmann::json& request)
     return FindFitsAnswer(ShippedTables(), OptionsOf(request));
 }
 
+Answer ServiceRequest(const nlohmann::json& request)
+{
+    return ServiceAnswer(ShippedTables(), OptionsOf(request));
+}
+
 Answer DiagramSvgRequest(const nlohmann::json& request)
 {
     const RequestFields fields(request, {"fit", "size_mm"});
@@ -142,6 +148,7 @@ const std::map<std::string, Handler, std::less<>>& Handlers()
         {"diagram_svg", DiagramSvgRequest},
         {"materials", ListRequest<MaterialsAnswer>},
         {"preferred_fits", ListRequest<PreferredFitsAnswer>},
+        {"service", ServiceRequest},
         {"tolerance", ToleranceRequest},
         {"limits_table", LimitsTableRequest},
         {"tolerances_table", TolerancesTableRequest},
