@@ -73,6 +73,12 @@ py::object Limits(const std::string& toleranceClass, const py::handle& sizeMm, c
     return Return(LimitsAnswer(read.Get(), toleranceClass, FromPython(sizeMm, "size_mm"), read.Folder()));
 }
 
+py::object DiagramSvg(const std::string& designation, const py::handle& sizeMm, const py::object& tables)
+{
+    const Tables read(tables);
+    return Return(DiagramSvgAnswer(read.Get(), designation, FromPython(sizeMm, "size_mm"), read.Folder()));
+}
+
 py::object Tolerance(const std::string& grade, const py::handle& sizeMm)
 {
     return Return(ToleranceAnswer(grade, FromPython(sizeMm, "size_mm")));
@@ -119,6 +125,9 @@ PYBIND11_MODULE(quorlan, module)
     module.def("limits", &Limits, py::arg("tolerance_class"), py::arg("size_mm"), py::arg("tables") = py::none(),
                "One tolerance class such as 'H7' or 'g6' at a nominal size in mm: upper_um, lower_um, max_mm, "
                "min_mm, tolerance_um.");
+    module.def("diagram_svg", &DiagramSvg, py::arg("designation"), py::arg("size_mm"), py::arg("tables") = py::none(),
+               "The tolerance-zone diagram of a fit such as 'H7/g6' at a nominal size in mm, as SVG text "
+               "(deviations in µm on its scale).");
     module.def("tolerance", &Tolerance, py::arg("grade"), py::arg("size_mm"),
                "The standard tolerance of a grade ('IT7', '7', '01') at a nominal size in mm, in µm.");
     module.def("find_fits", &FindFits, py::arg("size_mm"), py::arg("min_clearance") = py::none(),

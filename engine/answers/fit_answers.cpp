@@ -1,6 +1,7 @@
 #include "fit_answers.h"
 
 #include "answer_inputs.h"
+#include "fit_diagram.h"
 #include "json_numbers.h"
 #include "json_object.h"
 #include "limit_deviations.h"
@@ -91,4 +92,19 @@ Answer ToleranceAnswer(std::string_view grade, const nlohmann::json& sizeMm)
     json["size_mm"] = JsonMm(*size);
     json["tolerance_um"] = JsonUm(*tolerance);
     return json;
+}
+
+Answer DiagramSvgAnswer(const DeviationTables& tables, std::string_view designation, const nlohmann::json& sizeMm,
+                        const std::filesystem::path& folder)
+{
+    const auto fit = ReadFitDesignation(designation);
+    if (!fit)
+        return fit.reason();
+    const auto size = ReadSizeMm(sizeMm);
+    if (!size)
+        return size.reason();
+    const auto analysis = AnalyseFit(tables, *fit, *size);
+    if (!analysis)
+        return RefusalOf(analysis.reason().failure, FitFailureText(*fit, analysis.reason(), *size, folder));
+    return nlohmann::ordered_json(FitDiagramSvg(*analysis));
 }

@@ -30,3 +30,7 @@ Answer LimitsAnswer(const DeviationTables& tables, std::string_view toleranceCla
 
 // A standard tolerance: grade, size_mm, tolerance_um.
 Answer ToleranceAnswer(std::string_view grade, const nlohmann::json& sizeMm);
+
+// The tolerance-zone diagram of a fit, as a JSON string holding the SVG document.
+Answer DiagramSvgAnswer(const DeviationTables& tables, std::string_view designation, const nlohmann::json& sizeMm,
+                        const std::filesystem::path& folder = {});

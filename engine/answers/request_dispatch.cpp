@@ -1,7 +1,6 @@
 #include "request_dispatch.h"
 
 #include "answer_inputs.h"
-#include "diagram_answer.h"
 #include "find_fits_answer.h"
 #include "fit_answers.h"
 #include "list_answers.h"
@@ -63,6 +62,17 @@ Answer FitRequest(const nlohmann::json& request)
     return FitAnswer(ShippedTables(), *fit, fields["size_mm"]);
 }
 
+Answer DiagramSvgRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {"fit", "size_mm"});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto fit = fields.Text("fit");
+    if (!fit)
+        return fit.reason();
+    return DiagramSvgAnswer(ShippedTables(), *fit, fields["size_mm"]);
+}
+
 Answer LimitsRequest(const nlohmann::json& request)
 {
     const RequestFields fields(request, {"tolerance_class", "size_mm"});
@@ -117,17 +127,6 @@ Answer FindFitsRequest(const nlohmann::json& request)
 Answer ServiceRequest(const nlohmann::json& request)
 {
     return ServiceAnswer(ShippedTables(), OptionsOf(request));
-}
-
-Answer DiagramSvgRequest(const nlohmann::json& request)
-{
-    const RequestFields fields(request, {"fit", "size_mm"});
-    if (fields.Unknown())
-        return *fields.Unknown();
-    const auto fit = fields.Text("fit");
-    if (!fit)
-        return fit.reason();
-    return DiagramSvgAnswer(ShippedTables(), *fit, fields["size_mm"]);
 }
 
 // An answer that takes no options.

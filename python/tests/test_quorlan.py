@@ -35,8 +35,17 @@ def test_fits_agree_with_the_command_line_on_a_grid():
             assert quorlan.fit(fit, size) == expected, (fit, size)
             assert quorlan.fit(fit, size, tables=DATA) == expected, (fit, size)
             assert quorlan.limits(fit.split("/")[0], size) == expected["hole"], (fit, size)
+    search = ["--min-clearance", "-20", "--max-clearance", "60", "--basis", "any", "--limit", "0"]
+    assert quorlan.find_fits(
+        120, min_clearance=-20, max_interference=None, max_clearance=60, basis="any", limit=0
+    ) == cli_json("find-fit", "120", *search)
     assert quorlan.limits_table() == cli_json("table")
     assert quorlan.tolerances_table() == cli_json("table", "tolerances")
+
+
+def test_diagram_is_the_command_lines(tmp_path):
+    subprocess.run([CLI, "--tables", DATA, "diagram", "H7/k6", "25", "-o", tmp_path / "d.svg"], check=True)
+    assert quorlan.diagram_svg("H7/k6", 25) == (tmp_path / "d.svg").read_text()
 
 
 @pytest.mark.parametrize(
@@ -55,6 +64,8 @@ def test_fits_agree_with_the_command_line_on_a_grid():
         (lambda: quorlan.limits("c7", 600), quorlan.Refused, "no_standard_value"),
         (lambda: quorlan.tolerance("IT01", 600), quorlan.Refused, "no_standard_value"),
         (lambda: quorlan.fit("H7/g6", 40, tables="/nonexistent"), ValueError, "tables_not_a_folder"),
+        (lambda: quorlan.find_fits(40, min_clearance=10), ValueError, "bound_missing"),
+        (lambda: quorlan.find_fits(40, min_clearance=1, max_clearance=9, basis="hub"), ValueError, "not_a_basis"),
     ],
 )
 def test_refusals(call, error, reason):
