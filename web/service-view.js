@@ -111,7 +111,6 @@ export function renderServiceView(page) {
   }
   document.getElementById('service-values').replaceChildren(...rows);
   document.getElementById('service-needs').textContent = answer.pressure_max_mpa === null || answer.torque_min_nm === null ? texts.needsHubOd : '';
-  const assumptions = Array.isArray(answer.assumptions) ? answer.assumptions : [];
-  document.getElementById('service-assumptions').replaceChildren(...assumptions.map((line) => el('li', null, String(line))));
+  document.getElementById('service-assumptions').replaceChildren(...texts.assumed(answer).map((line) => el('li', null, line)));
   return null;
 }

@@ -3,6 +3,11 @@
 
 export const kLanguages = ['en', 'zh'];
 
+// A computed value for a sentence: one decimal, as the command line prints it.
+function fixedText(value) {
+  return value.toFixed(1);
+}
+
 const en = {
   title: 'Quorlan: ISO 286 limits and fits',
   tagline: 'ISO 286 limits and fits',
@@ -132,6 +137,17 @@ const en = {
     probability_interference: 'Probability of interference',
     probability_clearance: 'Probability of clearance',
   },
+  // The values the results rest on, from the engine's answer.
+  assumed: (a) => [
+    'Sizes at 20 °C; interference is diametral (shaft minus hole).',
+    typeof a.friction_coefficient === 'number' ? `Friction coefficient ${a.friction_coefficient}, for holding and pressing.` : null,
+    typeof a.smoothing_factor === 'number' ? `Smoothing loss ${a.smoothing_factor} × (Rz hub + Rz shaft).` : null,
+    typeof a.joining_clearance_um === 'number' ? `Joining clearance ${fixedText(a.joining_clearance_um)} µm.` : null,
+    typeof a.zone_sigma === 'number' ? `Sizes normally distributed, centred in their zones, each zone ±${a.zone_sigma} standard deviations.` : null,
+    'Plane stress, hub and shaft of equal length, uniform pressure (Lamé).',
+    a.hub_strength_is_tensile ? 'The hub has no yield point: its tensile strength stands in for it.' : null,
+    a.shaft_strength_is_tensile ? 'The shaft has no yield point: its tensile strength stands in for it.' : null,
+  ].filter(Boolean),
   stateNames: {standstill: 'At standstill (20 °C)', in_service: 'In service', service: 'In service'},
   // Limits table
   tableLetter: 'Fundamental deviation',
@@ -267,6 +283,16 @@ const zh = {
     probability_interference: '出现过盈的概率',
     probability_clearance: '出现间隙的概率',
   },
+  assumed: (a) => [
+    '尺寸为 20 °C 时的值；过盈量按直径计（轴减孔）。',
+    typeof a.friction_coefficient === 'number' ? `摩擦系数 ${a.friction_coefficient}（传力与压入）。` : null,
+    typeof a.smoothing_factor === 'number' ? `压平损失 ${a.smoothing_factor} ×（孔 Rz + 轴 Rz）。` : null,
+    typeof a.joining_clearance_um === 'number' ? `装配间隙 ${fixedText(a.joining_clearance_um)} µm。` : null,
+    typeof a.zone_sigma === 'number' ? `尺寸按正态分布，居于公差带中间，公差带为 ±${a.zone_sigma} 个标准差。` : null,
+    '平面应力，轮毂与轴等长，压强均匀（拉梅公式）。',
+    a.hub_strength_is_tensile ? '轮毂材料无屈服点，以抗拉强度代替。' : null,
+    a.shaft_strength_is_tensile ? '轴材料无屈服点，以抗拉强度代替。' : null,
+  ].filter(Boolean),
   stateNames: {standstill: '静止（20 °C）', in_service: '工作时', service: '工作时'},
   tableLetter: '基本偏差',
   tableClasses: (letter, size) => `${size} mm 处 ${letter} 的各公差带`,
