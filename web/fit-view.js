@@ -82,23 +82,21 @@ function showPreferredFits(page) {
   if (box.dataset.lang === page.lang) return;
   box.dataset.lang = page.lang;
   const reply = page.engine.ask({op: 'preferred_fits'});
-  box.closest('.preferred').hidden = !reply.ok;
-  if (!reply.ok) return;
-  const groups = [];
-  for (const [basis, fits] of Object.entries(reply.answer)) {
-    const title = basis === 'hole_basis' ? page.texts.holeBasis : basis === 'shaft_basis' ? page.texts.shaftBasis : basis;
-    const list = el('ul', 'chips');
-    for (const fit of fits) {
+  const fits = reply.ok && Array.isArray(reply.answer) ? reply.answer.filter((fit) => typeof fit === 'string') : [];
+  box.closest('.preferred').hidden = fits.length === 0;
+  // The hole-basis fits (an H hole) first, then the shaft-basis ones, each in the engine's order.
+  const holeBasis = fits.filter((fit) => /^H\d/.test(fit));
+  const groups = [[page.texts.holeBasis, holeBasis], [page.texts.shaftBasis, fits.filter((fit) => !holeBasis.includes(fit))]]
+    .filter(([, list]) => list.length)
+    .map(([title, list]) => el('div', 'chip-group', el('h3', null, title), el('ul', 'chips', ...list.map((fit) => {
       const button = el('button', 'chip', fit);
       button.type = 'button';
       button.addEventListener('click', () => {
         page.commit();
         page.go({fit, tab: 'fit'});
       });
-      list.append(el('li', null, button));
-    }
-    groups.push(el('div', 'chip-group', el('h3', null, title), list));
-  }
+      return el('li', null, button);
+    }))));
   box.replaceChildren(...groups);
 }
 

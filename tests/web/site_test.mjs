@@ -93,10 +93,15 @@ try {
     });
   }
 
-  await check('the diagram is the engine’s SVG', async () => {
+  await check('the diagram is the engine’s SVG; a preferred fit is a click away', async () => {
     const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
     assert.equal(await page.$eval('#diagram', (box) => box.firstElementChild?.namespaceURI), 'http://www.w3.org/2000/svg');
     assert.ok(await page.$('#diagram svg #hole-zone'));
+    const chips = await page.$$eval('#preferred-lists .chip', (found) => found.map((chip) => chip.textContent));
+    assert.ok(chips.includes('H7/k6') && chips.every((chip) => /^[A-Z]+\d+\/[a-z]+\d+$/.test(chip)), chips.join(' '));
+    await page.evaluate(() => [...document.querySelectorAll('#preferred-lists .chip')].find((chip) => chip.textContent === 'H7/k6').click());
+    assert.equal(await page.$eval('#fit-input', (input) => input.value), 'H7/k6');
+    assert.equal((await texts(page, ['fit-type']))['fit-type'], 'transition fit');
     await page.close();
   });
 
