@@ -6,6 +6,7 @@
 #include "scales.h"
 #include "tolerance_class.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace {
@@ -43,11 +44,9 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
     if (!size)
         return kExitUsage;
     // The options as the answers read them, so that every front end refuses the same inputs.
-    nlohmann::json options = {{"size_mm", request.sizeText},
-                              {"basis", request.basisText},
-                              {"grades", request.gradesText},
-                              {"all_grade_pairs", request.allGradePairs},
-                              {"limit", request.limitText}};
+    nlohmann::json options = {{"size_mm", request.sizeText},  {"basis", request.basisText},
+                              {"grades", request.gradesText}, {"all_grade_pairs", request.allGradePairs},
+                              {"limit", request.limitText},   {"near", request.nearText}};
     for (const auto& [key, text] :
          {std::pair {"min_clearance", &request.minClearance}, std::pair {"max_clearance", &request.maxClearance},
           std::pair {"min_interference", &request.minInterference},
@@ -59,36 +58,40 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
     if (!query)
         return UsageError(err, query.reason().message);
     const FitSearchRequest& search = query->search;
-    const std::size_t limit = query->limit;
 
     const auto found = SearchFits(LoadDeviationTables(request.tables), search);
     if (!found) {
         err << "quorlan-cli: " << FailureText(found.reason(), request.tables) << '\n';
         return kExitFailure;
     }
-    const std::size_t shown = limit == 0 ? found->size() : std::min(found->size(), limit);
+    const ListedFits listed = ListFits(*found, query->limit);
+    const std::size_t matches = listed.matches;
     if (request.json) {
         // One fit at a time: a search over every class pair finds some 100,000 fits.
         out << '[';
-        for (std::size_t index = 0; index < shown; ++index)
-            out << (index == 0 ? "" : ",") << FoundFitJson((*found)[index]).dump();
+        for (std::size_t index = 0; index < listed.fits.size(); ++index)
+            out << (index == 0 ? "" : ",") << FoundFitJson(*listed.fits[index]).dump();
         out << "]\n";
     }
-    if (found->empty()) {
+    if (matches == 0)
         err << "quorlan-cli: no fit meets " << RequirementWords(search) << '\n';
-        return kExitFailure;
-    }
     if (request.json)
-        return kExitResult;
+        return matches == 0 ? kExitFailure : kExitResult;
 
-    out << found->size() << (found->size() == 1 ? " fit meets " : " fits meet ") << RequirementWords(search)
-        << (shown < found->size() ? "; the first " + std::to_string(shown) + " follow" : "") << ":\n";
-    for (std::size_t index = 0; index < shown; ++index) {
-        const FoundFit& fit = (*found)[index];
-        const std::string name = FitName({fit.analysis.hole.toleranceClass, fit.analysis.shaft.toleranceClass});
-        out << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << FitTypeName(fit.analysis.type)
-            << ": " << ClearanceWords(fit.analysis) << "; fit tolerance " << FormatUm(fit.analysis.fitTolerance)
-            << " µm" << (fit.preferred ? " (preferred)" : "") << '\n';
+    if (matches > 0) {
+        out << matches << (matches == 1 ? " fit meets " : " fits meet ") << RequirementWords(search)
+            << (listed.shown < matches ? "; the first " + std::to_string(listed.shown) + " follow" : "") << ":\n";
     }
-    return kExitResult;
+    for (const FoundFit* fit : listed.fits) {
+        if (fit == &(*found)[matches]) {
+            const std::size_t near = found->size() - matches;
+            out << (near == 1 ? "The fit" : "The " + std::to_string(near) + " fits") << " that miss it by the least:\n";
+        }
+        const std::string name = FitName({fit->analysis.hole.toleranceClass, fit->analysis.shaft.toleranceClass});
+        out << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << FitTypeName(fit->analysis.type)
+            << ": " << ClearanceWords(fit->analysis) << "; fit tolerance " << FormatUm(fit->analysis.fitTolerance)
+            << " µm" << (fit->preferred ? " (preferred)" : "")
+            << (fit->miss.nm > 0 ? "; misses by " + FormatUm(fit->miss) + " µm" : "") << '\n';
+    }
+    return matches == 0 ? kExitFailure : kExitResult;
 }

@@ -42,6 +42,7 @@ class Fit(TypedDict):
 
 class FoundFit(Fit):
     preferred: bool
+    miss_um: float  # how far a near miss lies outside the range; 0 for a fit within it
 
 class Tolerance(TypedDict):
     grade: str
@@ -75,11 +76,13 @@ def find_fits(
     all_grade_pairs: bool = False,
     limit: int = 20,
     tables: Folder = None,
+    near: int = 0,
 ) -> list[FoundFit]:
     """Every fit whose clearances (µm) stay within the bounds, best first; limit=0 for all.
 
     Each bound is given as a clearance or as an interference (µm), not both. basis is "hole",
-    "shaft" or "any"; grades a range such as "5-11" or "01-18".
+    "shaft" or "any"; grades a range such as "5-11" or "01-18"; near: how many fits that miss the
+    range by the least follow the matches.
     """
 
 def service(

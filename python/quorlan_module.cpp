@@ -93,7 +93,7 @@ py::object AllLimits(const py::object& tables)
 py::object FindFits(const py::handle& sizeMm, const py::handle& minClearance, const py::handle& maxClearance,
                     const py::handle& minInterference, const py::handle& maxInterference, const py::handle& basis,
                     const py::handle& grades, const py::handle& allGradePairs, const py::handle& limit,
-                    const py::object& tables)
+                    const py::object& tables, const py::handle& near)
 {
     const Tables read(tables);
     nlohmann::json options = nlohmann::json::object();
@@ -101,7 +101,7 @@ py::object FindFits(const py::handle& sizeMm, const py::handle& minClearance, co
          {std::pair {"size_mm", sizeMm}, std::pair {"min_clearance", minClearance},
           std::pair {"max_clearance", maxClearance}, std::pair {"min_interference", minInterference},
           std::pair {"max_interference", maxInterference}, std::pair {"basis", basis}, std::pair {"grades", grades},
-          std::pair {"all_grade_pairs", allGradePairs}, std::pair {"limit", limit}})
+          std::pair {"all_grade_pairs", allGradePairs}, std::pair {"limit", limit}, std::pair {"near", near}})
         options[key] = FromPython(value, key);
     return Return(FindFitsAnswer(read.Get(), options, read.Folder()));
 }
@@ -134,9 +134,10 @@ PYBIND11_MODULE(quorlan, module)
                py::arg("max_clearance") = py::none(), py::arg("min_interference") = py::none(),
                py::arg("max_interference") = py::none(), py::arg("basis") = "hole", py::arg("grades") = "5-11",
                py::arg("all_grade_pairs") = false, py::arg("limit") = 20, py::arg("tables") = py::none(),
+               py::arg("near") = 0,
                "Every fit whose clearances in µm stay within the bounds (each given as a clearance or as an "
                "interference), best first; limit=0 answers all. basis: 'hole', 'shaft' or 'any'; grades: "
-               "'5-11', 'IT5-IT11', '01-18'.");
+               "'5-11', 'IT5-IT11', '01-18'; near: how many fits that miss the range by the least (miss_um) follow.");
     module.def("limits_table", &AllLimits, py::arg("tables") = py::none(),
                "Every limit deviation: a list of {class, from_mm, to_mm, upper_um, lower_um}; None where the "
                "standard gives no value.");

@@ -3,7 +3,10 @@
 #include "answer_inputs.h"
 #include "decimal_text.h"
 #include "fit_answers.h"
+#include "json_numbers.h"
 #include "refusal_text.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -59,13 +62,31 @@ std::string ShownText(const nlohmann::json& value)
     return QuotedInput(value.is_string() ? value.get_ref<const std::string&>() : value.dump());
 }
 
+// A whole number, 0 or more; nothing when not given.
+Result<std::optional<std::size_t>, AnswerRefusal> ReadCount(const nlohmann::json& options, std::string_view key,
+                                                            OptionNaming naming)
+{
+    const nlohmann::json& value = OptionValue(options, key);
+    if (value.is_null())
+        return std::optional<std::size_t>();
+    const auto text = value.is_boolean() ? std::nullopt : NumberText(value);
+    const auto count
+        = text ? ParseFixedPoint(*text, 0) : Result<std::int64_t, NumberProblem>(NumberProblem::NotANumber);
+    if (!count && count.reason() == NumberProblem::TooLarge)
+        return BadInput("too_large", OptionName(key, naming) + " " + ShownText(value) + " is too large");
+    if (!count || *count < 0)
+        return BadInput("not_a_count",
+                        OptionName(key, naming) + " " + ShownText(value) + " is not a whole number, 0 or more");
+    return std::optional(static_cast<std::size_t>(*count));
+}
+
 } // namespace
 
 Result<FitSearchQuery, AnswerRefusal> ReadFitSearch(const nlohmann::json& options, OptionNaming naming)
 {
     if (auto unknown = UnknownOptionIn(options,
                                        {"size_mm", "min_clearance", "max_clearance", "min_interference",
-                                        "max_interference", "basis", "grades", "all_grade_pairs", "limit"},
+                                        "max_interference", "basis", "grades", "all_grade_pairs", "limit", "near"},
                                        naming))
         return *unknown;
     FitSearchQuery query;
@@ -108,18 +129,16 @@ Result<FitSearchQuery, AnswerRefusal> ReadFitSearch(const nlohmann::json& option
                         OptionName("all_grade_pairs", naming) + " " + ShownText(allPairs) + " is not true or false");
     search.allGradePairs = allPairs.is_boolean() && allPairs.get<bool>();
 
-    const nlohmann::json& limit = OptionValue(options, "limit");
-    if (!limit.is_null()) {
-        const auto text = limit.is_boolean() ? std::nullopt : NumberText(limit);
-        const auto count
-            = text ? ParseFixedPoint(*text, 0) : Result<std::int64_t, NumberProblem>(NumberProblem::NotANumber);
-        if (!count && count.reason() == NumberProblem::TooLarge)
-            return BadInput("too_large", OptionName("limit", naming) + " " + ShownText(limit) + " is too large");
-        if (!count || *count < 0)
-            return BadInput("not_a_limit",
-                            OptionName("limit", naming) + " " + ShownText(limit) + " is not a whole number, 0 or more");
-        query.limit = static_cast<std::size_t>(*count);
-    }
+    const auto limit = ReadCount(options, "limit", naming);
+    if (!limit)
+        return limit.reason();
+    if (*limit)
+        query.limit = **limit;
+    const auto near = ReadCount(options, "near", naming);
+    if (!near)
+        return near.reason();
+    if (*near)
+        search.nearCount = **near;
     return query;
 }
 
@@ -127,7 +146,22 @@ nlohmann::ordered_json FoundFitJson(const FoundFit& fit)
 {
     auto json = FitJson(fit.analysis);
     json["preferred"] = fit.preferred;
+    json["miss_um"] = JsonUm(fit.miss);
     return json;
+}
+
+ListedFits ListFits(const std::vector<FoundFit>& found, std::size_t limit)
+{
+    ListedFits listed;
+    const auto firstMiss
+        = std::find_if(found.begin(), found.end(), [](const FoundFit& fit) { return fit.miss.nm > 0; });
+    listed.matches = static_cast<std::size_t>(firstMiss - found.begin());
+    listed.shown = limit == 0 ? listed.matches : std::min(listed.matches, limit);
+    for (std::size_t index = 0; index < found.size(); ++index) {
+        if (index < listed.shown || index >= listed.matches)
+            listed.fits.push_back(&found[index]);
+    }
+    return listed;
 }
 
 Answer FindFitsAnswer(const DeviationTables& tables, const nlohmann::json& options, const std::filesystem::path& folder)
@@ -138,9 +172,8 @@ Answer FindFitsAnswer(const DeviationTables& tables, const nlohmann::json& optio
     const auto found = SearchFits(tables, query->search);
     if (!found)
         return RefusalOf(found.reason(), FailureText(found.reason(), folder));
-    const std::size_t shown = query->limit == 0 ? found->size() : std::min(found->size(), query->limit);
     nlohmann::ordered_json fits = nlohmann::ordered_json::array();
-    for (std::size_t index = 0; index < shown; ++index)
-        fits.push_back(FoundFitJson((*found)[index]));
+    for (const FoundFit* fit : ListFits(*found, query->limit).fits)
+        fits.push_back(FoundFitJson(*fit));
     return fits;
 }
