@@ -1,11 +1,8 @@
 #include "list_answers.h"
 
+#include "fit_search.h"
 #include "json_object.h"
 #include "materials.h"
-#include "preferred_fit_lists.h"
-#include "scales.h"
-
-#include <algorithm>
 
 Answer MaterialsAnswer()
 {
@@ -29,13 +26,7 @@ Answer MaterialsAnswer()
 Answer PreferredFitsAnswer()
 {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const int basis : {kBasisHole, kBasisShaft}) {
-        for (const int fitClass : {kFitClearance, kFitTransition, kFitInterference}) {
-            for (const std::string_view fit : PreferredFits(basis, fitClass)) {
-                if (std::find(list.begin(), list.end(), fit) == list.end())
-                    list.push_back(std::string(fit));
-            }
-        }
-    }
+    for (const std::string_view fit : IsoPreferredFits())
+        list.push_back(std::string(fit));
     return list;
 }

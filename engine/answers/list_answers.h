@@ -8,5 +8,5 @@
 // (youngs_modulus_mpa, poisson_ratio, expansion_per_k, strength_mpa, strength_is_tensile).
 Answer MaterialsAnswer();
 
-// The preferred fits, each once, in the order they are listed: ["H7/g6", ...].
+// The preferred fits of ISO 286-1, hole basis then shaft basis, each once: ["H11/c11", ...].
 Answer PreferredFitsAnswer();

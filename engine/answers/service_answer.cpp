@@ -137,13 +137,6 @@ std::string_view RefusalWords(ServiceRefusalReason reason)
     return "is refused";
 }
 
-std::string_view FitClassName(FitClass fitClass)
-{
-    return FitTypeName(fitClass == kFitClearance        ? FitType::Clearance
-                           : fitClass == kFitTransition ? FitType::Transition
-                                                        : FitType::Interference);
-}
-
 nlohmann::ordered_json ResultsJson(const ServiceResults& results)
 {
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
@@ -151,8 +144,8 @@ nlohmann::ordered_json ResultsJson(const ServiceResults& results)
         const auto& value = results.*field.value;
         json[std::string(field.key)] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
     }
-    json["fit_type_at_20c"] = FitClassName(results.fit_class_at_20c);
-    json["fit_type_at_service"] = FitClassName(results.fit_class_at_service);
+    json["fit_type_at_20c"] = FitTypeName(results.fit_class_at_20c);
+    json["fit_type_at_service"] = FitTypeName(results.fit_class_at_service);
     json["friction_coefficient"] = results.friction_coefficient;
     json["smoothing_factor"] = results.smoothing_factor;
     json["joining_clearance_um"] = results.joining_clearance_mm * 1000.0;
