@@ -243,7 +243,7 @@ TEST(WholeSearchAsJson, FitsInTheMemoryLimitOrEndsInAMessage)
     EXPECT_GT(fits, 100'000u);
 #ifndef QUORLAN_TEST_UNDER_ASAN
     test::RunOptions starved;
-    starved.addressSpaceLimitBytes = rlim_t {32} << 20;
+    starved.addressSpaceLimitBytes = rlim_t {14} << 20; // enough to start (8 MB), not to search (20 MB)
     const auto failed = test::RunProgram(QUORLAN_CLI, search, starved);
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.err, "quorlan-cli: out of memory: the answer does not fit in the memory this process may use\n");
