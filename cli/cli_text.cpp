@@ -75,6 +75,10 @@ std::string FailureText(const Failure& failure, const std::filesystem::path& tab
         return "the size is off the scale";
     case Failure::Kind::GradeOffScale:
         return "the grade is off the scale";
+    case Failure::Kind::LetterOffScale:
+        return "the letter is off the scale";
+    case Failure::Kind::LimitSizeNotPositive:
+        return "its smallest limit of size would be zero or less, so there is no such part";
     case Failure::Kind::TableMissing:
         return file + " is missing or cannot be read";
     case Failure::Kind::TableNotAFile:
