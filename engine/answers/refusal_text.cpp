@@ -31,6 +31,10 @@ std::string FailureText(const Failure& failure, const std::filesystem::path& tab
         return "the size is off the scale";
     case Failure::Kind::GradeOffScale:
         return "the grade is off the scale";
+    case Failure::Kind::LetterOffScale:
+        return "the letter is off the scale";
+    case Failure::Kind::LimitSizeNotPositive:
+        return "its smallest limit of size would be zero or less, so there is no such part";
     case Failure::Kind::TableMissing:
         return file + " is missing or cannot be read";
     case Failure::Kind::TableNotAFile:
@@ -70,6 +74,10 @@ std::string_view FailureReason(const Failure& failure)
         return "size_off_scale";
     case Failure::Kind::GradeOffScale:
         return "grade_off_scale";
+    case Failure::Kind::LetterOffScale:
+        return "letter_off_scale";
+    case Failure::Kind::LimitSizeNotPositive:
+        return "limit_size_not_positive";
     case Failure::Kind::TableMissing:
         return "table_missing";
     case Failure::Kind::TableNotAFile:
