@@ -1,7 +1,7 @@
 #include "cli_text.h"
 
 #include "commands.h"
-#include "parse_error_text.h"
+#include "printable_text.h"
 #include "scales.h"
 
 #include <ostream>
@@ -65,7 +65,7 @@ std::string NoValueText(Failure::Undefined undefined)
 
 std::string FailureText(const Failure& failure, const std::filesystem::path& tables)
 {
-    const std::string file = "table file '" + (tables / TableFileName(failure.table)).string() + "'";
+    const std::string file = "table file '" + PathText(tables / TableFileName(failure.table)) + "'";
     switch (failure.kind) {
     case Failure::Kind::NoStandardValue:
         return NoValueText(failure.undefined);
@@ -79,6 +79,8 @@ std::string FailureText(const Failure& failure, const std::filesystem::path& tab
         return file + " is missing or cannot be read";
     case Failure::Kind::TableNotAFile:
         return file + " is not a regular file";
+    case Failure::Kind::TableEmpty:
+        return file + " is empty";
     case Failure::Kind::TableTooLarge:
         return file + " is far larger than any table and was not read";
     case Failure::Kind::TableMalformed:

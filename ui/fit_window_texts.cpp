@@ -177,6 +177,8 @@ std::string TableFailureText(const Failure& reason, const std::filesystem::path&
         return "偏差表 " + table + " 不是普通文件（在 " + folder + "）。";
     case Failure::Kind::TableTooLarge:
         return "偏差表文件 " + table + " 太大，不是偏差表（在 " + folder + "）。";
+    case Failure::Kind::TableEmpty:
+        return "偏差表文件 " + table + " 是空的（在 " + folder + "）。";
     case Failure::Kind::TableMalformed:
         return "偏差表文件 " + table + " 第 " + std::to_string(reason.line) + " 行格式不对（在 " + folder + "）。";
     case Failure::Kind::TableLineMissing:
