@@ -56,6 +56,7 @@ struct FindFitRequest
     std::string gradesText = "5-11";
     bool allGradePairs = false;
     std::string limitText = "20";
+    std::string nearText = "0"; // fits that miss the range by the least, shown after the matches
     std::filesystem::path tables;
     bool json = false;
 };
