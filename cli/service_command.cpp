@@ -131,13 +131,6 @@ std::string Fixed(double value, int decimals)
     return text;
 }
 
-std::string_view FitClassName(int fitClass)
-{
-    return FitTypeName(fitClass == kFitClearance        ? FitType::Clearance
-                           : fitClass == kFitTransition ? FitType::Transition
-                                                        : FitType::Interference);
-}
-
 void WriteJson(const ServiceResults& results, std::ostream& out)
 {
     nlohmann::ordered_json json;
@@ -145,8 +138,8 @@ void WriteJson(const ServiceResults& results, std::ostream& out)
         const auto& value = results.*(field.value);
         json[std::string(field.key)] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
     }
-    json["fit_type_at_20c"] = FitClassName(results.fit_class_at_20c);
-    json["fit_type_at_service"] = FitClassName(results.fit_class_at_service);
+    json["fit_type_at_20c"] = FitTypeName(results.fit_class_at_20c);
+    json["fit_type_at_service"] = FitTypeName(results.fit_class_at_service);
     json["friction_coefficient"] = results.friction_coefficient;
     json["smoothing_factor"] = results.smoothing_factor;
     json["joining_clearance_um"] = results.joining_clearance_mm * 1000.0;
@@ -172,9 +165,9 @@ void WriteText(const ServiceResults& r, std::ostream& out)
     const char* noHub = "needs --hub-od";
     const char* noLength = "needs --hub-od and --length";
     out << "interference at 20 °C: " << Fixed(*r.interference_min_um, 1) << " to " << Fixed(*r.interference_max_um, 1)
-        << " µm (" << FitClassName(r.fit_class_at_20c) << " fit; negative: clearance)\n";
+        << " µm (" << FitTypeName(r.fit_class_at_20c) << " fit; negative: clearance)\n";
     out << "interference at service, after smoothing: " << Fixed(*r.service_interference_min_um, 1) << " to "
-        << Fixed(*r.service_interference_max_um, 1) << " µm (" << FitClassName(r.fit_class_at_service) << " fit"
+        << Fixed(*r.service_interference_max_um, 1) << " µm (" << FitTypeName(r.fit_class_at_service) << " fit"
         << (r.fit_class_changes_at_service ? ": the fit changes type at service" : "") << ")\n";
     Line(out, "contact pressure, least", r.pressure_min_mpa, 1, "MPa", noHub);
     Line(out, "contact pressure, most", r.pressure_max_mpa, 1, "MPa", noHub);

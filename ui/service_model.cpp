@@ -124,7 +124,7 @@ ServiceRefusalOf RefusalOf(const ServiceRefusal& refusal)
     return of;
 }
 
-Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form)
+Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const ServiceForm& form)
 {
     using enum ServiceField;
     ServiceInputs inputs = InputsOfFit(fit);
@@ -151,9 +151,16 @@ Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, 
     reader.ReadOptional(JoiningClearance, inputs.joining_clearance_mm, 1e-3);
     reader.Read(ZoneSigmas, inputs.zone_sigmas);
     if (reader.Problem())
-        return ServiceProblem(*reader.Problem());
+        return *reader.Problem();
+    return inputs;
+}
 
-    const ServiceOutcome outcome = CalculateServiceConditions(inputs);
+Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form)
+{
+    const auto inputs = ReadServiceForm(fit, form);
+    if (!inputs)
+        return ServiceProblem(inputs.reason());
+    const ServiceOutcome outcome = CalculateServiceConditions(*inputs);
     if (const auto* refusal = std::get_if<ServiceRefusal>(&outcome))
         return ServiceProblem(RefusalOf(*refusal));
     return std::get<ServiceResults>(outcome);

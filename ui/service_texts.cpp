@@ -111,14 +111,14 @@ std::string ValueText(const std::optional<double>& value, const ResultWords& wor
     return Fixed(*value * words.scale, words.decimals) + (words.unit.empty() ? "" : " ") + std::string(words.unit);
 }
 
-std::string FitClassText(FitClass fitClass)
+std::string FitTypeWords(FitType type)
 {
-    switch (fitClass) {
-    case kFitClearance:
+    switch (type) {
+    case FitType::Clearance:
         return translate("ServiceTexts", "间隙配合");
-    case kFitTransition:
+    case FitType::Transition:
         return translate("ServiceTexts", "过渡配合");
-    case kFitInterference:
+    case FitType::Interference:
         return translate("ServiceTexts", "过盈配合");
     }
     return "";
@@ -262,7 +262,7 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
         Filled(results.fit_class_changes_at_service
                    ? translate("ServiceTexts", "配合性质：20 °C 时为%1，工作温度下为%2——工作时配合性质改变。")
                    : translate("ServiceTexts", "配合性质：20 °C 时为%1，工作温度下为%2。"),
-               {FitClassText(results.fit_class_at_20c), FitClassText(results.fit_class_at_service)}),
+               {FitTypeWords(results.fit_class_at_20c), FitTypeWords(results.fit_class_at_service)}),
         Filled(translate("ServiceTexts", "摩擦系数 %1（保持与压入）；压平系数 %2 ×（孔 Rz + 轴 Rz）。"),
                {Fixed(results.friction_coefficient, 3), Fixed(results.smoothing_factor, 1)}),
         Filled(translate("ServiceTexts", "装配间隙 %1 µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。"),

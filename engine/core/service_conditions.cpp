@@ -303,11 +303,11 @@ Refusal FindResultOutOfRange(const ServiceResults& out)
 
 } // namespace
 
-FitClass FitClassOfInterference(double interference_min_um, double interference_max_um)
+FitType FitTypeOfInterference(double interference_min_um, double interference_max_um)
 {
     if (interference_max_um <= 0.0)
-        return kFitClearance;
-    return interference_min_um >= 0.0 ? kFitInterference : kFitTransition;
+        return FitType::Clearance;
+    return interference_min_um >= 0.0 ? FitType::Interference : FitType::Transition;
 }
 
 ServiceOutcome CalculateServiceConditions(const ServiceInputs& in)
@@ -331,9 +331,9 @@ ServiceOutcome CalculateServiceConditions(const ServiceInputs& in)
     out.service_interference_max_um
         = InterferenceAtServiceUm(in, in.shaft_upper_um, in.hole_lower_um) - smoothing_loss_um;
 
-    out.fit_class_at_20c = FitClassOfInterference(*out.interference_min_um, *out.interference_max_um);
+    out.fit_class_at_20c = FitTypeOfInterference(*out.interference_min_um, *out.interference_max_um);
     out.fit_class_at_service
-        = FitClassOfInterference(*out.service_interference_min_um, *out.service_interference_max_um);
+        = FitTypeOfInterference(*out.service_interference_min_um, *out.service_interference_max_um);
     out.fit_class_changes_at_service = out.fit_class_at_service != out.fit_class_at_20c;
 
     if (in.hub_outside_diameter_mm)

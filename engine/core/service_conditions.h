@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fit_type.h"
 #include "materials.h"
 #include "scales.h"
 
@@ -73,8 +74,8 @@ struct ServiceResults
     double smoothing_factor = 0.0;
     double joining_clearance_mm = 0.0;
     double zone_sigmas = 0.0;
-    FitClass fit_class_at_20c = kFitClearance;
-    FitClass fit_class_at_service = kFitClearance;
+    FitType fit_class_at_20c = FitType::Clearance;
+    FitType fit_class_at_service = FitType::Clearance;
     bool fit_class_changes_at_service = false;
     bool hub_strength_is_tensile = false; // the hub's safety is against its tensile strength (grey iron)
     bool shaft_strength_is_tensile = false;
@@ -107,7 +108,7 @@ using ServiceOutcome = std::variant<ServiceResults, ServiceRefusal>;
 ServiceOutcome CalculateServiceConditions(const ServiceInputs& inputs);
 
 // Fit class of an interference range: a clearance fit never interferes, an interference fit always does.
-FitClass FitClassOfInterference(double interference_min_um, double interference_max_um);
+FitType FitTypeOfInterference(double interference_min_um, double interference_max_um);
 
 // The optional results with their keys, in the order the command line prints them.
 struct ServiceResultField

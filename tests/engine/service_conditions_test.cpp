@@ -209,8 +209,8 @@ TEST(ThermalChangeOfFit, NcertWheelLoosensAtThePublishedShaftTemperature)
     inputs.shaft_temperature_c = published_c - 0.5;
     const ServiceResults loose = Calculate(inputs);
     EXPECT_LT(*loose.service_interference_max_um, 0.0);
-    EXPECT_EQ(loose.fit_class_at_20c, kFitInterference);
-    EXPECT_EQ(loose.fit_class_at_service, kFitClearance);
+    EXPECT_EQ(loose.fit_class_at_20c, FitType::Interference);
+    EXPECT_EQ(loose.fit_class_at_service, FitType::Clearance);
     EXPECT_TRUE(loose.fit_class_changes_at_service);
 }
 
@@ -223,7 +223,7 @@ TEST(ThermalChangeOfFit, EachPartGrowsByItsOwnExpansion)
     const double expected_um = 60.0 + 1000.0 * (100.06 * 12e-6 * 60.0 - 100.0 * 23e-6 * 100.0);
     const ServiceResults results = Calculate(inputs);
     EXPECT_NEAR(*results.service_interference_max_um, expected_um, 1e-9);
-    EXPECT_EQ(results.fit_class_at_service, kFitClearance);
+    EXPECT_EQ(results.fit_class_at_service, FitType::Clearance);
     EXPECT_TRUE(results.fit_class_changes_at_service);
 }
 

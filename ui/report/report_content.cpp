@@ -1,8 +1,8 @@
 #include "report_content.h"
 
+#include "analysis_texts.h"
 #include "fit_analysis.h"
 #include "fit_diagram.h"
-#include "analysis_texts.h"
 #include "materials.h"
 #include "service_conditions.h"
 
@@ -123,7 +123,7 @@ void AddMaterial(std::vector<ReportValue>& inputs, std::string_view part, const 
     inputs.push_back({prefix + "_material", name.empty() ? "-" : name, ""});
     inputs.push_back({prefix + "_e", Shortest(material.youngs_modulus_mpa), "MPa"});
     inputs.push_back({prefix + "_nu", Shortest(material.poisson_ratio), ""});
-    inputs.push_back({prefix + "_alpha", Shortest(material.expansion_per_k * 1e6), "10⁻⁶/K"});
+    inputs.push_back({prefix + "_alpha", Shortest(material.expansion_per_k * 1e6), "× 10⁻⁶/K"});
     inputs.push_back(
         {prefix + (material.strength_is_tensile ? "_tensile" : "_yield"), Shortest(material.strength_mpa), "MPa"});
 }
@@ -151,11 +151,9 @@ std::vector<ReportValue> InputsOf(const ServiceInputs& inputs, const ServiceResu
     return list;
 }
 
-std::string FitClassKey(FitClass fitClass)
+std::string FitClassKey(FitType type)
 {
-    return std::string(FitTypeName(fitClass == kFitClearance        ? FitType::Clearance
-                                       : fitClass == kFitTransition ? FitType::Transition
-                                                                    : FitType::Interference));
+    return std::string(FitTypeName(type));
 }
 
 std::vector<ReportNote> WarningsOf(const ServiceInputs& inputs, const ServiceResults& r)
