@@ -18,6 +18,7 @@ packages=(
     dpkg-dev file           # the Debian package: CPack's dependency scan runs dpkg-shlibdeps, which needs file
     desktop-file-utils appstream groff-base  # the package test: desktop file, AppStream metainfo, man page
     librsvg2-bin            # ui/res/make-icons.sh: the icon's PNG sizes from its SVG
+    pybind11-dev python3-pybind11 python3-dev python3-pytest  # the Python module quorlan and its tests
 )
 
 missing=()
