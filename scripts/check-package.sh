@@ -44,6 +44,7 @@ expected=(
     /usr/share/quorlan/ES_EI_J_K_H.ini
     /usr/share/quorlan/ES_EI_H_BT.ini
     /usr/share/applications/io.github.quorlan.Quorlan.desktop
+    /usr/share/applications/io.github.quorlan.Quorlan.Workbench.desktop
     /usr/share/metainfo/io.github.quorlan.Quorlan.metainfo.xml
     /usr/share/icons/hicolor/scalable/apps/quorlan.svg
     /usr/share/man/man1/quorlan-cli.1.gz
@@ -91,13 +92,20 @@ if compgen -G "$build/python/quorlan*.so" >/dev/null; then
     [ "$clearance" = 50 ] || fail "the packaged quorlan.fit('H7/g6', 40) gives a largest clearance of '$clearance'"
 fi
 
-# The desktop file starts the dialog in the tables folder, with an icon that exists.
-desktop=$root/usr/share/applications/io.github.quorlan.Quorlan.desktop
-desktop-file-validate "$desktop" || fail "desktop-file-validate"
+# Both desktop files (the dialog; the fit analysis window alone) start the program in the tables
+# folder, with an icon that exists.
 entry() { sed -n "s/^$1=//p" "$desktop"; }
-[ "$(entry Path)" = /usr/share/quorlan ] || fail "the desktop file's Path= is '$(entry Path)', not /usr/share/quorlan"
-[ -x "$root/usr/bin/$(entry Exec | head -n1 | cut -d' ' -f1)" ] || fail "the desktop file's Exec= names no packaged program"
-[ -f "$root/usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg" ] || fail "no icon named by Icon="
+for name in Quorlan Quorlan.Workbench; do
+    desktop=$root/usr/share/applications/io.github.quorlan.$name.desktop
+    desktop-file-validate "$desktop" || fail "desktop-file-validate $name"
+    [ "$(entry Path)" = /usr/share/quorlan ] || fail "$name: Path= is '$(entry Path)', not /usr/share/quorlan"
+    [ -x "$root/usr/bin/$(entry Exec | head -n1 | cut -d' ' -f1)" ] || fail "$name: Exec= names no packaged program"
+    [ -f "$root/usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg" ] || fail "$name: no icon named by Icon="
+done
+[[ "$(entry Exec)" == *--workbench* ]] || fail "the second desktop file does not start the workbench"
+[ "$(sed -n 's/^Name\[en\]=//p' "$desktop")" = "Quorlan Fit Analysis" ] || fail "the workbench entry lacks its English name"
+grep -q 'io.github.quorlan.Quorlan.Workbench.desktop' "$root/usr/share/metainfo/io.github.quorlan.Quorlan.metainfo.xml" ||
+    fail "the metainfo does not name the workbench's desktop file"
 
 # The metainfo, alone and with the desktop file and icons beside it.
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.quorlan.Quorlan.metainfo.xml" ||

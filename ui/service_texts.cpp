@@ -270,6 +270,18 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
         Filled(translate("ServiceTexts", "尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。"),
                {Fixed(results.zone_sigmas, 1)}),
     };
+    if (results.fit_class_changes_at_service) {
+        texts.warnings.push_back(
+            Filled(translate("ServiceTexts", "工作温度下配合性质改变：20 °C 时为%1，工作时为%2。"),
+                   {FitTypeWords(results.fit_class_at_20c), FitTypeWords(results.fit_class_at_service)}));
+    }
+    for (const auto& [safety, caption] : {std::pair {results.hub_yield_safety, "hub_yield_safety"},
+                                          std::pair {results.shaft_yield_safety, "shaft_yield_safety"}}) {
+        if (safety && *safety < 1.0) {
+            texts.warnings.push_back(Filled(translate("ServiceTexts", "%1只有 %2：低于 1，零件会屈服。"),
+                                            {Caption(WordsOf(caption)), Fixed(*safety, 2)}));
+        }
+    }
     if (results.hub_strength_is_tensile || results.shaft_strength_is_tensile)
         texts.assumptions.push_back(translate("ServiceTexts", "灰铸铁没有屈服点：以抗拉强度代替屈服强度。"));
     return texts;
