@@ -1,6 +1,6 @@
 #include "table_folder.h"
 
-#include "decimal_text.h"
+#include "printable_text.h"
 #include "table_id.h"
 
 #include <cstdlib>
@@ -14,12 +14,9 @@ bool IsFolder(const std::filesystem::path& path)
     return std::filesystem::is_directory(path, error);
 }
 
-// Paths are longer than other texts of a message, yet a message never repeats a huge one in full.
-constexpr std::size_t kLongestQuotedPathBytes = 200;
-
 std::string QuotedPath(const std::filesystem::path& path)
 {
-    return "'" + QuotePrefix(path.empty() ? std::string(".") : path.string(), kLongestQuotedPathBytes) + "'";
+    return "'" + PathText(path) + "'";
 }
 
 std::string Describe(const std::filesystem::path& folder, TableFolderSource source)

@@ -1,5 +1,6 @@
 #include "refusal_text.h"
 
+#include "printable_text.h"
 #include "scales.h"
 
 namespace {
@@ -21,7 +22,7 @@ std::string NoValueText(Failure::Undefined undefined)
 
 std::string FailureText(const Failure& failure, const std::filesystem::path& tables)
 {
-    const std::string file = "table file '" + (tables / TableFileName(failure.table)).string() + "'";
+    const std::string file = "table file '" + PathText(tables / TableFileName(failure.table)) + "'";
     switch (failure.kind) {
     case Failure::Kind::NoStandardValue:
         return NoValueText(failure.undefined);
@@ -39,6 +40,8 @@ std::string FailureText(const Failure& failure, const std::filesystem::path& tab
         return file + " is missing or cannot be read";
     case Failure::Kind::TableNotAFile:
         return file + " is not a regular file";
+    case Failure::Kind::TableEmpty:
+        return file + " is empty";
     case Failure::Kind::TableTooLarge:
         return file + " is far larger than any table and was not read";
     case Failure::Kind::TableMalformed:
@@ -82,6 +85,8 @@ std::string_view FailureReason(const Failure& failure)
         return "table_missing";
     case Failure::Kind::TableNotAFile:
         return "table_not_a_file";
+    case Failure::Kind::TableEmpty:
+        return "table_empty";
     case Failure::Kind::TableTooLarge:
         return "table_too_large";
     case Failure::Kind::TableMalformed:

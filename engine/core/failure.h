@@ -15,6 +15,7 @@ struct Failure
         TableMissing, // the table file cannot be opened (missing, no permission)
         TableNotAFile, // the table name is a directory, a FIFO, a device
         TableTooLarge, // far larger than any real table: refused unread
+        TableEmpty, // nothing but white space in the file
         TableMalformed, // the needed line or cell does not have the layout
         TableLineMissing, // the file ends before the line of a size above 500 mm
     };

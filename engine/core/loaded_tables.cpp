@@ -49,6 +49,11 @@ static_assert(kMostTableLines > static_cast<std::size_t>(kCoreSizeBandCount), "e
 LoadedTable ParseTable(std::string_view content, TableId table)
 {
     LoadedTable loaded;
+    if (content.substr(content.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0).find_first_not_of(" \t\r\n")
+        == std::string_view::npos) {
+        loaded.problem = Failure::Kind::TableEmpty;
+        return loaded;
+    }
     const auto nul = content.find('\0');
     const bool cutAtNul = nul != std::string_view::npos;
     if (cutAtNul)
