@@ -1,6 +1,8 @@
 // The command library called in-process: what scripts parse from fit and table.
 
 #include "commands.h"
+#include "parse_error_text.h"
+#include "test_support.h"
 
 #include <filesystem>
 #include <fstream>
@@ -159,6 +161,23 @@ TEST(FitCommand, UsageErrorsQuoteNoControlCharactersOrBrokenUtf8)
     EXPECT_EQ(err.str().find('\x1b'), std::string::npos) << err.str();
     EXPECT_EQ(err.str().find('\xff'), std::string::npos) << err.str();
     EXPECT_NE(err.str().find("'1?[2J?? 2'"), std::string::npos) << err.str();
+}
+
+// Texts of a megabyte reach the commands in-process (the system caps an argument at 128 KiB): each
+// is refused with a short message.
+TEST(LongTextsInProcess, AreRefusedWithAShortMessage)
+{
+    const std::string longText(1 << 20, '7');
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunDeviation(longText, {"25", std::nullopt, test::ShippedTables()}, out, err), kExitUsage);
+    EXPECT_EQ(RunDeviation("H7", {longText, std::nullopt, test::ShippedTables()}, out, err), kExitUsage);
+    EXPECT_EQ(RunFit({"H7/g6", longText, test::ShippedTables(), false}, out, err), kExitUsage);
+    EXPECT_EQ(RunFit({"\xFF" + longText, "40", test::ShippedTables(), false}, out, err), kExitUsage);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_LT(err.str().size(), 1000U);
+    EXPECT_LE(ShortParseErrorText("Directory does not exist: " + longText).size(), 403U);
+    EXPECT_EQ(ShortParseErrorText("bad \xFF\xC3x \x1B[0m \xE5\xB0\xBA"), "bad ??x ?[0m 尺");
 }
 
 } // namespace
