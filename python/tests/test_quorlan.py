@@ -2,6 +2,7 @@
 
 import json
 import os
+import pathlib
 import subprocess
 
 import pytest
@@ -10,6 +11,7 @@ import quorlan
 
 CLI = os.environ["QUORLAN_CLI"]
 DATA = os.environ["QUORLAN_DATA_DIR"]
+DATA_PATH = pathlib.Path(DATA)
 
 
 def cli_json(*args):
@@ -77,3 +79,27 @@ def test_refusals(call, error, reason):
 
 def test_refused_is_a_value_error():
     assert issubclass(quorlan.Refused, ValueError)
+
+
+def test_check_tables_lists_what_the_command_line_lists(tmp_path):
+    for name in ["es_ei_z.ini", "ES_EI_H.ini", "es_ei_j_k_z.ini", "ES_EI_J_K_H.ini", "ES_EI_H_BT.ini"]:
+        (tmp_path / name).write_bytes((DATA_PATH / name).read_bytes())
+    lines = (tmp_path / "es_ei_z.ini").read_text().split("\n")
+    lines[3] = "12x" + lines[3][lines[3].index(" ") :]
+    (tmp_path / "es_ei_z.ini").write_text("\n".join(lines))
+    (tmp_path / "ES_EI_H_BT.ini").write_text("\n")
+    run = subprocess.run([CLI, "--tables", tmp_path, "check-tables", "--json"], capture_output=True, text=True)
+    assert run.returncode == 1
+    found = quorlan.check_tables(tmp_path)
+    assert found == json.loads(run.stdout)
+    assert found[0] == {
+        "file": str(tmp_path / "es_ei_z.ini"),
+        "line": 4,
+        "field": 1,
+        "severity": "error",
+        "reason": "'12x' is not a number of micrometres, nor '-' for no value",
+    }
+    assert found[-1]["reason"] == "the file is empty"
+    assert quorlan.check_tables(DATA) == []
+    with pytest.raises(ValueError):
+        quorlan.check_tables(tmp_path / "es_ei_z.ini")
