@@ -238,6 +238,10 @@
         <source>基本尺寸 %1 mm 时%2 的最小极限尺寸不大于零，没有这样的零件。</source>
         <translation>At %1 mm the smallest limit of size of %2 is zero or less: there is no such part.</translation>
     </message>
+    <message>
+        <source>偏差表文件 %1 是空的（在 %2）。</source>
+        <translation>The deviation table file %1 is empty (in %2).</translation>
+    </message>
 </context>
 <context>
     <name>FinderTexts</name>
