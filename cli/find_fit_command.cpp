@@ -2,11 +2,15 @@
 #include "commands.h"
 #include "decimal_text.h"
 #include "fit_json.h"
+#include "fit_lines.h"
 #include "fit_search.h"
+#include "load_fit_command.h"
 #include "loaded_tables.h"
 #include "scales.h"
+#include "service_options.h"
 #include "tolerance_class.h"
 
+#include <cstdint>
 #include <ostream>
 
 namespace {
@@ -70,21 +74,6 @@ std::optional<SearchBasis> ReadBasis(const std::string& text)
     return std::nullopt;
 }
 
-// The clearances of a fit in the words of its type.
-std::string ClearanceWords(const FitAnalysis& fit)
-{
-    switch (fit.type) {
-    case FitType::Clearance:
-        return "clearance " + FormatUm(fit.minClearance) + " to " + FormatUm(fit.maxClearance) + " µm";
-    case FitType::Interference:
-        return "interference " + FormatUm(-fit.maxClearance) + " to " + FormatUm(-fit.minClearance) + " µm";
-    case FitType::Transition:
-        break;
-    }
-    return "clearance up to " + FormatUm(fit.maxClearance) + " µm, interference up to " + FormatUm(-fit.minClearance)
-        + " µm";
-}
-
 std::string RequirementWords(const FitSearchRequest& request)
 {
     const std::string at = " µm at " + FormatMm(request.size) + " mm";
@@ -103,15 +92,6 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
         return kExitUsage;
     FitSearchRequest search;
     search.size = *size;
-    if (!ReadBound(request.minClearance, "--min-clearance", request.maxInterference, "--max-interference",
-                   search.minClearance, err)
-        || !ReadBound(request.maxClearance, "--max-clearance", request.minInterference, "--min-interference",
-                      search.maxClearance, err))
-        return kExitUsage;
-    if (search.minClearance > search.maxClearance)
-        return UsageError(err,
-                          "the smallest clearance (" + FormatUm(search.minClearance) + " µm) is above the largest ("
-                              + FormatUm(search.maxClearance) + " µm)");
     const auto basis = ReadBasis(request.basisText);
     if (!basis)
         return UsageError(err, "--basis " + Quoted(request.basisText) + " is not hole, shaft or any");
@@ -122,13 +102,31 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
     const auto limit = ParseFixedPoint(request.limitText, 0);
     if (!limit || *limit < 0)
         return UsageError(err, "--limit " + Quoted(request.limitText) + " is not a whole number, 0 or more");
+    const std::size_t shownAtMost = *limit == 0 ? SIZE_MAX : static_cast<std::size_t>(*limit);
+
+    const bool bounds
+        = request.minClearance || request.maxClearance || request.minInterference || request.maxInterference;
+    if (HasLoad(request.load)) {
+        if (bounds)
+            return UsageError(err, "give a range of clearances or a load (--torque, --axial-force), not both");
+        return RunLoadFitSearch(request, search, shownAtMost, out, err);
+    }
+    if (!ReadBound(request.minClearance, "--min-clearance", request.maxInterference, "--max-interference",
+                   search.minClearance, err)
+        || !ReadBound(request.maxClearance, "--max-clearance", request.minInterference, "--min-interference",
+                      search.maxClearance, err))
+        return kExitUsage;
+    if (search.minClearance > search.maxClearance)
+        return UsageError(err,
+                          "the smallest clearance (" + FormatUm(search.minClearance) + " µm) is above the largest ("
+                              + FormatUm(search.maxClearance) + " µm)");
 
     const auto found = SearchFits(LoadDeviationTables(request.tables), search);
     if (!found) {
         err << "quorlan-cli: " << FailureText(found.reason(), request.tables) << '\n';
         return kExitFailure;
     }
-    const std::size_t shown = *limit == 0 ? found->size() : std::min(found->size(), static_cast<std::size_t>(*limit));
+    const std::size_t shown = std::min(found->size(), shownAtMost);
     if (request.json) {
         auto json = nlohmann::ordered_json::array();
         for (std::size_t index = 0; index < shown; ++index) {
@@ -149,10 +147,9 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
         << (shown < found->size() ? "; the first " + std::to_string(shown) + " follow" : "") << ":\n";
     for (std::size_t index = 0; index < shown; ++index) {
         const FoundFit& fit = (*found)[index];
-        const std::string name = FitName({fit.analysis.hole.toleranceClass, fit.analysis.shaft.toleranceClass});
-        out << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << FitTypeName(fit.analysis.type)
-            << ": " << ClearanceWords(fit.analysis) << "; fit tolerance " << FormatUm(fit.analysis.fitTolerance)
-            << " µm" << (fit.preferred ? " (preferred)" : "") << '\n';
+        out << FitColumn(fit.analysis) << FitTypeName(fit.analysis.type) << ": " << ClearanceWords(fit.analysis)
+            << "; fit tolerance " << FormatUm(fit.analysis.fitTolerance) << " µm"
+            << (fit.preferred ? " (preferred)" : "") << '\n';
     }
     return kExitResult;
 }

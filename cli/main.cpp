@@ -26,6 +26,8 @@ Commands (quorlan-cli COMMAND --help shows each with an example):
   table [deviations|tolerances] [--json]     every limit deviation or standard tolerance, as CSV
   find-fit SIZE --min-clearance MIN --max-clearance MAX [--basis hole|shaft|any] [--json] ...
                                              every fit whose clearances stay within MIN to MAX µm
+  find-fit SIZE --torque NM --hub-od MM --length MM [service's options] [--json] ...
+                                             every fit that holds the load, can be joined and does not yield
   service SIZE (--fit FIT | --hole UP LOW --shaft UP LOW) [--hub-od MM] [--length MM] [--json] ...
                                              the fit at service conditions: temperature, press fit
   diagram FIT SIZE -o FILE.svg               the fit's tolerance-zone diagram, as SVG
@@ -41,6 +43,44 @@ the install prefix's).
 tolerance and deviation answer as the dialog does, with its messages (in Chinese) on standard error,
 for its grades (IT01 to IT12) and sizes (up to 500 mm); beyond them, and in the other commands, the
 reasons are in English. Exit status: 0 a result (warnings included), 1 no result, 2 a usage error.)";
+
+// The joint, its conditions and its load: `service` takes them, and `find-fit` to search by load.
+void AddServiceOptions(CLI::App& command, ServiceOptions& options)
+{
+    command.add_option("--hub-od", options.hubOutsideDiameter, "hub outside diameter, mm (none: no press-fit results)");
+    command.add_option("--shaft-id", options.shaftBore, "shaft bore, mm (default 0: solid)");
+    command.add_option("--length", options.length, "joint length, mm (none: no forces or torque)");
+    command.add_option("--hub-material", options.hubMaterial, "built-in material id (default steel)");
+    command.add_option("--shaft-material", options.shaftMaterial, "built-in material id (default steel)");
+    for (auto [part, overrides] :
+         {std::pair {"hub", &options.hubOverrides}, std::pair {"shaft", &options.shaftOverrides}}) {
+        const std::string prefix = std::string("--") + part + "-";
+        command.add_option(prefix + "e", overrides->youngsModulus, std::string(part) + " Young's modulus, MPa");
+        command.add_option(prefix + "nu", overrides->poissonRatio, std::string(part) + " Poisson's ratio");
+        command.add_option(prefix + "alpha", overrides->expansion,
+                           std::string(part) + " thermal expansion, 1/K, heating and cooling alike");
+        command.add_option(prefix + "yield", overrides->strength, std::string(part) + " yield strength, MPa");
+    }
+    command.add_option("--hub-temp", options.hubTemperature, "hub temperature in service, °C (default 20)");
+    command.add_option("--shaft-temp", options.shaftTemperature, "shaft temperature in service, °C (default 20)");
+    command.add_option("--joining", options.joining,
+                       "press (default): pressed on lengthways; shrink: hub heated or shaft cooled");
+    command.add_option("--friction", options.friction, "friction coefficient for holding and pressing alike");
+    command.add_option("--friction-holding", options.frictionHolding,
+                       "friction coefficient against slip (default: DIN 7190-1 for the joining and materials)");
+    command.add_option("--friction-pressing", options.frictionPressing,
+                       "friction coefficient while pressing in (default: DIN 7190-1 for the materials)");
+    command.add_option("--rz-hub", options.hubRz, "mean roughness depth Rz of the bore, µm (default 0)");
+    command.add_option("--rz-shaft", options.shaftRz, "mean roughness depth Rz of the shaft, µm (default 0)");
+    command.add_option("--smoothing", options.smoothing, "smoothing factor: 0.4 (DIN 7190-1:2017, default) or 0.8");
+    command.add_option("--joining-clearance", options.joiningClearance,
+                       "clearance for assembly, µm (default 0.001 × size)");
+    command.add_option("--zone-sigma", options.zoneSigmas, "standard deviations each tolerance zone spans (default 3)");
+    command.add_option("--torque", options.torque, "torque the joint must hold, N·m");
+    command.add_option("--axial-force", options.axialForce, "axial force the joint must hold, N");
+    command.add_option("--slip-safety", options.slipSafety, "required safety against slip (default 1.5)");
+    command.add_option("--yield-safety", options.yieldSafety, "required safety against yield (default 1.0)");
+}
 
 // Options and positionals are bound to strings: every number goes through the commands' own strict
 // reader (CLI11's conversion would take 0x10, inf and nan).
@@ -106,9 +146,12 @@ int Run(int argc, char** argv)
     auto* findFit = app.add_subcommand(
         "find-fit",
         "every ISO fit whose smallest clearance is at least MIN and largest at most MAX (µm; a negative\n"
-        "clearance is an interference), preferred fits first, then the cheapest (largest fit tolerance)\n"
+        "clearance is an interference), preferred fits first, then the cheapest (largest fit tolerance);\n"
+        "or, with --torque or --axial-force and the joint's options of `service`, every fit that holds that\n"
+        "load in both states with the slip and yield safeties and can be joined\n"
         "examples: quorlan-cli find-fit 40 --min-clearance 10 --max-clearance 60\n"
-        "          quorlan-cli find-fit 40 --min-interference 20 --max-interference 70 --basis shaft");
+        "          quorlan-cli find-fit 40 --min-interference 20 --max-interference 70 --basis shaft\n"
+        "          quorlan-cli find-fit 40 --torque 300 --hub-od 80 --length 40 --rz-hub 4 --rz-shaft 4");
     findFit->add_option("SIZE", findFitRequest.sizeText, "nominal size in mm, over 0 and up to 3150")->required();
     findFit->add_option("--min-clearance", findFitRequest.minClearance, "smallest clearance allowed, µm");
     findFit->add_option("--max-clearance", findFitRequest.maxClearance, "largest clearance allowed, µm");
@@ -126,6 +169,7 @@ int Run(int argc, char** argv)
                       "pair every grade in the range (default: the hole's grade equals the shaft's or is one coarser)");
     findFit->add_option("--limit", findFitRequest.limitText, "fits shown (default 20; 0 shows all)");
     findFit->add_flag("--json", findFitRequest.json, "a JSON array of fit objects, as fit --json, with \"preferred\"");
+    AddServiceOptions(*findFit, findFitRequest.load);
 
     auto* service = app.add_subcommand(
         "service",
@@ -137,32 +181,7 @@ int Run(int argc, char** argv)
     service->add_option("--fit", serviceRequest.fitText, "fit designation, limits from the tables: H7/s6");
     service->add_option("--hole", serviceRequest.hole, "the hole's upper and lower deviation, µm")->expected(2);
     service->add_option("--shaft", serviceRequest.shaft, "the shaft's upper and lower deviation, µm")->expected(2);
-    service->add_option("--hub-od", serviceRequest.hubOutsideDiameter,
-                        "hub outside diameter, mm (none: no press-fit results)");
-    service->add_option("--shaft-id", serviceRequest.shaftBore, "shaft bore, mm (default 0: solid)");
-    service->add_option("--length", serviceRequest.length, "joint length, mm (none: no forces or torque)");
-    service->add_option("--hub-material", serviceRequest.hubMaterial, "built-in material id (default steel)");
-    service->add_option("--shaft-material", serviceRequest.shaftMaterial, "built-in material id (default steel)");
-    for (auto [part, overrides] :
-         {std::pair {"hub", &serviceRequest.hubOverrides}, std::pair {"shaft", &serviceRequest.shaftOverrides}}) {
-        const std::string prefix = std::string("--") + part + "-";
-        service->add_option(prefix + "e", overrides->youngsModulus, std::string(part) + " Young's modulus, MPa");
-        service->add_option(prefix + "nu", overrides->poissonRatio, std::string(part) + " Poisson's ratio");
-        service->add_option(prefix + "alpha", overrides->expansion, std::string(part) + " thermal expansion, 1/K");
-        service->add_option(prefix + "yield", overrides->strength, std::string(part) + " yield strength, MPa");
-    }
-    service->add_option("--hub-temp", serviceRequest.hubTemperature, "hub temperature in service, °C (default 20)");
-    service->add_option("--shaft-temp", serviceRequest.shaftTemperature,
-                        "shaft temperature in service, °C (default 20)");
-    service->add_option("--friction", serviceRequest.friction, "friction coefficient (default 0.15)");
-    service->add_option("--rz-hub", serviceRequest.hubRz, "mean roughness depth Rz of the bore, µm (default 0)");
-    service->add_option("--rz-shaft", serviceRequest.shaftRz, "mean roughness depth Rz of the shaft, µm (default 0)");
-    service->add_option("--smoothing", serviceRequest.smoothing,
-                        "smoothing factor: 0.4 (DIN 7190-1:2017, default) or 0.8");
-    service->add_option("--joining-clearance", serviceRequest.joiningClearance,
-                        "clearance for assembly, µm (default 0.001 × size)");
-    service->add_option("--zone-sigma", serviceRequest.zoneSigmas,
-                        "standard deviations each tolerance zone spans (default 3)");
+    AddServiceOptions(*service, serviceRequest.options);
     service->add_flag("--materials", serviceRequest.listMaterials, "list the built-in materials and their values");
     service->add_flag("--json", serviceRequest.json, "one JSON object instead of text");
 

@@ -121,7 +121,8 @@ QWidget* ServicePage::CreateInputs()
     row = 0;
     m_hubTemperatureBox = NewBox("serviceHubTemperatureBox", QStringLiteral("20"), service);
     m_shaftTemperatureBox = NewBox("serviceShaftTemperatureBox", QStringLiteral("20"), service);
-    m_frictionBox = NewBox("serviceFrictionBox", Number(kDefaultFrictionCoefficient), service);
+    m_frictionBox = NewBox("serviceFrictionBox", QString(), service);
+    m_frictionBox->setPlaceholderText(QStringLiteral("DIN 7190-1"));
     m_hubRzBox = NewBox("serviceHubRzBox", QStringLiteral("0"), service);
     m_shaftRzBox = NewBox("serviceShaftRzBox", QStringLiteral("0"), service);
     m_smoothingList = new QComboBox(service);
@@ -150,7 +151,7 @@ ServicePage::MaterialFields ServicePage::CreateMaterial(const char* name, QGridL
     fields.list = new QComboBox(parent);
     fields.list->setObjectName(QStringLiteral("service%1MaterialList").arg(QLatin1String(name)));
     for (const Material& material : BuiltInMaterials())
-        fields.list->addItem(FromUtf8(material.name_zh));
+        fields.list->addItem(FromUtf8(material.nameZh));
     const QString prefix = QStringLiteral("service") + QLatin1String(name);
     auto box = [&](const char* field) {
         return NewBox(qPrintable(prefix + QLatin1String(field)), {}, parent);
@@ -177,12 +178,12 @@ void ServicePage::FillMaterial(const MaterialFields& fields)
     // One recalculation for the whole material, after the caller's.
     const QSignalBlocker blockers[] = {QSignalBlocker(fields.youngsModulus), QSignalBlocker(fields.poissonRatio),
                                        QSignalBlocker(fields.expansion), QSignalBlocker(fields.strength)};
-    fields.youngsModulus->setText(Number(properties.youngs_modulus_mpa));
-    fields.poissonRatio->setText(Number(properties.poisson_ratio));
-    fields.expansion->setText(Number(properties.expansion_per_k * 1e6));
-    fields.strength->setText(Number(properties.strength_mpa));
-    fields.strength->setToolTip(properties.strength_is_tensile ? QStringLiteral("无屈服点：抗拉强度 Rm")
-                                                               : QStringLiteral("屈服强度 Re 或 Rp0.2"));
+    fields.youngsModulus->setText(Number(properties.youngsModulusMpa));
+    fields.poissonRatio->setText(Number(properties.poissonRatio));
+    fields.expansion->setText(Number(properties.expansionPerK * 1e6));
+    fields.strength->setText(Number(properties.strengthMpa));
+    fields.strength->setToolTip(properties.brittle ? QStringLiteral("无屈服点：抗拉强度 Rm")
+                                                   : QStringLiteral("屈服强度 Re 或 Rp0.2"));
 }
 
 QWidget* ServicePage::CreateResults(QWidget* parent)

@@ -68,14 +68,14 @@ std::string ValueText(const std::optional<double>& value, const ResultWords& wor
     return Fixed(*value * words.scale, words.decimals) + (words.unit.empty() ? "" : " ") + std::string(words.unit);
 }
 
-std::string FitClassText(FitClass fitClass)
+std::string FitClassText(FitType fitType)
 {
-    switch (fitClass) {
-    case kFitClearance:
+    switch (fitType) {
+    case FitType::Clearance:
         return "间隙配合";
-    case kFitTransition:
+    case FitType::Transition:
         return "过渡配合";
-    case kFitInterference:
+    case FitType::Interference:
         return "过盈配合";
     }
     return "";
@@ -94,7 +94,7 @@ std::string FieldName(std::string_view field)
         {"length_mm", "配合长度"},
         {"hub_temperature_c", "轮毂温度"},
         {"shaft_temperature_c", "轴温度"},
-        {"friction_coefficient", "摩擦系数"},
+        {"friction_holding", "摩擦系数"},
         {"hub_rz_um", "孔的 Rz"},
         {"shaft_rz_um", "轴的 Rz"},
         {"smoothing_factor", "压平系数"},
@@ -140,6 +140,10 @@ std::string RefusalText(const ServiceRefusal& refusal)
         return field + "须在 0 至 1 之间。";
     case ServiceRefusalReason::kBelowAbsoluteZero:
         return field + "低于绝对零度。";
+    case ServiceRefusalReason::kCoolingCurveNotFalling:
+        return field + "须使零件在 -196 °C 时比在 -78 °C 时收缩更多。";
+    case ServiceRefusalReason::kMissing:
+        return "请输入" + field + "。";
     case ServiceRefusalReason::kResultOutOfRange:
         return "输入太大，" + field + "无法计算。";
     }
@@ -185,11 +189,11 @@ private:
 ServiceInputs InputsOfFit(const FitAnalysis& fit)
 {
     ServiceInputs inputs;
-    inputs.size_mm = ToMm(fit.size);
-    inputs.hole_upper_um = ToUm(fit.hole.deviations.upper);
-    inputs.hole_lower_um = ToUm(fit.hole.deviations.lower);
-    inputs.shaft_upper_um = ToUm(fit.shaft.deviations.upper);
-    inputs.shaft_lower_um = ToUm(fit.shaft.deviations.lower);
+    inputs.sizeMm = ToMm(fit.size);
+    inputs.holeUpperUm = ToUm(fit.hole.deviations.upper);
+    inputs.holeLowerUm = ToUm(fit.hole.deviations.lower);
+    inputs.shaftUpperUm = ToUm(fit.shaft.deviations.upper);
+    inputs.shaftLowerUm = ToUm(fit.shaft.deviations.lower);
     return inputs;
 }
 
@@ -206,34 +210,35 @@ ServiceTexts DescribeService(const FitAnalysis& fit, const ServiceForm& form)
 {
     ServiceInputs inputs = InputsOfFit(fit);
     FormReader reader;
-    reader.ReadOptional(form.hubOutsideDiameter_mm, "轮毂外径", inputs.hub_outside_diameter_mm);
-    reader.ReadOptional(form.shaftBore_mm, "轴内孔直径", inputs.shaft_bore_mm);
-    reader.ReadOptional(form.length_mm, "配合长度", inputs.length_mm);
-    inputs.hub_material = form.hubMaterial;
-    inputs.shaft_material = form.shaftMaterial;
-    reader.Read(form.hubE_mpa, "轮毂材料的弹性模量 E", inputs.hub_material.youngs_modulus_mpa);
-    reader.Read(form.hubNu, "轮毂材料的泊松比 ν", inputs.hub_material.poisson_ratio);
-    reader.Read(form.hubAlpha_per_mk, "轮毂材料的线膨胀系数 α", inputs.hub_material.expansion_per_k, 1e-6);
-    reader.Read(form.hubStrength_mpa, "轮毂材料的屈服强度", inputs.hub_material.strength_mpa);
-    reader.Read(form.shaftE_mpa, "轴材料的弹性模量 E", inputs.shaft_material.youngs_modulus_mpa);
-    reader.Read(form.shaftNu, "轴材料的泊松比 ν", inputs.shaft_material.poisson_ratio);
-    reader.Read(form.shaftAlpha_per_mk, "轴材料的线膨胀系数 α", inputs.shaft_material.expansion_per_k, 1e-6);
-    reader.Read(form.shaftStrength_mpa, "轴材料的屈服强度", inputs.shaft_material.strength_mpa);
-    reader.Read(form.hubTemperature_c, "轮毂温度", inputs.hub_temperature_c);
-    reader.Read(form.shaftTemperature_c, "轴温度", inputs.shaft_temperature_c);
-    reader.Read(form.friction, "摩擦系数", inputs.friction_coefficient);
-    reader.Read(form.hubRz_um, "孔的 Rz", inputs.hub_rz_um);
-    reader.Read(form.shaftRz_um, "轴的 Rz", inputs.shaft_rz_um);
-    inputs.smoothing_factor = form.smoothingFactor;
-    reader.ReadOptional(form.joiningClearance_um, "装配间隙", inputs.joining_clearance_mm, 1e-3);
-    reader.Read(form.zoneSigmas, "公差带 σ 数", inputs.zone_sigmas);
+    reader.ReadOptional(form.hubOutsideDiameter_mm, "轮毂外径", inputs.hubOutsideDiameterMm);
+    reader.ReadOptional(form.shaftBore_mm, "轴内孔直径", inputs.shaftBoreMm);
+    reader.ReadOptional(form.length_mm, "配合长度", inputs.lengthMm);
+    inputs.hubMaterial = form.hubMaterial;
+    inputs.shaftMaterial = form.shaftMaterial;
+    reader.Read(form.hubE_mpa, "轮毂材料的弹性模量 E", inputs.hubMaterial.youngsModulusMpa);
+    reader.Read(form.hubNu, "轮毂材料的泊松比 ν", inputs.hubMaterial.poissonRatio);
+    reader.Read(form.hubAlpha_per_mk, "轮毂材料的线膨胀系数 α", inputs.hubMaterial.expansionPerK, 1e-6);
+    reader.Read(form.hubStrength_mpa, "轮毂材料的屈服强度", inputs.hubMaterial.strengthMpa);
+    reader.Read(form.shaftE_mpa, "轴材料的弹性模量 E", inputs.shaftMaterial.youngsModulusMpa);
+    reader.Read(form.shaftNu, "轴材料的泊松比 ν", inputs.shaftMaterial.poissonRatio);
+    reader.Read(form.shaftAlpha_per_mk, "轴材料的线膨胀系数 α", inputs.shaftMaterial.expansionPerK, 1e-6);
+    reader.Read(form.shaftStrength_mpa, "轴材料的屈服强度", inputs.shaftMaterial.strengthMpa);
+    reader.Read(form.hubTemperature_c, "轮毂温度", inputs.hubTemperatureC);
+    reader.Read(form.shaftTemperature_c, "轴温度", inputs.shaftTemperatureC);
+    reader.ReadOptional(form.friction, "摩擦系数", inputs.frictionHolding);
+    inputs.frictionPressing = inputs.frictionHolding;
+    reader.Read(form.hubRz_um, "孔的 Rz", inputs.hubRzUm);
+    reader.Read(form.shaftRz_um, "轴的 Rz", inputs.shaftRzUm);
+    inputs.smoothingFactor = form.smoothingFactor;
+    reader.ReadOptional(form.joiningClearance_um, "装配间隙", inputs.joiningClearanceMm, 1e-3);
+    reader.Read(form.zoneSigmas, "公差带 σ 数", inputs.zoneSigmas);
     if (!reader.Problem().empty())
         return {{}, {}, reader.Problem()};
 
     const ServiceOutcome outcome = CalculateServiceConditions(inputs);
-    if (const auto* refusal = std::get_if<ServiceRefusal>(&outcome))
-        return {{}, {}, RefusalText(*refusal)};
-    const auto& results = std::get<ServiceResults>(outcome);
+    if (!outcome)
+        return {{}, {}, RefusalText(outcome.reason())};
+    const ServiceResults& results = *outcome;
 
     ServiceTexts texts;
     for (const ServiceResultField& field : ServiceResultFields()) {
@@ -243,16 +248,15 @@ ServiceTexts DescribeService(const FitAnalysis& fit, const ServiceForm& form)
     }
     texts.assumptions = {
         "尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。",
-        "配合性质：20 °C 时为" + FitClassText(results.fit_class_at_20c) + "，工作温度下为"
-            + FitClassText(results.fit_class_at_service)
-            + (results.fit_class_changes_at_service ? "——工作时配合性质改变。" : "。"),
-        "摩擦系数 " + Fixed(results.friction_coefficient, 3) + "（保持与压入）；压平系数 "
-            + Fixed(results.smoothing_factor, 1) + " ×（孔 Rz + 轴 Rz）。",
-        "装配间隙 " + Fixed(results.joining_clearance_mm * 1000.0, 1)
-            + " µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。",
-        "尺寸服从正态分布，居于公差带中部，公差带为 ±" + Fixed(results.zone_sigmas, 1) + " σ。",
+        "配合性质：20 °C 时为" + FitClassText(results.fitTypeAt20c) + "，工作温度下为"
+            + FitClassText(results.fitTypeAtService)
+            + (results.fitTypeChangesAtService ? "——工作时配合性质改变。" : "。"),
+        "摩擦系数 " + Fixed(results.frictionHolding, 3) + "（保持与压入）；压平系数 "
+            + Fixed(results.smoothingFactor, 1) + " ×（孔 Rz + 轴 Rz）。",
+        "装配间隙 " + Fixed(results.joiningClearanceMm * 1000.0, 1) + " µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。",
+        "尺寸服从正态分布，居于公差带中部，公差带为 ±" + Fixed(results.zoneSigmas, 1) + " σ。",
     };
-    if (results.hub_strength_is_tensile || results.shaft_strength_is_tensile)
+    if (results.hubBrittle || results.shaftBrittle)
         texts.assumptions.push_back("灰铸铁没有屈服点：以抗拉强度代替屈服强度。");
     return texts;
 }
@@ -260,11 +264,11 @@ ServiceTexts DescribeService(const FitAnalysis& fit, const ServiceForm& form)
 std::vector<ServiceLine> TransitionProbabilities(const FitAnalysis& fit)
 {
     const ServiceOutcome outcome = CalculateServiceConditions(InputsOfFit(fit));
-    const auto* results = std::get_if<ServiceResults>(&outcome);
-    if (!results || !results->probability_interference || !results->probability_clearance)
+    const ServiceResults* results = outcome ? &*outcome : nullptr;
+    if (!results || !results->probabilityInterference || !results->probabilityClearance)
         return {};
     const ResultWords& interference = WordsByKey().at("probability_interference");
     const ResultWords& clearance = WordsByKey().at("probability_clearance");
-    return {{std::string(interference.caption), ValueText(results->probability_interference, interference)},
-            {std::string(clearance.caption), ValueText(results->probability_clearance, clearance)}};
+    return {{std::string(interference.caption), ValueText(results->probabilityInterference, interference)},
+            {std::string(clearance.caption), ValueText(results->probabilityClearance, clearance)}};
 }
