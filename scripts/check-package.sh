@@ -54,6 +54,8 @@ done
 for path in "${expected[@]}"; do
     grep -qxF "$path" "$work/contents" || fail "the package lacks $path"
 done
+# The report library, which quorlan loads from bin/../LIBDIR/quorlan on the first report.
+grep -qE '^/usr/lib/(.*/)?quorlan/libquorlan_report\.so$' "$work/contents" || fail "the package lacks libquorlan_report.so"
 if grep -v -e '^/$' -e '^/usr/$' -e '^/usr/' "$work/contents"; then
     fail "the package holds files outside /usr (above)"
 fi
@@ -130,6 +132,12 @@ else
     answer=$(cd "$elsewhere" && "$cli" deviation H7 40 --tables "$root/usr/share/quorlan") ||
         fail "quorlan-cli deviation H7 40 failed"
     [ "$answer" = "0.0250 0.0000" ] || fail "quorlan-cli deviation H7 40 gives '$answer', not '0.0250 0.0000'"
+fi
+
+# The unpacked quorlan writes a report: it finds its report library where the package put it.
+if ! (cd "$elsewhere" && QT_QPA_PLATFORM=offscreen "$root/usr/bin/quorlan" --report "$work/report.pdf" --fit H7/g6 \
+    --size 40 --tables "$root/usr/share/quorlan" 2>"$work/report.log") || [ ! -s "$work/report.pdf" ]; then
+    fail "quorlan --report from the package wrote no report: $(cat "$work/report.log")"
 fi
 
 if [ "$failures" -gt 0 ]; then

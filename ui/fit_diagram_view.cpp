@@ -11,6 +11,11 @@ const QSize kNaturalSize(kFitDiagramWidthPx, kFitDiagramHeightPx);
 
 } // namespace
 
+DiagramPalette DiagramPaletteFor(const QWidget& widget)
+{
+    return widget.palette().color(QPalette::Window).lightness() < 128 ? DiagramPalette::Dark : DiagramPalette::Light;
+}
+
 FitDiagramView::FitDiagramView(QWidget* parent)
     : QWidget(parent)
 {
@@ -46,7 +51,8 @@ QRect FitDiagramView::DrawingRect() const
 void FitDiagramView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    const std::string_view background = FitDiagramBackground(DiagramPaletteFor(*this));
+    painter.fillRect(rect(), QColor(QString::fromLatin1(background.data(), qsizetype(background.size()))));
     if (m_svg.isEmpty())
         return;
     const QRect target = DrawingRect();

@@ -4,6 +4,11 @@
 #include <QImage>
 #include <QWidget>
 
+enum class DiagramPalette;
+
+// The drawing's colours for a widget: dark where the widget's window colour is dark.
+DiagramPalette DiagramPaletteFor(const QWidget& widget);
+
 // Shows a drawing given as SVG, as large as the widget allows at the drawing's proportions, drawn
 // afresh for each size so that it stays sharp.
 class FitDiagramView : public QWidget

@@ -435,7 +435,7 @@ void FitWindow::Recalculate()
     m_fitTolerance->setText(FromUtf8(texts.fitTolerance));
     m_drawingLineBox->setText(FromUtf8(texts.drawingLine));
     m_drawingLineBox->setCursorPosition(0);
-    m_diagram->SetSvg(QByteArray::fromStdString(FitDiagramSvg(*evaluation.analysis)));
+    m_diagram->SetSvg(QByteArray::fromStdString(FitDiagramSvg(*evaluation.analysis, DiagramPaletteFor(*m_diagram))));
     const auto probabilities = evaluation.analysis->type == FitType::Transition
         ? TransitionProbabilities(*evaluation.analysis)
         : std::vector<ServiceLine> {};

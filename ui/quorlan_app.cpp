@@ -22,6 +22,10 @@ bool CQuorlanApp::InitInstance()
         QApplication::installTranslator(&qtTexts);
 
     const StartOptions options = ParseStartOptions(QCoreApplication::arguments());
+    if (options.report) {
+        m_exitCode = RunReportCommand(*options.report);
+        return false;
+    }
     // The dialog and the fit analysis window read their tables from the current directory.
     if (!options.tablesFolder.isEmpty() && !QDir::setCurrent(options.tablesFolder)) {
         std::fprintf(stderr, "%s: %s\n", QCoreApplication::applicationName().toUtf8().constData(),

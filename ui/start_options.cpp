@@ -1,6 +1,16 @@
 #include "start_options.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <QCommandLineParser>
+#include <QLocale>
+
+namespace {
+
+constexpr int kExitUsage = 2;
+
+} // namespace
 
 StartOptions ParseStartOptions(const QStringList& arguments)
 {
@@ -16,11 +26,56 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     const QCommandLineOption tables(QStringLiteral("tables"),
                                     QStringLiteral("从该文件夹读取偏差表文件（默认：当前文件夹）。"),
                                     QStringLiteral("文件夹"));
-    parser.addOptions({fit, size, tables});
-    parser.process(arguments);
+    const QCommandLineOption report(
+        QStringLiteral("report"), QStringLiteral("不显示窗口，把 --fit 与 --size 所给配合的报告写成 PDF 文件后退出。"),
+        QStringLiteral("FILE.pdf"));
+    const QCommandLineOption language(QStringLiteral("lang"), QStringLiteral("报告的语言：zh（中文）或 en（英文）。"),
+                                      QStringLiteral("zh|en"));
+    parser.addOptions({fit, size, tables, report, language});
+    // The press-fit options of `quorlan-cli service`, for the report.
+    std::vector<QCommandLineOption> serviceOptions;
+    for (const QString& name : ReportServiceOptionNames()) {
+        serviceOptions.emplace_back(name, QStringLiteral("报告中的过盈连接：同 quorlan-cli service --%1。").arg(name),
+                                    QStringLiteral("值"));
+        parser.addOption(serviceOptions.back());
+    }
+
+    const auto usageError = [](const QString& message) {
+        std::fprintf(stderr, "quorlan: %s\n(quorlan --help explains the options)\n", message.toUtf8().constData());
+        std::exit(kExitUsage);
+    };
+    if (!parser.parse(arguments))
+        usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (!parser.positionalArguments().isEmpty())
+        usageError(QStringLiteral("unexpected argument: ") + parser.positionalArguments().constFirst());
 
     StartOptions options;
     options.tablesFolder = parser.value(tables);
+    const QString lang = parser.value(language);
+    if (parser.isSet(language) && lang != QLatin1String("zh") && lang != QLatin1String("en"))
+        usageError(QStringLiteral("--lang takes zh or en, not ") + lang);
+
+    if (parser.isSet(report)) {
+        ReportRequest request;
+        request.path = parser.value(report);
+        request.fit = parser.value(fit);
+        request.size = parser.value(size);
+        request.tablesFolder = options.tablesFolder;
+        // Without --lang, the language of the system: Chinese for zh_*, English otherwise.
+        request.english = parser.isSet(language) ? lang == QLatin1String("en")
+                                                 : !QLocale::system().name().startsWith(QLatin1String("zh"));
+        for (const QCommandLineOption& option : serviceOptions)
+            if (parser.isSet(option))
+                request.serviceOptions.emplace_back(option.names().constFirst(), parser.value(option));
+        options.report = request;
+        return options;
+    }
+    for (const QCommandLineOption& option : serviceOptions)
+        if (parser.isSet(option))
+            usageError(QStringLiteral("--%1 belongs to --report").arg(option.names().constFirst()));
+
     if (parser.isSet(fit) || parser.isSet(size)) {
         FitStart start;
         if (parser.isSet(fit))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fit_start.h"
+#include "report_command.h"
 
 #include <optional>
 
@@ -14,8 +15,11 @@ struct StartOptions
     QString tablesFolder;
     // Set by --fit or --size: the fit analysis window opens at start on this fit.
     std::optional<FitStart> fitWindow;
+    // Set by --report: the report is written and the program ends, showing no window.
+    std::optional<ReportRequest> report;
 };
 
-// Reads `quorlan [--fit H7/g6] [--size 40] [--tables DIR]`. --help prints the usage and a wrong
-// option prints why; both then end the program, as command lines do.
+// Reads `quorlan [--fit H7/g6] [--size 40] [--tables DIR]` and `quorlan --report FILE.pdf ...`.
+// --help prints the usage (exit 0) and a wrong option prints why (exit 2); both then end the
+// program, as command lines do.
 StartOptions ParseStartOptions(const QStringList& arguments);

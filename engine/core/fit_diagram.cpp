@@ -1,55 +1,59 @@
 #include "fit_diagram.h"
 
+#include "diagram_labels.h"
+#include "diagram_scale.h"
+#include "svg_elements.h"
+
 #include <algorithm>
-#include <charconv>
-#include <initializer_list>
-#include <string_view>
+#include <array>
+#include <cmath>
 
 namespace {
 
 constexpr double kWidthPx = kFitDiagramWidthPx;
 constexpr double kHeightPx = kFitDiagramHeightPx;
-// The zones' room; above it the title, below it the lowest labels.
-constexpr double kPlotTopPx = 56;
-constexpr double kPlotBottomPx = 250;
-// Share of the deviation span kept free above and below the zones, so that no zone touches the
-// title and the zero line never runs along the edge of the drawing.
-constexpr double kSpanMargin = 0.08;
-constexpr double kHoleLeftPx = 110;
-constexpr double kHoleRightPx = 190;
-constexpr double kShaftLeftPx = 300;
-constexpr double kShaftRightPx = 380;
-// Dimension lines between the zones; each tag stands right of its line.
-constexpr double kMaxMarkerXPx = 214;
-constexpr double kMinMarkerXPx = 258;
+constexpr double kMarginPx = 8;
+// The zones' extremes fall at these heights; above them the title, below them the lowest labels.
+constexpr double kPlotTopPx = 66;
+constexpr double kPlotBottomPx = 244;
+// The axis reaches a little past the zones, so that no edge sits on its end.
+constexpr double kAxisOverhangPx = 8;
 constexpr double kTitleFontPx = 14;
 constexpr double kLabelFontPx = 12;
-constexpr double kTagFontPx = 11;
+constexpr double kSmallFontPx = 11; // the axis and the dimension lines' tags
 constexpr double kArrowLengthPx = 6;
+// How far a break line reaches past the stretch it marks.
+constexpr double kBreakReachPx = 6;
+constexpr double kZoneMaxWidthPx = 90;
+constexpr double kZoneMinWidthPx = 40;
+// Tick labels at least this far apart where the scale is whole; closer when the drawing would
+// otherwise show fewer than three of them.
+constexpr double kTickSpacingsPx[] = {24, 18, 13};
 
-constexpr std::string_view kTextColour = "#202020";
-constexpr std::string_view kHoleStroke = "#1f5fa8";
-constexpr std::string_view kHoleFill = "#a9c8ef";
-constexpr std::string_view kShaftStroke = "#a8561f";
-constexpr std::string_view kShaftFill = "#f3c39a";
-constexpr std::string_view kClearanceColour = "#2e7d32";
-constexpr std::string_view kInterferenceColour = "#c62828";
-constexpr std::string_view kExtensionColour = "#808080";
-constexpr std::string_view kUnitColour = "#606060";
-constexpr std::string_view kBacking = "#ffffff";
+struct Colours
+{
+    std::string_view background;
+    std::string_view text;
+    std::string_view muted; // the unit and the extension lines
+    std::string_view holeStroke;
+    std::string_view holeFill;
+    std::string_view holeText; // on the hole's fill as on the background
+    std::string_view shaftStroke;
+    std::string_view shaftFill;
+    std::string_view shaftText;
+    std::string_view clearance;
+    std::string_view interference;
+};
+
+// Every text stands at least 4.5:1 against what lies behind it.
+constexpr Colours kLight {"#ffffff", "#202020", "#606060", "#1f5fa8", "#a9c8ef", "#174a85",
+                          "#a8561f", "#f3c39a", "#7a3c12", "#2e7d32", "#c62828"};
+constexpr Colours kDark {"#1e1f22", "#e8e8e8", "#b8b8b8", "#7fb2f0", "#22436b", "#9cc4f5",
+                         "#f0a468", "#5c3518", "#f5b784", "#6cc070", "#f07070"};
 
 constexpr std::string_view kMinusSign = "\xE2\x88\x92"; // U+2212, the typographic minus
 constexpr std::string_view kDiameterSign = "\xC3\x98"; // Ø
 constexpr std::string_view kMicro = "\xC2\xB5"; // µ
-
-// Coordinates to a thousandth of a px: finer than any screen, locale-free, never "-0".
-std::string Px(double value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3).ptr;
-    std::string text(buffer, end);
-    return text == "-0.000" ? "0.000" : text;
-}
 
 // A deviation or clearance as the drawing writes it: "+25", "0", "−9.5".
 std::string SignedUm(ExactLength length)
@@ -62,283 +66,412 @@ std::string SignedUm(ExactLength length)
     return digits;
 }
 
-std::string Escaped(std::string_view text)
+double WidthPx(std::string_view text, double fontPx, bool bold = false)
 {
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
+    return TextWidthEm(text, bold) * fontPx;
 }
 
-struct Attribute
+// A label to place: one or more lines of the same font, aligned at x.
+struct Label
 {
-    std::string_view name;
-    std::string value;
+    std::string id;
+    std::string text;
+    double x;
+    std::string_view anchor; // "start", "middle", "end"
+    double fontPx;
+    std::string_view colour;
+    bool bold = false;
+
+    double Left() const
+    {
+        const double width = WidthPx(text, fontPx, bold);
+        return anchor == "end" ? x - width : anchor == "middle" ? x - width / 2 : x;
+    }
+    double Right() const { return Left() + WidthPx(text, fontPx, bold); }
 };
 
-// One element; attributes with an empty value are left out.
-std::string Element(std::string_view tag, std::initializer_list<Attribute> attributes, std::string_view text = {})
+// The label with its top at topPx, on a backing that keeps lines under it from striking it through.
+std::string PlacedText(const Label& label, double topPx, std::string_view backing)
 {
-    std::string element = "<" + std::string(tag);
-    for (const Attribute& attribute : attributes) {
-        if (!attribute.value.empty())
-            element += " " + std::string(attribute.name) + "=\"" + Escaped(attribute.value) + "\"";
-    }
-    if (text.empty())
-        return element + "/>\n";
-    return element + ">" + Escaped(text) + "</" + std::string(tag) + ">\n";
+    const double baseline = topPx + kAscentEm * label.fontPx;
+    return SvgElement("rect",
+                      {{"x", Px(label.Left() - 1)},
+                       {"y", Px(topPx)},
+                       {"width", Px(label.Right() - label.Left() + 2)},
+                       {"height", Px(label.fontPx)},
+                       {"fill", std::string(backing)},
+                       {"fill-opacity", "0.85"}})
+        + SvgElement("text",
+                     {{"id", label.id},
+                      {"x", Px(label.x)},
+                      {"y", Px(baseline)},
+                      {"text-anchor", std::string(label.anchor)},
+                      {"font-size", Px(label.fontPx)},
+                      {"font-weight", label.bold ? "bold" : ""},
+                      {"fill", std::string(label.colour)}},
+                     label.text);
 }
 
-std::string Text(std::string_view id, double x, double baseline, std::string_view anchor, double fontPx,
-                 std::string_view colour, std::string_view text, bool bold = false)
+struct Placed
 {
-    return Element("text",
-                   {{"id", std::string(id)},
-                    {"x", Px(x)},
-                    {"y", Px(baseline)},
-                    {"text-anchor", std::string(anchor)},
-                    {"font-size", Px(fontPx)},
-                    {"font-weight", bold ? "bold" : ""},
-                    {"fill", std::string(colour)}},
-                   text);
-}
-
-std::string Line(std::string_view id, double x1, double y1, double x2, double y2, std::string_view colour,
-                 double widthPx, std::string_view dashes = {})
-{
-    return Element("line",
-                   {{"id", std::string(id)},
-                    {"x1", Px(x1)},
-                    {"y1", Px(y1)},
-                    {"x2", Px(x2)},
-                    {"y2", Px(y2)},
-                    {"stroke", std::string(colour)},
-                    {"stroke-width", Px(widthPx)},
-                    {"stroke-dasharray", std::string(dashes)}});
-}
-
-// A text on a plain backing, so that lines running under it never strike it through. The backing's
-// width is reckoned from the character count: digits and signs are about 0.65 em in sans fonts.
-std::string BackedText(std::string_view id, double x, double middle, std::string_view anchor, double fontPx,
-                       std::string_view colour, std::string_view text, std::string_view backing, bool bold = false)
-{
-    const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
-    const double width_px = static_cast<double>(characters) * fontPx * 0.65 + 4;
-    const double left_px = anchor == "end" ? x - width_px + 2 : anchor == "middle" ? x - width_px / 2 : x - 2;
-    return Element("rect",
-                   {{"x", Px(left_px)},
-                    {"y", Px(middle - fontPx * 0.6)},
-                    {"width", Px(width_px)},
-                    {"height", Px(fontPx * 1.2)},
-                    {"fill", std::string(backing)},
-                    {"fill-opacity", "0.85"}})
-        + Text(id, x, middle + fontPx * 0.35, anchor, fontPx, colour, text, bold);
-}
-
-// Deviations to heights: one scale for both zones, the zero line included.
-class VerticalScale
-{
-public:
-    explicit VerticalScale(const FitAnalysis& fit)
-    {
-        const std::int64_t top_nm
-            = std::max({std::int64_t(0), fit.hole.deviations.upper.nm, fit.shaft.deviations.upper.nm});
-        const std::int64_t bottom_nm
-            = std::min({std::int64_t(0), fit.hole.deviations.lower.nm, fit.shaft.deviations.lower.nm});
-        const double span_nm = std::max(1.0, static_cast<double>(top_nm - bottom_nm));
-        m_top_nm = static_cast<double>(top_nm) + span_nm * kSpanMargin;
-        m_px_per_nm = (kPlotBottomPx - kPlotTopPx) / (span_nm * (1 + 2 * kSpanMargin));
-    }
-
-    double Y(ExactLength length) const
-    {
-        return kPlotTopPx + (m_top_nm - static_cast<double>(length.nm)) * m_px_per_nm;
-    }
-
-private:
-    double m_top_nm = 0;
-    double m_px_per_nm = 1;
+    std::string svg;
+    double bottomPx;
 };
 
-struct ZoneStyle
+// Places a stack of labels (one above the other, in order) as near their wish as the room allows,
+// takes their room and returns their SVG. The wish is the stack's middle.
+Placed PlaceStack(LabelSpace& space, std::initializer_list<const Label*> stack, double wishedMiddlePx,
+                  std::string_view backing, bool preferUp, double minTopPx = -1e9, double maxTopPx = 1e9)
+{
+    double left = 1e9, right = -1e9, height = 0;
+    for (const Label* label : stack) {
+        left = std::min(left, label->Left());
+        right = std::max(right, label->Right());
+        height += label->fontPx;
+    }
+    const double wishedTop = wishedMiddlePx - height / 2;
+    const double top = space.FreeTop(left, right, height, wishedTop, minTopPx, maxTopPx, preferUp).value_or(wishedTop);
+    space.Take({left, top, right, top + height});
+    std::string svg;
+    double lineTop = top;
+    for (const Label* label : stack) {
+        svg += PlacedText(*label, lineTop, backing);
+        lineTop += label->fontPx;
+    }
+    return {svg, top + height};
+}
+
+// Where the drawing's columns stand, left to right; worked out from the widths of their texts.
+struct Columns
+{
+    double axisX;
+    double holeLabelsRight;
+    double holeLeft;
+    double holeRight;
+    double maxMarkerX;
+    double minMarkerX;
+    double shaftLeft;
+    double shaftRight;
+    double shaftLabelsLeft;
+};
+
+struct Zone
 {
     std::string_view part; // "hole" or "shaft": the ids' prefix
-    double left_px;
-    double right_px;
-    bool labelsLeft;
+    const PartLimits& limits;
+    double left;
+    double right;
     std::string_view stroke;
     std::string_view fill;
+    std::string_view text;
 };
 
-std::string ZoneBand(const PartLimits& limits, const ZoneStyle& style, const VerticalScale& scale)
+std::string ZoneBand(const Zone& zone, const DiagramScale& scale)
 {
-    const double upper_px = scale.Y(limits.deviations.upper);
-    const double lower_px = scale.Y(limits.deviations.lower);
-    return Element("rect",
-                   {{"id", std::string(style.part) + "-zone"},
-                    {"x", Px(style.left_px)},
-                    {"y", Px(upper_px)},
-                    {"width", Px(style.right_px - style.left_px)},
-                    {"height", Px(lower_px - upper_px)},
-                    {"fill", std::string(style.fill)},
-                    {"stroke", std::string(style.stroke)},
-                    {"stroke-width", "1.5"}});
-}
-
-std::string ZoneLabels(const PartLimits& limits, const ZoneStyle& style, const VerticalScale& scale)
-{
-    const std::string part(style.part);
-    const double upper_px = scale.Y(limits.deviations.upper);
-    const double lower_px = scale.Y(limits.deviations.lower);
-
-    // The class name inside the zone when it fits there, above it otherwise.
-    const bool inside = lower_px - upper_px >= kLabelFontPx + 6;
-    const double classMiddle_px = inside ? (upper_px + lower_px) / 2 : upper_px - kLabelFontPx * 0.5 - 3;
-    std::string svg
-        = BackedText(part + "-class", (style.left_px + style.right_px) / 2, classMiddle_px, "middle", kLabelFontPx,
-                     style.stroke, ClassName(limits.toleranceClass), inside ? style.fill : kBacking, true);
-
-    // Each label at its edge; a thin zone pushes its two labels apart around its middle.
-    double upperMiddle_px = upper_px;
-    double lowerMiddle_px = lower_px;
-    const double labelGap_px = kLabelFontPx + 2;
-    if (lower_px - upper_px < labelGap_px) {
-        const double middle_px = (upper_px + lower_px) / 2;
-        upperMiddle_px = middle_px - labelGap_px / 2;
-        lowerMiddle_px = middle_px + labelGap_px / 2;
-    }
-    const double labelX_px = style.labelsLeft ? style.left_px - 6 : style.right_px + 6;
-    const std::string_view anchor = style.labelsLeft ? "end" : "start";
-    svg += BackedText(part + "-upper", labelX_px, upperMiddle_px, anchor, kLabelFontPx, kTextColour,
-                      SignedUm(limits.deviations.upper), kBacking);
-    svg += BackedText(part + "-lower", labelX_px, lowerMiddle_px, anchor, kLabelFontPx, kTextColour,
-                      SignedUm(limits.deviations.lower), kBacking);
-    return svg;
-}
-
-std::string Arrowhead(double x_px, double tip_px, double direction, std::string_view colour)
-{
-    const double base_px = tip_px - direction * kArrowLengthPx;
-    return Element("polygon",
-                   {{"points",
-                     Px(x_px) + "," + Px(tip_px) + " " + Px(x_px - 3) + "," + Px(base_px) + " " + Px(x_px + 3) + ","
-                         + Px(base_px)},
-                    {"fill", std::string(colour)}});
+    const double top = scale.Y(zone.limits.deviations.upper);
+    const double bottom = scale.Y(zone.limits.deviations.lower);
+    return SvgElement("rect",
+                      {{"id", std::string(zone.part) + "-zone"},
+                       {"x", Px(zone.left)},
+                       {"y", Px(top)},
+                       {"width", Px(zone.right - zone.left)},
+                       {"height", Px(bottom - top)},
+                       {"fill", std::string(zone.fill)},
+                       {"stroke", std::string(zone.stroke)},
+                       {"stroke-width", "1.5"}});
 }
 
 // One of the two dimension lines: from an edge of the hole zone to an edge of the shaft zone.
 struct Marker
 {
     std::string id;
-    double x_px;
-    double hole_px;
-    double shaft_px;
+    double x;
+    double holeY;
+    double shaftY;
     ExactLength clearance;
     std::string_view symbol;
-
-    std::string_view Colour() const { return clearance.nm >= 0 ? kClearanceColour : kInterferenceColour; }
 };
 
-// The dimension line with its extension lines from both edges and its arrowheads.
-std::string MarkerLines(const Marker& marker)
+std::string Arrowhead(double x, double tipY, double direction, std::string_view colour)
 {
-    const std::string_view colour = marker.Colour();
-    std::string svg;
-    svg += Line("", kHoleRightPx, marker.hole_px, marker.x_px + 6, marker.hole_px, kExtensionColour, 0.8, "3,2");
-    svg += Line("", kShaftLeftPx, marker.shaft_px, marker.x_px - 6, marker.shaft_px, kExtensionColour, 0.8, "3,2");
-    svg += Line(marker.id + "-line", marker.x_px, marker.hole_px, marker.x_px, marker.shaft_px, colour, 1.2);
+    const double baseY = tipY - direction * kArrowLengthPx;
+    return SvgElement(
+        "polygon",
+        {{"points", Px(x) + "," + Px(tipY) + " " + Px(x - 3) + "," + Px(baseY) + " " + Px(x + 3) + "," + Px(baseY)},
+         {"fill", std::string(colour)}});
+}
 
-    const double length_px = marker.shaft_px - marker.hole_px;
-    const double direction = length_px >= 0 ? 1 : -1;
-    if (length_px * direction >= 2 * kArrowLengthPx + 2) {
+// The dimension line with its extension lines from both edges and its arrowheads; returns the
+// room it takes, arrowheads included.
+std::string MarkerLines(const Marker& marker, const Columns& columns, std::string_view colour,
+                        std::string_view extension, LabelBox& taken)
+{
+    std::string svg;
+    svg += SvgLine("", columns.holeRight, marker.holeY, marker.x + 6, marker.holeY, extension, 0.8, "3,2");
+    svg += SvgLine("", columns.shaftLeft, marker.shaftY, marker.x - 6, marker.shaftY, extension, 0.8, "3,2");
+    svg += SvgLine(marker.id + "-line", marker.x, marker.holeY, marker.x, marker.shaftY, colour, 1.2);
+
+    const double length = marker.shaftY - marker.holeY;
+    const double direction = length >= 0 ? 1 : -1;
+    double reach = 0;
+    if (length * direction >= 2 * kArrowLengthPx + 2) {
         // Arrows inside, pointing out to the edges.
-        svg += Arrowhead(marker.x_px, marker.hole_px, -direction, colour);
-        svg += Arrowhead(marker.x_px, marker.shaft_px, direction, colour);
-    } else if (length_px * direction >= 0.5) {
+        svg += Arrowhead(marker.x, marker.holeY, -direction, colour);
+        svg += Arrowhead(marker.x, marker.shaftY, direction, colour);
+    } else if (length * direction >= 0.5) {
         // Too short for arrows inside: they point in from outside.
-        svg += Arrowhead(marker.x_px, marker.hole_px, direction, colour);
-        svg += Arrowhead(marker.x_px, marker.shaft_px, -direction, colour);
+        svg += Arrowhead(marker.x, marker.holeY, direction, colour);
+        svg += Arrowhead(marker.x, marker.shaftY, -direction, colour);
+        reach = kArrowLengthPx;
+    }
+    taken = {marker.x - 3, std::min(marker.holeY, marker.shaftY) - reach, marker.x + 3,
+             std::max(marker.holeY, marker.shaftY) + reach};
+    return svg;
+}
+
+// A break line across a vertical stretch from top to bottom: the drawing is not to scale there.
+std::string Zigzag(double x, double top, double bottom, std::string_view colour, double widthPx)
+{
+    const double points[][2] = {{x, top - kBreakReachPx},
+                                {x + 4, top - kBreakReachPx + 3},
+                                {x - 4, bottom + kBreakReachPx - 3},
+                                {x, bottom + kBreakReachPx}};
+    std::string list;
+    for (const auto& point : points)
+        list += (list.empty() ? "" : " ") + Px(point[0]) + "," + Px(point[1]);
+    return SvgElement(
+        "polyline",
+        {{"points", list}, {"fill", "none"}, {"stroke", std::string(colour)}, {"stroke-width", Px(widthPx)}});
+}
+
+// The axis's line, its ticks and tick labels, and its breaks over enlarged stretches.
+std::string Axis(const DiagramScale& scale, double axisX, const std::vector<ExactLength>& ticks, const Colours& colours,
+                 LabelSpace& space)
+{
+    std::string svg = SvgLine("axis-line", axisX, scale.Y(scale.Highest()) - kAxisOverhangPx, axisX,
+                              scale.Y(scale.Lowest()) + kAxisOverhangPx, colours.text, 1);
+    int number = 0;
+    for (const DiagramScale::Stretch& stretch : scale.Enlarged()) {
+        const double top = scale.Y(stretch.upper);
+        const double bottom = scale.Y(stretch.lower);
+        // The axis is cut over the stretch and a zigzag bridges the cut.
+        svg += "<g id=\"axis-break-" + std::to_string(++number) + "\">\n";
+        svg += SvgElement("rect",
+                          {{"x", Px(axisX - 2)},
+                           {"y", Px(top - kBreakReachPx)},
+                           {"width", "4"},
+                           {"height", Px(bottom - top + 2 * kBreakReachPx)},
+                           {"fill", std::string(colours.background)}});
+        svg += Zigzag(axisX, top, bottom, colours.text, 1.2);
+        svg += "</g>\n";
+    }
+    number = 0;
+    for (const ExactLength tick : ticks) {
+        const double y = scale.Y(tick);
+        const Label label {
+            "axis-label-" + std::to_string(number + 1), SignedUm(tick), axisX - 7, "end", kSmallFontPx, colours.text};
+        const double top = y - kSmallFontPx / 2;
+        const LabelBox box {label.Left(), top, label.Right(), top + kSmallFontPx};
+        if (!space.IsFree(box))
+            continue;
+        ++number;
+        space.Take(box);
+        svg += SvgLine("axis-tick-" + std::to_string(number), axisX - 4, y, axisX, y, colours.text, 1);
+        svg += PlacedText(label, top, colours.background);
     }
     return svg;
 }
 
-// The tag right of the dimension line: the symbol over the signed value.
-std::string MarkerTag(const Marker& marker)
+// The ticks whose labels keep a line apart, zero first, for the widest spacing that leaves at
+// least three. Their labels share a right edge, so only their heights can part them.
+std::vector<ExactLength> ShownTicks(const DiagramScale& scale)
 {
-    const double middle_px
-        = std::clamp((marker.hole_px + marker.shaft_px) / 2, kPlotTopPx + kTagFontPx, kPlotBottomPx - kTagFontPx);
-    const double x_px = marker.x_px + 5;
-    return BackedText(marker.id + "-name", x_px, middle_px - kTagFontPx * 0.55, "start", kTagFontPx, marker.Colour(),
-                      marker.symbol, kBacking)
-        + BackedText(marker.id + "-value", x_px, middle_px + kTagFontPx * 0.55, "start", kTagFontPx, marker.Colour(),
-                     SignedUm(marker.clearance), kBacking);
+    std::vector<ExactLength> shown;
+    for (const double spacing : kTickSpacingsPx) {
+        shown.assign(1, ExactLength {});
+        for (const ExactLength tick : AxisTicks(scale, spacing)) {
+            const bool clear = std::all_of(shown.begin(), shown.end(), [&](ExactLength kept) {
+                return std::abs(scale.Y(tick) - scale.Y(kept)) >= kSmallFontPx + 2;
+            });
+            if (clear)
+                shown.push_back(tick);
+        }
+        if (shown.size() >= 3)
+            break;
+    }
+    return shown;
+}
+
+double WidestPx(std::initializer_list<std::string_view> texts, double fontPx, bool bold = false)
+{
+    double widest = 0;
+    for (const std::string_view text : texts)
+        widest = std::max(widest, WidthPx(text, fontPx, bold));
+    return widest;
 }
 
 } // namespace
 
-std::string FitDiagramSvg(const FitAnalysis& fit)
+std::string_view FitDiagramBackground(DiagramPalette palette)
 {
-    const VerticalScale scale(fit);
+    return palette == DiagramPalette::Dark ? kDark.background : kLight.background;
+}
+
+std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
+{
+    const Colours& colours = palette == DiagramPalette::Dark ? kDark : kLight;
+    const std::array zones {fit.hole.deviations, fit.shaft.deviations};
+    const DiagramScale scale(zones, kPlotTopPx, kPlotBottomPx, kFitDiagramMinZonePx);
+    const double zeroY = scale.Y({});
     const std::string size = std::string(kDiameterSign) + FormatMm(fit.size);
-    const std::string title
-        = size + " " + ClassName(fit.hole.toleranceClass) + "/" + ClassName(fit.shaft.toleranceClass);
-    const ZoneStyle hole {"hole", kHoleLeftPx, kHoleRightPx, true, kHoleStroke, kHoleFill};
-    const ZoneStyle shaft {"shaft", kShaftLeftPx, kShaftRightPx, false, kShaftStroke, kShaftFill};
-    const double zero_px = scale.Y({});
-    // ES - ei and EI - es. Their symbols follow the fit's type: a clearance fit has a largest and a
-    // smallest clearance, an interference fit a smallest and a largest interference, a transition
-    // fit a largest clearance and a largest interference.
-    const Marker maxMarker {"max-clearance",
-                            kMaxMarkerXPx,
-                            scale.Y(fit.hole.deviations.upper),
-                            scale.Y(fit.shaft.deviations.lower),
-                            fit.maxClearance,
-                            fit.type == FitType::Interference ? "Ymin" : "Xmax"};
-    const Marker minMarker {"min-clearance",
-                            kMinMarkerXPx,
-                            scale.Y(fit.hole.deviations.lower),
-                            scale.Y(fit.shaft.deviations.upper),
-                            fit.minClearance,
-                            fit.type == FitType::Clearance ? "Xmin" : "Ymax"};
+    const std::string holeClass = ClassName(fit.hole.toleranceClass);
+    const std::string shaftClass = ClassName(fit.shaft.toleranceClass);
+    const std::string title = size + " " + holeClass + "/" + shaftClass;
+
+    // Largest clearance ES - ei and smallest EI - es. Their symbols follow the fit's type: a
+    // clearance fit has a largest and a smallest clearance, an interference fit a smallest and a
+    // largest interference, a transition fit a largest clearance and a largest interference.
+    const std::string_view maxSymbol = fit.type == FitType::Interference ? "Ymin" : "Xmax";
+    const std::string_view minSymbol = fit.type == FitType::Clearance ? "Xmin" : "Ymax";
+    const std::string maxValue = SignedUm(fit.maxClearance);
+    const std::string minValue = SignedUm(fit.minClearance);
+    const std::string holeUpper = SignedUm(fit.hole.deviations.upper);
+    const std::string holeLower = SignedUm(fit.hole.deviations.lower);
+    const std::string shaftUpper = SignedUm(fit.shaft.deviations.upper);
+    const std::string shaftLower = SignedUm(fit.shaft.deviations.lower);
+
+    LabelSpace space(30, kHeightPx - 2);
+    const Label titleLabel {"title", title, 12, "start", kTitleFontPx, colours.text, true};
+    const double titleTop = 24 - kAscentEm * kTitleFontPx;
+    space.Take({titleLabel.Left(), titleTop, titleLabel.Right(), titleTop + kTitleFontPx});
+
+    // Columns from the left: axis labels, axis, hole labels, hole zone, the largest clearance's line
+    // and tag, the smallest clearance's, the shaft zone, its labels. The zones take what is left.
+    const std::vector<ExactLength> ticks = ShownTicks(scale);
+    double tickLabelsWidth = 0;
+    for (const ExactLength tick : ticks)
+        tickLabelsWidth = std::max(tickLabelsWidth, WidthPx(SignedUm(tick), kSmallFontPx));
+    Columns columns {};
+    columns.axisX = kMarginPx + tickLabelsWidth + 7;
+    columns.holeLabelsRight = columns.axisX + 10 + WidestPx({holeUpper, holeLower}, kLabelFontPx);
+    const double maxTagWidth = WidestPx({maxSymbol, maxValue}, kSmallFontPx);
+    const double minTagWidth = WidestPx({minSymbol, minValue}, kSmallFontPx);
+    const double shaftLabelsWidth = WidestPx({shaftUpper, shaftLower}, kLabelFontPx);
+    const double fixedWidth = (columns.holeLabelsRight + 6) + 18 + (5 + maxTagWidth + 10) + (5 + minTagWidth + 10) + 6
+        + shaftLabelsWidth + kMarginPx;
+    const double zoneWidth = std::clamp((kWidthPx - fixedWidth) / 2, kZoneMinWidthPx, kZoneMaxWidthPx);
+    columns.holeLeft = columns.holeLabelsRight + 6;
+    columns.holeRight = columns.holeLeft + zoneWidth;
+    columns.maxMarkerX = columns.holeRight + 18;
+    columns.minMarkerX = columns.maxMarkerX + 5 + maxTagWidth + 10;
+    columns.shaftLeft = columns.minMarkerX + 5 + minTagWidth + 10;
+    columns.shaftRight = columns.shaftLeft + zoneWidth;
+    columns.shaftLabelsLeft = columns.shaftRight + 6;
+
+    const Zone hole {"hole",           fit.hole,        columns.holeLeft, columns.holeRight, colours.holeStroke,
+                     colours.holeFill, colours.holeText};
+    const Zone shaft {"shaft",           fit.shaft,        columns.shaftLeft, columns.shaftRight, colours.shaftStroke,
+                      colours.shaftFill, colours.shaftText};
+    const Marker maxMarker {
+        "max-clearance",  columns.maxMarkerX, scale.Y(fit.hole.deviations.upper), scale.Y(fit.shaft.deviations.lower),
+        fit.maxClearance, maxSymbol};
+    const Marker minMarker {
+        "min-clearance",  columns.minMarkerX, scale.Y(fit.hole.deviations.lower), scale.Y(fit.shaft.deviations.upper),
+        fit.minClearance, minSymbol};
+    const auto markerColour = [&colours](const Marker& marker) {
+        return marker.clearance.nm >= 0 ? colours.clearance : colours.interference;
+    };
 
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" + Px(kWidthPx)
         + "\" height=\"" + Px(kHeightPx) + "\" viewBox=\"0 0 " + Px(kWidthPx) + " " + Px(kHeightPx) + "\">\n";
-    svg += Element("title", {}, title);
+    svg += SvgElement("title", {}, title);
     svg += "<g font-family=\"sans-serif\">\n";
-    svg += Element("rect", {{"width", Px(kWidthPx)}, {"height", Px(kHeightPx)}, {"fill", std::string(kBacking)}});
-    svg += Text("title", 14, 24, "start", kTitleFontPx, kTextColour, title, true);
-    svg += Text("unit", kWidthPx - 14, 24, "end", kLabelFontPx, kUnitColour, std::string(kMicro) + "m");
+    svg += SvgElement("rect",
+                      {{"width", Px(kWidthPx)}, {"height", Px(kHeightPx)}, {"fill", std::string(colours.background)}});
+    svg += PlacedText(titleLabel, titleTop, colours.background);
 
-    // Lines first, over them the labels on their backings.
-    svg += ZoneBand(fit.hole, hole, scale);
-    svg += ZoneBand(fit.shaft, shaft, scale);
-    svg += Line("zero-line", 10, zero_px, kWidthPx - 10, zero_px, kTextColour, 1.5);
-    svg += MarkerLines(maxMarker);
-    svg += MarkerLines(minMarker);
+    // Lines first, over them the labels on their backings; every line a label must keep off is
+    // taken before the labels are placed.
+    svg += ZoneBand(hole, scale);
+    svg += ZoneBand(shaft, scale);
+    // A zone too thin to draw to scale is cut by a break line, as the axis is.
+    for (const Zone* zone : {&hole, &shaft}) {
+        const double top = scale.Y(zone->limits.deviations.upper);
+        const double bottom = scale.Y(zone->limits.deviations.lower);
+        if (static_cast<double>(zone->limits.Tolerance().nm) * scale.PxPerNm() >= kFitDiagramMinZonePx)
+            continue;
+        const double x = zone->left + 12;
+        svg += "<g id=\"" + std::string(zone->part) + "-break\">\n";
+        svg += Zigzag(x, top, bottom, colours.background, 4);
+        svg += Zigzag(x, top, bottom, zone->stroke, 1.2);
+        svg += "</g>\n";
+        space.Take({x - 5, top - kBreakReachPx, x + 5, bottom + kBreakReachPx});
+    }
+    svg += SvgLine("zero-line", columns.axisX, zeroY, kWidthPx - kMarginPx, zeroY, colours.text, 1.5);
+    space.Take({columns.axisX, zeroY - 0.75, kWidthPx - kMarginPx, zeroY + 0.75});
+    LabelBox lineBox;
+    svg += MarkerLines(maxMarker, columns, markerColour(maxMarker), colours.muted, lineBox);
+    space.Take(lineBox);
+    svg += MarkerLines(minMarker, columns, markerColour(minMarker), colours.muted, lineBox);
+    space.Take(lineBox);
 
-    svg += Text("zero-label", 14, zero_px - 4, "start", kLabelFontPx, kTextColour, "0");
-    svg += Text("nominal-size", 14, zero_px + kLabelFontPx + 2, "start", kLabelFontPx, kTextColour, size);
-    svg += ZoneLabels(fit.hole, hole, scale);
-    svg += ZoneLabels(fit.shaft, shaft, scale);
-    svg += MarkerTag(maxMarker);
-    svg += MarkerTag(minMarker);
+    const Label unit {"unit", std::string(kMicro) + "m", columns.axisX, "middle", kSmallFontPx, colours.muted};
+    svg += PlaceStack(space, {&unit}, scale.Y(scale.Highest()) - kAxisOverhangPx - kSmallFontPx / 2 - 3,
+                      colours.background, true)
+               .svg;
+    svg += Axis(scale, columns.axisX, ticks, colours, space);
+
+    // Each edge's label at its edge, the upper above the lower.
+    for (const Zone* zone : {&hole, &shaft}) {
+        const std::string part(zone->part);
+        const bool left = zone == &hole;
+        const double x = left ? columns.holeLabelsRight : columns.shaftLabelsLeft;
+        const std::string_view anchor = left ? "end" : "start";
+        const Label upper {part + "-upper", SignedUm(zone->limits.deviations.upper), x, anchor, kLabelFontPx,
+                           colours.text};
+        const Label lower {part + "-lower", SignedUm(zone->limits.deviations.lower), x, anchor, kLabelFontPx,
+                           colours.text};
+        const Placed placedUpper
+            = PlaceStack(space, {&upper}, scale.Y(zone->limits.deviations.upper), colours.background, true);
+        svg += placedUpper.svg;
+        svg += PlaceStack(space, {&lower}, scale.Y(zone->limits.deviations.lower), colours.background, false,
+                          placedUpper.bottomPx)
+                   .svg;
+    }
+
+    // The class name inside its zone where there is room, beside the zero line; else just outside.
+    for (const Zone* zone : {&hole, &shaft}) {
+        const double top = scale.Y(zone->limits.deviations.upper);
+        const double bottom = scale.Y(zone->limits.deviations.lower);
+        const Label name {std::string(zone->part) + "-class",
+                          ClassName(zone->limits.toleranceClass),
+                          (zone->left + zone->right) / 2,
+                          "middle",
+                          kLabelFontPx,
+                          zone->text,
+                          true};
+        const auto inside = space.FreeTop(name.Left(), name.Right(), kLabelFontPx, (top + bottom - kLabelFontPx) / 2,
+                                          top + 2, bottom - 2 - kLabelFontPx, true);
+        if (inside) {
+            svg += PlaceStack(space, {&name}, *inside + kLabelFontPx / 2, zone->fill, true, *inside, *inside).svg;
+            continue;
+        }
+        space.Take({zone->left, top, zone->right, bottom});
+        svg += PlaceStack(space, {&name}, top - 2 - kLabelFontPx / 2, colours.background, true).svg;
+    }
+
+    // Each tag right of its dimension line, the symbol over the value, beside the line's middle.
+    for (const Marker* marker : {&maxMarker, &minMarker}) {
+        const Label symbol {marker->id + "-name", std::string(marker->symbol), marker->x + 5, "start",
+                            kSmallFontPx,         markerColour(*marker)};
+        const Label value {marker->id + "-value", SignedUm(marker->clearance), marker->x + 5, "start",
+                           kSmallFontPx,          markerColour(*marker)};
+        svg += PlaceStack(space, {&symbol, &value}, (marker->holeY + marker->shaftY) / 2, colours.background, true).svg;
+    }
+
+    const Label nominal {"nominal-size", size, kWidthPx - kMarginPx, "end", kLabelFontPx, colours.text};
+    svg += PlaceStack(space, {&nominal}, zeroY + kLabelFontPx / 2 + 2, colours.background, false).svg;
     svg += "</g>\n</svg>\n";
     return svg;
 }

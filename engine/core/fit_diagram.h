@@ -3,19 +3,33 @@
 #include "fit_analysis.h"
 
 #include <string>
+#include <string_view>
 
 // The tolerance-zone diagram of a fit, as an SVG document that Qt's SVG module draws too (SVG Tiny
 // 1.2: no CSS, no markers). The zero line stands for the nominal size; the hole zone and the shaft
-// zone are bands to one vertical scale in micrometres, each edge labelled with its deviation; two
-// dimension lines mark the largest and the smallest clearance (negative: interference).
+// zone are bands to one vertical scale in micrometres, shown by an axis on the left and each edge
+// labelled with its deviation; two dimension lines mark the largest and the smallest clearance
+// (negative: interference). A zone too thin to see at that scale is drawn at a readable height, and
+// the axis is broken over the stretch so enlarged; the labels keep the true values.
 //
 // The elements a reader needs carry ids: zero-line, hole-zone, shaft-zone, hole-class,
 // shaft-class, hole-upper, hole-lower, shaft-upper, shaft-lower, max-clearance-line,
-// max-clearance-name, max-clearance-value, and the same for min-clearance. Labels use the symbols
-// of the drawing office (Xmax, Ymax: largest clearance, largest interference) and no words, so the
-// drawing needs no translation.
-std::string FitDiagramSvg(const FitAnalysis& fit);
+// max-clearance-name, max-clearance-value, the same for min-clearance, nominal-size, unit, the
+// axis's tick labels axis-label-1, ... with their ticks axis-tick-1, ..., its breaks axis-break-1, ...
+// and the break on a zone drawn larger than to scale, hole-break or shaft-break. Labels use
+// the symbols of the drawing office (Xmax, Ymax: largest clearance, largest interference) and no
+// words, so the drawing needs no translation. No label overlaps another, a dimension line or the
+// zero line.
+enum class DiagramPalette { Light, Dark };
+
+std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette = DiagramPalette::Light);
+
+// The colour behind the drawing, "#rrggbb": a view that shows it smaller than its room fills the rest.
+std::string_view FitDiagramBackground(DiagramPalette palette);
 
 // The drawing's own size (its viewBox), in px at 96 dpi: its texts are readable at this size.
 inline constexpr int kFitDiagramWidthPx = 460;
 inline constexpr int kFitDiagramHeightPx = 280;
+
+// The least height of a zone, in the drawing's px.
+inline constexpr double kFitDiagramMinZonePx = 5;

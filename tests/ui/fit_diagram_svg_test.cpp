@@ -14,6 +14,7 @@
 #include "decimal_text.h"
 #include "fit_analysis.h"
 #include "fit_diagram.h"
+#include "loaded_tables.h"
 #endif
 
 namespace {
@@ -77,6 +78,32 @@ double LabelUm(const QString& text)
     return value;
 }
 
+// A text's box as a reader judges it: 0.62 em per Latin character and 1 em per CJK one, from
+// 0.78 em above the baseline to 0.22 em below.
+QRectF TextBox(const SvgElement& text)
+{
+    const double fontPx = text.Number("font-size");
+    double widthPx = 0;
+    for (const QChar c : text.text)
+        widthPx += (c.unicode() >= 0x2E80 ? 1.0 : 0.62) * fontPx;
+    const QString anchor = text.attributes.value(QStringLiteral("text-anchor"));
+    const double left = text.Number("x")
+        - (anchor == QLatin1String("end")          ? widthPx
+               : anchor == QLatin1String("middle") ? widthPx / 2
+                                                   : 0);
+    return QRectF(left, text.Number("y") - 0.78 * fontPx, widthPx, fontPx);
+}
+
+// Whether a line (a horizontal or vertical one, as the diagram draws them) runs through a box.
+bool Crosses(const SvgElement& line, const QRectF& box)
+{
+    const QRectF extent
+        = QRectF(QPointF(line.Number("x1"), line.Number("y1")), QPointF(line.Number("x2"), line.Number("y2")))
+              .normalized();
+    return extent.left() < box.right() && box.left() < extent.right() && extent.top() < box.bottom()
+        && box.top() < extent.bottom();
+}
+
 ExactLength Um(const QString& text)
 {
     return *ParseMicrometres(text.toStdString());
@@ -91,6 +118,8 @@ class FitDiagramSvgTest : public QObject
 private slots:
     void geometry_data();
     void geometry();
+    void labelsKeepClear_data();
+    void labelsKeepClear();
 };
 
 void FitDiagramSvgTest::geometry_data()
@@ -172,20 +201,10 @@ void FitDiagramSvgTest::geometry()
     const double zero_px = zeroLine.Number("y1");
     QCOMPARE(zeroLine.Number("y2"), zero_px);
 
-    // One scale for both zones: each zone's height is its tolerance times that scale.
+    // Every deviation shown, zone edges and axis ticks alike, stands off the zero line by its value
+    // times one scale; where the scale is broken to show a thin zone, the order at least holds.
     const SvgElement holeZone = element("hole-zone");
     const SvgElement shaftZone = element("shaft-zone");
-    // The scale is read off the taller zone, whose height is printed to the most significant digits.
-    const bool holeTaller = holeLimits.Tolerance() >= shaftLimits.Tolerance();
-    const SvgElement& taller = holeTaller ? holeZone : shaftZone;
-    const SvgElement& other = holeTaller ? shaftZone : holeZone;
-    const double pxPerUm = taller.Number("height") / ToUm((holeTaller ? holeLimits : shaftLimits).Tolerance());
-    QVERIFY(pxPerUm > 0);
-    const double tolerance_px = 0.002 + 1e-4 * taller.Number("height");
-    QVERIFY(std::abs(other.Number("height") - ToUm((holeTaller ? shaftLimits : holeLimits).Tolerance()) * pxPerUm)
-            <= tolerance_px);
-
-    // Each edge stands off the zero line by its deviation, up for plus, down for minus.
     struct Edge
     {
         double y_px;
@@ -198,8 +217,28 @@ void FitDiagramSvgTest::geometry()
         {shaftZone.Number("y"), shaftLimits.deviations.upper, "shaft-upper"},
         {shaftZone.Number("y") + shaftZone.Number("height"), shaftLimits.deviations.lower, "shaft-lower"},
     };
+    QList<std::pair<double, double>> shown_um_px {{0.0, zero_px}};
+    for (const Edge& edge : edges)
+        shown_um_px.append({ToUm(edge.deviation), edge.y_px});
+    for (int tick = 1; parsed.byId.contains(QStringLiteral("axis-label-%1").arg(tick)); ++tick)
+        shown_um_px.append({LabelUm(element("axis-label-" + QByteArray::number(tick)).text),
+                            element("axis-tick-" + QByteArray::number(tick)).Number("y1")});
+    QVERIFY(shown_um_px.size() >= 5 + 3);
+    const bool broken = parsed.byId.contains(QStringLiteral("axis-break-1"));
+    QCOMPARE(broken, std::min(holeZone.Number("height"), shaftZone.Number("height")) < kFitDiagramMinZonePx + 1e-3);
+    const double tolerance_px = 0.01;
+    // The scale is read off the taller zone, whose height is printed to the most significant digits.
+    const bool holeTaller = holeLimits.Tolerance() >= shaftLimits.Tolerance();
+    const double pxPerUm = (holeTaller ? holeZone : shaftZone).Number("height")
+        / ToUm((holeTaller ? holeLimits : shaftLimits).Tolerance());
+    for (const auto& [um, y_px] : shown_um_px) {
+        if (!broken)
+            QVERIFY2(std::abs(zero_px - y_px - um * pxPerUm) <= tolerance_px + 1e-4 * std::abs(um * pxPerUm),
+                     qPrintable(QString::number(um)));
+        for (const auto& [otherUm, otherY_px] : shown_um_px)
+            QVERIFY(um <= otherUm || y_px < otherY_px);
+    }
     for (const Edge& edge : edges) {
-        QVERIFY2(std::abs(zero_px - edge.y_px - ToUm(edge.deviation) * pxPerUm) <= tolerance_px, edge.label);
         const SvgElement label = element(edge.label);
         QCOMPARE(LabelUm(label.text), ToUm(edge.deviation));
         // The label stands at its edge, at most a line of text away.
@@ -248,6 +287,72 @@ void FitDiagramSvgTest::geometry()
     const QImage drawn = RenderSvg(QByteArray::fromStdString(svg), QSize(kFitDiagramWidthPx, kFitDiagramHeightPx));
     QVERIFY(!drawn.isNull());
     QVERIFY(!drawn.allGray());
+}
+
+// Fits whose zones differ by thousands of times, hair-thin or symmetric zones, long labels, and
+// dimension lines shorter than their tags: no text may hide another or be struck through.
+void FitDiagramSvgTest::labelsKeepClear_data()
+{
+    QTest::addColumn<QString>("fit");
+    QTest::addColumn<int>("sizeMm");
+    QTest::addColumn<int>("palette");
+    const struct
+    {
+        const char* fit;
+        int sizeMm;
+        DiagramPalette palette;
+    } rows[] = {
+        {"H5/zc11", 400, DiagramPalette::Light},   {"ZC11/h5", 400, DiagramPalette::Light},
+        {"H18/h1", 3000, DiagramPalette::Light},   {"H18/js1", 3000, DiagramPalette::Dark},
+        {"H12/js18", 3000, DiagramPalette::Light}, {"H7/h6", 1, DiagramPalette::Light},
+        {"H01/js01", 3, DiagramPalette::Light},    {"JS7/h6", 40, DiagramPalette::Dark},
+        {"H7/k6", 40, DiagramPalette::Light},      {"H7/s6", 40, DiagramPalette::Light},
+        {"H11/c11", 100, DiagramPalette::Light},   {"N7/h6", 10, DiagramPalette::Light},
+        {"JS1/js1", 3150, DiagramPalette::Light},  {"H1/js18", 2, DiagramPalette::Light},
+    };
+    for (const auto& row : rows)
+        QTest::addRow("%s at %d mm", row.fit, row.sizeMm) << row.fit << row.sizeMm << int(row.palette);
+}
+
+void FitDiagramSvgTest::labelsKeepClear()
+{
+    QFETCH(QString, fit);
+    QFETCH(int, sizeMm);
+    QFETCH(int, palette);
+    const auto analysis = AnalyseFit(LoadDeviationTables(QUORLAN_DATA_DIR), *ParseFitDesignation(fit.toStdString()),
+                                     ExactLength::FromMm(sizeMm));
+    QVERIFY(analysis);
+    const ParsedSvg parsed = Parse(FitDiagramSvg(*analysis, DiagramPalette(palette)));
+
+    QList<SvgElement> texts, lines;
+    int axisLabels = 0;
+    for (const SvgElement& drawn : parsed.all) {
+        const QString id = drawn.attributes.value(QStringLiteral("id"));
+        if (drawn.tag == QLatin1String("text")) {
+            texts.append(drawn);
+            axisLabels += id.startsWith(QLatin1String("axis"));
+        }
+        if (drawn.tag == QLatin1String("line")
+            && (id == QLatin1String("zero-line") || id.contains(QLatin1String("clearance"))
+                || id.contains(QLatin1String("interference"))))
+            lines.append(drawn);
+    }
+    QVERIFY(axisLabels >= 3);
+    QCOMPARE(lines.size(), 3);
+    for (const char* zone : {"hole-zone", "shaft-zone"})
+        QVERIFY2(parsed.byId.value(QLatin1String(zone)).Number("height") >= 4, zone);
+
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const QRectF box = TextBox(texts[i]);
+        const QString id = texts[i].attributes.value(QStringLiteral("id"));
+        for (qsizetype j = i + 1; j < texts.size(); ++j) {
+            QVERIFY2(!box.intersects(TextBox(texts[j])),
+                     qPrintable(id + QLatin1String(" and ") + texts[j].attributes.value(QStringLiteral("id"))));
+        }
+        for (const SvgElement& line : lines)
+            QVERIFY2(!Crosses(line, box),
+                     qPrintable(id + QLatin1String(" and ") + line.attributes.value(QStringLiteral("id"))));
+    }
 }
 
 QTEST_MAIN(FitDiagramSvgTest)

@@ -1,0 +1,177 @@
+// `quorlan --report`: what the PDF says (read back with pdftotext), the exit status and that a
+// failure leaves no file; the text forms of result tables.
+
+#include "table_export.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString errors;
+};
+
+Run RunQuorlan(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUORLAN_PROGRAM), arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The PDF's text, its white space made single spaces.
+QString PdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+QStringList FitArguments(const QString& path, const QString& fit, const QString& size)
+{
+    return {QStringLiteral("--report"), path, QStringLiteral("--fit"),    fit,
+            QStringLiteral("--size"),   size, QStringLiteral("--tables"), QStringLiteral(QUORLAN_DATA_DIR)};
+}
+
+} // namespace
+
+class ReportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void namesTheFitAndItsValues_data();
+    void namesTheFitAndItsValues();
+    void failureWritesNoFile_data();
+    void failureWritesNoFile();
+    void tableText_data();
+    void tableText();
+};
+
+void ReportTest::namesTheFitAndItsValues_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("expected");
+    const auto fit = [](const char* fit, const char* size, QStringList more) {
+        return QStringList {QStringLiteral("--fit"), QLatin1String(fit), QStringLiteral("--size"), QLatin1String(size)}
+        + more;
+    };
+    // H7/g6 at 40 mm: hole +25/0, shaft -9/-25; clearance 9 to 50 µm, fit tolerance 41 µm.
+    QTest::newRow("clearance, Chinese")
+        << fit("H7/g6", "40", {QStringLiteral("--lang"), QStringLiteral("zh")})
+        << QStringList {
+               "配合报告", "H7/g6",  "间隙配合", "最大间隙 Xmax +50 µm", "最小间隙 Xmin +9 µm", "40.025", "40.000",
+               "39.991",   "39.975", "41 µm",    "第 1 页，共 1 页"};
+    // H7/s6 at 40 mm: shaft +59/+43; interference 18 to 59 µm; the press fit on a second page.
+    QTest::newRow("press fit, Chinese") << fit(
+        "H7/s6", "40",
+        {QStringLiteral("--lang"), QStringLiteral("zh"), QStringLiteral("--hub-od"), QStringLiteral("80"),
+         QStringLiteral("--length"),
+         QStringLiteral("40")}) << QStringList {"过盈配合",        "最大过盈 Ymax -59 µm", "最小过盈 Ymin -18 µm",
+                                                "轮毂外径 80 mm",  "最小接触压力",         "最小可传递扭矩",
+                                                "第 2 页，共 2 页"};
+}
+
+void ReportTest::namesTheFitAndItsValues()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, expected);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (Debian poppler-utils) is missing");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    const Run run = RunQuorlan(
+        QStringList {QStringLiteral("--report"), path, QStringLiteral("--tables"), QStringLiteral(QUORLAN_DATA_DIR)}
+        + arguments);
+    QCOMPARE(run.exitCode, 0);
+    const QString text = PdfText(path);
+    for (const QString& part : expected)
+        QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" missing from: ") + text));
+}
+
+void ReportTest::failureWritesNoFile_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // FILE stands for the report's path
+    QTest::addColumn<int>("exitCode");
+    const QString file = QStringLiteral("FILE");
+    const QString data = QStringLiteral(QUORLAN_DATA_DIR);
+    QTest::newRow("no size") << QStringList {"--report", file, "--fit", "H7/g6", "--tables", data} << 2;
+    QTest::newRow("not a fit") << FitArguments(file, "H7g6", "40") << 2;
+    QTest::newRow("size off the scale") << FitArguments(file, "H7/g6", "3151") << 2;
+    QTest::newRow("unknown option") << FitArguments(file, "H7/g6", "40") + QStringList {"--hub-diameter", "80"} << 2;
+    QTest::newRow("service number") << FitArguments(file, "H7/s6", "40") + QStringList {"--hub-od", "80x"} << 2;
+    QTest::newRow("unknown material") << FitArguments(file, "H7/s6", "40")
+            + QStringList {"--hub-od", "80", "--hub-material", "cheese"}
+                                      << 2;
+    QTest::newRow("hub thinner than bore") << FitArguments(file, "H7/s6", "40") + QStringList {"--hub-od", "30"} << 2;
+    QTest::newRow("no such tables folder")
+        << QStringList {"--report", file, "--fit", "H7/g6", "--size", "40", "--tables", data + "/none"} << 2;
+    QTest::newRow("class not given above 500 mm") << FitArguments(file, "H7/zc8", "600") << 1;
+    QTest::newRow("tables missing") << QStringList {"--report", file, "--fit",    "H7/g6",
+                                                    "--size",   "40", "--tables", "TEMP"}
+                                    << 1;
+    QTest::newRow("folder cannot be written")
+        << FitArguments(QStringLiteral("/nonexistent-folder/report.pdf"), "H7/g6", "40") << 1;
+}
+
+void ReportTest::failureWritesNoFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    // An earlier report stays as it was.
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FILE$")), path);
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^TEMP$")), folder.path());
+    const Run run = RunQuorlan(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(!run.errors.trimmed().isEmpty(), "a failure says why");
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {QStringLiteral("report.pdf")});
+}
+
+void ReportTest::tableText_data()
+{
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<QString>("tsv");
+    QTest::newRow("plain") << QStringList {"H7/g6", "+9", "间隙配合"} << "H7/g6,+9,间隙配合\r\n"
+                           << "H7/g6\t+9\t间隙配合\n";
+    QTest::newRow("comma") << QStringList {"a,b", "c"} << "\"a,b\",c\r\n"
+                           << "a,b\tc\n";
+    QTest::newRow("quote") << QStringList {"say \"H7\"", ""} << "\"say \"\"H7\"\"\",\r\n"
+                           << "say \"H7\"\t\n";
+    QTest::newRow("line break") << QStringList {"two\nlines", "x\ty"} << "\"two\nlines\",x\ty\r\n"
+                                << "two lines\tx y\n";
+    QTest::newRow("carriage return") << QStringList {"a\rb"} << "\"a\rb\"\r\n"
+                                     << "a b\n";
+}
+
+void ReportTest::tableText()
+{
+    QFETCH(QStringList, cells);
+    QFETCH(QString, csv);
+    QFETCH(QString, tsv);
+    QCOMPARE(CsvText({cells, cells}), csv + csv);
+    QCOMPARE(TabSeparatedText({cells}), tsv);
+}
+
+QTEST_GUILESS_MAIN(ReportTest)
+#include "report_test.moc"

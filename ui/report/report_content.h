@@ -1,0 +1,82 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What a fit report says, decided here and only laid out by the report document: every number is
+// text already (locale-free, exact where the engine is exact), every caption a key that the
+// document words in the report's language. Plain C++, so that the window, `quorlan --report` and
+// the tests build the same report. The types need no engine header: the report library, which
+// lays them out, links no engine code.
+
+struct FitAnalysis;
+struct ServiceInputs;
+
+enum class ReportLanguage { Chinese, English };
+
+// One part's limits: deviations in µm, limits of size in mm, its tolerance in µm.
+struct ReportPart
+{
+    std::string className; // "H7"
+    std::string upperUm; // "+25", "0", "-9"
+    std::string lowerUm;
+    std::string largestMm; // "40.025"
+    std::string smallestMm;
+    std::string toleranceUm; // "25"
+};
+
+// A line of a list: a caption key, its value as text and the value's unit (may be empty).
+struct ReportValue
+{
+    std::string key;
+    std::string value;
+    std::string unit;
+};
+
+// A sentence of the report with the numbers it quotes; the key picks its words.
+struct ReportNote
+{
+    std::string key;
+    std::vector<std::string> arguments;
+};
+
+struct ReportService
+{
+    std::vector<ReportValue> inputs; // the press fit's inputs, materials included
+    std::vector<ReportValue> results; // those the inputs allow, in the command line's order
+    std::vector<ReportNote> warnings; // never to be missed: the document shows them in colour
+    std::vector<ReportNote> assumptions;
+};
+
+struct ReportContent
+{
+    ReportLanguage language = ReportLanguage::Chinese;
+    std::string fitName; // "H7/g6"
+    std::string sizeMm; // "40"
+    std::string tablesFolder; // where the deviation tables were read from; empty: the current directory
+    std::string type; // "clearance", "transition", "interference"
+    ReportPart hole;
+    ReportPart shaft;
+    // The fit's extremes, named after its type (keys "max_clearance", "min_clearance",
+    // "max_interference", "min_interference"); interference negative, as a signed clearance.
+    std::vector<ReportValue> extremes;
+    ReportValue mean; // "mean_clearance" or "mean_interference"
+    std::string fitToleranceUm;
+    std::string drawingLine; // "Ø40 H7(+0.025/0)/g6(-0.009/-0.025)"
+    std::string diagramSvg;
+    std::optional<ReportService> service; // where the press fit was asked for
+    // Why the press fit has no results, when it was asked for: the refusal's key and the input's key.
+    std::optional<ReportNote> serviceRefusal;
+    std::string version; // "1.0.0"
+    std::string date; // "2026-12-07"
+};
+
+// The report of a fit; with service inputs (their limits taken from the fit), the press fit's
+// results too, or the core's reason for refusing them.
+// (No service inputs: no press-fit section.)
+ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* service, ReportLanguage language,
+                                 std::string version, std::string date);
+
+// The service inputs that carry a fit's limits; every other input at the core's default.
+ServiceInputs ServiceInputsOf(const FitAnalysis& fit);

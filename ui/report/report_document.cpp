@@ -1,0 +1,488 @@
+#include "report_document.h"
+
+#include "report_texts.h"
+
+#include <algorithm>
+#include <functional>
+#include <numeric>
+#include <vector>
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+
+namespace {
+
+// Colours chosen for print: every text at least 4.5:1 against its background.
+const QColor kText(0x1a, 0x1a, 0x1a);
+const QColor kMuted(0x55, 0x5b, 0x63);
+const QColor kRule(0xa8, 0xb0, 0xb8);
+const QColor kHeaderFill(0xe9, 0xee, 0xf3);
+const QColor kWarningText(0x8c, 0x1d, 0x18);
+const QColor kWarningFill(0xfd, 0xec, 0xea);
+const QColor kWarningMark(0xb3, 0x26, 0x1e);
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QString WithUnit(const std::string& value, const std::string& unit)
+{
+    return unit.empty() ? Text(value) : Text(value) + QChar(' ') + Text(unit);
+}
+
+// Lengths on the page, in device pixels from millimetres.
+class PageMetrics
+{
+public:
+    explicit PageMetrics(const QPagedPaintDevice& device)
+        : m_pxPerMm(device.logicalDpiY() / 25.4)
+        , m_size(device.width(), device.height())
+    {
+    }
+
+    qreal Mm(qreal mm) const { return mm * m_pxPerMm; }
+    QRectF Body() const { return {Mm(18), Mm(16), m_size.width() - Mm(36), m_size.height() - Mm(16 + 18)}; }
+    QRectF Footer() const { return {Mm(18), m_size.height() - Mm(14), m_size.width() - Mm(36), Mm(6)}; }
+
+private:
+    qreal m_pxPerMm;
+    QSizeF m_size;
+};
+
+QFont ReportFont(qreal points, bool bold = false)
+{
+    QFont font;
+    // Latin from DejaVu Sans (µ, Ø, ±, σ and a true bold), Chinese from WenQuanYi Micro Hei.
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// A piece of the page flow: its height at a width, and how it paints itself in a rectangle.
+struct Block
+{
+    std::function<qreal(qreal width)> height;
+    std::function<void(QPainter&, const QRectF&)> paint;
+    bool keepWithNext = false; // a heading never ends a page
+    bool newPage = false; // starts a page of its own
+};
+
+class ReportLayout
+{
+public:
+    ReportLayout(const ReportContent& content, QPagedPaintDevice& device)
+        : m_content(content)
+        , m_device(device)
+        , m_page(device)
+        , m_body(ReportFont(9.5))
+        , m_bold(ReportFont(9.5, true))
+        , m_small(ReportFont(8))
+    {
+    }
+
+    std::vector<Block> Build();
+
+private:
+    qreal TextHeight(const QFont& font, qreal width, const QString& text) const
+    {
+        const QFontMetricsF metrics(font, &m_device);
+        return metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
+    }
+
+    Block Title() const;
+    Block Heading(const QString& text) const;
+    Block Spacer(qreal mm) const;
+    // Caption and value pairs, `pairsPerRow` side by side.
+    Block Values(std::vector<std::pair<QString, QString>> rows, int pairsPerRow = 1) const;
+    Block Table(QStringList header, std::vector<QStringList> rows, std::vector<qreal> widths) const;
+    Block Diagram() const;
+    Block Notes(QStringList notes, bool warnings) const;
+
+    const ReportContent& m_content;
+    QPagedPaintDevice& m_device;
+    PageMetrics m_page;
+    QFont m_body;
+    QFont m_bold;
+    QFont m_small;
+};
+
+Block ReportLayout::Title() const
+{
+    const QString title = ReportTexts::tr("配合报告");
+    const QString subtitle
+        = QStringLiteral("Ø%1 mm  %2  ·  %3")
+              .arg(Text(m_content.sizeMm), Text(m_content.fitName), ReportTexts::FitType(m_content.type));
+    const QString issued = ReportTexts::tr("Quorlan %1 · %2").arg(Text(m_content.version), Text(m_content.date));
+    const QFont titleFont = ReportFont(17, true);
+    const QFont subtitleFont = ReportFont(13, true);
+    const qreal gap = m_page.Mm(1.5);
+    const qreal height = QFontMetricsF(titleFont, &m_device).height() + gap
+        + QFontMetricsF(subtitleFont, &m_device).height() + m_page.Mm(3);
+    return {[height](qreal) { return height; },
+            [=, this](QPainter& painter, const QRectF& rect) {
+                QRectF line = rect;
+                painter.setPen(kText);
+                painter.setFont(titleFont);
+                line.setHeight(QFontMetricsF(titleFont, &m_device).height());
+                painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, title);
+                painter.setFont(m_small);
+                painter.setPen(kMuted);
+                painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, issued);
+                line.translate(0, line.height() + gap);
+                line.setHeight(QFontMetricsF(subtitleFont, &m_device).height());
+                painter.setFont(subtitleFont);
+                painter.setPen(kText);
+                painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, subtitle);
+                painter.setPen(QPen(kText, m_page.Mm(0.4)));
+                const qreal ruleY = rect.top() + height - m_page.Mm(1);
+                painter.drawLine(QPointF(rect.left(), ruleY), QPointF(rect.right(), ruleY));
+            }};
+}
+
+Block ReportLayout::Heading(const QString& text) const
+{
+    const QFont font = ReportFont(11.5, true);
+    const qreal above = m_page.Mm(4);
+    const qreal height = above + QFontMetricsF(font, &m_device).height() + m_page.Mm(1.5);
+    Block block {[height](qreal) { return height; },
+                 [=, this](QPainter& painter, const QRectF& rect) {
+                     painter.setFont(font);
+                     painter.setPen(kText);
+                     const QRectF line(rect.left(), rect.top() + above, rect.width(),
+                                       QFontMetricsF(font, &m_device).height());
+                     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
+                     painter.setPen(QPen(kRule, m_page.Mm(0.2)));
+                     painter.drawLine(line.bottomLeft(), line.bottomRight());
+                 }};
+    block.keepWithNext = true;
+    return block;
+}
+
+Block ReportLayout::Spacer(qreal mm) const
+{
+    const qreal height = m_page.Mm(mm);
+    return {[height](qreal) { return height; },
+            [](QPainter&, const QRectF&) {
+            }};
+}
+
+Block ReportLayout::Values(std::vector<std::pair<QString, QString>> rows, int pairsPerRow) const
+{
+    const qreal padding = m_page.Mm(1.2);
+    // Per pair: the caption takes 55 % of its share, at most 55 mm; the value the rest.
+    auto geometry = [=, this](qreal width) {
+        const qreal share = width / pairsPerRow;
+        return std::pair {share, std::min(share * 0.55, m_page.Mm(55))};
+    };
+    auto rowHeights = [=, this](qreal width) {
+        const auto [share, captionWidth] = geometry(width);
+        std::vector<qreal> heights;
+        for (std::size_t first = 0; first < rows.size(); first += static_cast<std::size_t>(pairsPerRow)) {
+            qreal height = 0;
+            for (std::size_t i = first; i < std::min(rows.size(), first + pairsPerRow); ++i) {
+                height = std::max({height, TextHeight(m_body, captionWidth - 2 * padding, rows[i].first),
+                                   TextHeight(m_bold, share - captionWidth - 2 * padding, rows[i].second)});
+            }
+            heights.push_back(height + 2 * padding);
+        }
+        return heights;
+    };
+    return {[=](qreal width) {
+                const std::vector<qreal> heights = rowHeights(width);
+                return std::accumulate(heights.begin(), heights.end(), qreal(0));
+            },
+            [=, this](QPainter& painter, const QRectF& rect) {
+                const auto [share, captionWidth] = geometry(rect.width());
+                const std::vector<qreal> heights = rowHeights(rect.width());
+                qreal y = rect.top();
+                for (std::size_t row = 0; row < heights.size(); ++row) {
+                    for (int column = 0; column < pairsPerRow; ++column) {
+                        const std::size_t i = row * static_cast<std::size_t>(pairsPerRow) + column;
+                        if (i >= rows.size())
+                            break;
+                        const qreal x = rect.left() + column * share;
+                        const QRectF caption(x + padding, y + padding, captionWidth - 2 * padding,
+                                             heights[row] - 2 * padding);
+                        const QRectF value(x + captionWidth + padding, y + padding, share - captionWidth - 2 * padding,
+                                           heights[row] - 2 * padding);
+                        painter.setPen(kMuted);
+                        painter.setFont(m_body);
+                        painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rows[i].first);
+                        painter.setPen(kText);
+                        painter.setFont(m_bold);
+                        painter.drawText(value, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rows[i].second);
+                    }
+                    y += heights[row];
+                    painter.setPen(QPen(kRule, m_page.Mm(0.1)));
+                    painter.drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
+                }
+            }};
+}
+
+Block ReportLayout::Table(QStringList header, std::vector<QStringList> rows, std::vector<qreal> widths) const
+{
+    const qreal padding = m_page.Mm(1.2);
+    // Column widths are fractions of the whole; the first two columns are text, the others numbers.
+    auto columns = [=](qreal width) {
+        std::vector<qreal> px;
+        for (qreal fraction : widths)
+            px.push_back(fraction * width);
+        return px;
+    };
+    auto lineHeight = [=, this](const QFont& font, const QStringList& cells, qreal width) {
+        const std::vector<qreal> px = columns(width);
+        qreal height = 0;
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            height = std::max(height, TextHeight(font, px[static_cast<std::size_t>(i)] - 2 * padding, cells[i]));
+        return height + 2 * padding;
+    };
+    auto paintLine = [=, this](QPainter& painter, const QFont& font, const QStringList& cells, QRectF line) {
+        const std::vector<qreal> px = columns(line.width());
+        qreal x = line.left();
+        painter.setFont(font);
+        painter.setPen(kText);
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            const qreal w = px[static_cast<std::size_t>(i)];
+            const Qt::Alignment align = i < 2 ? Qt::AlignLeft : Qt::AlignRight;
+            painter.drawText(QRectF(x + padding, line.top() + padding, w - 2 * padding, line.height() - 2 * padding),
+                             align | Qt::AlignVCenter | Qt::TextWordWrap, cells[i]);
+            x += w;
+        }
+    };
+    return {[=, this](qreal width) {
+                qreal height = lineHeight(m_small, header, width);
+                for (const QStringList& row : rows)
+                    height += lineHeight(m_bold, row, width);
+                return height;
+            },
+            [=, this](QPainter& painter, const QRectF& rect) {
+                QRectF line(rect.left(), rect.top(), rect.width(), lineHeight(m_small, header, rect.width()));
+                painter.fillRect(line, kHeaderFill);
+                paintLine(painter, m_small, header, line);
+                for (const QStringList& row : rows) {
+                    line = QRectF(rect.left(), line.bottom(), rect.width(), lineHeight(m_bold, row, rect.width()));
+                    paintLine(painter, m_bold, row, line);
+                    painter.setPen(QPen(kRule, m_page.Mm(0.1)));
+                    painter.drawLine(line.bottomLeft(), line.bottomRight());
+                }
+            }};
+}
+
+Block ReportLayout::Diagram() const
+{
+    // The drawing at 140 mm wide keeps its texts at print size and its proportions.
+    const QByteArray svg = QByteArray::fromStdString(m_content.diagramSvg);
+    auto size = [this](qreal width) {
+        const qreal drawingWidth = std::min(width, m_page.Mm(140));
+        return QSizeF(drawingWidth, drawingWidth * 280.0 / 460.0);
+    };
+    return {[=, this](qreal width) { return size(width).height() + m_page.Mm(2); },
+            [=, this](QPainter& painter, const QRectF& rect) {
+                QSvgRenderer renderer(svg);
+                if (!renderer.isValid())
+                    return;
+                QSizeF drawing = size(rect.width());
+                const QSizeF natural = renderer.viewBoxF().size();
+                if (!natural.isEmpty())
+                    drawing = natural.scaled(drawing, Qt::KeepAspectRatio);
+                const QRectF target(rect.left() + (rect.width() - drawing.width()) / 2, rect.top() + m_page.Mm(1),
+                                    drawing.width(), drawing.height());
+                painter.save();
+                renderer.render(&painter, target);
+                painter.restore();
+            }};
+}
+
+Block ReportLayout::Notes(QStringList notes, bool warnings) const
+{
+    const qreal padding = m_page.Mm(1.5);
+    const qreal icon = m_page.Mm(4);
+    const qreal gap = m_page.Mm(warnings ? 1.5 : 0.8);
+    const QFont& font = warnings ? m_bold : m_body;
+    const qreal indent = warnings ? icon + m_page.Mm(2.5) : m_page.Mm(4);
+    auto heights = [=, this](qreal width) {
+        std::vector<qreal> list;
+        for (const QString& note : notes)
+            list.push_back(std::max(warnings ? icon : qreal(0), TextHeight(font, width - indent - 2 * padding, note)));
+        return list;
+    };
+    return {
+        [=](qreal width) {
+            const std::vector<qreal> list = heights(width);
+            return std::accumulate(list.begin(), list.end(), qreal(0)) + gap * qreal(list.size()) + 2 * padding;
+        },
+        [=, this](QPainter& painter, const QRectF& rect) {
+            if (warnings) {
+                painter.setPen(QPen(kWarningMark, m_page.Mm(0.3)));
+                painter.setBrush(kWarningFill);
+                painter.drawRoundedRect(rect.adjusted(0, 0, 0, -gap), m_page.Mm(1), m_page.Mm(1));
+                painter.setBrush(Qt::NoBrush);
+            }
+            const std::vector<qreal> list = heights(rect.width());
+            qreal y = rect.top() + padding;
+            for (qsizetype i = 0; i < notes.size(); ++i) {
+                const qreal height = list[static_cast<std::size_t>(i)];
+                const qreal x = rect.left() + padding;
+                if (warnings) {
+                    // A warning triangle with an exclamation mark, drawn: no picture to go missing.
+                    QPainterPath triangle;
+                    triangle.moveTo(x + icon / 2, y);
+                    triangle.lineTo(x + icon, y + icon * 0.9);
+                    triangle.lineTo(x, y + icon * 0.9);
+                    triangle.closeSubpath();
+                    painter.fillPath(triangle, kWarningMark);
+                    painter.setPen(Qt::white);
+                    painter.setFont(ReportFont(7, true));
+                    painter.drawText(QRectF(x, y + icon * 0.2, icon, icon * 0.7), Qt::AlignCenter, QStringLiteral("!"));
+                    painter.setPen(kWarningText);
+                } else {
+                    painter.setPen(kText);
+                    painter.setFont(font);
+                    painter.drawText(QRectF(x, y, indent, height), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("•"));
+                }
+                painter.setFont(font);
+                painter.drawText(QRectF(x + indent, y, rect.width() - indent - 2 * padding, height),
+                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, notes[i]);
+                y += height + gap;
+            }
+        }};
+}
+
+std::vector<Block> ReportLayout::Build()
+{
+    const ReportContent& c = m_content;
+    std::vector<Block> blocks;
+    blocks.push_back(Title());
+
+    blocks.push_back(Heading(ReportTexts::tr("输入")));
+    blocks.push_back(Values({{ReportTexts::Caption("fit"), Text(c.fitName)},
+                             {ReportTexts::Caption("size"), WithUnit(c.sizeMm, "mm")},
+                             {ReportTexts::Caption("tables"),
+                              c.tablesFolder.empty() ? ReportTexts::tr("当前文件夹") : Text(c.tablesFolder)}}));
+
+    blocks.push_back(Heading(ReportTexts::tr("孔与轴的极限")));
+    const auto partRow = [](const QString& part, const ReportPart& limits) {
+        return QStringList {part,
+                            Text(limits.className),
+                            Text(limits.upperUm),
+                            Text(limits.lowerUm),
+                            Text(limits.largestMm),
+                            Text(limits.smallestMm),
+                            Text(limits.toleranceUm)};
+    };
+    blocks.push_back(Table({ReportTexts::tr("零件"), ReportTexts::tr("公差带"), ReportTexts::tr("上偏差 µm"),
+                            ReportTexts::tr("下偏差 µm"), ReportTexts::tr("最大极限尺寸 mm"),
+                            ReportTexts::tr("最小极限尺寸 mm"), ReportTexts::tr("公差 µm")},
+                           {partRow(ReportTexts::tr("孔"), c.hole), partRow(ReportTexts::tr("轴"), c.shaft)},
+                           {0.12, 0.12, 0.14, 0.14, 0.17, 0.17, 0.14}));
+
+    blocks.push_back(Heading(ReportTexts::tr("配合")));
+    std::vector<std::pair<QString, QString>> fit = {{ReportTexts::Caption("type"), ReportTexts::FitType(c.type)}};
+    for (const ReportValue& extreme : c.extremes)
+        fit.push_back({ReportTexts::Caption(extreme.key), WithUnit(extreme.value, extreme.unit)});
+    fit.push_back({ReportTexts::Caption(c.mean.key), WithUnit(c.mean.value, c.mean.unit)});
+    fit.push_back({ReportTexts::Caption("fit_tolerance"), WithUnit(c.fitToleranceUm, "µm")});
+    fit.push_back({ReportTexts::Caption("drawing_line"), Text(c.drawingLine)});
+    blocks.push_back(Values(fit));
+    blocks.push_back(Notes({ReportTexts::tr("间隙为孔减轴；过盈写作负间隙。")}, false));
+
+    blocks.push_back(Heading(ReportTexts::tr("公差带图")));
+    blocks.push_back(Diagram());
+
+    if (c.service || c.serviceRefusal) {
+        // The press fit on a page of its own: the fit's page reads the same with or without it.
+        blocks.push_back(Heading(ReportTexts::tr("使用条件下的过盈连接")));
+        blocks.back().newPage = true;
+    }
+    if (c.serviceRefusal)
+        blocks.push_back(Notes({ReportTexts::Note(*c.serviceRefusal)}, true));
+    if (c.service) {
+        const ReportService& s = *c.service;
+        if (!s.warnings.empty()) {
+            QStringList warnings;
+            for (const ReportNote& note : s.warnings)
+                warnings << ReportTexts::Note(note);
+            blocks.push_back(Spacer(1));
+            blocks.push_back(Notes(warnings, true));
+        }
+        std::vector<std::pair<QString, QString>> inputs;
+        for (const ReportValue& value : s.inputs)
+            inputs.push_back({ReportTexts::Caption(value.key), WithUnit(value.value, value.unit)});
+        blocks.push_back(Heading(ReportTexts::tr("条件")));
+        blocks.push_back(Values(inputs, 2));
+        std::vector<std::pair<QString, QString>> results;
+        for (const ReportValue& value : s.results)
+            results.push_back({ReportTexts::Caption(value.key), WithUnit(value.value, value.unit)});
+        blocks.push_back(Heading(ReportTexts::tr("结果")));
+        blocks.push_back(Values(results, 2));
+        QStringList assumptions;
+        for (const ReportNote& note : s.assumptions)
+            assumptions << ReportTexts::Note(note);
+        blocks.push_back(Heading(ReportTexts::tr("假设")));
+        blocks.push_back(Notes(assumptions, false));
+    }
+    return blocks;
+}
+
+// Which blocks go on which page, and where.
+struct Placed
+{
+    std::size_t block;
+    QRectF rect;
+};
+
+std::vector<std::vector<Placed>> Paginate(const std::vector<Block>& blocks, const QRectF& body)
+{
+    std::vector<std::vector<Placed>> pages(1);
+    qreal y = body.top();
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const qreal height = blocks[i].height(body.width());
+        // A heading goes with the block after it.
+        const qreal needed
+            = height + (blocks[i].keepWithNext && i + 1 < blocks.size() ? blocks[i + 1].height(body.width()) : 0);
+        if ((blocks[i].newPage || y + needed > body.bottom()) && !pages.back().empty()) {
+            pages.emplace_back();
+            y = body.top();
+        }
+        pages.back().push_back({i, QRectF(body.left(), y, body.width(), height)});
+        y += height;
+    }
+    return pages;
+}
+
+} // namespace
+
+bool PaintReport(const ReportContent& content, QPagedPaintDevice& device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    ReportLayout layout(content, device);
+    const std::vector<Block> blocks = layout.Build();
+    const PageMetrics page(device);
+    const auto pages = Paginate(blocks, page.Body());
+    const int pageCount = static_cast<int>(pages.size());
+    for (int number = 1; number <= pageCount; ++number) {
+        if (number > 1)
+            device.newPage();
+        for (const Placed& placed : pages[static_cast<std::size_t>(number - 1)])
+            blocks[placed.block].paint(painter, placed.rect);
+        const QRectF footer = page.Footer();
+        painter.setPen(QPen(kRule, page.Mm(0.2)));
+        painter.drawLine(footer.topLeft(), footer.topRight());
+        painter.setPen(kMuted);
+        painter.setFont(ReportFont(7.5));
+        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom,
+                         ReportTexts::tr("%1 · ISO 286 公差与配合 · Quorlan %2 · %3")
+                             .arg(Text(content.fitName), Text(content.version), Text(content.date)));
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
+                         ReportTexts::tr("第 %1 页，共 %2 页").arg(number).arg(pageCount));
+    }
+    return painter.end();
+}

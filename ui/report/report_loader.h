@@ -1,0 +1,12 @@
+#pragma once
+
+#include "report_content.h"
+
+#include <QString>
+
+class QWidget;
+
+// The report library (Qt SVG, Qt Print Support) is loaded on the first report, never at start-up.
+// Each returns the reason it failed, empty on success; a cancelled print dialog is no failure.
+QString ExportReportPdf(const ReportContent& content, const QString& path);
+QString PrintReportWithDialog(const ReportContent& content, QWidget* parent);

@@ -1,0 +1,180 @@
+#include "report_texts.h"
+
+#include <string>
+
+namespace {
+
+struct Words
+{
+    std::string_view key;
+    const char* text;
+};
+
+// Captions of values, by key. QT_TRANSLATE_NOOP marks them for lupdate; Translate() looks them up.
+constexpr Words kCaptions[] = {
+    {"size", QT_TRANSLATE_NOOP("ReportTexts", "基本尺寸")},
+    {"fit", QT_TRANSLATE_NOOP("ReportTexts", "配合")},
+    {"tables", QT_TRANSLATE_NOOP("ReportTexts", "偏差表")},
+    {"type", QT_TRANSLATE_NOOP("ReportTexts", "配合性质")},
+    {"max_clearance", QT_TRANSLATE_NOOP("ReportTexts", "最大间隙 Xmax")},
+    {"min_clearance", QT_TRANSLATE_NOOP("ReportTexts", "最小间隙 Xmin")},
+    {"max_interference", QT_TRANSLATE_NOOP("ReportTexts", "最大过盈 Ymax")},
+    {"min_interference", QT_TRANSLATE_NOOP("ReportTexts", "最小过盈 Ymin")},
+    {"mean_clearance", QT_TRANSLATE_NOOP("ReportTexts", "平均间隙 Xav")},
+    {"mean_interference", QT_TRANSLATE_NOOP("ReportTexts", "平均过盈 Yav")},
+    {"fit_tolerance", QT_TRANSLATE_NOOP("ReportTexts", "配合公差 Tf")},
+    {"drawing_line", QT_TRANSLATE_NOOP("ReportTexts", "图样标注")},
+    {"hub_od", QT_TRANSLATE_NOOP("ReportTexts", "轮毂外径")},
+    {"shaft_bore", QT_TRANSLATE_NOOP("ReportTexts", "轴内孔直径")},
+    {"length", QT_TRANSLATE_NOOP("ReportTexts", "配合长度")},
+    {"hub_material", QT_TRANSLATE_NOOP("ReportTexts", "轮毂材料")},
+    {"hub_e", QT_TRANSLATE_NOOP("ReportTexts", "轮毂弹性模量 E")},
+    {"hub_nu", QT_TRANSLATE_NOOP("ReportTexts", "轮毂泊松比 ν")},
+    {"hub_alpha", QT_TRANSLATE_NOOP("ReportTexts", "轮毂线膨胀系数 α")},
+    {"hub_yield", QT_TRANSLATE_NOOP("ReportTexts", "轮毂屈服强度")},
+    {"hub_tensile", QT_TRANSLATE_NOOP("ReportTexts", "轮毂抗拉强度")},
+    {"shaft_material", QT_TRANSLATE_NOOP("ReportTexts", "轴材料")},
+    {"shaft_e", QT_TRANSLATE_NOOP("ReportTexts", "轴弹性模量 E")},
+    {"shaft_nu", QT_TRANSLATE_NOOP("ReportTexts", "轴泊松比 ν")},
+    {"shaft_alpha", QT_TRANSLATE_NOOP("ReportTexts", "轴线膨胀系数 α")},
+    {"shaft_yield", QT_TRANSLATE_NOOP("ReportTexts", "轴屈服强度")},
+    {"shaft_tensile", QT_TRANSLATE_NOOP("ReportTexts", "轴抗拉强度")},
+    {"hub_temp", QT_TRANSLATE_NOOP("ReportTexts", "轮毂工作温度")},
+    {"shaft_temp", QT_TRANSLATE_NOOP("ReportTexts", "轴工作温度")},
+    {"friction", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数")},
+    {"rz_hub", QT_TRANSLATE_NOOP("ReportTexts", "孔的 Rz")},
+    {"rz_shaft", QT_TRANSLATE_NOOP("ReportTexts", "轴的 Rz")},
+    {"smoothing", QT_TRANSLATE_NOOP("ReportTexts", "压平系数")},
+    {"joining_clearance", QT_TRANSLATE_NOOP("ReportTexts", "装配间隙")},
+    {"zone_sigma", QT_TRANSLATE_NOOP("ReportTexts", "公差带 σ 数")},
+    {"interference_min_um", QT_TRANSLATE_NOOP("ReportTexts", "最小过盈（20 °C）")},
+    {"interference_max_um", QT_TRANSLATE_NOOP("ReportTexts", "最大过盈（20 °C）")},
+    {"smoothing_loss_um", QT_TRANSLATE_NOOP("ReportTexts", "压平量")},
+    {"service_interference_min_um", QT_TRANSLATE_NOOP("ReportTexts", "工作时最小有效过盈")},
+    {"service_interference_max_um", QT_TRANSLATE_NOOP("ReportTexts", "工作时最大有效过盈")},
+    {"pressure_min_mpa", QT_TRANSLATE_NOOP("ReportTexts", "最小接触压力")},
+    {"pressure_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "最大接触压力")},
+    {"hub_bore_tangential_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂孔壁最大切向应力")},
+    {"hub_bore_radial_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂孔壁最大径向应力")},
+    {"hub_bore_von_mises_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂孔壁最大等效应力")},
+    {"hub_outside_tangential_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂外壁最大切向应力")},
+    {"shaft_von_mises_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轴最大等效应力")},
+    {"hub_yield_safety", QT_TRANSLATE_NOOP("ReportTexts", "轮毂屈服安全系数")},
+    {"shaft_yield_safety", QT_TRANSLATE_NOOP("ReportTexts", "轴屈服安全系数")},
+    {"torque_min_nm", QT_TRANSLATE_NOOP("ReportTexts", "最小可传递扭矩")},
+    {"axial_force_min_n", QT_TRANSLATE_NOOP("ReportTexts", "最小可传递轴向力")},
+    {"press_force_max_n", QT_TRANSLATE_NOOP("ReportTexts", "最大压入力")},
+    {"hub_assembly_temp_c", QT_TRANSLATE_NOOP("ReportTexts", "轮毂加热装配温度（轴 20 °C）")},
+    {"shaft_assembly_temp_c", QT_TRANSLATE_NOOP("ReportTexts", "轴冷却装配温度（轮毂 20 °C）")},
+    {"probability_interference", QT_TRANSLATE_NOOP("ReportTexts", "过盈概率")},
+    {"probability_clearance", QT_TRANSLATE_NOOP("ReportTexts", "间隙概率")},
+    // The inputs a refusal can name, besides those above.
+    {"size_mm", QT_TRANSLATE_NOOP("ReportTexts", "基本尺寸")},
+    {"hole_upper_um", QT_TRANSLATE_NOOP("ReportTexts", "孔的上偏差")},
+    {"hole_lower_um", QT_TRANSLATE_NOOP("ReportTexts", "孔的下偏差")},
+    {"shaft_upper_um", QT_TRANSLATE_NOOP("ReportTexts", "轴的上偏差")},
+    {"shaft_lower_um", QT_TRANSLATE_NOOP("ReportTexts", "轴的下偏差")},
+    {"hub_outside_diameter_mm", QT_TRANSLATE_NOOP("ReportTexts", "轮毂外径")},
+    {"shaft_bore_mm", QT_TRANSLATE_NOOP("ReportTexts", "轴内孔直径")},
+    {"length_mm", QT_TRANSLATE_NOOP("ReportTexts", "配合长度")},
+    {"hub_temperature_c", QT_TRANSLATE_NOOP("ReportTexts", "轮毂工作温度")},
+    {"shaft_temperature_c", QT_TRANSLATE_NOOP("ReportTexts", "轴工作温度")},
+    {"friction_coefficient", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数")},
+    {"hub_rz_um", QT_TRANSLATE_NOOP("ReportTexts", "孔的 Rz")},
+    {"shaft_rz_um", QT_TRANSLATE_NOOP("ReportTexts", "轴的 Rz")},
+    {"smoothing_factor", QT_TRANSLATE_NOOP("ReportTexts", "压平系数")},
+    {"joining_clearance_mm", QT_TRANSLATE_NOOP("ReportTexts", "装配间隙")},
+    {"zone_sigmas", QT_TRANSLATE_NOOP("ReportTexts", "公差带 σ 数")},
+    {"hub_material.youngs_modulus_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂弹性模量 E")},
+    {"hub_material.poisson_ratio", QT_TRANSLATE_NOOP("ReportTexts", "轮毂泊松比 ν")},
+    {"hub_material.expansion_per_k", QT_TRANSLATE_NOOP("ReportTexts", "轮毂线膨胀系数 α")},
+    {"hub_material.strength_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂屈服强度")},
+    {"shaft_material.youngs_modulus_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轴弹性模量 E")},
+    {"shaft_material.poisson_ratio", QT_TRANSLATE_NOOP("ReportTexts", "轴泊松比 ν")},
+    {"shaft_material.expansion_per_k", QT_TRANSLATE_NOOP("ReportTexts", "轴线膨胀系数 α")},
+    {"shaft_material.strength_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轴屈服强度")},
+};
+
+constexpr Words kFitTypes[] = {
+    {"clearance", QT_TRANSLATE_NOOP("ReportTexts", "间隙配合")},
+    {"transition", QT_TRANSLATE_NOOP("ReportTexts", "过渡配合")},
+    {"interference", QT_TRANSLATE_NOOP("ReportTexts", "过盈配合")},
+};
+
+// Sentences; %1, %2 take the note's arguments in turn.
+constexpr Words kNotes[] = {
+    // Warnings.
+    {"hub_yield", QT_TRANSLATE_NOOP("ReportTexts", "轮毂屈服安全系数只有 %1：轮毂孔壁会屈服。")},
+    {"shaft_yield", QT_TRANSLATE_NOOP("ReportTexts", "轴屈服安全系数只有 %1：轴会屈服。")},
+    {"loosens_in_service", QT_TRANSLATE_NOOP("ReportTexts", "工作时配合性质改变：20 °C 时为%1，工作温度下为%2。")},
+    {"no_press_fit", QT_TRANSLATE_NOOP("ReportTexts", "工作时可能出现间隙：此时没有接触压力，连接传递不了扭矩。")},
+    // Assumptions.
+    {"sizes_at_20c", QT_TRANSLATE_NOOP("ReportTexts", "尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。")},
+    {"fit_class", QT_TRANSLATE_NOOP("ReportTexts", "20 °C 时为%1，工作温度下为%2。")},
+    {"smoothing", QT_TRANSLATE_NOOP("ReportTexts", "压平量 %1 µm，即 %2 ×（孔 Rz + 轴 Rz）。")},
+    {"plane_stress", QT_TRANSLATE_NOOP("ReportTexts", "平面应力、等长轮毂与轴、均匀接触压力（Lamé）。")},
+    {"friction", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数 %1，用于保持与压入。")},
+    {"joining_clearance", QT_TRANSLATE_NOOP("ReportTexts", "热装或冷装所需装配间隙 %1 µm。")},
+    {"normal_distribution", QT_TRANSLATE_NOOP("ReportTexts", "尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。")},
+    {"brittle", QT_TRANSLATE_NOOP("ReportTexts", "灰铸铁没有屈服点：以抗拉强度代替屈服强度。")},
+    {"needs_hub_od", QT_TRANSLATE_NOOP("ReportTexts", "未给出轮毂外径：没有压力、应力、扭矩和力的结果。")},
+    {"needs_length", QT_TRANSLATE_NOOP("ReportTexts", "未给出配合长度：没有扭矩和力的结果。")},
+    // Refusals; %1 is the input's caption.
+    {"not_finite", QT_TRANSLATE_NOOP("ReportTexts", "%1不是有限的数。")},
+    {"not_positive", QT_TRANSLATE_NOOP("ReportTexts", "%1须大于 0。")},
+    {"negative", QT_TRANSLATE_NOOP("ReportTexts", "%1不能为负。")},
+    {"upper_below_lower", QT_TRANSLATE_NOOP("ReportTexts", "%1低于下偏差。")},
+    {"limit_size_not_positive", QT_TRANSLATE_NOOP("ReportTexts", "%1使最小极限尺寸不大于 0。")},
+    {"hub_not_larger_than_bore", QT_TRANSLATE_NOOP("ReportTexts", "%1须大于孔径（基本尺寸）。")},
+    {"bore_not_smaller_than_shaft", QT_TRANSLATE_NOOP("ReportTexts", "%1须小于轴径（基本尺寸）。")},
+    {"poisson_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "%1须在 0 至 0.5 之间。")},
+    {"smoothing_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "%1须在 0 至 1 之间。")},
+    {"below_absolute_zero", QT_TRANSLATE_NOOP("ReportTexts", "%1低于绝对零度。")},
+    {"result_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "输入太大，%1无法计算。")},
+};
+
+template<std::size_t N> const char* Find(const Words (&table)[N], std::string_view key)
+{
+    for (const Words& words : table)
+        if (words.key == key)
+            return words.text;
+    return nullptr;
+}
+
+QString FromKey(std::string_view key)
+{
+    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+// Arguments that are keys themselves (fit types, refused inputs) are worded too.
+QString Argument(const std::string& argument)
+{
+    if (Find(kFitTypes, argument))
+        return ReportTexts::FitType(argument);
+    if (Find(kCaptions, argument))
+        return ReportTexts::Caption(argument);
+    return QString::fromStdString(argument);
+}
+
+} // namespace
+
+QString ReportTexts::Caption(std::string_view key)
+{
+    const char* text = Find(kCaptions, key);
+    return text ? tr(text) : FromKey(key);
+}
+
+QString ReportTexts::FitType(std::string_view key)
+{
+    const char* text = Find(kFitTypes, key);
+    return text ? tr(text) : FromKey(key);
+}
+
+QString ReportTexts::Note(const ReportNote& note)
+{
+    const char* text = Find(kNotes, note.key);
+    QString sentence = text ? tr(text) : FromKey(note.key);
+    for (const std::string& argument : note.arguments)
+        sentence = sentence.arg(Argument(argument));
+    return sentence;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "report_content.h"
+
+#include <string_view>
+
+#include <QCoreApplication>
+#include <QString>
+
+// The report's words, through Qt Linguist: Chinese in the source, English from the translation.
+class ReportTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportTexts)
+
+public:
+    // The caption of a value key of the report ("max_clearance", "hub_od", "pressure_min_mpa").
+    static QString Caption(std::string_view key);
+    // "间隙配合" for "clearance".
+    static QString FitType(std::string_view key);
+    // A warning, an assumption or a refusal, its numbers filled in.
+    static QString Note(const ReportNote& note);
+};

@@ -1,0 +1,213 @@
+#include "report_command.h"
+
+#include "decimal_text.h"
+#include "fit_evaluation.h"
+#include "materials.h"
+#include "report_content.h"
+#include "report_loader.h"
+#include "service_conditions.h"
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <optional>
+#include <variant>
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kExitWritten = 0;
+constexpr int kExitNoResult = 1;
+constexpr int kExitUsage = 2;
+
+int Fail(int status, const QString& message)
+{
+    std::fprintf(stderr, "quorlan: %s\n", message.toUtf8().constData());
+    return status;
+}
+
+using NumberField = std::function<void(ServiceInputs&, double)>;
+
+// The numeric press-fit options and the input each one sets; the names are those of quorlan-cli.
+const std::map<QString, NumberField>& NumberFields()
+{
+    static const std::map<QString, NumberField> fields = {
+        {"hub-od",
+         [](ServiceInputs& in, double v) {
+             in.hub_outside_diameter_mm = v;
+         }},
+        {"shaft-id",
+         [](ServiceInputs& in, double v) {
+             in.shaft_bore_mm = v;
+         }},
+        {"length",
+         [](ServiceInputs& in, double v) {
+             in.length_mm = v;
+         }},
+        {"hub-e",
+         [](ServiceInputs& in, double v) {
+             in.hub_material.youngs_modulus_mpa = v;
+         }},
+        {"hub-nu",
+         [](ServiceInputs& in, double v) {
+             in.hub_material.poisson_ratio = v;
+         }},
+        {"hub-alpha",
+         [](ServiceInputs& in, double v) {
+             in.hub_material.expansion_per_k = v;
+         }},
+        {"hub-yield",
+         [](ServiceInputs& in, double v) {
+             in.hub_material.strength_mpa = v;
+             in.hub_material.strength_is_tensile = false;
+         }},
+        {"shaft-e",
+         [](ServiceInputs& in, double v) {
+             in.shaft_material.youngs_modulus_mpa = v;
+         }},
+        {"shaft-nu",
+         [](ServiceInputs& in, double v) {
+             in.shaft_material.poisson_ratio = v;
+         }},
+        {"shaft-alpha",
+         [](ServiceInputs& in, double v) {
+             in.shaft_material.expansion_per_k = v;
+         }},
+        {"shaft-yield",
+         [](ServiceInputs& in, double v) {
+             in.shaft_material.strength_mpa = v;
+             in.shaft_material.strength_is_tensile = false;
+         }},
+        {"hub-temp",
+         [](ServiceInputs& in, double v) {
+             in.hub_temperature_c = v;
+         }},
+        {"shaft-temp",
+         [](ServiceInputs& in, double v) {
+             in.shaft_temperature_c = v;
+         }},
+        {"friction",
+         [](ServiceInputs& in, double v) {
+             in.friction_coefficient = v;
+         }},
+        {"rz-hub",
+         [](ServiceInputs& in, double v) {
+             in.hub_rz_um = v;
+         }},
+        {"rz-shaft",
+         [](ServiceInputs& in, double v) {
+             in.shaft_rz_um = v;
+         }},
+        {"joining-clearance",
+         [](ServiceInputs& in, double v) {
+             in.joining_clearance_mm = v / 1000.0;
+         }},
+        {"zone-sigma",
+         [](ServiceInputs& in, double v) {
+             in.zone_sigmas = v;
+         }},
+    };
+    return fields;
+}
+
+// The service inputs of the options, or the usage message. Materials first, so that a value given
+// beside a material overrides that material's.
+std::variant<ServiceInputs, QString> ReadServiceOptions(const ReportRequest& request)
+{
+    ServiceInputs inputs;
+    for (const auto& [name, text] : request.serviceOptions) {
+        if (name != QLatin1String("hub-material") && name != QLatin1String("shaft-material"))
+            continue;
+        const auto material = FindMaterial(text.toStdString());
+        if (!material)
+            return QStringLiteral("--%1 \"%2\" is not a built-in material (quorlan-cli service --materials lists them)")
+                .arg(name, text);
+        (name == QLatin1String("hub-material") ? inputs.hub_material : inputs.shaft_material) = material->properties;
+    }
+    for (const auto& [name, text] : request.serviceOptions) {
+        if (name == QLatin1String("smoothing")) {
+            if (text == QLatin1String("0.4"))
+                inputs.smoothing_factor = kSmoothingFactorDin7190_2017;
+            else if (text == QLatin1String("0.8"))
+                inputs.smoothing_factor = kSmoothingFactorDin7190_2001;
+            else
+                return QStringLiteral("--smoothing \"%1\" is not 0.4 or 0.8").arg(text);
+            continue;
+        }
+        const auto field = NumberFields().find(name);
+        if (field == NumberFields().end())
+            continue;
+        const auto number = ParseDecimalNumber(text.toStdString());
+        if (!number)
+            return QStringLiteral("--%1 \"%2\" is not a number")
+                .arg(name, QString::fromStdString(QuotePrefix(text.toStdString())));
+        field->second(inputs, *number);
+    }
+    return inputs;
+}
+
+} // namespace
+
+const std::vector<QString>& ReportServiceOptionNames()
+{
+    static const std::vector<QString> names = [] {
+        std::vector<QString> list
+            = {QStringLiteral("hub-material"), QStringLiteral("shaft-material"), QStringLiteral("smoothing")};
+        for (const auto& [name, field] : NumberFields())
+            list.push_back(name);
+        return list;
+    }();
+    return names;
+}
+
+int RunReportCommand(const ReportRequest& request)
+{
+    if (request.fit.isEmpty() || request.size.isEmpty())
+        return Fail(kExitUsage, QStringLiteral("--report needs --fit and --size, e.g. --fit H7/g6 --size 40"));
+    const auto size = ReadSize(request.size.toStdString());
+    if (!size)
+        return Fail(kExitUsage, QString::fromStdString(SizeProblemText(size.reason())));
+    const auto designation = ReadDesignation(request.fit.toStdString());
+    if (!designation)
+        return Fail(kExitUsage, QString::fromStdString(DesignationProblemText(designation.reason())));
+
+    if (!request.tablesFolder.isEmpty() && !QFileInfo(request.tablesFolder).isDir())
+        return Fail(kExitUsage, QStringLiteral("--tables: no such folder: %1").arg(request.tablesFolder));
+
+    std::optional<ServiceInputs> service;
+    if (!request.serviceOptions.empty()) {
+        auto read = ReadServiceOptions(request);
+        if (const auto* message = std::get_if<QString>(&read))
+            return Fail(kExitUsage, *message);
+        service = std::get<ServiceInputs>(read);
+    }
+
+    const std::filesystem::path tables = request.tablesFolder.toStdString();
+    const FitEvaluation evaluation = EvaluateFit(tables, request.size.toStdString(), request.fit.toStdString());
+    if (!evaluation.analysis)
+        return Fail(kExitNoResult, QString::fromStdString(evaluation.problem));
+
+    ReportContent content
+        = BuildReportContent(*evaluation.analysis, service ? &*service : nullptr,
+                             request.english ? ReportLanguage::English : ReportLanguage::Chinese, QUORLAN_VERSION,
+                             QDate::currentDate().toString(Qt::ISODate).toStdString());
+    content.tablesFolder = QDir(request.tablesFolder.isEmpty() ? QDir::currentPath() : request.tablesFolder)
+                               .absolutePath()
+                               .toStdString();
+    if (content.serviceRefusal) {
+        // As quorlan-cli service: an input the press fit refuses is a usage error.
+        const ReportNote& refusal = *content.serviceRefusal;
+        return Fail(kExitUsage,
+                    QStringLiteral("%1 is refused: %2")
+                        .arg(QString::fromStdString(refusal.arguments.at(0)),
+                             QString::fromStdString(refusal.key).replace(QLatin1Char('_'), QLatin1Char(' '))));
+    }
+
+    const QString error = ExportReportPdf(content, request.path);
+    if (!error.isEmpty())
+        return Fail(kExitNoResult, QStringLiteral("cannot write %1: %2").arg(request.path, error));
+    return kExitWritten;
+}

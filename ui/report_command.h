@@ -1,0 +1,26 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include <QString>
+
+// `quorlan --report FILE.pdf --fit FIT --size S [service options] [--lang en|zh] [--tables DIR]`.
+struct ReportRequest
+{
+    QString path;
+    QString fit;
+    QString size;
+    QString tablesFolder; // empty: the current directory
+    bool english = false;
+    // The press-fit options given, by name without dashes ("hub-od"), as typed.
+    std::vector<std::pair<QString, QString>> serviceOptions;
+};
+
+// The press-fit option names that `quorlan-cli service` takes and the report does too.
+const std::vector<QString>& ReportServiceOptionNames();
+
+// Writes the report without a window. Messages go to standard error. Returns the exit status:
+// 0 written, 1 no result (the tables give none, or the file cannot be written), 2 a usage error;
+// on failure no file is written or replaced.
+int RunReportCommand(const ReportRequest& request);
