@@ -1,7 +1,6 @@
 #include "cli_text.h"
 
 #include "commands.h"
-#include "decimal_text.h"
 #include "parse_error_text.h"
 #include "scales.h"
 
@@ -18,18 +17,30 @@ std::string Quoted(std::string_view text)
     return "'" + PrintableText(QuotePrefix(text)) + "'";
 }
 
+std::string NumberProblemWords(NumberProblem problem, std::string_view unit, std::optional<int> keptDecimals)
+{
+    switch (problem) {
+    case NumberProblem::NotANumber:
+        break;
+    case NumberProblem::TooPrecise:
+        return keptDecimals ? "has more than " + std::to_string(*keptDecimals) + " decimals"
+                            : std::string("is too close to 0 to be held");
+    case NumberProblem::TooLarge:
+        return "is too large";
+    }
+    return unit.empty() ? std::string("is not a number") : "is not a decimal number of " + std::string(unit);
+}
+
 std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream& err)
 {
+    const std::string range = " is not over 0 and up to " + std::to_string(kLargestSizeMm) + " mm";
     const auto size = ParseMillimetres(text);
-    if (!size) {
-        const bool tooPrecise = size.reason() == NumberProblem::TooPrecise;
-        UsageError(err,
-                   "SIZE " + Quoted(text)
-                       + (tooPrecise ? " has more than six decimals" : " is not a decimal number of millimetres"));
+    if (!size && size.reason() != NumberProblem::TooLarge) {
+        UsageError(err, "SIZE " + Quoted(text) + " " + NumberProblemWords(size.reason(), "millimetres", 6));
         return std::nullopt;
     }
-    if (size->nm <= 0 || *size > ExactLength::FromMm(kLargestSizeMm)) {
-        UsageError(err, "SIZE " + Quoted(text) + " is not over 0 and up to " + std::to_string(kLargestSizeMm) + " mm");
+    if (!size || size->nm <= 0 || *size > ExactLength::FromMm(kLargestSizeMm)) {
+        UsageError(err, "SIZE " + Quoted(text) + range);
         return std::nullopt;
     }
     return *size;

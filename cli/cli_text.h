@@ -1,5 +1,6 @@
 #pragma once
 
+#include "decimal_text.h"
 #include "exact_length.h"
 #include "failure.h"
 #include "fit_analysis.h"
@@ -18,6 +19,11 @@ int UsageError(std::ostream& err, const std::string& what);
 
 // A user's text for a message: quoted, and cut short when long.
 std::string Quoted(std::string_view text);
+
+// Why a number was refused, after "OPTION 'TEXT'": it is no decimal number (of the unit named, if
+// any), has more decimals than the reader keeps (nothing: too close to 0 for any), or is too large.
+std::string NumberProblemWords(NumberProblem problem, std::string_view unit = {},
+                               std::optional<int> keptDecimals = std::nullopt);
 
 // A size for the core: a plain decimal over 0 and up to the largest size covered. Nothing, after
 // the usage message, for anything else.

@@ -51,3 +51,16 @@ int AnswerDeviationFromCore(const ToleranceClass& toleranceClass, ExactLength si
     NoteExperimentalGrade(toleranceClass.grade, size, err);
     return kExitResult;
 }
+
+void NoteWhereTheStandardRefuses(const ToleranceClass& toleranceClass, ExactLength size,
+                                 const std::filesystem::path& tables, std::ostream& err)
+{
+    const auto deviations = LimitDeviationsOf(LoadDeviationTables(tables), toleranceClass, size);
+    if (deviations)
+        return;
+    const Failure::Kind kind = deviations.reason().kind;
+    if (kind != Failure::Kind::NoStandardValue && kind != Failure::Kind::NotUsedAtThisSize)
+        return;
+    err << "quorlan-cli: note: " << ClassName(toleranceClass) << " at " << FormatMm(size)
+        << " mm: " << FailureText(deviations.reason(), tables) << "; the values above are the dialog's\n";
+}

@@ -16,3 +16,8 @@ bool IsWithinTheDialog(int grade, ExactLength size);
 int AnswerToleranceFromCore(int grade, ExactLength size, std::ostream& out, std::ostream& err);
 int AnswerDeviationFromCore(const ToleranceClass& toleranceClass, ExactLength size, const std::filesystem::path& tables,
                             std::ostream& out, std::ostream& err);
+
+// The dialog answers some classes at sizes where the standard gives none (A11 at 0.5 mm): a note on
+// err saying so, if this is such a case.
+void NoteWhereTheStandardRefuses(const ToleranceClass& toleranceClass, ExactLength size,
+                                 const std::filesystem::path& tables, std::ostream& err);

@@ -1,3 +1,4 @@
+#include "atomic_file.h"
 #include "cli_text.h"
 #include "commands.h"
 #include "fit_analysis.h"
@@ -5,9 +6,6 @@
 #include "loaded_tables.h"
 #include "tolerance_class.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <ostream>
 
 int RunDiagram(const DiagramRequest& request, std::ostream& err)
@@ -26,15 +24,8 @@ int RunDiagram(const DiagramRequest& request, std::ostream& err)
         err << "quorlan-cli: " << FitFailureText(*designation, fit.reason(), *size, request.tables) << '\n';
         return kExitFailure;
     }
-    const std::string svg = FitDiagramSvg(*fit);
-    std::ofstream file(request.output, std::ios::binary | std::ios::trunc);
-    if (file)
-        file << svg;
-    file.close();
-    if (!file) {
-        const int error = errno;
-        err << "quorlan-cli: cannot write " << Quoted(request.output.string()) << ": "
-            << (error != 0 ? std::strerror(error) : "write failed") << '\n';
+    if (const auto problem = WriteFileAtomically(request.output, FitDiagramSvg(*fit))) {
+        err << "quorlan-cli: cannot write " << Quoted(request.output.string()) << ": " << *problem << '\n';
         return kExitFailure;
     }
     return kExitResult;

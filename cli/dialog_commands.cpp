@@ -41,7 +41,7 @@ bool CheckSizeText(const Request& request, std::ostream& err)
         return ReadSizeArgument(request.sizeText, err).has_value();
     const auto number = ParseFixedPoint(request.sizeText, 6);
     if (!number && number.reason() != NumberProblem::TooPrecise) {
-        UsageError(err, "SIZE " + Quoted(request.sizeText) + " is not a decimal number of millimetres");
+        UsageError(err, "SIZE " + Quoted(request.sizeText) + " " + NumberProblemWords(number.reason(), "millimetres"));
         return false;
     }
     return true;
@@ -129,6 +129,10 @@ int RunDeviation(const std::string& classText, const Request& request, std::ostr
     if (upper.empty() || lower.empty())
         return kExitFailure;
     out << upper << ' ' << lower << '\n';
+    if (!request.rangeText) {
+        if (const auto size = ParseMillimetres(request.sizeText))
+            NoteWhereTheStandardRefuses(*ParseToleranceClass(classText), *size, request.tables, err);
+    }
     return kExitResult;
 }
 

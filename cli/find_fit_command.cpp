@@ -19,7 +19,8 @@ std::optional<ExactLength> ReadMicrometres(std::string_view option, const std::s
 {
     const auto um = ParseMicrometres(text);
     if (!um) {
-        UsageError(err, std::string(option) + " " + Quoted(text) + " is not a decimal number of micrometres");
+        UsageError(err,
+                   std::string(option) + " " + Quoted(text) + " " + NumberProblemWords(um.reason(), "micrometres", 3));
         return std::nullopt;
     }
     return *um;
@@ -77,7 +78,8 @@ std::optional<SearchBasis> ReadBasis(const std::string& text)
 std::string RequirementWords(const FitSearchRequest& request)
 {
     const std::string at = " µm at " + FormatMm(request.size) + " mm";
-    if (request.maxClearance.nm <= 0)
+    // Up to no clearance and below it an interference; zero to zero is a clearance (of none).
+    if (request.maxClearance.nm < 0 || (request.maxClearance.nm == 0 && request.minClearance.nm < 0))
         return "an interference from " + FormatUm(-request.maxClearance) + " to " + FormatUm(-request.minClearance)
             + at;
     return "a clearance from " + FormatUm(request.minClearance) + " to " + FormatUm(request.maxClearance) + at;
@@ -100,6 +102,8 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
         return kExitUsage;
     search.allGradePairs = request.allGradePairs;
     const auto limit = ParseFixedPoint(request.limitText, 0);
+    if (!limit && limit.reason() == NumberProblem::TooLarge)
+        return UsageError(err, "--limit " + Quoted(request.limitText) + " " + NumberProblemWords(limit.reason()));
     if (!limit || *limit < 0)
         return UsageError(err, "--limit " + Quoted(request.limitText) + " is not a whole number, 0 or more");
     const std::size_t shownAtMost = *limit == 0 ? SIZE_MAX : static_cast<std::size_t>(*limit);

@@ -4,11 +4,13 @@
 #include "cli_text.h"
 #include "commands.h"
 #include "parse_error_text.h"
+#include "standard_output.h"
 #include "table_folder.h"
 
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -80,6 +82,21 @@ void AddServiceOptions(CLI::App& command, ServiceOptions& options)
     command.add_option("--axial-force", options.axialForce, "axial force the joint must hold, N");
     command.add_option("--slip-safety", options.slipSafety, "required safety against slip (default 1.5)");
     command.add_option("--yield-safety", options.yieldSafety, "required safety against yield (default 1.0)");
+}
+
+// The arguments with "-.5" written "-0.5": the argument parser takes a dash before anything but a
+// digit for an option, so a negative number would otherwise never reach the reader that says what is
+// wrong with it (or takes it, as the bounds of find-fit do).
+std::vector<std::string> NegativeNumbersWithDigit(int argc, char** argv)
+{
+    std::vector<std::string> arguments(argv, argv + argc);
+    for (std::string& argument : arguments) {
+        const bool dashPointDigit
+            = argument.size() > 2 && argument.starts_with("-.") && argument[2] >= '0' && argument[2] <= '9';
+        if (dashPointDigit && argument.find_first_not_of("0123456789.eE+-") == std::string::npos)
+            argument.insert(1, "0");
+    }
+    return arguments;
 }
 
 // Options and positionals are bound to strings: every number goes through the commands' own strict
@@ -205,8 +222,12 @@ int Run(int argc, char** argv)
     diagram->add_option("SIZE", diagramRequest.sizeText, "nominal size in mm")->required();
     diagram->add_option("-o,--output", diagramRequest.output, "the SVG file to write")->required();
 
+    std::vector<std::string> arguments = NegativeNumbersWithDigit(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
     try {
-        app.parse(argc, argv);
+        app.parse(argc, pointers.data());
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
         return kExitResult;
@@ -261,10 +282,13 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    OccupyClosedStandardDescriptors();
+    int status = kExitFailure;
     try {
-        return Run(argc, argv);
+        status = Run(argc, argv);
     } catch (const std::exception& error) { // out of memory and the like: say so rather than abort
         std::cerr << "quorlan-cli: " << error.what() << '\n';
-        return kExitFailure;
     }
+    // A result that never reached its reader is no result, whichever command wrote it.
+    return ConfirmWritten(status, std::cout, std::cerr);
 }

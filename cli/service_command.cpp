@@ -37,7 +37,8 @@ bool ReadDeviations(const std::vector<std::string>& texts, std::string_view opti
          {std::tuple {&texts[0], &upper, " UPPER"}, std::tuple {&texts[1], &lower, " LOWER"}}) {
         const auto number = ParseDecimalNumber(*text);
         if (!number) {
-            UsageError(err, std::string(option) + which + " " + Quoted(*text) + " is not a number");
+            UsageError(err,
+                       std::string(option) + which + " " + Quoted(*text) + " " + NumberProblemWords(number.reason()));
             return false;
         }
         *value = *number;

@@ -23,7 +23,7 @@ public:
             return;
         const auto number = ParseDecimalNumber(*text);
         if (!number) {
-            UsageError(m_err, std::string(option) + " " + Quoted(*text) + " is not a number");
+            UsageError(m_err, std::string(option) + " " + Quoted(*text) + " " + NumberProblemWords(number.reason()));
             m_ok = false;
             return;
         }

@@ -1,5 +1,6 @@
 #include "decimal_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -13,6 +14,28 @@ bool IsDigit(char c)
 
 // Beyond this magnitude no ISO 286 length is meaningful, and int64 nanometres stay far from overflow.
 constexpr std::int64_t kLargestScaled = 1'000'000'000'000'000; // 1e15
+
+// For a number out of a double's range (digits, maybe a point and digits, maybe an exponent; no
+// sign): whether its magnitude lies above 1, else it is too small, from the decimal exponent of its
+// first significant digit.
+bool IsAboveOne(std::string_view number)
+{
+    const std::size_t mark = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view mantissa = number.substr(0, mark);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = std::min(mantissa.find_first_not_of("0."), mantissa.size());
+    std::int64_t exponent
+        = first < point ? static_cast<std::int64_t>(point - first) - 1 : -static_cast<std::int64_t>(first - point);
+    std::size_t at = mark + 1;
+    const bool negative = at < number.size() && number[at] == '-';
+    if (at < number.size() && (number[at] == '-' || number[at] == '+'))
+        ++at;
+    std::int64_t written = 0;
+    for (; at < number.size() && IsDigit(number[at]); ++at)
+        written = std::min<std::int64_t>(written * 10 + (number[at] - '0'), kLargestScaled);
+    exponent += negative ? -written : written;
+    return exponent > 0;
+}
 
 } // namespace
 
@@ -84,14 +107,18 @@ Result<double, NumberProblem> ParseDecimalNumber(std::string_view text)
         if (!IsDigit(c) && c != '.' && c != '-' && c != '+' && c != 'e' && c != 'E')
             return NumberProblem::NotANumber;
     }
-    if (text.starts_with('+'))
+    // One sign at most. from_chars takes a minus but no plus: a plus is removed first, and then the
+    // number itself must follow ("+-1" is no number).
+    const bool plus = text.starts_with('+');
+    if (plus)
         text.remove_prefix(1);
-    if (text.empty() || text.starts_with('+') || !(IsDigit(text.front()) || text.front() == '-' || text.front() == '.'))
+    const std::string_view magnitude = !plus && text.starts_with('-') ? text.substr(1) : text;
+    if (magnitude.empty() || !(IsDigit(magnitude.front()) || magnitude.front() == '.'))
         return NumberProblem::NotANumber;
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range)
-        return NumberProblem::TooLarge;
+    if (error == std::errc::result_out_of_range && end == text.data() + text.size())
+        return IsAboveOne(magnitude) ? NumberProblem::TooLarge : NumberProblem::TooPrecise;
     if (error != std::errc() || end != text.data() + text.size())
         return NumberProblem::NotANumber;
     if (!std::isfinite(value))

@@ -25,7 +25,8 @@ Result<ExactLength, NumberProblem> ParseMillimetres(std::string_view text);
 // A deviation in micrometres, kept to the nanometre.
 Result<ExactLength, NumberProblem> ParseMicrometres(std::string_view text);
 
-// Any finite decimal number, exponent allowed ("1.15e-5"); no hexadecimal, inf or nan.
+// Any finite decimal number, exponent allowed ("1.15e-5"), one sign at most; no hexadecimal, inf or
+// nan. Beyond a double's range it is TooLarge, or TooPrecise when too close to 0 to be held.
 Result<double, NumberProblem> ParseDecimalNumber(std::string_view text);
 
 // The text cut to at most maxBytes for quoting in a message, marked with "..." when cut.

@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -192,6 +194,79 @@ TEST(ParserMessages, EchoNeitherControlCharactersNorBrokenUtf8)
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.find('\x1B'), std::string::npos) << run.err;
     EXPECT_EQ(run.err.find('\xFF'), std::string::npos) << run.err;
+}
+
+// Output that never reaches its reader is no result: every command says so, and none exits 0.
+TEST(FailedWrites, AreReportedByEveryCommand)
+{
+    const std::string tables = test::ShippedTables().string();
+    const std::vector<std::vector<std::string>> argumentLists = {
+        {"table", "--tables", tables},
+        {"table", "tolerances", "--json"},
+        {"fit", "H7/g6", "25", "--tables", tables},
+        {"tolerance", "IT7", "25"},
+        {"deviation", "P7", "25", "--tables", tables},
+        {"fits", "clearance", "--basis", "hole"},
+        {"find-fit", "40", "--min-clearance", "10", "--max-clearance", "60", "--tables", tables},
+        {"service", "--materials", "--tables", tables},
+        {"check-tables", tables},
+        {"--help"},
+    };
+    for (const auto out :
+         {test::StandardOutput::FullDevice, test::StandardOutput::Closed, test::StandardOutput::ClosedPipe}) {
+        test::RunOptions options;
+        options.out = out;
+        for (const auto& arguments : argumentLists) {
+            SCOPED_TRACE(arguments.front() + " output " + std::to_string(static_cast<int>(out)));
+            const auto run = test::RunProgram(kCli, arguments, options);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_NE(run.err.find("quorlan-cli: cannot write standard output: "), std::string::npos) << run.err;
+        }
+    }
+}
+
+// A diagram replaces its file whole or not at all, and leaves nothing else behind.
+TEST(DiagramFile, IsReplacedWholeOrKeptAsItWas)
+{
+    const std::vector<std::string> tables = {"--tables", test::ShippedTables().string()};
+    struct Case
+    {
+        const char* name;
+        std::optional<rlim_t> fileSizeLimitBytes;
+        bool throughLink;
+        int status;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"written", std::nullopt, false, 0, true},
+        {"written through a link", std::nullopt, true, 0, true},
+        {"too large for the file-size limit", 1000, false, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder folder;
+        folder.Write("fit.svg", "old");
+        std::filesystem::permissions(folder.Path() / "fit.svg", std::filesystem::perms(0640));
+        std::filesystem::path output = folder.Path() / "fit.svg";
+        if (c.throughLink) {
+            std::filesystem::create_symlink("fit.svg", folder.Path() / "link.svg");
+            output = folder.Path() / "link.svg";
+        }
+        test::RunOptions options;
+        options.fileSizeLimitBytes = c.fileSizeLimitBytes;
+        auto arguments = tables;
+        arguments.insert(arguments.end(), {"diagram", "H7/k6", "25", "-o", output.string()});
+        const auto run = test::RunProgram(kCli, arguments, options);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        std::ifstream in(folder.Path() / "fit.svg");
+        const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(content.ends_with("</svg>\n"), c.replaced) << content.substr(0, 100);
+        EXPECT_EQ(content == "old", !c.replaced);
+        EXPECT_EQ(std::filesystem::status(folder.Path() / "fit.svg").permissions(), std::filesystem::perms(0640));
+        EXPECT_TRUE(!c.throughLink || std::filesystem::is_symlink(output));
+        const auto entries = std::distance(std::filesystem::directory_iterator(folder.Path()), {});
+        EXPECT_EQ(entries, c.throughLink ? 2 : 1);
+    }
 }
 
 // The tables are found wherever the program is started: --tables, QUORLAN_TABLES, the current

@@ -149,6 +149,60 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase {"MissingTablesFolder", {"deviation", "H7", "25", "--tables", "/no/such/folder"}, 2, "", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
+std::string Usage(const std::string& what)
+{
+    return "quorlan-cli: " + what + "\n(quorlan-cli --help explains the commands)\n";
+}
+
+// Each message names what is really wrong with the input.
+INSTANTIATE_TEST_SUITE_P(
+    Messages, QuorlanCli,
+    ::testing::Values(
+        CliCase {"NegativeSizeIsASize",
+                 {"fit", "H7/g6", "-.5"},
+                 2,
+                 "",
+                 Usage("SIZE '-0.5' is not over 0 and up to 3150 mm")},
+        CliCase {"NegativeBoundIsABound",
+                 {"find-fit", "40", "--min-clearance", "-.5", "--max-clearance", "0"},
+                 1,
+                 "",
+                 "quorlan-cli: no fit meets an interference from 0 to 0.5 µm at 40 mm\n"},
+        CliCase {
+            "SizeTooPrecise", {"fit", "H7/g6", "1.0000001"}, 2, "", Usage("SIZE '1.0000001' has more than 6 decimals")},
+        CliCase {"SizeTooLong",
+                 {"diagram", "H7/g6", "123456789012345678901", "-o", "x.svg"},
+                 2,
+                 "",
+                 Usage("SIZE '123456789012345678901' is not over 0 and up to 3150 mm")},
+        CliCase {"BoundTooPrecise",
+                 {"find-fit", "40", "--min-clearance", "0", "--max-clearance", "0.0001"},
+                 2,
+                 "",
+                 Usage("--max-clearance '0.0001' has more than 3 decimals")},
+        CliCase {"NoClearanceIsAClearance",
+                 {"find-fit", "40", "--min-clearance", "0", "--max-clearance", "0"},
+                 1,
+                 "",
+                 "quorlan-cli: no fit meets a clearance from 0 to 0 µm at 40 mm\n"},
+        CliCase {"TwoSigns",
+                 {"service", "40", "--fit", "H7/s6", "--hub-temp", "+-1"},
+                 2,
+                 "",
+                 Usage("--hub-temp '+-1' is not a number")},
+        CliCase {"NumberBeyondAnyDouble",
+                 {"service", "40", "--fit", "H7/s6", "--friction", "1e400"},
+                 2,
+                 "",
+                 Usage("--friction '1e400' is too large")},
+        CliCase {"ClassTheStandardDoesNotUseThere",
+                 {"deviation", "A11", "0.5"},
+                 0,
+                 "0.3300 0.2700\n",
+                 "quorlan-cli: note: A11 at 0.5 mm: the standard rules it out for sizes of 1 mm and less; the values "
+                 "above are the dialog's\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(QuorlanCliTables, ReadsTheTablesOfTheFolderGiven)
 {
     const CliRun run = RunCli({"deviation", "P7", "25", "--tables", QUORLAN_DATA_DIR}, "/");

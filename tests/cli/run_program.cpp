@@ -1,5 +1,6 @@
 #include "run_program.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -31,6 +32,19 @@ std::string Slurp(const std::filesystem::path& file)
 {
     if (dup2(out, 1) < 0 || dup2(err, 2) < 0 || chdir(options.cwd.c_str()) != 0)
         _exit(127);
+    if (options.out == StandardOutput::Closed)
+        close(1);
+    struct sigaction ignore
+    {
+    };
+    ignore.sa_handler = SIG_IGN;
+    if (options.out == StandardOutput::ClosedPipe && sigaction(SIGPIPE, &ignore, nullptr) != 0)
+        _exit(127);
+    if (options.fileSizeLimitBytes) {
+        const rlimit fileSize {*options.fileSizeLimitBytes, *options.fileSizeLimitBytes};
+        if (sigaction(SIGXFSZ, &ignore, nullptr) != 0 || setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+            _exit(127);
+    }
 #ifndef QUORLAN_TEST_UNDER_ASAN
     const rlimit limit {rlim_t {256} << 20, rlim_t {256} << 20};
     if (setrlimit(RLIMIT_AS, &limit) != 0)
@@ -51,7 +65,18 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     const std::filesystem::path scratch = mkdtemp(scratchName);
     const auto outFile = scratch / "out";
     const auto errFile = scratch / "err";
-    const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (options.out == StandardOutput::FullDevice) {
+        close(out);
+        out = open("/dev/full", O_WRONLY | O_CLOEXEC);
+    } else if (options.out == StandardOutput::ClosedPipe) {
+        int ends[2];
+        if (pipe2(ends, O_CLOEXEC) == 0) {
+            close(ends[0]); // the reader gone before the first write
+            close(out);
+            out = ends[1];
+        }
+    }
     const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
 
     std::vector<std::string> copies = arguments;

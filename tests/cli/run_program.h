@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <sys/resource.h>
 #include <sys/types.h>
 #include <vector>
 
@@ -16,6 +17,14 @@ struct ProgramRun
     std::string err;
 };
 
+// Where the program's standard output goes: captured, or somewhere every write to it fails.
+enum class StandardOutput {
+    Captured,
+    FullDevice, // /dev/full: no space left
+    Closed,
+    ClosedPipe, // a pipe whose reader has gone, with SIGPIPE ignored
+};
+
 struct RunOptions
 {
     std::filesystem::path cwd = std::filesystem::current_path();
@@ -23,6 +32,9 @@ struct RunOptions
     // given, so that the machine's own setting never leaks in.
     std::map<std::string, std::optional<std::string>> environment;
     std::optional<uid_t> user; // run as this user (and its group), if the test runs as root
+    StandardOutput out = StandardOutput::Captured;
+    // The largest file the program may write (RLIMIT_FSIZE, SIGXFSZ ignored: a write then fails).
+    std::optional<rlim_t> fileSizeLimitBytes = std::nullopt;
 };
 
 // Runs a program as a script would, its output in files (no pipe can fill up). Without the address
