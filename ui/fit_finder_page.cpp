@@ -1,6 +1,7 @@
 #include "fit_finder_page.h"
 
-#include "fit_finder_texts.h"
+#include "finder_model.h"
+#include "finder_texts.h"
 #include "scales.h"
 
 #include <algorithm>
@@ -58,15 +59,14 @@ FitFinderPage::FitFinderPage(std::filesystem::path tablesFolder, QWidget* parent
     m_output = new QStackedWidget(this);
     m_resultTable = new QTableWidget(0, kColumnCount, m_output);
     m_resultTable->setObjectName(QStringLiteral("finderResultTable"));
-    m_resultTable->setHorizontalHeaderLabels({QStringLiteral("配合"), QStringLiteral("配合性质"),
-                                              QStringLiteral("最小间隙 µm"), QStringLiteral("最大间隙 µm"),
-                                              QStringLiteral("配合公差 Tf µm"), QStringLiteral("优先配合")});
+    m_resultTable->setHorizontalHeaderLabels(
+        {tr("配合"), tr("配合性质"), tr("最小间隙 µm"), tr("最大间隙 µm"), tr("配合公差 Tf µm"), tr("优先配合")});
     m_resultTable->verticalHeader()->setDefaultSectionSize(m_resultTable->fontMetrics().height() + 6);
     m_resultTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_resultTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_resultTable->setToolTip(QStringLiteral("双击或按 Enter，在“配合分析”中查看该配合"));
+    m_resultTable->setToolTip(tr("双击或按 Enter，在“配合分析”中查看该配合"));
     m_output->addWidget(m_resultTable);
     // The reason stands where the list was, so that a stale list is never on show.
     m_problemLabel = new QLabel(m_output);
@@ -91,7 +91,7 @@ FitFinderPage::FitFinderPage(std::filesystem::path tablesFolder, QWidget* parent
 
 QWidget* FitFinderPage::CreateInputs()
 {
-    auto* inputs = new QGroupBox(QStringLiteral("要求"), this);
+    auto* inputs = new QGroupBox(tr("要求"), this);
     auto* grid = new QGridLayout(inputs);
     auto caption = [&](const QString& text, QWidget* buddy, int row) {
         auto* label = new QLabel(text, inputs);
@@ -104,36 +104,37 @@ QWidget* FitFinderPage::CreateInputs()
 
     m_minClearanceBox = new QLineEdit(QStringLiteral("10"), inputs);
     m_minClearanceBox->setObjectName(QStringLiteral("finderMinClearanceBox"));
-    caption(QStringLiteral("最小间隙(&N)"), m_minClearanceBox, 0);
+    caption(tr("最小间隙(&N)"), m_minClearanceBox, 0);
     grid->addWidget(m_minClearanceBox, 0, 1);
     unit(QStringLiteral("µm"), 0);
     m_maxClearanceBox = new QLineEdit(QStringLiteral("60"), inputs);
     m_maxClearanceBox->setObjectName(QStringLiteral("finderMaxClearanceBox"));
-    caption(QStringLiteral("最大间隙(&X)"), m_maxClearanceBox, 1);
+    caption(tr("最大间隙(&X)"), m_maxClearanceBox, 1);
     grid->addWidget(m_maxClearanceBox, 1, 1);
     unit(QStringLiteral("µm"), 1);
-    auto* note = new QLabel(QStringLiteral("负值为过盈，如 −20 至 −60 µm"), inputs);
-    note->setEnabled(false);
+    auto* note = new QLabel(tr("负值为过盈，如 −20 至 −60 µm"), inputs);
+    // Plain text at full contrast: a greyed hint is too faint to read.
+    note->setObjectName(QStringLiteral("finderHintLabel"));
     grid->addWidget(note, 2, 0, 1, 3);
 
     m_basisList = new QComboBox(inputs);
     m_basisList->setObjectName(QStringLiteral("finderBasisList"));
-    m_basisList->addItems({QStringLiteral("基孔制"), QStringLiteral("基轴制"), QStringLiteral("任意")});
-    caption(QStringLiteral("基准制(&B)"), m_basisList, 3);
+    m_basisList->addItems({tr("基孔制"), tr("基轴制"), tr("任意")});
+    caption(tr("基准制(&B)"), m_basisList, 3);
     grid->addWidget(m_basisList, 3, 1, 1, 2);
 
     m_finestGradeList = NewGradeList("finderFinestGradeList", kGradeIT5, inputs);
     m_coarsestGradeList = NewGradeList("finderCoarsestGradeList", kGradeIT12 - 1, inputs); // IT11
-    caption(QStringLiteral("公差等级(&G)"), m_finestGradeList, 4);
+    caption(tr("公差等级(&G)"), m_finestGradeList, 4);
     auto* grades = new QHBoxLayout;
     grades->addWidget(m_finestGradeList);
-    grades->addWidget(new QLabel(QStringLiteral("至"), inputs));
+    grades->addWidget(new QLabel(tr("至"), inputs));
     grades->addWidget(m_coarsestGradeList);
     grid->addLayout(grades, 4, 1, 1, 2);
 
-    m_allGradePairsBox = new QCheckBox(QStringLiteral("所有等级组合(&A)"), inputs);
+    m_allGradePairsBox = new QCheckBox(tr("所有等级组合(&A)"), inputs);
     m_allGradePairsBox->setObjectName(QStringLiteral("finderAllGradePairsBox"));
-    m_allGradePairsBox->setToolTip(QStringLiteral("不选时孔与轴同级或孔低一级，如 H7/g6、H8/f8"));
+    m_allGradePairsBox->setToolTip(tr("不选时孔与轴同级或孔低一级，如 H7/g6、H8/f8"));
     grid->addWidget(m_allGradePairsBox, 5, 0, 1, 3);
     grid->setRowStretch(6, 1);
 
@@ -147,8 +148,23 @@ void FitFinderPage::SetSizeText(const QString& sizeText)
     Search();
 }
 
+void FitFinderPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_stale)
+        SearchNow();
+}
+
 void FitFinderPage::Search()
 {
+    m_stale = true;
+    if (isVisible())
+        SearchNow();
+}
+
+void FitFinderPage::SearchNow()
+{
+    m_stale = false;
     FinderInputs inputs;
     inputs.sizeText = m_sizeText.toStdString();
     inputs.minClearanceText = m_minClearanceBox->text().replace(QChar(0x2212), QLatin1Char('-')).toStdString();
@@ -158,10 +174,10 @@ void FitFinderPage::Search()
     inputs.finestGrade = m_finestGradeList->currentIndex();
     inputs.coarsestGrade = m_coarsestGradeList->currentIndex();
     inputs.allGradePairs = m_allGradePairsBox->isChecked();
-    const FinderOutcome outcome = FindFitsFor(m_tablesFolder, inputs);
+    const auto found = FindFitsFor(m_tablesFolder, inputs);
 
-    if (!outcome.problem.empty()) {
-        m_problemLabel->setText(FromUtf8(outcome.problem));
+    if (!found) {
+        m_problemLabel->setText(FromUtf8(FinderProblemText(found.reason(), m_tablesFolder)));
         m_output->setCurrentWidget(m_problemLabel);
         m_countLabel->clear();
         m_resultTable->setRowCount(0);
@@ -169,15 +185,14 @@ void FitFinderPage::Search()
     }
     // The best few hundred: a wide search finds a hundred thousand, more than anyone reads and
     // more than a table fills at typing speed.
-    const int found = static_cast<int>(outcome.rows.size());
-    const int listed = std::min(found, kListedFits);
+    const int count = static_cast<int>(found->size());
+    const int listed = std::min(count, kListedFits);
     m_resultTable->setRowCount(listed);
     for (int row = 0; row < listed; ++row) {
-        const FinderRow& fit = outcome.rows[static_cast<std::size_t>(row)];
+        const FinderRow fit = DescribeFoundFit((*found)[static_cast<std::size_t>(row)]);
         const QString texts[kColumnCount]
-            = {FromUtf8(fit.fit),          FromUtf8(fit.type),
-               FromUtf8(fit.minClearance), FromUtf8(fit.maxClearance),
-               FromUtf8(fit.fitTolerance), fit.preferred ? QStringLiteral("★ 优先") : QString()};
+            = {FromUtf8(fit.fit),          FromUtf8(fit.type),         FromUtf8(fit.minClearance),
+               FromUtf8(fit.maxClearance), FromUtf8(fit.fitTolerance), fit.preferred ? tr("★ 优先") : QString()};
         for (int column = 0; column < kColumnCount; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             if (column >= kColumnMin && column <= kColumnTolerance)
@@ -190,12 +205,6 @@ void FitFinderPage::Search()
             m_resultTable->setItem(row, column, item);
         }
     }
-    if (found == 0)
-        m_countLabel->setText(QStringLiteral("没有配合满足要求：可放宽间隙范围或公差等级。"));
-    else if (found > listed)
-        m_countLabel->setText(
-            QStringLiteral("找到 %1 个配合，列出最佳的 %2 个；双击或按 Enter 查看分析。").arg(found).arg(listed));
-    else
-        m_countLabel->setText(QStringLiteral("找到 %1 个配合，最佳在前；双击或按 Enter 查看分析。").arg(found));
+    m_countLabel->setText(FromUtf8(FinderCountText(count, listed)));
     m_output->setCurrentWidget(m_resultTable);
 }

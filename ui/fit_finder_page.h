@@ -13,7 +13,8 @@ class QTableWidget;
 
 // "配合查找": the fits whose clearances stay within a required range, best first, at the window's
 // size. Every change of an input searches again (a search takes milliseconds); a bad input shows
-// its reason in place of the list. Choosing a fit (double-click or Enter) hands it to the window.
+// its reason in place of the list; while the page is hidden, the search waits until it is shown.
+// Choosing a fit (double-click or Enter) hands it to the window.
 class FitFinderPage : public QWidget
 {
     Q_OBJECT
@@ -27,12 +28,18 @@ public:
 signals:
     void fitChosen(const QString& designation);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* CreateInputs();
+    // Searches when the page is on show; else it searches when shown next.
     void Search();
+    void SearchNow();
 
     std::filesystem::path m_tablesFolder;
     QString m_sizeText;
+    bool m_stale = true;
 
     QLineEdit* m_minClearanceBox = nullptr;
     QLineEdit* m_maxClearanceBox = nullptr;

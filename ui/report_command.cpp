@@ -1,7 +1,8 @@
 #include "report_command.h"
 
+#include "analysis_model.h"
+#include "analysis_texts.h"
 #include "decimal_text.h"
-#include "fit_evaluation.h"
 #include "materials.h"
 #include "report_content.h"
 #include "report_loader.h"
@@ -188,14 +189,13 @@ int RunReportCommand(const ReportRequest& request)
     }
 
     const std::filesystem::path tables = request.tablesFolder.toStdString();
-    const FitEvaluation evaluation = EvaluateFit(tables, request.size.toStdString(), request.fit.toStdString());
-    if (!evaluation.analysis)
-        return Fail(kExitNoResult, QString::fromStdString(evaluation.problem));
+    const auto analysis = AnalyseTypedFit(tables, request.size.toStdString(), request.fit.toStdString());
+    if (!analysis)
+        return Fail(kExitNoResult, QString::fromStdString(AnalysisProblemText(analysis.reason(), tables)));
 
-    ReportContent content
-        = BuildReportContent(*evaluation.analysis, service ? &*service : nullptr,
-                             request.english ? ReportLanguage::English : ReportLanguage::Chinese, QUORLAN_VERSION,
-                             QDate::currentDate().toString(Qt::ISODate).toStdString());
+    ReportContent content = BuildReportContent(
+        *analysis, service ? &*service : nullptr, request.english ? ReportLanguage::English : ReportLanguage::Chinese,
+        QUORLAN_VERSION, QDate::currentDate().toString(Qt::ISODate).toStdString());
     content.tablesFolder = QDir(request.tablesFolder.isEmpty() ? QDir::currentPath() : request.tablesFolder)
                                .absolutePath()
                                .toStdString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include <QWidget>
@@ -7,6 +8,7 @@
 // moc cannot parse the C++20 library headers these bring in, and needs none of them.
 #ifndef Q_MOC_RUN
 #include "fit_analysis.h"
+#include "service_model.h"
 #endif
 
 class QComboBox;
@@ -28,39 +30,36 @@ public:
     // The analysis tab's current fit, or the reason it has none.
     void SetFit(const std::optional<FitAnalysis>& fit, const QString& problem);
 
+    QLineEdit* Box(ServiceField field) const { return m_boxes[static_cast<std::size_t>(field)]; }
+
 private:
     struct MaterialFields
     {
         QComboBox* list = nullptr;
-        QLineEdit* youngsModulus = nullptr;
-        QLineEdit* poissonRatio = nullptr;
-        QLineEdit* expansion = nullptr;
-        QLineEdit* strength = nullptr;
+        ServiceField youngsModulus;
+        ServiceField poissonRatio;
+        ServiceField expansion;
+        ServiceField strength;
     };
 
     QWidget* CreateInputs();
     QWidget* CreateResults(QWidget* parent);
-    MaterialFields CreateMaterial(const char* name, QGridLayout* grid, int column);
+    QLineEdit* NewBox(ServiceField field, const char* name, const QString& text, QWidget* parent);
+    void CreateMaterial(MaterialFields& fields, const char* name, QGridLayout* grid, int column);
     void FillMaterial(const MaterialFields& fields);
+    ServiceForm Form() const;
     void Recalculate();
 
     std::optional<FitAnalysis> m_fit;
     QString m_fitProblem;
 
     QLabel* m_fitLabel = nullptr;
-    QLineEdit* m_hubOutsideBox = nullptr;
-    QLineEdit* m_shaftBoreBox = nullptr;
-    QLineEdit* m_lengthBox = nullptr;
-    MaterialFields m_hub;
-    MaterialFields m_shaft;
-    QLineEdit* m_hubTemperatureBox = nullptr;
-    QLineEdit* m_shaftTemperatureBox = nullptr;
-    QLineEdit* m_frictionBox = nullptr;
-    QLineEdit* m_hubRzBox = nullptr;
-    QLineEdit* m_shaftRzBox = nullptr;
+    std::array<QLineEdit*, kServiceFieldCount> m_boxes {};
+    MaterialFields m_hub {nullptr, ServiceField::HubYoungsModulus, ServiceField::HubPoissonRatio,
+                          ServiceField::HubExpansion, ServiceField::HubStrength};
+    MaterialFields m_shaft {nullptr, ServiceField::ShaftYoungsModulus, ServiceField::ShaftPoissonRatio,
+                            ServiceField::ShaftExpansion, ServiceField::ShaftStrength};
     QComboBox* m_smoothingList = nullptr;
-    QLineEdit* m_joiningClearanceBox = nullptr;
-    QLineEdit* m_zoneSigmaBox = nullptr;
 
     QStackedWidget* m_output = nullptr;
     QWidget* m_resultsPage = nullptr;

@@ -1,33 +1,22 @@
 #pragma once
 
 #include "fit_analysis.h"
-#include "service_conditions.h"
+#include "materials.h"
+#include "service_model.h"
 
 #include <string>
 #include <vector>
 
-// The service conditions tab's words: its inputs read from their texts, its results with their
-// units, the assumptions behind them and the reasons for a refusal, in Chinese. Plain C++.
+// The service conditions tab's words, in the window's language (text_language.h): its fields, its
+// results with their units, the assumptions behind them and the reasons for a refusal. Plain C++.
 
-// The fields as typed; an empty optional field means "not given".
-struct ServiceForm
+// A field's caption ("轮毂外径") and unit ("mm", empty: none).
+struct FieldWords
 {
-    std::string hubOutsideDiameter_mm;
-    std::string shaftBore_mm;
-    std::string length_mm;
-    MaterialProperties hubMaterial; // expansion per K, as the core takes it
-    MaterialProperties shaftMaterial;
-    std::string hubE_mpa, hubNu, hubAlpha_per_mk, hubStrength_mpa; // α in 10⁻⁶/K
-    std::string shaftE_mpa, shaftNu, shaftAlpha_per_mk, shaftStrength_mpa;
-    std::string hubTemperature_c;
-    std::string shaftTemperature_c;
-    std::string friction;
-    std::string hubRz_um;
-    std::string shaftRz_um;
-    double smoothingFactor = kSmoothingFactorDin7190_2017;
-    std::string joiningClearance_um; // empty: the core's default
-    std::string zoneSigmas;
+    std::string caption;
+    std::string unit;
 };
+FieldWords ServiceFieldWords(ServiceField field);
 
 struct ServiceLine
 {
@@ -39,10 +28,14 @@ struct ServiceTexts
 {
     std::vector<ServiceLine> results; // one per ServiceResultFields() entry, in that order
     std::vector<std::string> assumptions;
-    std::string problem; // in place of the results
 };
 
-ServiceTexts DescribeService(const FitAnalysis& fit, const ServiceForm& form);
+ServiceTexts DescribeServiceResults(const ServiceResults& results);
+
+std::string ServiceProblemText(const ServiceProblem& problem);
+
+// The material's name in the window's language.
+std::string MaterialName(const Material& material);
 
 // A number for a field, locale-free, with no more digits than it needs: "210000", "0.3", "11.5".
 std::string NumberText(double value);

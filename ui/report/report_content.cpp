@@ -2,7 +2,7 @@
 
 #include "fit_analysis.h"
 #include "fit_diagram.h"
-#include "fit_window_texts.h"
+#include "analysis_texts.h"
 #include "materials.h"
 #include "service_conditions.h"
 

@@ -1,4 +1,4 @@
-#include "fit_evaluation.h"
+#include "analysis_model.h"
 
 #include "decimal_text.h"
 #include "loaded_tables.h"
@@ -81,17 +81,17 @@ Result<FitDesignation, DesignationProblem> ReadDesignation(std::string_view text
     return FitDesignation {*hole, *shaft};
 }
 
-FitEvaluation EvaluateFit(const std::filesystem::path& tablesFolder, std::string_view sizeText,
-                          std::string_view designationText)
+Result<FitAnalysis, AnalysisProblem> AnalyseTypedFit(const std::filesystem::path& tablesFolder,
+                                                     std::string_view sizeText, std::string_view designationText)
 {
     const auto size = ReadSize(sizeText);
     if (!size)
-        return {std::nullopt, SizeProblemText(size.reason())};
+        return AnalysisProblem(size.reason());
     const auto fit = ReadDesignation(designationText);
     if (!fit)
-        return {std::nullopt, DesignationProblemText(fit.reason())};
-    const auto analysis = AnalyseFit(LoadDeviationTables(tablesFolder), *fit, *size);
+        return AnalysisProblem(fit.reason());
+    auto analysis = AnalyseFit(LoadDeviationTables(tablesFolder), *fit, *size);
     if (!analysis)
-        return {std::nullopt, FitFailureText(analysis.reason(), *fit, *size, tablesFolder)};
-    return {*analysis, {}};
+        return AnalysisProblem(FitRefusal {analysis.reason(), *fit, *size});
+    return *analysis;
 }

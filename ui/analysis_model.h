@@ -1,0 +1,56 @@
+#pragma once
+
+#include "fit_analysis.h"
+#include "result.h"
+#include "tolerance_class.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <variant>
+
+// The analysis tab's one calculation, from the texts of the size field and the fit field to an
+// analysis, or what stands in the way of one. Plain C++: the words are analysis_texts'.
+
+enum class SizeProblem {
+    Empty,
+    NotANumber,
+    TooPrecise, // more than six decimals of a millimetre
+    OffScale, // not over 0 and up to 3150 mm
+};
+
+struct DesignationProblem
+{
+    enum class Kind {
+        Empty,
+        NoSlash,
+        WrongCase, // a shaft class before the slash, or a hole class after it
+        BadClass, // one part is no tolerance class
+    };
+    Kind kind = Kind::Empty;
+    Part part = Part::Hole; // for WrongCase and BadClass
+    std::string partText; // the part as typed, for BadClass
+    ClassTextProblem classProblem = ClassTextProblem::NotAClass; // for BadClass
+};
+
+// The tables give no limits for a part of a well-formed fit at a usable size.
+struct FitRefusal
+{
+    FitFailure failure;
+    FitDesignation fit;
+    ExactLength size;
+};
+
+using AnalysisProblem = std::variant<SizeProblem, DesignationProblem, FitRefusal>;
+
+// A size as typed, surrounding spaces ignored: over 0 and up to 3150 mm.
+Result<ExactLength, SizeProblem> ReadSize(std::string_view text);
+
+// A fit designation as typed ("H7/g6"), spaces ignored, grades IT01 to IT18; the reason names the
+// part at fault.
+Result<FitDesignation, DesignationProblem> ReadDesignation(std::string_view text);
+
+// Reads the deviation tables of the folder (empty: the current directory) on every call, as the
+// main dialog does for every calculation, so that a table put right counts at once.
+Result<FitAnalysis, AnalysisProblem> AnalyseTypedFit(const std::filesystem::path& tablesFolder,
+                                                     std::string_view sizeText, std::string_view designationText);

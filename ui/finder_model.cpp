@@ -1,0 +1,54 @@
+#include "finder_model.h"
+
+#include "decimal_text.h"
+#include "loaded_tables.h"
+
+#include <algorithm>
+
+namespace {
+
+// A clearance bound as typed, spaces ignored.
+Result<ExactLength, BoundProblem> ReadBound(std::string_view text, ClearanceBound bound)
+{
+    std::string typed(text);
+    std::erase_if(typed, [](char c) { return c == ' ' || c == '\t'; });
+    if (typed.empty())
+        return BoundProblem {bound, true};
+    const auto um = ParseMicrometres(typed);
+    if (!um)
+        return BoundProblem {bound, false};
+    return *um;
+}
+
+} // namespace
+
+Result<std::vector<FoundFit>, FinderProblem> FindFitsFor(const std::filesystem::path& tablesFolder,
+                                                         const FinderInputs& inputs)
+{
+    const auto size = ReadSize(inputs.sizeText);
+    if (!size)
+        return FinderProblem(size.reason());
+    const auto minClearance = ReadBound(inputs.minClearanceText, ClearanceBound::Min);
+    if (!minClearance)
+        return FinderProblem(minClearance.reason());
+    const auto maxClearance = ReadBound(inputs.maxClearanceText, ClearanceBound::Max);
+    if (!maxClearance)
+        return FinderProblem(maxClearance.reason());
+    if (*minClearance > *maxClearance)
+        return FinderProblem(BoundsReversed {*minClearance, *maxClearance});
+    if (inputs.finestGrade > inputs.coarsestGrade)
+        return FinderProblem(GradesReversed {});
+
+    FitSearchRequest request;
+    request.size = *size;
+    request.minClearance = *minClearance;
+    request.maxClearance = *maxClearance;
+    request.basis = inputs.basis;
+    request.finestGrade = inputs.finestGrade;
+    request.coarsestGrade = inputs.coarsestGrade;
+    request.allGradePairs = inputs.allGradePairs;
+    auto found = SearchFits(LoadDeviationTables(tablesFolder), request);
+    if (!found)
+        return FinderProblem(found.reason());
+    return *found;
+}

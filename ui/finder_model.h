@@ -1,0 +1,50 @@
+#pragma once
+
+#include "analysis_model.h"
+#include "failure.h"
+#include "fit_search.h"
+#include "result.h"
+
+#include <filesystem>
+#include <string>
+#include <variant>
+#include <vector>
+
+// The fit finder tab's one calculation, from the texts of its fields to the ranked fits, or what
+// stands in the way of a search. Plain C++: the words are finder_texts'.
+
+struct FinderInputs
+{
+    std::string sizeText;
+    std::string minClearanceText; // µm; negative: an interference
+    std::string maxClearanceText;
+    SearchBasis basis = SearchBasis::Hole;
+    int finestGrade = 6; // grade indices: IT5 ...
+    int coarsestGrade = 12; // ... to IT11
+    bool allGradePairs = false;
+};
+
+enum class ClearanceBound { Min, Max };
+
+struct BoundProblem
+{
+    ClearanceBound bound = ClearanceBound::Min;
+    bool empty = true; // else: not a number
+};
+
+struct BoundsReversed
+{
+    ExactLength minClearance;
+    ExactLength maxClearance;
+};
+
+struct GradesReversed
+{
+};
+
+// A table failure where the tables cannot be searched.
+using FinderProblem = std::variant<SizeProblem, BoundProblem, BoundsReversed, GradesReversed, Failure>;
+
+// Reads the tables of the folder (empty: the current directory) on every call. Best first.
+Result<std::vector<FoundFit>, FinderProblem> FindFitsFor(const std::filesystem::path& tablesFolder,
+                                                         const FinderInputs& inputs);

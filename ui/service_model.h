@@ -1,0 +1,92 @@
+#pragma once
+
+#include "fit_analysis.h"
+#include "result.h"
+#include "service_conditions.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+// The service conditions tab's one calculation, from the texts of its fields and the analysed fit
+// to the results, or what stands in the way of them. Plain C++: the words are service_texts'.
+
+// The tab's typed fields, in the order the tab shows them.
+enum class ServiceField {
+    HubOutsideDiameter,
+    ShaftBore,
+    Length,
+    HubYoungsModulus,
+    HubPoissonRatio,
+    HubExpansion, // 10⁻⁶/K
+    HubStrength,
+    ShaftYoungsModulus,
+    ShaftPoissonRatio,
+    ShaftExpansion,
+    ShaftStrength,
+    HubTemperature,
+    ShaftTemperature,
+    Friction,
+    HubRz,
+    ShaftRz,
+    JoiningClearance, // µm
+    ZoneSigmas,
+};
+inline constexpr std::size_t kServiceFieldCount = 18;
+
+// Left empty, these mean "not given"; the others must hold a number.
+bool IsOptionalField(ServiceField field);
+
+// The fields as typed.
+struct ServiceForm
+{
+    std::array<std::string, kServiceFieldCount> typed;
+    MaterialProperties hubMaterial; // the chosen material, whose typed values override its own
+    MaterialProperties shaftMaterial;
+    double smoothingFactor = kSmoothingFactorDin7190_2017;
+
+    std::string& operator[](ServiceField field) { return typed[static_cast<std::size_t>(field)]; }
+    const std::string& operator[](ServiceField field) const { return typed[static_cast<std::size_t>(field)]; }
+};
+
+// A field that is empty (and needed) or not a number.
+struct FormProblem
+{
+    ServiceField field = ServiceField::HubOutsideDiameter;
+    bool empty = false;
+};
+
+// Every input the calculation may refuse: the tab's fields, and what it takes from the fit and
+// from its lists.
+enum class ServiceInput {
+    Field, // see ServiceRefusalOf::field
+    Size,
+    HoleUpper,
+    HoleLower,
+    ShaftUpper,
+    ShaftLower,
+    SmoothingFactor,
+    Result, // a result too large to hold, see ServiceRefusalOf::result
+    Other, // a name the tab does not know
+};
+
+struct ServiceRefusalOf
+{
+    ServiceRefusalReason reason = ServiceRefusalReason::kNotFinite;
+    ServiceInput input = ServiceInput::Field;
+    ServiceField field = ServiceField::HubOutsideDiameter; // for ServiceInput::Field
+    std::size_t result = 0; // for ServiceInput::Result: the index in ServiceResultFields()
+};
+
+using ServiceProblem = std::variant<FormProblem, ServiceRefusalOf>;
+
+Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form);
+
+// The inputs of the fit alone, at 20 °C with default materials.
+ServiceInputs InputsOfFit(const FitAnalysis& fit);
+
+// What the engine's name of an input stands for.
+ServiceRefusalOf RefusalOf(const ServiceRefusal& refusal);
