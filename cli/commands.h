@@ -92,6 +92,7 @@ struct FindFitRequest
     std::string gradesText = "5-11";
     bool allGradePairs = false;
     std::string limitText = "20";
+    std::string nearText = "0"; // fits that miss the range by the least, shown after the matches
     ServiceOptions load; // with --torque or --axial-force: the fits that hold this load instead
     std::filesystem::path tables;
     bool json = false;

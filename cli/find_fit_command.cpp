@@ -4,12 +4,14 @@
 #include "fit_json.h"
 #include "fit_lines.h"
 #include "fit_search.h"
+#include "json_numbers.h"
 #include "load_fit_command.h"
 #include "loaded_tables.h"
 #include "scales.h"
 #include "service_options.h"
 #include "tolerance_class.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <ostream>
 
@@ -106,14 +108,13 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
         return UsageError(err, "--limit " + Quoted(request.limitText) + " " + NumberProblemWords(limit.reason()));
     if (!limit || *limit < 0)
         return UsageError(err, "--limit " + Quoted(request.limitText) + " is not a whole number, 0 or more");
-    const std::size_t shownAtMost = *limit == 0 ? SIZE_MAX : static_cast<std::size_t>(*limit);
 
     const bool bounds
         = request.minClearance || request.maxClearance || request.minInterference || request.maxInterference;
     if (HasLoad(request.load)) {
         if (bounds)
             return UsageError(err, "give a range of clearances or a load (--torque, --axial-force), not both");
-        return RunLoadFitSearch(request, search, shownAtMost, out, err);
+        return RunLoadFitSearch(request, search, *limit == 0 ? SIZE_MAX : static_cast<std::size_t>(*limit), out, err);
     }
     if (!ReadBound(request.minClearance, "--min-clearance", request.maxInterference, "--max-interference",
                    search.minClearance, err)
@@ -125,35 +126,55 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
                           "the smallest clearance (" + FormatUm(search.minClearance) + " µm) is above the largest ("
                               + FormatUm(search.maxClearance) + " µm)");
 
+    const auto nearCount = ParseFixedPoint(request.nearText, 0);
+    if (!nearCount || *nearCount < 0)
+        return UsageError(err, "--near " + Quoted(request.nearText) + " is not a whole number, 0 or more");
+    search.nearCount = static_cast<std::size_t>(*nearCount);
+
     const auto found = SearchFits(LoadDeviationTables(request.tables), search);
     if (!found) {
         err << "quorlan-cli: " << FailureText(found.reason(), request.tables) << '\n';
         return kExitFailure;
     }
-    const std::size_t shown = std::min(found->size(), shownAtMost);
+    // The matches, cut to the limit, then the near misses, which the search puts last.
+    const auto firstMiss
+        = std::find_if(found->begin(), found->end(), [](const FoundFit& fit) { return fit.miss.nm > 0; });
+    const auto matches = static_cast<std::size_t>(firstMiss - found->begin());
+    const std::size_t shown = *limit == 0 ? matches : std::min(matches, static_cast<std::size_t>(*limit));
+    std::vector<const FoundFit*> listed;
+    for (std::size_t index = 0; index < found->size(); ++index) {
+        if (index < shown || index >= matches)
+            listed.push_back(&(*found)[index]);
+    }
     if (request.json) {
         auto json = nlohmann::ordered_json::array();
-        for (std::size_t index = 0; index < shown; ++index) {
-            auto object = FitJson((*found)[index].analysis);
-            object["preferred"] = (*found)[index].preferred;
+        for (const FoundFit* fit : listed) {
+            auto object = FitJson(fit->analysis);
+            object["preferred"] = fit->preferred;
+            object["miss_um"] = JsonUm(fit->miss);
             json.push_back(std::move(object));
         }
         out << json.dump() << '\n';
     }
-    if (found->empty()) {
+    if (matches == 0)
         err << "quorlan-cli: no fit meets " << RequirementWords(search) << '\n';
-        return kExitFailure;
-    }
     if (request.json)
-        return kExitResult;
+        return matches == 0 ? kExitFailure : kExitResult;
 
-    out << found->size() << (found->size() == 1 ? " fit meets " : " fits meet ") << RequirementWords(search)
-        << (shown < found->size() ? "; the first " + std::to_string(shown) + " follow" : "") << ":\n";
-    for (std::size_t index = 0; index < shown; ++index) {
-        const FoundFit& fit = (*found)[index];
-        out << FitColumn(fit.analysis) << FitTypeName(fit.analysis.type) << ": " << ClearanceWords(fit.analysis)
-            << "; fit tolerance " << FormatUm(fit.analysis.fitTolerance) << " µm"
-            << (fit.preferred ? " (preferred)" : "") << '\n';
+    if (matches > 0) {
+        out << matches << (matches == 1 ? " fit meets " : " fits meet ") << RequirementWords(search)
+            << (shown < matches ? "; the first " + std::to_string(shown) + " follow" : "") << ":\n";
     }
-    return kExitResult;
+    for (const FoundFit* fit : listed) {
+        if (fit == &(*found)[matches]) {
+            const std::size_t near = found->size() - matches;
+            out << (near == 1 ? "The fit" : "The " + std::to_string(near) + " fits") << " that miss it by the least:\n";
+        }
+        const std::string name = FitName({fit->analysis.hole.toleranceClass, fit->analysis.shaft.toleranceClass});
+        out << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << FitTypeName(fit->analysis.type)
+            << ": " << ClearanceWords(fit->analysis) << "; fit tolerance " << FormatUm(fit->analysis.fitTolerance)
+            << " µm" << (fit->preferred ? " (preferred)" : "")
+            << (fit->miss.nm > 0 ? "; misses by " + FormatUm(fit->miss) + " µm" : "") << '\n';
+    }
+    return matches == 0 ? kExitFailure : kExitResult;
 }

@@ -163,7 +163,7 @@ int Run(int argc, char** argv)
     auto* findFit = app.add_subcommand(
         "find-fit",
         "every ISO fit whose smallest clearance is at least MIN and largest at most MAX (µm; a negative\n"
-        "clearance is an interference), preferred fits first, then the cheapest (largest fit tolerance);\n"
+        "clearance is an interference): ISO preferred fits first, then basis fits, then the cheapest;\n"
         "or, with --torque or --axial-force and the joint's options of `service`, every fit that holds that\n"
         "load in both states with the slip and yield safeties and can be joined\n"
         "examples: quorlan-cli find-fit 40 --min-clearance 10 --max-clearance 60\n"
@@ -185,6 +185,8 @@ int Run(int argc, char** argv)
     findFit->add_flag("--all-grade-pairs", findFitRequest.allGradePairs,
                       "pair every grade in the range (default: the hole's grade equals the shaft's or is one coarser)");
     findFit->add_option("--limit", findFitRequest.limitText, "fits shown (default 20; 0 shows all)");
+    findFit->add_option("--near", findFitRequest.nearText,
+                        "also up to N fits that miss the range by the least, after those that meet it");
     findFit->add_flag("--json", findFitRequest.json, "a JSON array of fit objects, as fit --json, with \"preferred\"");
     AddServiceOptions(*findFit, findFitRequest.load);
 

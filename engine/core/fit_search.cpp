@@ -1,13 +1,91 @@
 #include "fit_search.h"
 
-#include "preferred_fit_lists.h"
 #include "scales.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <tuple>
+#include <array>
+#include <cstdint>
+#include <limits>
 
 namespace {
+
+// The finder's order as two unsigned numbers, compared high first: sorting plain numbers is many
+// times faster than comparing fits field by field, and the search sorts tens of thousands.
+//   high: group (preferred 0, basis 1, other 2) | fit tolerance, largest first | grade order
+//   low:  doubled distance of the mean clearance from the middle | hole letter, grade, shaft letter, grade
+struct RankKey
+{
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+
+    friend auto operator<=>(const RankKey&, const RankKey&) = default;
+};
+
+constexpr std::uint64_t kToleranceLimitNm = (std::uint64_t {1} << 58) - 1;
+constexpr std::uint64_t kDistanceLimitNm = (std::uint64_t {1} << 44) - 1; // 17 m: never reached
+
+// The middle of the range, doubled to stay exact; kept within ±2^62 so that no difference with it
+// overflows, whatever range was asked for.
+std::int64_t DoubledMiddle(ExactLength minClearance, ExactLength maxClearance)
+{
+    constexpr std::int64_t limit = std::int64_t {1} << 62;
+    const std::int64_t low = std::clamp(minClearance.nm, -limit / 2, limit / 2);
+    const std::int64_t high = std::clamp(maxClearance.nm, -limit / 2, limit / 2);
+    return low + high;
+}
+
+RankKey KeyOf(const ToleranceClass& hole, const ToleranceClass& shaft, bool preferred, ExactLength fitTolerance,
+              ExactLength meanClearance, std::int64_t doubledMiddle)
+{
+    const std::uint64_t group = preferred ? 0 : (hole.letter == kLetterH || shaft.letter == kLetterH) ? 1 : 2;
+    const std::uint64_t tolerance = std::min<std::uint64_t>(
+        static_cast<std::uint64_t>(std::max<std::int64_t>(fitTolerance.nm, 0)), kToleranceLimitNm);
+    const std::uint64_t gradeOrder = hole.grade == shaft.grade + 1 ? 0 : hole.grade == shaft.grade ? 1 : 2;
+    const std::int64_t difference = 2 * meanClearance.nm - doubledMiddle;
+    const std::uint64_t distance = std::min<std::uint64_t>(difference < 0 ? static_cast<std::uint64_t>(-difference)
+                                                                          : static_cast<std::uint64_t>(difference),
+                                                           kDistanceLimitNm);
+    const auto pair
+        = static_cast<std::uint64_t>(((hole.letter * 32 + hole.grade) * 32 + shaft.letter) * 32 + shaft.grade);
+    return {group << 62 | (kToleranceLimitNm - tolerance) << 2 | gradeOrder, distance << 20 | pair};
+}
+
+RankKey KeyOf(const FoundFit& found, std::int64_t doubledMiddle)
+{
+    const FitAnalysis& fit = found.analysis;
+    return KeyOf(fit.hole.toleranceClass, fit.shaft.toleranceClass, found.preferred, fit.fitTolerance,
+                 fit.meanClearance, doubledMiddle);
+}
+
+struct Ranked
+{
+    RankKey key;
+    std::uint32_t hole; // positions in the candidate lists
+    std::uint32_t shaft;
+};
+
+bool KeyBefore(const Ranked& a, const Ranked& b)
+{
+    return a.key < b.key;
+}
+
+constexpr std::array<std::string_view, 19> kIsoPreferredFits {
+    // Hole basis
+    "H11/c11", "H9/d9", "H8/f7", "H7/g6", "H7/h6", "H7/k6", "H7/n6", "H7/p6", "H7/s6", "H7/u6",
+    // Shaft basis (H7/h6 above)
+    "C11/h11", "D9/h9", "F8/h7", "G7/h6", "K7/h6", "N7/h6", "P7/h6", "S7/h6", "U7/h6"};
+
+// The same, parsed once.
+const std::vector<FitDesignation>& IsoPreferredDesignations()
+{
+    static const std::vector<FitDesignation> designations = [] {
+        std::vector<FitDesignation> parsed;
+        for (const std::string_view fit : kIsoPreferredFits)
+            parsed.push_back(*ParseFitDesignation(fit));
+        return parsed;
+    }();
+    return designations;
+}
 
 // Every class of a part that the basis allows, with its limits worked out once.
 Result<std::vector<PartLimits>, Failure> Candidates(const DeviationTables& tables, const FitSearchRequest& request,
@@ -36,46 +114,56 @@ bool GradesPair(const FitSearchRequest& request, int holeGrade, int shaftGrade)
     return request.allGradePairs || holeGrade == shaftGrade || holeGrade == shaftGrade + 1;
 }
 
-// Distance of the mean clearance from the middle of the range, doubled to stay exact.
-std::int64_t DoubledDistanceFromMiddle(const FitAnalysis& fit, const FitSearchRequest& request)
+// The larger of the two overshoots of a pair's clearances, from its parts' limits alone.
+ExactLength Miss(const PartLimits& hole, const PartLimits& shaft, const FitSearchRequest& request)
 {
-    return std::llabs(2 * fit.meanClearance.nm - (request.minClearance.nm + request.maxClearance.nm));
-}
-
-using RankKey = std::tuple<bool, std::int64_t, std::int64_t, int, int, int, int>;
-
-RankKey RankKeyOf(const FoundFit& found, const FitSearchRequest& request)
-{
-    const FitAnalysis& fit = found.analysis;
-    return {!found.preferred,
-            -fit.fitTolerance.nm,
-            DoubledDistanceFromMiddle(fit, request),
-            fit.hole.toleranceClass.letter,
-            fit.hole.toleranceClass.grade,
-            fit.shaft.toleranceClass.letter,
-            fit.shaft.toleranceClass.grade};
-}
-
-// The preferred fits as designations, parsed once per search rather than once per fit found.
-std::vector<FitDesignation> PreferredDesignations()
-{
-    std::vector<FitDesignation> designations;
-    for (const int basis : {kBasisHole, kBasisShaft}) {
-        for (const int fitClass : {kFitClearance, kFitTransition, kFitInterference}) {
-            for (const std::string_view listed : PreferredFits(basis, fitClass)) {
-                if (const auto designation = ParseFitDesignation(listed))
-                    designations.push_back(*designation);
-            }
-        }
-    }
-    return designations;
+    const ExactLength belowMin = request.minClearance - (hole.deviations.lower - shaft.deviations.upper);
+    const ExactLength aboveMax = (hole.deviations.upper - shaft.deviations.lower) - request.maxClearance;
+    return std::max({ExactLength {}, belowMin, aboveMax});
 }
 
 } // namespace
 
+std::span<const std::string_view> IsoPreferredFits()
+{
+    return kIsoPreferredFits;
+}
+
+bool IsIsoPreferredFit(const FitDesignation& fit)
+{
+    const auto& preferred = IsoPreferredDesignations();
+    return std::find(preferred.begin(), preferred.end(), fit) != preferred.end();
+}
+
+bool RanksBefore(const FoundFit& a, const FoundFit& b, ExactLength minClearance, ExactLength maxClearance)
+{
+    const std::int64_t middle = DoubledMiddle(minClearance, maxClearance);
+    return KeyOf(a, middle) < KeyOf(b, middle);
+}
+
+void RankFoundFits(std::vector<FoundFit>& fits, ExactLength minClearance, ExactLength maxClearance)
+{
+    const std::int64_t middle = DoubledMiddle(minClearance, maxClearance);
+    std::vector<Ranked> ranked;
+    ranked.reserve(fits.size());
+    for (std::size_t index = 0; index < fits.size(); ++index)
+        ranked.push_back({KeyOf(fits[index], middle), static_cast<std::uint32_t>(index), 0});
+    std::sort(ranked.begin(), ranked.end(), KeyBefore);
+    std::vector<FoundFit> sorted;
+    sorted.reserve(fits.size());
+    for (const Ranked& entry : ranked)
+        sorted.push_back(std::move(fits[entry.hole]));
+    fits = std::move(sorted);
+}
+
 bool MeetsRequirement(const FitAnalysis& fit, const FitSearchRequest& request)
 {
     return fit.minClearance >= request.minClearance && fit.maxClearance <= request.maxClearance;
+}
+
+ExactLength MissOf(const FitAnalysis& fit, const FitSearchRequest& request)
+{
+    return std::max({ExactLength {}, request.minClearance - fit.minClearance, fit.maxClearance - request.maxClearance});
 }
 
 Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables, const FitSearchRequest& request)
@@ -92,7 +180,7 @@ Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables,
 
     // A pair can be preferred only when both its parts stand in some preferred fit: a cheap test
     // that spares almost every pair the search through the list.
-    const std::vector<FitDesignation> preferred = PreferredDesignations();
+    const auto& preferred = IsoPreferredDesignations();
     const auto inSomePreferredFit = [&preferred](const ToleranceClass& toleranceClass) {
         return std::any_of(preferred.begin(), preferred.end(), [&](const FitDesignation& fit) {
             return fit.hole == toleranceClass || fit.shaft == toleranceClass;
@@ -102,29 +190,54 @@ Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables,
     for (const PartLimits& shaft : *shafts)
         shaftMayBePreferred.push_back(inSomePreferredFit(shaft.toleranceClass));
 
-    std::vector<FoundFit> matches;
-    std::vector<std::pair<RankKey, std::size_t>> ranked; // sorting keys and positions moves less
-    for (const PartLimits& hole : *holes) {
+    const std::int64_t middle = DoubledMiddle(request.minClearance, request.maxClearance);
+    std::vector<Ranked> matches;
+    std::vector<std::pair<ExactLength, Ranked>> misses; // only when near misses are asked for
+    for (std::uint32_t holeIndex = 0; holeIndex < holes->size(); ++holeIndex) {
+        const PartLimits& hole = (*holes)[holeIndex];
         const bool holeMayBePreferred = inSomePreferredFit(hole.toleranceClass);
-        for (std::size_t shaftIndex = 0; shaftIndex < shafts->size(); ++shaftIndex) {
+        for (std::uint32_t shaftIndex = 0; shaftIndex < shafts->size(); ++shaftIndex) {
             const PartLimits& shaft = (*shafts)[shaftIndex];
             if (!GradesPair(request, hole.toleranceClass.grade, shaft.toleranceClass.grade))
                 continue;
             // The two bounds first: most pairs fail them, and they need no full analysis.
-            if (hole.deviations.lower - shaft.deviations.upper < request.minClearance
-                || hole.deviations.upper - shaft.deviations.lower > request.maxClearance)
+            const bool meets = hole.deviations.lower - shaft.deviations.upper >= request.minClearance
+                && hole.deviations.upper - shaft.deviations.lower <= request.maxClearance;
+            if (!meets && request.nearCount == 0)
                 continue;
-            const FitDesignation designation {hole.toleranceClass, shaft.toleranceClass};
             const bool isPreferred = holeMayBePreferred && shaftMayBePreferred[shaftIndex]
-                && std::find(preferred.begin(), preferred.end(), designation) != preferred.end();
-            matches.push_back({AnalyseFit(request.size, hole, shaft), isPreferred});
-            ranked.emplace_back(RankKeyOf(matches.back(), request), matches.size() - 1);
+                && IsIsoPreferredFit({hole.toleranceClass, shaft.toleranceClass});
+            // The mean clearance, as AnalyseFit works it out: halfway between the two extremes.
+            const ExactLength mean = Half((hole.deviations.upper - shaft.deviations.lower)
+                                          + (hole.deviations.lower - shaft.deviations.upper));
+            const Ranked entry {KeyOf(hole.toleranceClass, shaft.toleranceClass, isPreferred,
+                                      hole.Tolerance() + shaft.Tolerance(), mean, middle),
+                                holeIndex, shaftIndex};
+            if (meets)
+                matches.push_back(entry);
+            else
+                misses.emplace_back(Miss(hole, shaft, request), entry);
         }
     }
-    std::sort(ranked.begin(), ranked.end());
+
+    std::sort(matches.begin(), matches.end(), KeyBefore);
+    const auto nearest = misses.begin() + static_cast<std::ptrdiff_t>(std::min(request.nearCount, misses.size()));
+    const auto missBefore = [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.key < b.second.key;
+    };
+    std::partial_sort(misses.begin(), nearest, misses.end(), missBefore);
+
     std::vector<FoundFit> found;
-    found.reserve(ranked.size());
-    for (const auto& entry : ranked)
-        found.push_back(matches[entry.second]);
+    found.reserve(matches.size() + static_cast<std::size_t>(nearest - misses.begin()));
+    const auto add = [&](const Ranked& entry, ExactLength miss) {
+        const PartLimits& hole = (*holes)[entry.hole];
+        const PartLimits& shaft = (*shafts)[entry.shaft];
+        const bool isPreferred = (entry.key.high >> 62) == 0;
+        found.push_back({AnalyseFit(request.size, hole, shaft), isPreferred, miss});
+    };
+    for (const Ranked& entry : matches)
+        add(entry, {});
+    for (auto near = misses.begin(); near != nearest; ++near)
+        add(near->second, near->first);
     return found;
 }

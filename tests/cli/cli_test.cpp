@@ -292,6 +292,18 @@ TEST(QuorlanCliFindFit, ExitStatusesAndStreams)
          {"find-fit", "25", "--min-clearance", "20", "--max-clearance", "20", "--json"},
          1,
          "[]"},
+        {"near misses when nothing meets",
+         {"find-fit", "25", "--min-clearance", "20", "--max-clearance", "20", "--near", "2"},
+         1,
+         "The 2 fits that miss it by the least:\nH6/g6 "},
+        {"near misses after the limit, in JSON",
+         {"find-fit", "40", "--min-clearance", "30", "--max-clearance", "90", "--limit", "1", "--near", "1", "--json"},
+         0,
+         "[{\"fit\":\"H6/e6\""},
+        {"near not a number",
+         {"find-fit", "25", "--min-clearance", "0", "--max-clearance", "9", "--near", "-1"},
+         2,
+         ""},
         {"smallest above largest", {"find-fit", "25", "--min-clearance", "30", "--max-clearance", "20"}, 2, ""},
         {"one bound two ways",
          {"find-fit", "25", "--min-clearance", "0", "--max-interference", "5", "--max-clearance", "9"},
@@ -313,6 +325,10 @@ TEST(QuorlanCliFindFit, ExitStatusesAndStreams)
         const CliRun run = RunCli(c.arguments);
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_TRUE(run.out.starts_with(c.outStart)) << run.out;
+        // A match carries no miss, a near miss its own.
+        if (run.out.starts_with("[{")) {
+            EXPECT_NE(run.out.find("\"miss_um\":0"), std::string::npos);
+        }
         if (c.status != 0 && std::string(c.outStart).empty()) {
             EXPECT_EQ(run.out, "");
         }

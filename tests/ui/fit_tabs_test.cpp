@@ -131,7 +131,7 @@ void FitTabsTest::finderListsTheBestOfAWideSearch()
     // As many as quorlan-cli find-fit finds; the best 500 of them listed, a preferred fit first.
     QVERIFY(F<QLabel>("finderCountLabel")->text().contains(QStringLiteral("找到 104046 个配合")));
     QCOMPARE(F<QTableWidget>("finderResultTable")->rowCount(), 500);
-    QCOMPARE(FoundFits().first(), QStringLiteral("H11/h11"));
+    QCOMPARE(FoundFits().first(), QStringLiteral("C11/h11"));
     QCOMPARE(F<QTableWidget>("finderResultTable")->item(0, 5)->text(), QStringLiteral("★ 优先"));
 }
 
