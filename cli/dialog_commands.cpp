@@ -149,7 +149,7 @@ int RunFits(const std::string& fitClassText, const std::string& basisText, std::
 
     MemoryDialogView view(MessagesTo(err));
     SelectBasis(view, *basis);
-    ListPreferredFits(view, *fitClass);
+    ListPreferredFits(view, static_cast<FitType>(*fitClass));
     for (const std::string& fit : view.Entries(Control::FitsList))
         out << fit << '\n';
     return kExitResult;

@@ -187,8 +187,9 @@ QWidget* AnalysisPage::CreateInputs()
 QTableWidget* AnalysisPage::CreatePreferredFitTable(QWidget* parent)
 {
     // One column per fit class, both bases together; a fit listed twice in a class is shown once.
-    const std::pair<int, QString> classes[]
-        = {{kFitClearance, tr("间隙配合")}, {kFitTransition, tr("过渡配合")}, {kFitInterference, tr("过盈配合")}};
+    const std::pair<FitType, QString> classes[] = {{FitType::Clearance, tr("间隙配合")},
+                                                   {FitType::Transition, tr("过渡配合")},
+                                                   {FitType::Interference, tr("过盈配合")}};
     std::vector<QStringList> columns;
     QStringList headings;
     for (const auto& [fitClass, heading] : classes) {

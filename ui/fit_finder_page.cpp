@@ -3,6 +3,8 @@
 #include "finder_model.h"
 #include "finder_texts.h"
 #include "scales.h"
+#include "sortable_item.h"
+#include "table_export.h"
 
 #include <algorithm>
 #include <utility>
@@ -39,7 +41,18 @@ QComboBox* NewGradeList(const char* name, int current, QWidget* parent)
 
 constexpr int kListedFits = 500;
 
-enum Column { kColumnFit, kColumnType, kColumnMin, kColumnMax, kColumnTolerance, kColumnPreferred, kColumnCount };
+// The rank last: the tests and the eye find the fit first; a click on its header gives back the
+// finder's own order, which is the one the list opens in.
+enum Column {
+    kColumnFit,
+    kColumnType,
+    kColumnMin,
+    kColumnMax,
+    kColumnTolerance,
+    kColumnPreferred,
+    kColumnRank,
+    kColumnCount
+};
 
 } // namespace
 
@@ -59,8 +72,11 @@ FitFinderPage::FitFinderPage(std::filesystem::path tablesFolder, QWidget* parent
     m_output = new QStackedWidget(this);
     m_resultTable = new QTableWidget(0, kColumnCount, m_output);
     m_resultTable->setObjectName(QStringLiteral("finderResultTable"));
-    m_resultTable->setHorizontalHeaderLabels(
-        {tr("配合"), tr("配合性质"), tr("最小间隙 µm"), tr("最大间隙 µm"), tr("配合公差 Tf µm"), tr("优先配合")});
+    m_resultTable->setHorizontalHeaderLabels({tr("配合"), tr("配合性质"), tr("最小间隙 µm"), tr("最大间隙 µm"),
+                                              tr("配合公差 Tf µm"), tr("优先配合"), tr("排名")});
+    // A click on a header sorts by that column; the list opens in the finder's ranking.
+    m_resultTable->horizontalHeader()->setSortIndicator(kColumnRank, Qt::AscendingOrder);
+    m_resultTable->setSortingEnabled(true);
     m_resultTable->verticalHeader()->setDefaultSectionSize(m_resultTable->fontMetrics().height() + 6);
     m_resultTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -187,15 +203,18 @@ void FitFinderPage::SearchNow()
     // more than a table fills at typing speed.
     const int count = static_cast<int>(found->size());
     const int listed = std::min(count, kListedFits);
+    // Filled unsorted: a sorted table moves each row as its cells come in.
+    m_resultTable->setSortingEnabled(false);
     m_resultTable->setRowCount(listed);
     for (int row = 0; row < listed; ++row) {
         const FinderRow fit = DescribeFoundFit((*found)[static_cast<std::size_t>(row)]);
         const QString texts[kColumnCount]
             = {FromUtf8(fit.fit),          FromUtf8(fit.type),         FromUtf8(fit.minClearance),
-               FromUtf8(fit.maxClearance), FromUtf8(fit.fitTolerance), fit.preferred ? tr("★ 优先") : QString()};
+               FromUtf8(fit.maxClearance), FromUtf8(fit.fitTolerance), fit.preferred ? tr("★ 优先") : QString(),
+               QString::number(row + 1)};
         for (int column = 0; column < kColumnCount; ++column) {
-            auto* item = new QTableWidgetItem(texts[column]);
-            if (column >= kColumnMin && column <= kColumnTolerance)
+            auto* item = new SortableItem(texts[column]);
+            if ((column >= kColumnMin && column <= kColumnTolerance) || column == kColumnRank)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (fit.preferred) {
                 QFont bold = item->font();
@@ -205,6 +224,14 @@ void FitFinderPage::SearchNow()
             m_resultTable->setItem(row, column, item);
         }
     }
+    m_resultTable->setSortingEnabled(true);
     m_countLabel->setText(FromUtf8(FinderCountText(count, listed)));
     m_output->setCurrentWidget(m_resultTable);
+}
+
+QList<QStringList> FitFinderPage::ResultRows() const
+{
+    if (m_output->currentWidget() != m_resultTable)
+        return {{m_problemLabel->text()}};
+    return TableRows(*m_resultTable->model());
 }

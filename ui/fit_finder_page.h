@@ -25,6 +25,9 @@ public:
     // The window's one size, as typed in its size field.
     void SetSizeText(const QString& sizeText);
 
+    // The list as shown (its order, the header first), or the reason there is none.
+    QList<QStringList> ResultRows() const;
+
 signals:
     void fitChosen(const QString& designation);
 

@@ -36,7 +36,7 @@ FitStart FitStartFrom(const DialogChoices& choices)
         && choices.letter < kLetterCount && choices.grade >= 0 && choices.grade < kGradeCount;
     if (!chosen)
         return start;
-    const auto firstPreferred = ParseFitDesignation(PreferredFits(choices.basis, kFitClearance).front());
+    const auto firstPreferred = ParseFitDesignation(PreferredFits(choices.basis, FitType::Clearance).front());
     if (!firstPreferred)
         return start;
     FitDesignation fit = *firstPreferred;

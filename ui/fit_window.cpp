@@ -4,11 +4,18 @@
 #include "diagram_file.h"
 #include "dialog_units.h"
 #include "fit_finder_page.h"
+#include "report_actions.h"
+#include "report_content.h"
+#include "report_loader.h"
+#include "service_conditions.h"
 #include "service_page.h"
+#include "text_language.h"
 
 #include <utility>
 
+#include <QAction>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -69,6 +77,21 @@ FitWindow::FitWindow(const FitStart& start, std::filesystem::path tablesFolder, 
     }
     m_finderPage->SetSizeText(m_sizeBox->text());
     m_analysisPage->SetInputs(m_sizeBox->text(), QString::fromStdString(start.designation));
+
+    const auto addCommand
+        = [this](const char* name, const QString& text, const QKeySequence& keys, void (FitWindow::*command)()) {
+              auto* action = new QAction(text, this);
+              action->setObjectName(QLatin1String(name));
+              action->setShortcut(keys);
+              connect(action, &QAction::triggered, this, command);
+              addAction(action);
+          };
+    addCommand("actionExportReport", tr("导出报告为 PDF(&E)..."), {}, &FitWindow::ExportReport);
+    addCommand("actionPrint", tr("打印报告(&P)..."), QKeySequence::Print, &FitWindow::PrintReport);
+    addCommand("actionExportCsv", tr("导出表格为 CSV(&V)..."), {}, &FitWindow::ExportTableCsv);
+    addCommand("actionCopyResults", tr("复制结果(&C)"), QKeySequence::Copy, &FitWindow::CopyResults);
+    // Until the window has menus, a right-click on its free area offers them.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void FitWindow::OnAnalysisChanged()
@@ -109,4 +132,83 @@ void FitWindow::SaveDiagram()
     const QString problem = ::SaveDiagram(m_analysisPage->DiagramSvg(), path);
     m_analysisPage->ShowStatus(problem.isEmpty() ? tr("已保存：%1").arg(QDir::toNativeSeparators(path))
                                                  : tr("无法保存 %1：%2").arg(QDir::toNativeSeparators(path), problem));
+}
+
+std::optional<ReportContent> FitWindow::Report(bool withPressFit) const
+{
+    const std::optional<FitAnalysis>& analysis = m_analysisPage->Analysis();
+    if (!analysis)
+        return std::nullopt;
+    std::optional<ServiceInputs> service = m_servicePage->Inputs();
+    // The report's press fit is the one designed: a hub given. The service tab's own rows show
+    // whatever it shows.
+    if (!withPressFit && service && !service->hubOutsideDiameterMm)
+        service.reset();
+    ReportContent content = BuildReportContent(
+        *analysis, service ? &*service : nullptr,
+        words::CurrentLanguage() == words::Language::English ? ReportLanguage::English : ReportLanguage::Chinese,
+        QUORLAN_VERSION, QDate::currentDate().toString(Qt::ISODate).toStdString());
+    content.tablesFolder
+        = QDir(m_tablesFolder.empty() ? QDir::currentPath() : QString::fromStdString(m_tablesFolder.string()))
+              .absolutePath()
+              .toStdString();
+    return content;
+}
+
+void FitWindow::Tell(const QString& outcome)
+{
+    if (outcome.isEmpty())
+        return;
+    if (m_tabs->currentWidget() == m_analysisPage)
+        m_analysisPage->ShowStatus(outcome);
+    else
+        QMessageBox::information(this, windowTitle(), outcome);
+}
+
+void FitWindow::ExportReport()
+{
+    const auto content = Report(false);
+    if (!content) {
+        QMessageBox::warning(this, windowTitle(), tr("没有可写入报告的配合：") + m_analysisPage->Problem());
+        return;
+    }
+    Tell(ExportReportWithDialog(this, *content));
+}
+
+void FitWindow::PrintReport()
+{
+    const auto content = Report(false);
+    if (!content) {
+        QMessageBox::warning(this, windowTitle(), tr("没有可打印的配合：") + m_analysisPage->Problem());
+        return;
+    }
+    Tell(PrintReportOf(this, *content));
+}
+
+QList<QStringList> FitWindow::CurrentResultRows() const
+{
+    if (m_tabs->currentWidget() == m_finderPage)
+        return m_finderPage->ResultRows();
+    const auto content = Report(true);
+    if (!content)
+        return {{m_analysisPage->Problem()}};
+    const bool service = m_tabs->currentWidget() == m_servicePage;
+    return ReportRowsOf(*content, service ? ReportSection::PressFit : ReportSection::Fit);
+}
+
+void FitWindow::ExportTableCsv()
+{
+    const QString tab = m_tabs->currentWidget() == m_finderPage ? QStringLiteral("_fits")
+        : m_tabs->currentWidget() == m_servicePage              ? QStringLiteral("_press-fit")
+                                                                : QString();
+    Tell(ExportCsvWithDialog(this, CurrentResultRows(),
+                             FitFileName(m_analysisPage->Designation(), m_sizeBox->text()) + tab));
+}
+
+void FitWindow::CopyResults()
+{
+    // A box for every copy would be a nuisance: only the analysis tab, which has a status line, says so.
+    const QString outcome = CopyRows(CurrentResultRows());
+    if (m_tabs->currentWidget() == m_analysisPage)
+        m_analysisPage->ShowStatus(outcome);
 }

@@ -311,17 +311,17 @@ void CQuorlanDlg::OnFitsSelChange() { }
 
 void CQuorlanDlg::ListClearanceFits()
 {
-    ListPreferredFits(*this, kFitClearance);
+    ListPreferredFits(*this, FitType::Clearance);
 }
 
 void CQuorlanDlg::ListTransitionFits()
 {
-    ListPreferredFits(*this, kFitTransition);
+    ListPreferredFits(*this, FitType::Transition);
 }
 
 void CQuorlanDlg::ListInterferenceFits()
 {
-    ListPreferredFits(*this, kFitInterference);
+    ListPreferredFits(*this, FitType::Interference);
 }
 
 QComboBox* CQuorlanDlg::ListOf(Control list) const

@@ -124,7 +124,7 @@ ServiceRefusalOf RefusalOf(const ServiceRefusal& refusal)
     return of;
 }
 
-Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form)
+Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const ServiceForm& form)
 {
     using enum ServiceField;
     ServiceInputs inputs = InputsOfFit(fit);
@@ -152,9 +152,16 @@ Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, 
     reader.ReadOptional(JoiningClearance, inputs.joiningClearanceMm, 1e-3);
     reader.Read(ZoneSigmas, inputs.zoneSigmas);
     if (reader.Problem())
-        return ServiceProblem(*reader.Problem());
+        return *reader.Problem();
+    return inputs;
+}
 
-    const ServiceOutcome outcome = CalculateServiceConditions(inputs);
+Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form)
+{
+    const auto inputs = ReadServiceForm(fit, form);
+    if (!inputs)
+        return ServiceProblem(inputs.reason());
+    const ServiceOutcome outcome = CalculateServiceConditions(*inputs);
     if (!outcome)
         return ServiceProblem(RefusalOf(outcome.reason()));
     return *outcome;

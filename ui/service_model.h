@@ -83,6 +83,9 @@ struct ServiceRefusalOf
 
 using ServiceProblem = std::variant<FormProblem, ServiceRefusalOf>;
 
+// The fit's limits and the form's fields as the engine's inputs, or the first field that is no number.
+Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const ServiceForm& form);
+
 Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form);
 
 // The inputs of the fit alone, at 20 °C with default materials.

@@ -237,6 +237,14 @@ ServiceForm ServicePage::Form() const
     return form;
 }
 
+std::optional<ServiceInputs> ServicePage::Inputs() const
+{
+    if (!m_fit)
+        return std::nullopt;
+    const auto inputs = ReadServiceForm(*m_fit, Form());
+    return inputs ? std::optional(*inputs) : std::nullopt;
+}
+
 void ServicePage::Recalculate()
 {
     if (!m_fit) {

@@ -32,6 +32,9 @@ public:
 
     QLineEdit* Box(ServiceField field) const { return m_boxes[static_cast<std::size_t>(field)]; }
 
+    // The inputs as typed with the fit's limits, when there is a fit and every field reads.
+    std::optional<ServiceInputs> Inputs() const;
+
 private:
     struct MaterialFields
     {

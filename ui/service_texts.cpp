@@ -111,9 +111,9 @@ std::string ValueText(const std::optional<double>& value, const ResultWords& wor
     return Fixed(*value * words.scale, words.decimals) + (words.unit.empty() ? "" : " ") + std::string(words.unit);
 }
 
-std::string FitClassText(FitType fitType)
+std::string FitTypeWords(FitType type)
 {
-    switch (fitType) {
+    switch (type) {
     case FitType::Clearance:
         return translate("ServiceTexts", "间隙配合");
     case FitType::Transition:
@@ -266,7 +266,7 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
         Filled(results.fitTypeChangesAtService
                    ? translate("ServiceTexts", "配合性质：20 °C 时为%1，工作温度下为%2——工作时配合性质改变。")
                    : translate("ServiceTexts", "配合性质：20 °C 时为%1，工作温度下为%2。"),
-               {FitClassText(results.fitTypeAt20c), FitClassText(results.fitTypeAtService)}),
+               {FitTypeWords(results.fitTypeAt20c), FitTypeWords(results.fitTypeAtService)}),
         Filled(translate("ServiceTexts", "摩擦系数 %1（保持与压入）；压平系数 %2 ×（孔 Rz + 轴 Rz）。"),
                {Fixed(results.frictionHolding, 3), Fixed(results.smoothingFactor, 1)}),
         Filled(translate("ServiceTexts", "装配间隙 %1 µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。"),

@@ -2,11 +2,11 @@
 
 #include "exact_length.h"
 #include "failure.h"
+#include "fit_type.h"
 #include "limit_deviations.h"
 #include "result.h"
 #include "tolerance_class.h"
 
-enum class FitType { Clearance, Transition, Interference };
 
 // One part of a fit at a size: its deviations and tolerance. Limits of size are size + deviation.
 struct PartLimits

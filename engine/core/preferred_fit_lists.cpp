@@ -18,17 +18,17 @@ constexpr std::array<std::string_view, 4> kShaftInterference = {"H7/p6", "H7/s6"
 
 } // namespace
 
-std::span<const std::string_view> PreferredFits(int basis, int fitClass)
+std::span<const std::string_view> PreferredFits(int basis, FitType type)
 {
     const bool hole = basis == kBasisHole;
     if (!hole && basis != kBasisShaft)
         return {};
-    switch (fitClass) {
-    case kFitClearance:
+    switch (type) {
+    case FitType::Clearance:
         return hole ? std::span<const std::string_view>(kHoleClearance) : kShaftClearance;
-    case kFitTransition:
+    case FitType::Transition:
         return hole ? std::span<const std::string_view>(kHoleTransition) : kShaftTransition;
-    case kFitInterference:
+    case FitType::Interference:
         return hole ? std::span<const std::string_view>(kHoleInterference) : kShaftInterference;
     default:
         return {};
@@ -39,8 +39,8 @@ bool IsPreferredFit(const FitDesignation& fit)
 {
     const std::string name = FitName(fit);
     for (const int basis : {kBasisHole, kBasisShaft}) {
-        for (const int fitClass : {kFitClearance, kFitTransition, kFitInterference}) {
-            for (const std::string_view listed : PreferredFits(basis, fitClass)) {
+        for (const FitType type : {FitType::Clearance, FitType::Transition, FitType::Interference}) {
+            for (const std::string_view listed : PreferredFits(basis, type)) {
                 if (listed == name)
                     return true;
             }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cassert>
 #include <utility>
 #include <variant>
 
 // A value or the reason there is none. Callers must look before they take: value() and reason()
-// of the wrong kind are programming errors (std::get throws std::bad_variant_access).
-template<class Value, class Reason> class Result
+// of the wrong kind are programming errors, caught by an assertion rather than an exception, so
+// that no front end has to guard a slot or a callback against one. Dropping a Result unlooked-at
+// is a warning: it is either a lost failure or a wasted calculation.
+template<class Value, class Reason> class [[nodiscard]] Result
 {
 public:
     Result(Value value)
@@ -20,8 +23,18 @@ public:
     bool HasValue() const { return m_content.index() == 0; }
     explicit operator bool() const { return HasValue(); }
 
-    const Value& value() const { return std::get<0>(m_content); }
-    const Reason& reason() const { return std::get<1>(m_content); }
+    const Value& value() const
+    {
+        const Value* value = std::get_if<0>(&m_content);
+        assert(value != nullptr);
+        return *value;
+    }
+    const Reason& reason() const
+    {
+        const Reason* reason = std::get_if<1>(&m_content);
+        assert(reason != nullptr);
+        return *reason;
+    }
     const Value& operator*() const { return value(); }
     const Value* operator->() const { return &value(); }
 

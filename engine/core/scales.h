@@ -83,8 +83,6 @@ enum Letter : int {
 
 enum Basis : int { kBasisHole = 0, kBasisShaft = 1 };
 
-enum FitClass : int { kFitClearance = 0, kFitTransition = 1, kFitInterference = 2 };
-
 // The letter texts a list shows for a basis (empty for a basis off the scale).
 std::span<const std::string_view> LetterTextsOf(int basis);
 

@@ -4,11 +4,11 @@
 #include "dialog_view.h"
 #include "preferred_fit_lists.h"
 
-void ListPreferredFits(DialogView& view, int fitClass)
+void ListPreferredFits(DialogView& view, FitType type)
 {
     view.EmptyList(Control::FitsList);
-    g_calcState.nFitClass = fitClass;
-    const auto fits = PreferredFits(g_calcState.nBasis, fitClass);
+    g_calcState.nFitClass = static_cast<int>(type);
+    const auto fits = PreferredFits(g_calcState.nBasis, type);
     for (std::size_t position = 0; position < fits.size(); ++position)
         view.InsertListEntry(Control::FitsList, static_cast<int>(position), fits[position]);
 }

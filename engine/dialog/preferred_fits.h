@@ -1,6 +1,8 @@
 #pragma once
 
+#include "fit_type.h"
+
 class DialogView;
 
 // A fit-class button: stores the class and fills the fits list for the calculation state's basis.
-void ListPreferredFits(DialogView& view, int fitClass);
+void ListPreferredFits(DialogView& view, FitType type);

@@ -1,6 +1,6 @@
 #include "dialog_logic.h"
-#include "preferred_fits.h"
 #include "preferred_fit_lists.h"
+#include "preferred_fits.h"
 #include "scales.h"
 #include "test_support.h"
 
@@ -110,24 +110,24 @@ TEST_F(DialogLogic, DeviationClearEmptiesItsSideOnly)
 
 TEST_F(DialogLogic, FitsListFollowsTheBasisOfTheLastFitClassClick)
 {
-    ListPreferredFits(m_view, kFitTransition);
+    ListPreferredFits(m_view, FitType::Transition);
     EXPECT_TRUE(m_view.Entries(Control::FitsList).empty()); // no basis yet
-    EXPECT_EQ(g_calcState.nFitClass, kFitTransition);
+    EXPECT_EQ(g_calcState.nFitClass, static_cast<int>(FitType::Transition));
 
     SelectBasis(m_view, kBasisHole);
-    ListPreferredFits(m_view, kFitClearance);
+    ListPreferredFits(m_view, FitType::Clearance);
     EXPECT_EQ(m_view.Entries(Control::FitsList),
               (Texts {"G7/h6", "H7/h6", "F8/h7", "H8/h7", "D9/h9", "H9/h9", "C11/h11", "H11/h11"}));
 
-    ListPreferredFits(m_view, kFitTransition);
+    ListPreferredFits(m_view, FitType::Transition);
     SelectBasis(m_view, kBasisShaft);
     EXPECT_EQ(m_view.Entries(Control::FitsList), (Texts {"K7/h6", "N7/h6"})); // not rebuilt by the basis
 
-    ListPreferredFits(m_view, kFitInterference);
+    ListPreferredFits(m_view, FitType::Interference);
     EXPECT_EQ(m_view.Entries(Control::FitsList), (Texts {"H7/p6", "H7/s6", "H7/k6", "H7/u6"}));
     EXPECT_EQ(m_view.SelectedPosition(Control::FitsList), -1);
-    EXPECT_TRUE(PreferredFits(kBasisHole, 3).empty());
-    EXPECT_TRUE(PreferredFits(-1, kFitClearance).empty());
+    EXPECT_TRUE(PreferredFits(kBasisHole, static_cast<FitType>(3)).empty());
+    EXPECT_TRUE(PreferredFits(-1, FitType::Clearance).empty());
 }
 
 TEST(MemoryDialogView, InsertsAtThePositionGivenAndKeepsTheChoiceOnItsEntry)

@@ -1,10 +1,14 @@
 #include "fit_window.h"
 #include "ui_test_support.h"
 
+#include <algorithm>
 #include <memory>
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -34,6 +38,7 @@ private slots:
 
     void finderListsRankedFitsAndChoosesOne();
     void finderListsTheBestOfAWideSearch();
+    void finderSortsByAnyColumnAndCopies();
     void finderBadInput_data();
     void finderBadInput();
     void serviceConditions_data();
@@ -133,6 +138,45 @@ void FitTabsTest::finderListsTheBestOfAWideSearch()
     QCOMPARE(F<QTableWidget>("finderResultTable")->rowCount(), 500);
     QCOMPARE(FoundFits().first(), QStringLiteral("C11/h11"));
     QCOMPARE(F<QTableWidget>("finderResultTable")->item(0, 5)->text(), QStringLiteral("★ 优先"));
+}
+
+void FitTabsTest::finderSortsByAnyColumnAndCopies()
+{
+    Open("40", "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("fitFinderPage"));
+    TypeOver(F<QLineEdit>("finderMinClearanceBox"), QStringLiteral("-30"));
+    TypeOver(F<QLineEdit>("finderMaxClearanceBox"), QStringLiteral("60"));
+    auto* table = F<QTableWidget>("finderResultTable");
+    const QStringList ranked = FoundFits();
+    QVERIFY(ranked.size() > 10);
+    const auto column = [table](int index) {
+        QList<double> values;
+        for (int row = 0; row < table->rowCount(); ++row)
+            values.append(table->item(row, index)->text().toDouble());
+        return values;
+    };
+    // Clearances "+9", "+25", "-15" sort by value, not as text; a second click reverses.
+    auto* header = table->horizontalHeader();
+    for (const int index : {2, 3, 4}) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(index) + 5, header->height() / 2));
+        const QList<double> values = column(index);
+        QVERIFY2(std::is_sorted(values.begin(), values.end()) || std::is_sorted(values.rbegin(), values.rend()),
+                 qPrintable(QString::number(index)));
+    }
+    // The rank column gives back the finder's order.
+    table->sortByColumn(6, Qt::AscendingOrder);
+    QCOMPARE(FoundFits(), ranked);
+
+    // Ctrl+C copies the list as shown, as tab-separated lines under the header.
+    table->sortByColumn(2, Qt::DescendingOrder);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), table->rowCount() + 1);
+    QVERIFY(lines.first().startsWith(QStringLiteral("配合\t配合性质\t")));
+    QCOMPARE(lines.at(1).section(QLatin1Char('\t'), 0, 0), table->item(0, 0)->text());
+    QCOMPARE(lines.at(1).section(QLatin1Char('\t'), 2, 2), table->item(0, 2)->text());
 }
 
 void FitTabsTest::finderBadInput_data()

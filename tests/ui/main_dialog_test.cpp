@@ -1,4 +1,5 @@
 #include "calc_state.h"
+#include "fit_type.h"
 #include "messages.h"
 #include "quorlan_dlg.h"
 #include "scales.h"
@@ -404,7 +405,7 @@ void MainDialogTest::radioGroupsAreIndependent()
     QTest::keyClick(interference, Qt::Key_Up);
     QVERIFY(W<QRadioButton>("transitionFits")->isChecked());
     QVERIFY(shaft->isChecked());
-    QCOMPARE(g_calcState.nFitClass, int(kFitTransition));
+    QCOMPARE(g_calcState.nFitClass, int(FitType::Transition));
 }
 
 void MainDialogTest::sizeBoxConversions_data()

@@ -1,8 +1,8 @@
 #include "report_content.h"
 
+#include "analysis_texts.h"
 #include "fit_analysis.h"
 #include "fit_diagram.h"
-#include "analysis_texts.h"
 #include "materials.h"
 #include "service_conditions.h"
 
@@ -123,7 +123,7 @@ void AddMaterial(std::vector<ReportValue>& inputs, std::string_view part, const 
     inputs.push_back({prefix + "_material", name.empty() ? "-" : name, ""});
     inputs.push_back({prefix + "_e", Shortest(material.youngsModulusMpa), "MPa"});
     inputs.push_back({prefix + "_nu", Shortest(material.poissonRatio), ""});
-    inputs.push_back({prefix + "_alpha", Shortest(material.expansionPerK * 1e6), "10⁻⁶/K"});
+    inputs.push_back({prefix + "_alpha", Shortest(material.expansionPerK * 1e6), "× 10⁻⁶/K"});
     inputs.push_back({prefix + (material.brittle ? "_tensile" : "_yield"), Shortest(material.strengthMpa), "MPa"});
 }
 
@@ -150,9 +150,9 @@ std::vector<ReportValue> InputsOf(const ServiceInputs& inputs, const ServiceResu
     return list;
 }
 
-std::string FitClassKey(FitType fitType)
+std::string FitClassKey(FitType type)
 {
-    return std::string(FitTypeName(fitType));
+    return std::string(FitTypeName(type));
 }
 
 // The calculation's warnings, keyed as the core names them, with the numbers each sentence takes.

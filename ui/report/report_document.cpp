@@ -98,6 +98,7 @@ private:
     Block Heading(const QString& text) const;
     Block Spacer(qreal mm) const;
     // Caption and value pairs, `pairsPerRow` side by side.
+    // Side by side, in a smaller type with less room around it.
     Block Values(std::vector<std::pair<QString, QString>> rows, int pairsPerRow = 1) const;
     Block Table(QStringList header, std::vector<QStringList> rows, std::vector<qreal> widths) const;
     Block Diagram() const;
@@ -173,7 +174,10 @@ Block ReportLayout::Spacer(qreal mm) const
 
 Block ReportLayout::Values(std::vector<std::pair<QString, QString>> rows, int pairsPerRow) const
 {
-    const qreal padding = m_page.Mm(1.2);
+    const bool compact = pairsPerRow > 1;
+    const qreal padding = m_page.Mm(compact ? 0.8 : 1.2);
+    const QFont captionFont = compact ? m_small : m_body;
+    const QFont valueFont = compact ? ReportFont(8, true) : m_bold;
     // Per pair: the caption takes 55 % of its share, at most 55 mm; the value the rest.
     auto geometry = [=, this](qreal width) {
         const qreal share = width / pairsPerRow;
@@ -185,8 +189,8 @@ Block ReportLayout::Values(std::vector<std::pair<QString, QString>> rows, int pa
         for (std::size_t first = 0; first < rows.size(); first += static_cast<std::size_t>(pairsPerRow)) {
             qreal height = 0;
             for (std::size_t i = first; i < std::min(rows.size(), first + pairsPerRow); ++i) {
-                height = std::max({height, TextHeight(m_body, captionWidth - 2 * padding, rows[i].first),
-                                   TextHeight(m_bold, share - captionWidth - 2 * padding, rows[i].second)});
+                height = std::max({height, TextHeight(captionFont, captionWidth - 2 * padding, rows[i].first),
+                                   TextHeight(valueFont, share - captionWidth - 2 * padding, rows[i].second)});
             }
             heights.push_back(height + 2 * padding);
         }
@@ -211,10 +215,10 @@ Block ReportLayout::Values(std::vector<std::pair<QString, QString>> rows, int pa
                         const QRectF value(x + captionWidth + padding, y + padding, share - captionWidth - 2 * padding,
                                            heights[row] - 2 * padding);
                         painter.setPen(kMuted);
-                        painter.setFont(m_body);
+                        painter.setFont(captionFont);
                         painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rows[i].first);
                         painter.setPen(kText);
-                        painter.setFont(m_bold);
+                        painter.setFont(valueFont);
                         painter.drawText(value, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rows[i].second);
                     }
                     y += heights[row];

@@ -47,3 +47,10 @@ QString PrintReportWithDialog(const ReportContent& content, QWidget* parent)
     functions->print(content, parent);
     return {};
 }
+
+QList<QStringList> ReportRowsOf(const ReportContent& content, ReportSection section)
+{
+    QString error;
+    const ReportFunctions* functions = Functions(error);
+    return functions ? functions->rows(content, section) : QList<QStringList> {{error}};
+}

@@ -57,6 +57,6 @@ bool PrintReport(const ReportContent& content, QWidget* parent)
 
 const ReportFunctions* QuorlanReportFunctions()
 {
-    static const ReportFunctions functions {&WriteReportPdf, &PrintReport};
+    static const ReportFunctions functions {&WriteReportPdf, &PrintReport, &ReportRows};
     return &functions;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report_content.h"
+#include "report_rows.h"
 
 #include <QString>
 
@@ -19,6 +20,7 @@ struct ReportFunctions
 {
     QString (*writePdf)(const ReportContent& content, const QString& path);
     bool (*print)(const ReportContent& content, QWidget* parent);
+    QList<QStringList> (*rows)(const ReportContent& content, ReportSection section);
 };
 
 extern "C" {

@@ -1,0 +1,55 @@
+#include "report_rows.h"
+
+#include "report_texts.h"
+
+namespace {
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+void AddPart(QList<QStringList>& rows, const QString& part, const ReportPart& limits)
+{
+    const QString named = part + QLatin1Char(' ') + Text(limits.className);
+    rows << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("上偏差"), Text(limits.upperUm), "µm"}
+         << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("下偏差"), Text(limits.lowerUm), "µm"}
+         << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("最大极限尺寸"), Text(limits.largestMm), "mm"}
+         << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("最小极限尺寸"), Text(limits.smallestMm), "mm"}
+         << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("公差"), Text(limits.toleranceUm), "µm"};
+}
+
+void AddValues(QList<QStringList>& rows, const std::vector<ReportValue>& values)
+{
+    for (const ReportValue& value : values)
+        rows << QStringList {ReportTexts::Caption(value.key), Text(value.value), Text(value.unit)};
+}
+
+} // namespace
+
+QList<QStringList> ReportRows(const ReportContent& content, ReportSection section)
+{
+    QList<QStringList> rows {{ReportTexts::tr("项目"), ReportTexts::tr("数值"), ReportTexts::tr("单位")}};
+    rows << QStringList {ReportTexts::Caption("fit"), Text(content.fitName), QString()}
+         << QStringList {ReportTexts::Caption("size"), Text(content.sizeMm), QStringLiteral("mm")};
+    if (section == ReportSection::Fit) {
+        AddPart(rows, ReportTexts::tr("孔"), content.hole);
+        AddPart(rows, ReportTexts::tr("轴"), content.shaft);
+        rows << QStringList {ReportTexts::Caption("type"), ReportTexts::FitType(content.type), QString()};
+        AddValues(rows, content.extremes);
+        AddValues(rows, {content.mean, {"fit_tolerance", content.fitToleranceUm, "µm"}});
+        rows << QStringList {ReportTexts::Caption("drawing_line"), Text(content.drawingLine), QString()};
+        return rows;
+    }
+    if (content.serviceRefusal)
+        rows << QStringList {ReportTexts::tr("警告"), ReportTexts::Note(*content.serviceRefusal), QString()};
+    if (!content.service)
+        return rows;
+    for (const ReportNote& warning : content.service->warnings)
+        rows << QStringList {ReportTexts::tr("警告"), ReportTexts::Note(warning), QString()};
+    AddValues(rows, content.service->inputs);
+    AddValues(rows, content.service->results);
+    for (const ReportNote& assumption : content.service->assumptions)
+        rows << QStringList {ReportTexts::tr("假设"), ReportTexts::Note(assumption), QString()};
+    return rows;
+}
