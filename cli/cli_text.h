@@ -4,6 +4,7 @@
 #include "exact_length.h"
 #include "failure.h"
 #include "fit_analysis.h"
+#include "refusal_text.h" // FailureText, FitFailureText: the reasons in English
 #include "tolerance_class.h"
 
 #include <filesystem>
@@ -28,13 +29,6 @@ std::string NumberProblemWords(NumberProblem problem, std::string_view unit = {}
 // A size for the core: a plain decimal over 0 and up to the largest size covered. Nothing, after
 // the usage message, for anything else.
 std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream& err);
-
-// A core failure in the command line's words, naming the table file (and line) where one is at fault.
-std::string FailureText(const Failure& failure, const std::filesystem::path& tables);
-
-// Which part of a fit has no result, and why: "hole H7 at 40 mm: table file ... is missing".
-std::string FitFailureText(const FitDesignation& fit, const FitFailure& failure, ExactLength size,
-                           const std::filesystem::path& tables);
 
 // Micrometres with their sign for people: "+25", "0", "-10.5".
 std::string SignedUm(ExactLength length);

@@ -1,7 +1,7 @@
 #include "cli_text.h"
 #include "commands.h"
 #include "fit_analysis.h"
-#include "fit_json.h"
+#include "fit_answers.h"
 #include "loaded_tables.h"
 #include "standard_tolerances.h"
 #include "tolerance_class.h"
@@ -9,23 +9,6 @@
 #include <ostream>
 
 namespace {
-
-std::string_view FitTextProblemText(FitTextProblem problem)
-{
-    switch (problem) {
-    case FitTextProblem::NoSlash:
-        return "is not a hole class, a slash and a shaft class, such as H7/g6";
-    case FitTextProblem::HoleNotAClass:
-        return "does not start with a hole class such as H7";
-    case FitTextProblem::ShaftNotAClass:
-        return "does not end with a shaft class such as g6";
-    case FitTextProblem::HoleNotUpperCase:
-        return "needs the hole (upper case) before the slash";
-    case FitTextProblem::ShaftNotLowerCase:
-        return "needs the shaft (lower case) after the slash";
-    }
-    return "is not a fit";
-}
 
 void WriteJson(const FitAnalysis& fit, std::ostream& out)
 {

@@ -1,7 +1,7 @@
 #include "load_fit_command.h"
 
 #include "cli_text.h"
-#include "fit_json.h"
+#include "fit_answers.h"
 #include "fit_lines.h"
 #include "load_fit_search.h"
 #include "loaded_tables.h"

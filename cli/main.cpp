@@ -8,6 +8,7 @@
 #include "table_folder.h"
 
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -288,7 +289,9 @@ int main(int argc, char** argv)
     int status = kExitFailure;
     try {
         status = Run(argc, argv);
-    } catch (const std::exception& error) { // out of memory and the like: say so rather than abort
+    } catch (const std::bad_alloc&) { // a search over every class pair, under a memory limit
+        std::cerr << "quorlan-cli: out of memory: the answer does not fit in the memory this process may use\n";
+    } catch (const std::exception& error) { // anything else unforeseen: say so rather than abort
         std::cerr << "quorlan-cli: " << error.what() << '\n';
     }
     // A result that never reached its reader is no result, whichever command wrote it.

@@ -21,6 +21,8 @@ add_custom_target(quorlan_man_page ALL DEPENDS ${man_page})
 install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorlan)
+# The licence, in the machine-readable form Debian keeps beside each package's documents.
+install(FILES ${packaging_dir}/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorlan)
 
 # The metainfo describes the desktop program, so it comes with it.
 if(TARGET quorlan)
@@ -74,6 +76,11 @@ if(TARGET quorlan)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, libqt6svg6")
     # Qt's own button texts in Chinese, like the rest of the dialog.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+endif()
+# The Python module is built for the system's Python 3.11; without it the rest works all the same.
+if(TARGET quorlan_python)
+    string(JOIN ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS ${CPACK_DEBIAN_PACKAGE_RECOMMENDS} "python3 (>= 3.11)"
+           "python3 (<< 3.12)")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The engine's benchmarks, then whole quorlan-cli runs against the cheapest one (tolerance IT7 25),
-# then whole `quorlan --report` runs (goal: a report written in under 1 s).
+# then whole `quorlan --report` runs (goal: a report written in under 1 s), then the Python module.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -48,4 +48,9 @@ if [ "$report_targets" -ge 2 ]; then
         end=$(date +%s%N)
         echo "quorlan --report $arguments: $(((end - start) / report_runs / 1000000)) ms per run (mean of $report_runs runs)"
     done
+fi
+
+# The Python module, when the build has it: a native call against parsing its own JSON.
+if cmake --build "$build" --target quorlan_python >/dev/null 2>&1; then
+    PYTHONPATH=$build/python /usr/bin/python3 "$root/python/benchmark_module.py"
 fi

@@ -44,9 +44,11 @@ expected=(
     /usr/share/quorlan/ES_EI_J_K_H.ini
     /usr/share/quorlan/ES_EI_H_BT.ini
     /usr/share/applications/io.github.quorlan.Quorlan.desktop
+    /usr/share/applications/io.github.quorlan.Quorlan.Workbench.desktop
     /usr/share/metainfo/io.github.quorlan.Quorlan.metainfo.xml
     /usr/share/icons/hicolor/scalable/apps/quorlan.svg
     /usr/share/man/man1/quorlan-cli.1.gz
+    /usr/share/doc/quorlan/copyright
 )
 for size_px in 16 22 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size_px}x${size_px}/apps/quorlan.png")
@@ -70,13 +72,40 @@ done
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 
-# The desktop file starts the dialog in the tables folder, with an icon that exists.
-desktop=$root/usr/share/applications/io.github.quorlan.Quorlan.desktop
-desktop-file-validate "$desktop" || fail "desktop-file-validate"
+# The licence, machine-readable (DEP-5), and the same MIT terms as the LICENSE file.
+copyright=$root/usr/share/doc/quorlan/copyright
+if [ -f "$copyright" ]; then
+    head -n1 "$copyright" | grep -qxF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "the copyright file is not in the machine-readable format"
+    grep -qx 'License: MIT' "$copyright" || fail "the copyright file names no MIT licence"
+    grep -qx 'Copyright: 2026 The Quorlan developers' "$copyright" || fail "the copyright file names no holder"
+fi
+
+# The Python module, when the build made one: installed into the system's Python 3, and importable.
+if compgen -G "$build/python/quorlan*.so" >/dev/null; then
+    module_dir=$root/usr/lib/python3/dist-packages
+    compgen -G "$module_dir/quorlan*.so" >/dev/null || fail "the package lacks the Python module"
+    [ -f "$module_dir/quorlan.pyi" ] || fail "the package lacks the Python module's type stubs"
+    clearance=$(cd "$work" && PYTHONPATH=$module_dir /usr/bin/python3 -c \
+        'import quorlan; print(quorlan.fit("H7/g6", 40)["max_clearance_um"])' 2>&1) ||
+        fail "the packaged Python module does not import: $clearance"
+    [ "$clearance" = 50 ] || fail "the packaged quorlan.fit('H7/g6', 40) gives a largest clearance of '$clearance'"
+fi
+
+# Both desktop files (the dialog; the fit analysis window alone) start the program in the tables
+# folder, with an icon that exists.
 entry() { sed -n "s/^$1=//p" "$desktop"; }
-[ "$(entry Path)" = /usr/share/quorlan ] || fail "the desktop file's Path= is '$(entry Path)', not /usr/share/quorlan"
-[ -x "$root/usr/bin/$(entry Exec | head -n1 | cut -d' ' -f1)" ] || fail "the desktop file's Exec= names no packaged program"
-[ -f "$root/usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg" ] || fail "no icon named by Icon="
+for name in Quorlan Quorlan.Workbench; do
+    desktop=$root/usr/share/applications/io.github.quorlan.$name.desktop
+    desktop-file-validate "$desktop" || fail "desktop-file-validate $name"
+    [ "$(entry Path)" = /usr/share/quorlan ] || fail "$name: Path= is '$(entry Path)', not /usr/share/quorlan"
+    [ -x "$root/usr/bin/$(entry Exec | head -n1 | cut -d' ' -f1)" ] || fail "$name: Exec= names no packaged program"
+    [ -f "$root/usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg" ] || fail "$name: no icon named by Icon="
+done
+[[ "$(entry Exec)" == *--workbench* ]] || fail "the second desktop file does not start the workbench"
+[ "$(sed -n 's/^Name\[en\]=//p' "$desktop")" = "Quorlan Fit Analysis" ] || fail "the workbench entry lacks its English name"
+grep -q 'io.github.quorlan.Quorlan.Workbench.desktop' "$root/usr/share/metainfo/io.github.quorlan.Quorlan.metainfo.xml" ||
+    fail "the metainfo does not name the workbench's desktop file"
 
 # The metainfo, alone and with the desktop file and icons beside it.
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.quorlan.Quorlan.metainfo.xml" ||

@@ -4,6 +4,7 @@
 # transition fit (H7/k6 at 25 mm), so that both a clearance and an interference show. Drives the
 # real program under Xvfb with mouse clicks and keys. Then the window's fit finder tab (40 mm,
 # clearance 10 to 60 µm) and its service conditions tab (H7/s6, hub 80 mm across, 30 mm long).
+# Last, the workbench alone in English and Chinese at 100 % and 200 % (docs/workbench-*.png).
 # Usage: scripts/screenshot.sh [OUT.png [FIT_OUT.png [FINDER_OUT.png [SERVICE_OUT.png]]]]
 #   (defaults docs/screenshot.png, docs/fit-window.png, docs/fit-finder.png and
 #   docs/service-conditions.png; BUILD_DIR defaults to build)
@@ -105,3 +106,28 @@ xdotool type --delay 50 H7/s6
 xdotool key ctrl+Tab ctrl+Tab
 sleep 0.5
 save_window "$fit_window" "$service_out"
+
+# The workbench alone (quorlan --workbench) in English and in Chinese at 100 % and 200 % scaling,
+# on a 1920 x 1080 screen: every button must stay on it. A private settings folder, so that
+# nothing remembered from earlier runs shows.
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+app_pid=
+stop_xvfb
+XVFB_SCREEN=1920x1080x24 start_xvfb
+config=$(mktemp -d)
+for shot in en:1 zh:1 en:2 zh:2; do
+    lang=${shot%:*}
+    scale=${shot#*:}
+    (cd "$root/data" && XDG_CONFIG_HOME=$config QT_SCALE_FACTOR=$scale exec "$program" --workbench --lang "$lang" \
+        --fit H7/k6 --size 25) &
+    app_pid=$!
+    bench_window=$(wait_for_window "$app_pid")
+    sleep 1
+    save_window "$bench_window" "$root/docs/workbench-$lang-${scale}00.png"
+    kill "$app_pid"
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=
+    rm -rf "${config:?}"/*
+done
+rmdir "$config"

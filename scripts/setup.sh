@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev            # the dialog (Qt 6 Widgets) and its tests (Qt Test)
     qt6-translations-l10n   # Qt's own button texts (确定) in Chinese, like the rest of the dialog
     qt6-svg-dev             # Qt SVG: its image plugin draws the fit analysis window's diagram, loaded on first use
+    qt6-l10n-tools          # lupdate and lrelease: the fit analysis window's English catalogue
     libgtest-dev            # engine and command-line tests
     libcli11-dev            # the command line's argument parsing
     nlohmann-json3-dev      # the command line's JSON output
@@ -18,6 +19,7 @@ packages=(
     dpkg-dev file           # the Debian package: CPack's dependency scan runs dpkg-shlibdeps, which needs file
     desktop-file-utils appstream groff-base  # the package test: desktop file, AppStream metainfo, man page
     librsvg2-bin            # ui/res/make-icons.sh: the icon's PNG sizes from its SVG
+    pybind11-dev python3-pybind11 python3-dev python3-pytest  # the Python module quorlan and its tests
 )
 
 missing=()

@@ -1,13 +1,14 @@
 # shellcheck shell=bash
 # Sourced by scripts/screenshot.sh and scripts/measure-startup.sh: a private X server for the dialog.
 
-# Starts Xvfb on the first free display (24-bit, 96 dpi) and exports DISPLAY; sets XVFB_PID.
+# Starts Xvfb on the first free display (24-bit, 96 dpi; XVFB_SCREEN, default 1280x800x24) and
+# exports DISPLAY; sets XVFB_PID.
 # -noreset: a server that resets whenever its last client leaves refuses the next one meanwhile.
 start_xvfb() {
     local n
     for n in $(seq 91 199); do
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
+            Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x800x24}" -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
             XVFB_PID=$!
             export DISPLAY=":$n"
             local _

@@ -7,6 +7,7 @@
 #include "preferred_fit_lists.h"
 #include "scales.h"
 #include "service_texts.h"
+#include "warning_banner.h"
 
 #include <algorithm>
 #include <utility>
@@ -108,15 +109,8 @@ AnalysisPage::AnalysisPage(std::filesystem::path tablesFolder, QWidget* parent)
     m_output->setObjectName(QStringLiteral("fitOutput"));
     m_output->addWidget(CreateResults(m_output));
     // The reason stands where the results were, so that stale results are never on show.
-    m_problemLabel = new QLabel(m_output);
-    m_problemLabel->setObjectName(QStringLiteral("fitProblemLabel"));
-    m_problemLabel->setAlignment(Qt::AlignCenter);
-    m_problemLabel->setWordWrap(true);
-    m_problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont problemFont = m_problemLabel->font();
-    problemFont.setPointSizeF(problemFont.pointSizeF() * 1.3);
-    m_problemLabel->setFont(problemFont);
-    m_output->addWidget(m_problemLabel);
+    m_problemPage = NewProblemPage(m_output, QStringLiteral("fitProblemLabel"), m_problemBanner);
+    m_output->addWidget(m_problemPage);
     layout->addWidget(m_output, 1);
 
     connect(m_designationBox, &QLineEdit::textEdited, this, &AnalysisPage::OnDesignationEdited);
@@ -421,8 +415,8 @@ void AnalysisPage::Recalculate()
     if (!analysis) {
         m_analysis.reset();
         m_problem = FromUtf8(AnalysisProblemText(analysis.reason(), m_tablesFolder));
-        m_problemLabel->setText(m_problem);
-        m_output->setCurrentWidget(m_problemLabel);
+        m_problemBanner->SetMessage(m_problem);
+        m_output->setCurrentWidget(m_problemPage);
         m_diagram->SetSvg({});
         m_drawingLineBox->clear();
         emit analysisChanged();

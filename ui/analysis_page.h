@@ -12,6 +12,7 @@
 #endif
 
 class FitDiagramView;
+class WarningBanner;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -93,7 +94,8 @@ private:
 
     QStackedWidget* m_output = nullptr;
     QWidget* m_resultsPage = nullptr;
-    QLabel* m_problemLabel = nullptr;
+    QWidget* m_problemPage = nullptr;
+    WarningBanner* m_problemBanner = nullptr;
     PartLabels m_hole;
     PartLabels m_shaft;
     QLabel* m_fitType = nullptr;

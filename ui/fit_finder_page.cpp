@@ -5,6 +5,7 @@
 #include "scales.h"
 #include "sortable_item.h"
 #include "table_export.h"
+#include "warning_banner.h"
 
 #include <algorithm>
 #include <utility>
@@ -85,12 +86,8 @@ FitFinderPage::FitFinderPage(std::filesystem::path tablesFolder, QWidget* parent
     m_resultTable->setToolTip(tr("双击或按 Enter，在“配合分析”中查看该配合"));
     m_output->addWidget(m_resultTable);
     // The reason stands where the list was, so that a stale list is never on show.
-    m_problemLabel = new QLabel(m_output);
-    m_problemLabel->setObjectName(QStringLiteral("finderProblemLabel"));
-    m_problemLabel->setAlignment(Qt::AlignCenter);
-    m_problemLabel->setWordWrap(true);
-    m_problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_output->addWidget(m_problemLabel);
+    m_problemPage = NewProblemPage(m_output, QStringLiteral("finderProblemLabel"), m_problemBanner);
+    m_output->addWidget(m_problemPage);
     listColumn->addWidget(m_output, 1);
     layout->addLayout(listColumn, 1);
 
@@ -193,8 +190,8 @@ void FitFinderPage::SearchNow()
     const auto found = FindFitsFor(m_tablesFolder, inputs);
 
     if (!found) {
-        m_problemLabel->setText(FromUtf8(FinderProblemText(found.reason(), m_tablesFolder)));
-        m_output->setCurrentWidget(m_problemLabel);
+        m_problemBanner->SetMessage(FromUtf8(FinderProblemText(found.reason(), m_tablesFolder)));
+        m_output->setCurrentWidget(m_problemPage);
         m_countLabel->clear();
         m_resultTable->setRowCount(0);
         return;
@@ -232,6 +229,6 @@ void FitFinderPage::SearchNow()
 QList<QStringList> FitFinderPage::ResultRows() const
 {
     if (m_output->currentWidget() != m_resultTable)
-        return {{m_problemLabel->text()}};
+        return {{m_problemBanner->Text()}};
     return TableRows(*m_resultTable->model());
 }

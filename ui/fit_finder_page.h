@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QStackedWidget;
 class QTableWidget;
+class WarningBanner;
 
 // "配合查找": the fits whose clearances stay within a required range, best first, at the window's
 // size. Every change of an input searches again (a search takes milliseconds); a bad input shows
@@ -53,5 +54,6 @@ private:
     QLabel* m_countLabel = nullptr;
     QStackedWidget* m_output = nullptr;
     QTableWidget* m_resultTable = nullptr;
-    QLabel* m_problemLabel = nullptr;
+    QWidget* m_problemPage = nullptr;
+    WarningBanner* m_problemBanner = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "materials.h"
 #include "service_texts.h"
 #include "tolerance_class.h"
+#include "warning_banner.h"
 
 #include <algorithm>
 
@@ -50,12 +51,8 @@ ServicePage::ServicePage(QWidget* parent)
 
     m_output = new QStackedWidget(this);
     m_output->addWidget(CreateResults(m_output));
-    m_problemLabel = new QLabel(m_output);
-    m_problemLabel->setObjectName(QStringLiteral("serviceProblemLabel"));
-    m_problemLabel->setAlignment(Qt::AlignCenter);
-    m_problemLabel->setWordWrap(true);
-    m_problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_output->addWidget(m_problemLabel);
+    m_problemPage = NewProblemPage(m_output, QStringLiteral("serviceProblemLabel"), m_problemBanner);
+    m_output->addWidget(m_problemPage);
     layout->addWidget(m_output, 1);
 
     for (QLineEdit* box : m_boxes)
@@ -186,6 +183,10 @@ QWidget* ServicePage::CreateResults(QWidget* parent)
     m_resultsPage->setObjectName(QStringLiteral("serviceResultsPage"));
     auto* layout = new QVBoxLayout(m_resultsPage);
     layout->setContentsMargins({});
+    // The results' warnings above them, never to be missed.
+    m_warningBanner
+        = new WarningBanner(WarningBanner::Severity::Warning, QStringLiteral("serviceWarningLabel"), m_resultsPage);
+    layout->addWidget(m_warningBanner);
     auto* results = new QGroupBox(tr("结果"), m_resultsPage);
     auto* grid = new QGridLayout(results);
     grid->setHorizontalSpacing(16);
@@ -249,8 +250,8 @@ void ServicePage::Recalculate()
 {
     if (!m_fit) {
         m_fitLabel->clear();
-        m_problemLabel->setText(tr("“配合分析”中的配合不能使用：") + m_fitProblem);
-        m_output->setCurrentWidget(m_problemLabel);
+        m_problemBanner->SetMessage(tr("“配合分析”中的配合不能使用：") + m_fitProblem);
+        m_output->setCurrentWidget(m_problemPage);
         return;
     }
     m_fitLabel->setText(
@@ -259,8 +260,8 @@ void ServicePage::Recalculate()
                  QString::fromStdString(FitName({m_fit->hole.toleranceClass, m_fit->shaft.toleranceClass}))));
     const auto results = CalculateService(*m_fit, Form());
     if (!results) {
-        m_problemLabel->setText(QString::fromStdString(ServiceProblemText(results.reason())));
-        m_output->setCurrentWidget(m_problemLabel);
+        m_problemBanner->SetMessage(QString::fromStdString(ServiceProblemText(results.reason())));
+        m_output->setCurrentWidget(m_problemPage);
         return;
     }
     const ServiceTexts texts = DescribeServiceResults(*results);
@@ -269,6 +270,10 @@ void ServicePage::Recalculate()
         m_resultCaptions[index]->setText(QString::fromStdString(line.caption));
         m_resultValues[index]->setText(QString::fromStdString(line.value));
     }
+    QStringList warnings;
+    for (const std::string& line : texts.warnings)
+        warnings.append(QString::fromStdString(line));
+    m_warningBanner->SetMessages(warnings);
     QStringList assumptions;
     for (const std::string& line : texts.assumptions)
         assumptions.append(QStringLiteral("• ") + QString::fromStdString(line));

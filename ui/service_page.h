@@ -16,6 +16,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QStackedWidget;
+class WarningBanner;
 
 // "使用条件": the window's fit as a press fit of a hub on a shaft at service temperatures. Every
 // change of an input shows the results at once; an input that makes no sense, or a fit the
@@ -69,5 +70,7 @@ private:
     QList<QLabel*> m_resultCaptions;
     QList<QLabel*> m_resultValues;
     QLabel* m_assumptionsLabel = nullptr;
-    QLabel* m_problemLabel = nullptr;
+    QWidget* m_problemPage = nullptr;
+    WarningBanner* m_problemBanner = nullptr;
+    WarningBanner* m_warningBanner = nullptr;
 };

@@ -274,6 +274,17 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
         Filled(translate("ServiceTexts", "尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。"),
                {Fixed(results.zoneSigmas, 1)}),
     };
+    if (results.fitTypeChangesAtService) {
+        texts.warnings.push_back(Filled(translate("ServiceTexts", "工作温度下配合性质改变：20 °C 时为%1，工作时为%2。"),
+                                        {FitTypeWords(results.fitTypeAt20c), FitTypeWords(results.fitTypeAtService)}));
+    }
+    for (const auto& [safety, caption] : {std::pair {results.hubYieldSafety, "hub_yield_safety"},
+                                          std::pair {results.shaftYieldSafety, "shaft_yield_safety"}}) {
+        if (safety && *safety < 1.0) {
+            texts.warnings.push_back(Filled(translate("ServiceTexts", "%1只有 %2：低于 1，零件会屈服。"),
+                                            {Caption(WordsOf(caption)), Fixed(*safety, 2)}));
+        }
+    }
     if (results.hubBrittle || results.shaftBrittle)
         texts.assumptions.push_back(translate("ServiceTexts", "灰铸铁没有屈服点：以抗拉强度代替屈服强度。"));
     return texts;

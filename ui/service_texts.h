@@ -28,6 +28,7 @@ struct ServiceTexts
 {
     std::vector<ServiceLine> results; // one per ServiceResultFields() entry, in that order
     std::vector<std::string> assumptions;
+    std::vector<std::string> warnings; // results to doubt, shown where they cannot be missed
 };
 
 ServiceTexts DescribeServiceResults(const ServiceResults& results);

@@ -29,9 +29,12 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     const QCommandLineOption report(
         QStringLiteral("report"), QStringLiteral("不显示窗口，把 --fit 与 --size 所给配合的报告写成 PDF 文件后退出。"),
         QStringLiteral("FILE.pdf"));
-    const QCommandLineOption language(QStringLiteral("lang"), QStringLiteral("报告的语言：zh（中文）或 en（英文）。"),
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("配合分析窗口与报告的语言：zh（中文）或 en（英文）；默认随系统。"),
                                       QStringLiteral("zh|en"));
-    parser.addOptions({fit, size, tables, report, language});
+    const QCommandLineOption workbench(QStringLiteral("workbench"),
+                                       QStringLiteral("只打开配合分析窗口（不打开主对话框）。"));
+    parser.addOptions({fit, size, tables, report, language, workbench});
     // The press-fit options of `quorlan-cli service`, for the report.
     std::vector<QCommandLineOption> serviceOptions;
     for (const QString& name : ReportServiceOptionNames()) {
@@ -56,6 +59,8 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     const QString lang = parser.value(language);
     if (parser.isSet(language) && lang != QLatin1String("zh") && lang != QLatin1String("en"))
         usageError(QStringLiteral("--lang takes zh or en, not ") + lang);
+    options.language = lang;
+    options.workbench = parser.isSet(workbench);
 
     if (parser.isSet(report)) {
         ReportRequest request;

@@ -123,11 +123,13 @@ struct Placed
 Placed PlaceStack(LabelSpace& space, std::initializer_list<const Label*> stack, double wishedMiddlePx,
                   std::string_view backing, bool preferUp, double minTopPx = -1e9, double maxTopPx = 1e9)
 {
-    double left = 1e9, right = -1e9, height = 0;
+    // Lines of a stack stand a little apart, so that rounding never lets their boxes touch.
+    constexpr double lineGapPx = 1;
+    double left = 1e9, right = -1e9, height = -lineGapPx;
     for (const Label* label : stack) {
         left = std::min(left, label->Left());
         right = std::max(right, label->Right());
-        height += label->fontPx;
+        height += label->fontPx + lineGapPx;
     }
     const double wishedTop = wishedMiddlePx - height / 2;
     const double top = space.FreeTop(left, right, height, wishedTop, minTopPx, maxTopPx, preferUp).value_or(wishedTop);
@@ -136,7 +138,7 @@ Placed PlaceStack(LabelSpace& space, std::initializer_list<const Label*> stack, 
     double lineTop = top;
     for (const Label* label : stack) {
         svg += PlacedText(*label, lineTop, backing);
-        lineTop += label->fontPx;
+        lineTop += label->fontPx + lineGapPx;
     }
     return {svg, top + height};
 }

@@ -192,7 +192,13 @@ Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables,
 
     const std::int64_t middle = DoubledMiddle(request.minClearance, request.maxClearance);
     std::vector<Ranked> matches;
-    std::vector<std::pair<ExactLength, Ranked>> misses; // only when near misses are asked for
+    // The near misses kept so far, as a heap with the worst on top: a pair that misses by more
+    // than all of them needs no rank at all.
+    using Near = std::pair<ExactLength, Ranked>;
+    const auto nearBefore = [](const Near& a, const Near& b) {
+        return a.first != b.first ? a.first < b.first : a.second.key < b.second.key;
+    };
+    std::vector<Near> nearest;
     for (std::uint32_t holeIndex = 0; holeIndex < holes->size(); ++holeIndex) {
         const PartLimits& hole = (*holes)[holeIndex];
         const bool holeMayBePreferred = inSomePreferredFit(hole.toleranceClass);
@@ -203,7 +209,9 @@ Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables,
             // The two bounds first: most pairs fail them, and they need no full analysis.
             const bool meets = hole.deviations.lower - shaft.deviations.upper >= request.minClearance
                 && hole.deviations.upper - shaft.deviations.lower <= request.maxClearance;
-            if (!meets && request.nearCount == 0)
+            const ExactLength miss = meets ? ExactLength {} : Miss(hole, shaft, request);
+            const bool heapFull = nearest.size() == request.nearCount;
+            if (!meets && (request.nearCount == 0 || (heapFull && nearest.front().first < miss)))
                 continue;
             const bool isPreferred = holeMayBePreferred && shaftMayBePreferred[shaftIndex]
                 && IsIsoPreferredFit({hole.toleranceClass, shaft.toleranceClass});
@@ -213,22 +221,23 @@ Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables,
             const Ranked entry {KeyOf(hole.toleranceClass, shaft.toleranceClass, isPreferred,
                                       hole.Tolerance() + shaft.Tolerance(), mean, middle),
                                 holeIndex, shaftIndex};
-            if (meets)
+            if (meets) {
                 matches.push_back(entry);
-            else
-                misses.emplace_back(Miss(hole, shaft, request), entry);
+            } else if (!heapFull) {
+                nearest.emplace_back(miss, entry);
+                std::push_heap(nearest.begin(), nearest.end(), nearBefore);
+            } else if (nearBefore({miss, entry}, nearest.front())) {
+                std::pop_heap(nearest.begin(), nearest.end(), nearBefore);
+                nearest.back() = {miss, entry};
+                std::push_heap(nearest.begin(), nearest.end(), nearBefore);
+            }
         }
     }
-
     std::sort(matches.begin(), matches.end(), KeyBefore);
-    const auto nearest = misses.begin() + static_cast<std::ptrdiff_t>(std::min(request.nearCount, misses.size()));
-    const auto missBefore = [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : a.second.key < b.second.key;
-    };
-    std::partial_sort(misses.begin(), nearest, misses.end(), missBefore);
+    std::sort_heap(nearest.begin(), nearest.end(), nearBefore);
 
     std::vector<FoundFit> found;
-    found.reserve(matches.size() + static_cast<std::size_t>(nearest - misses.begin()));
+    found.reserve(matches.size() + nearest.size());
     const auto add = [&](const Ranked& entry, ExactLength miss) {
         const PartLimits& hole = (*holes)[entry.hole];
         const PartLimits& shaft = (*shafts)[entry.shaft];
@@ -237,7 +246,7 @@ Result<std::vector<FoundFit>, Failure> SearchFits(const DeviationTables& tables,
     };
     for (const Ranked& entry : matches)
         add(entry, {});
-    for (auto near = misses.begin(); near != nearest; ++near)
-        add(near->second, near->first);
+    for (const Near& near : nearest)
+        add(near.second, near.first);
     return found;
 }

@@ -52,4 +52,22 @@ void FitSearchOverEveryPair(benchmark::State& state)
 }
 BENCHMARK(FitSearchOverEveryPair)->Unit(benchmark::kMillisecond);
 
+// The same with the 20 nearest misses: every pair that fails is ranked by its miss as well.
+void FitSearchWithNearMisses(benchmark::State& state)
+{
+    const DeviationTables tables = LoadDeviationTables(QUORLAN_DATA_DIR);
+    FitSearchRequest request;
+    request.size = ExactLength::FromMm(40);
+    request.minClearance = ExactLength::FromUm(-70);
+    request.maxClearance = ExactLength::FromUm(60);
+    request.basis = SearchBasis::Any;
+    request.allGradePairs = true;
+    request.finestGrade = 0;
+    request.coarsestGrade = kGradeCount - 1;
+    request.nearCount = 20;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SearchFits(tables, request));
+}
+BENCHMARK(FitSearchWithNearMisses)->Unit(benchmark::kMillisecond);
+
 } // namespace

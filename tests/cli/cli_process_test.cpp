@@ -226,6 +226,30 @@ TEST(FailedWrites, AreReportedByEveryCommand)
 }
 
 // A diagram replaces its file whole or not at all, and leaves nothing else behind.
+// Every class pair at every grade: some 113,000 fits, written one at a time within the 256 MB a run
+// gets; with far less, a message and exit 1 rather than an abort.
+TEST(WholeSearchAsJson, FitsInTheMemoryLimitOrEndsInAMessage)
+{
+    const std::vector<std::string> search
+        = {"--tables",        QUORLAN_DATA_DIR, "find-fit", "40",  "--min-clearance=-1000",
+           "--max-clearance", "1000",           "--basis",  "any", "--all-grade-pairs",
+           "--grades",        "01-18",          "--limit",  "0",   "--json"};
+    const auto run = test::RunProgram(QUORLAN_CLI, search);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("[{\"fit\":") && run.out.ends_with("}]\n"));
+    std::size_t fits = 0;
+    for (auto at = run.out.find("{\"fit\":"); at != std::string::npos; at = run.out.find("{\"fit\":", at + 1))
+        ++fits;
+    EXPECT_GT(fits, 100'000u);
+#ifndef QUORLAN_TEST_UNDER_ASAN
+    test::RunOptions starved;
+    starved.addressSpaceLimitBytes = rlim_t {14} << 20; // enough to start (8 MB), not to search (20 MB)
+    const auto failed = test::RunProgram(QUORLAN_CLI, search, starved);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "quorlan-cli: out of memory: the answer does not fit in the memory this process may use\n");
+#endif
+}
+
 TEST(DiagramFile, IsReplacedWholeOrKeptAsItWas)
 {
     const std::vector<std::string> tables = {"--tables", test::ShippedTables().string()};

@@ -11,10 +11,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define QUORLAN_TEST_UNDER_ASAN 1
-#endif
-
 namespace test {
 
 namespace {
@@ -46,7 +42,7 @@ std::string Slurp(const std::filesystem::path& file)
             _exit(127);
     }
 #ifndef QUORLAN_TEST_UNDER_ASAN
-    const rlimit limit {rlim_t {256} << 20, rlim_t {256} << 20};
+    const rlimit limit {options.addressSpaceLimitBytes, options.addressSpaceLimitBytes};
     if (setrlimit(RLIMIT_AS, &limit) != 0)
         _exit(127);
 #endif

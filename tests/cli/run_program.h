@@ -8,6 +8,10 @@
 #include <sys/types.h>
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define QUORLAN_TEST_UNDER_ASAN 1
+#endif
+
 namespace test {
 
 struct ProgramRun
@@ -35,11 +39,13 @@ struct RunOptions
     StandardOutput out = StandardOutput::Captured;
     // The largest file the program may write (RLIMIT_FSIZE, SIGXFSZ ignored: a write then fails).
     std::optional<rlim_t> fileSizeLimitBytes = std::nullopt;
+    // The program's address space (RLIMIT_AS); not set under the address sanitizer, which needs more.
+    rlim_t addressSpaceLimitBytes = rlim_t {256} << 20;
 };
 
 // Runs a program as a script would, its output in files (no pipe can fill up). Without the address
-// sanitizer, the program's address space is limited to 256 MB: an unbounded read or allocation then
-// ends it instead of the machine's memory.
+// sanitizer, the program's address space is limited (256 MB unless given): an unbounded read or
+// allocation then ends it instead of the machine's memory.
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                       const RunOptions& options = {});
 

@@ -309,6 +309,7 @@ void FitDiagramSvgTest::labelsKeepClear_data()
         {"H7/k6", 40, DiagramPalette::Light},      {"H7/s6", 40, DiagramPalette::Light},
         {"H11/c11", 100, DiagramPalette::Light},   {"N7/h6", 10, DiagramPalette::Light},
         {"JS1/js1", 3150, DiagramPalette::Light},  {"H1/js18", 2, DiagramPalette::Light},
+        {"Z12/z2", 400, DiagramPalette::Light},    {"N12/h11", 1000, DiagramPalette::Light},
     };
     for (const auto& row : rows)
         QTest::addRow("%s at %d mm", row.fit, row.sizeMm) << row.fit << row.sizeMm << int(row.palette);

@@ -1,0 +1,143 @@
+#include "answer_inputs.h"
+
+#include "decimal_text.h"
+#include "refusal_text.h"
+#include "scales.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+AnswerRefusal NotANumber(std::string_view key, const nlohmann::json& value, std::string_view what)
+{
+    const std::string shown
+        = value.is_string() ? QuotedInput(value.get_ref<const std::string&>()) : QuotedInput(value.dump());
+    return BadInput("not_a_number", std::string(key) + " " + shown + " is not " + std::string(what));
+}
+
+} // namespace
+
+std::string QuotedInput(std::string_view text)
+{
+    std::string printable = QuotePrefix(text);
+    for (char& c : printable) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F)
+            c = '?';
+    }
+    return "'" + printable + "'";
+}
+
+std::optional<std::string> NumberText(const nlohmann::json& value)
+{
+    if (value.is_string())
+        return value.get<std::string>();
+    if (value.is_number_integer())
+        return value.is_number_unsigned() ? std::to_string(value.get<std::uint64_t>())
+                                          : std::to_string(value.get<std::int64_t>());
+    if (!value.is_number_float())
+        return std::nullopt;
+    const double number = value.get<double>();
+    if (!std::isfinite(number))
+        return std::nullopt;
+    // Fixed notation, shortest round trip: the decimal the caller wrote (0.1 is "0.1").
+    char buffer[512];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
+    if (error != std::errc())
+        return std::nullopt;
+    return std::string(buffer, end);
+}
+
+Result<ExactLength, AnswerRefusal> ReadSizeMm(const nlohmann::json& value, std::string_view key)
+{
+    const auto text = NumberText(value);
+    if (!text)
+        return NotANumber(key, value, "a finite number of millimetres");
+    const auto size = ParseMillimetres(*text);
+    if (!size) {
+        if (size.reason() == NumberProblem::TooPrecise)
+            return BadInput("too_precise", std::string(key) + " " + QuotedInput(*text) + " has more than 6 decimals");
+        if (size.reason() == NumberProblem::NotANumber)
+            return NotANumber(key, value, "a decimal number of millimetres");
+    }
+    if (!size || size->nm <= 0 || *size > ExactLength::FromMm(kLargestSizeMm))
+        return BadInput("size_out_of_range",
+                        std::string(key) + " " + QuotedInput(*text) + " is not over 0 and up to "
+                            + std::to_string(kLargestSizeMm) + " mm");
+    return *size;
+}
+
+Result<ExactLength, AnswerRefusal> ReadMicrometres(const nlohmann::json& value, std::string_view key)
+{
+    const auto text = NumberText(value);
+    if (!text)
+        return NotANumber(key, value, "a finite number of micrometres");
+    const auto um = ParseMicrometres(*text);
+    if (!um) {
+        switch (um.reason()) {
+        case NumberProblem::TooPrecise:
+            return BadInput("too_precise", std::string(key) + " " + QuotedInput(*text) + " has more than 3 decimals");
+        case NumberProblem::TooLarge:
+            return BadInput("too_large", std::string(key) + " " + QuotedInput(*text) + " is too large");
+        case NumberProblem::NotANumber:
+            break;
+        }
+        return NotANumber(key, value, "a decimal number of micrometres");
+    }
+    return *um;
+}
+
+Result<double, AnswerRefusal> ReadFiniteNumber(const nlohmann::json& value, std::string_view key)
+{
+    if (value.is_number() && !value.is_boolean()) {
+        const double number = value.get<double>();
+        if (std::isfinite(number))
+            return number;
+        return BadInput("not_finite", std::string(key) + " is not a finite number");
+    }
+    if (!value.is_string())
+        return NotANumber(key, value, "a number");
+    const auto number = ParseDecimalNumber(value.get_ref<const std::string&>());
+    if (!number)
+        return NotANumber(key, value, "a number");
+    return *number;
+}
+
+Result<std::string, AnswerRefusal> ReadText(const nlohmann::json& value, std::string_view key)
+{
+    if (!value.is_string())
+        return BadInput("not_text", std::string(key) + " " + QuotedInput(value.dump()) + " is not a text");
+    return value.get<std::string>();
+}
+
+Result<FitDesignation, AnswerRefusal> ReadFitDesignation(std::string_view text)
+{
+    const auto fit = ParseFitDesignation(text);
+    if (!fit)
+        return BadInput("not_a_fit", "fit " + QuotedInput(text) + " " + std::string(FitTextProblemText(fit.reason())));
+    return *fit;
+}
+
+Result<ToleranceClass, AnswerRefusal> ReadToleranceClass(std::string_view text)
+{
+    const auto toleranceClass = ParseToleranceClass(text);
+    if (!toleranceClass)
+        return BadInput("not_a_class",
+                        "tolerance class " + QuotedInput(text)
+                            + " is not a letter and a grade such as H7, js6 or ZC10");
+    return *toleranceClass;
+}
+
+Result<int, AnswerRefusal> ReadGrade(std::string_view text)
+{
+    const auto grade = ParseGradeName(text);
+    if (!grade)
+        return BadInput("not_a_grade", "grade " + QuotedInput(text) + " is not a grade such as IT7, 7 or 01");
+    return *grade;
+}
+
+AnswerRefusal UnknownOption(std::string_view key)
+{
+    return BadInput("unknown_option", "unknown option " + QuotedInput(key));
+}

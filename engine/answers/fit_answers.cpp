@@ -1,0 +1,110 @@
+#include "fit_answers.h"
+
+#include "answer_inputs.h"
+#include "fit_diagram.h"
+#include "json_numbers.h"
+#include "json_object.h"
+#include "limit_deviations.h"
+#include "refusal_text.h"
+#include "standard_tolerances.h"
+
+nlohmann::ordered_json PartJson(const PartLimits& part, ExactLength size)
+{
+    return JsonObject(6)
+        .Add("class", ClassName(part.toleranceClass))
+        .Add("upper_um", JsonUm(part.deviations.upper))
+        .Add("lower_um", JsonUm(part.deviations.lower))
+        .Add("max_mm", JsonMm(size + part.deviations.upper))
+        .Add("min_mm", JsonMm(size + part.deviations.lower))
+        .Add("tolerance_um", JsonUm(part.Tolerance()))
+        .Take();
+}
+
+nlohmann::ordered_json FitJson(const FitAnalysis& fit)
+{
+    // One more for the found fits' "preferred".
+    return JsonObject(10)
+        .Add("fit", ClassName(fit.hole.toleranceClass) + "/" + ClassName(fit.shaft.toleranceClass))
+        .Add("size_mm", JsonMm(fit.size))
+        .Add("type", FitTypeName(fit.type))
+        .Add("hole", PartJson(fit.hole, fit.size))
+        .Add("shaft", PartJson(fit.shaft, fit.size))
+        .Add("max_clearance_um", JsonUm(fit.maxClearance))
+        .Add("min_clearance_um", JsonUm(fit.minClearance))
+        .Add("mean_clearance_um", JsonUm(fit.meanClearance))
+        .Add("fit_tolerance_um", JsonUm(fit.fitTolerance))
+        .Take();
+}
+
+Answer FitAnswer(const DeviationTables& tables, const FitDesignation& fit, ExactLength size,
+                 const std::filesystem::path& folder)
+{
+    const auto analysis = AnalyseFit(tables, fit, size);
+    if (!analysis)
+        return RefusalOf(analysis.reason().failure, FitFailureText(fit, analysis.reason(), size, folder));
+    return FitJson(*analysis);
+}
+
+Answer FitAnswer(const DeviationTables& tables, std::string_view designation, const nlohmann::json& sizeMm,
+                 const std::filesystem::path& folder)
+{
+    const auto fit = ReadFitDesignation(designation);
+    if (!fit)
+        return fit.reason();
+    const auto size = ReadSizeMm(sizeMm);
+    if (!size)
+        return size.reason();
+    return FitAnswer(tables, *fit, *size, folder);
+}
+
+Answer LimitsAnswer(const DeviationTables& tables, std::string_view toleranceClass, const nlohmann::json& sizeMm,
+                    const std::filesystem::path& folder)
+{
+    const auto parsed = ReadToleranceClass(toleranceClass);
+    if (!parsed)
+        return parsed.reason();
+    const auto size = ReadSizeMm(sizeMm);
+    if (!size)
+        return size.reason();
+    const auto deviations = LimitDeviationsOf(tables, *parsed, *size);
+    if (!deviations)
+        return RefusalOf(deviations.reason(),
+                         ClassName(*parsed) + " at " + FormatMm(*size)
+                             + " mm: " + FailureText(deviations.reason(), folder));
+    return PartJson({*parsed, *deviations}, *size);
+}
+
+Answer ToleranceAnswer(std::string_view grade, const nlohmann::json& sizeMm)
+{
+    const auto parsed = ReadGrade(grade);
+    if (!parsed)
+        return parsed.reason();
+    const auto size = ReadSizeMm(sizeMm);
+    if (!size)
+        return size.reason();
+    const auto tolerance = StandardTolerance(*parsed, *size);
+    if (!tolerance)
+        return RefusalOf(tolerance.reason(),
+                         std::string(GradeName(*parsed)) + " at " + FormatMm(*size)
+                             + " mm: " + FailureText(tolerance.reason(), {}));
+    nlohmann::ordered_json json;
+    json["grade"] = GradeName(*parsed);
+    json["size_mm"] = JsonMm(*size);
+    json["tolerance_um"] = JsonUm(*tolerance);
+    return json;
+}
+
+Answer DiagramSvgAnswer(const DeviationTables& tables, std::string_view designation, const nlohmann::json& sizeMm,
+                        const std::filesystem::path& folder)
+{
+    const auto fit = ReadFitDesignation(designation);
+    if (!fit)
+        return fit.reason();
+    const auto size = ReadSizeMm(sizeMm);
+    if (!size)
+        return size.reason();
+    const auto analysis = AnalyseFit(tables, *fit, *size);
+    if (!analysis)
+        return RefusalOf(analysis.reason().failure, FitFailureText(*fit, analysis.reason(), *size, folder));
+    return nlohmann::ordered_json(FitDiagramSvg(*analysis));
+}

@@ -1,0 +1,109 @@
+#include "refusal_text.h"
+
+#include "scales.h"
+
+namespace {
+
+std::string NoValueText(Failure::Undefined undefined)
+{
+    switch (undefined) {
+    case Failure::Undefined::InTables:
+        break;
+    case Failure::Undefined::Above500Mm:
+        return "the standard gives it only up to 500 mm";
+    case Failure::Undefined::AtThisGrade:
+        return "the standard gives this letter only in finer grades";
+    }
+    return "the standard gives no value";
+}
+
+} // namespace
+
+std::string FailureText(const Failure& failure, const std::filesystem::path& tables)
+{
+    const std::string file = "table file '" + (tables / TableFileName(failure.table)).string() + "'";
+    switch (failure.kind) {
+    case Failure::Kind::NoStandardValue:
+        return NoValueText(failure.undefined);
+    case Failure::Kind::NotUsedAtThisSize:
+        return "the standard rules it out for sizes of 1 mm and less";
+    case Failure::Kind::SizeOffScale:
+        return "the size is off the scale";
+    case Failure::Kind::GradeOffScale:
+        return "the grade is off the scale";
+    case Failure::Kind::TableMissing:
+        return file + " is missing or cannot be read";
+    case Failure::Kind::TableNotAFile:
+        return file + " is not a regular file";
+    case Failure::Kind::TableTooLarge:
+        return file + " is far larger than any table and was not read";
+    case Failure::Kind::TableMalformed:
+        return file + " is malformed at line " + std::to_string(failure.line) + ", field "
+            + std::to_string(failure.field);
+    case Failure::Kind::TableLineMissing: {
+        const std::string missing = file + " has no line " + std::to_string(failure.line);
+        if (failure.line < 1 || failure.line > kCoreSizeBandCount)
+            return missing;
+        const auto [from, to] = SizeBandBounds(failure.line - 1);
+        return missing + ", the line for sizes over " + FormatMm(from) + " to " + FormatMm(to) + " mm";
+    }
+    }
+    return "unknown failure";
+}
+
+std::string FitFailureText(const FitDesignation& fit, const FitFailure& failure, ExactLength size,
+                           const std::filesystem::path& tables)
+{
+    const bool hole = failure.part == Part::Hole;
+    return std::string(hole ? "hole " : "shaft ") + ClassName(hole ? fit.hole : fit.shaft) + " at " + FormatMm(size)
+        + " mm: " + FailureText(failure.failure, tables);
+}
+
+std::string_view FailureReason(const Failure& failure)
+{
+    switch (failure.kind) {
+    case Failure::Kind::NoStandardValue:
+        return "no_standard_value";
+    case Failure::Kind::NotUsedAtThisSize:
+        return "not_used_at_this_size";
+    case Failure::Kind::SizeOffScale:
+        return "size_off_scale";
+    case Failure::Kind::GradeOffScale:
+        return "grade_off_scale";
+    case Failure::Kind::TableMissing:
+        return "table_missing";
+    case Failure::Kind::TableNotAFile:
+        return "table_not_a_file";
+    case Failure::Kind::TableTooLarge:
+        return "table_too_large";
+    case Failure::Kind::TableMalformed:
+        return "table_malformed";
+    case Failure::Kind::TableLineMissing:
+        return "table_line_missing";
+    }
+    return "unknown_failure";
+}
+
+AnswerRefusal RefusalOf(const Failure& failure, std::string message)
+{
+    const bool badInput = failure.kind == Failure::Kind::SizeOffScale || failure.kind == Failure::Kind::GradeOffScale;
+    return {badInput ? AnswerRefusal::Kind::BadInput : AnswerRefusal::Kind::Refused,
+            std::string(FailureReason(failure)), std::move(message)};
+}
+
+std::string_view FitTextProblemText(FitTextProblem problem)
+{
+    switch (problem) {
+    case FitTextProblem::NoSlash:
+        return "is not a hole class, a slash and a shaft class, such as H7/g6";
+    case FitTextProblem::HoleNotAClass:
+        return "does not start with a hole class such as H7";
+    case FitTextProblem::ShaftNotAClass:
+        return "does not end with a shaft class such as g6";
+    case FitTextProblem::HoleNotUpperCase:
+        return "needs the hole (upper case) before the slash";
+    case FitTextProblem::ShaftNotLowerCase:
+        return "needs the shaft (lower case) after the slash";
+    }
+    return "is not a fit";
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "answer.h"
+#include "exact_length.h"
+#include "failure.h"
+#include "fit_analysis.h"
+#include "tolerance_class.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The English words for why the core has no result, shared by every front end that speaks English.
+
+// A core failure in words, naming the table file (and line) where one is at fault; tables is the
+// folder the files were read from (empty: the current directory).
+std::string FailureText(const Failure& failure, const std::filesystem::path& tables);
+
+// Which part of a fit has no result, and why: "hole H7 at 40 mm: table file ... is missing".
+std::string FitFailureText(const FitDesignation& fit, const FitFailure& failure, ExactLength size,
+                           const std::filesystem::path& tables);
+
+// The stable code of a failure: "no_standard_value", "table_missing", ...
+std::string_view FailureReason(const Failure& failure);
+
+// A failure as a refusal with that code and message: the size or grade off the scale is bad input,
+// anything else a refusal.
+AnswerRefusal RefusalOf(const Failure& failure, std::string message);
+
+// What is wrong with a fit designation, after its text: "is not a hole class, a slash and a shaft class".
+std::string_view FitTextProblemText(FitTextProblem problem);

@@ -1,0 +1,180 @@
+#include "request_dispatch.h"
+
+#include "answer_inputs.h"
+#include "find_fits_answer.h"
+#include "fit_answers.h"
+#include "shipped_tables.h"
+#include "table_answers.h"
+
+#include <functional>
+#include <initializer_list>
+#include <map>
+
+namespace {
+
+// The request's members other than "op", each known to the answer.
+class RequestFields
+{
+public:
+    RequestFields(const nlohmann::json& request, std::initializer_list<std::string_view> known)
+        : m_request(request)
+    {
+        for (const auto& [key, value] : request.items()) {
+            if (key == "op")
+                continue;
+            bool isKnown = false;
+            for (const std::string_view name : known)
+                isKnown = isKnown || key == name;
+            if (!isKnown && !m_unknown)
+                m_unknown = UnknownOption(key);
+        }
+    }
+
+    const std::optional<AnswerRefusal>& Unknown() const { return m_unknown; }
+
+    // A member that must be there; null when it is not (the readers refuse null).
+    const nlohmann::json& operator[](const char* key) const
+    {
+        static const nlohmann::json missing;
+        const auto found = m_request.find(key);
+        return found == m_request.end() ? missing : *found;
+    }
+
+    Result<std::string, AnswerRefusal> Text(const char* key) const { return ReadText((*this)[key], key); }
+
+private:
+    const nlohmann::json& m_request;
+    std::optional<AnswerRefusal> m_unknown;
+};
+
+using Handler = std::function<Answer(const nlohmann::json&)>;
+
+Answer FitRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {"fit", "size_mm"});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto fit = fields.Text("fit");
+    if (!fit)
+        return fit.reason();
+    return FitAnswer(ShippedTables(), *fit, fields["size_mm"]);
+}
+
+Answer DiagramSvgRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {"fit", "size_mm"});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto fit = fields.Text("fit");
+    if (!fit)
+        return fit.reason();
+    return DiagramSvgAnswer(ShippedTables(), *fit, fields["size_mm"]);
+}
+
+Answer LimitsRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {"tolerance_class", "size_mm"});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto toleranceClass = fields.Text("tolerance_class");
+    if (!toleranceClass)
+        return toleranceClass.reason();
+    return LimitsAnswer(ShippedTables(), *toleranceClass, fields["size_mm"]);
+}
+
+Answer ToleranceRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {"grade", "size_mm"});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto grade = fields.Text("grade");
+    if (!grade)
+        return grade.reason();
+    return ToleranceAnswer(*grade, fields["size_mm"]);
+}
+
+Answer LimitsTableRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    return LimitsTableAnswer(ShippedTables());
+}
+
+Answer TolerancesTableRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    return TolerancesTableAnswer();
+}
+
+// The request without "op": the answer's options.
+nlohmann::json OptionsOf(const nlohmann::json& request)
+{
+    nlohmann::json options = request;
+    options.erase("op");
+    return options;
+}
+
+Answer FindFitsRequest(const nlohmann::json& request)
+{
+    return FindFitsAnswer(ShippedTables(), OptionsOf(request));
+}
+
+const std::map<std::string, Handler, std::less<>>& Handlers()
+{
+    static const std::map<std::string, Handler, std::less<>> handlers = {
+        {"fit", FitRequest},
+        {"limits", LimitsRequest},
+        {"find_fits", FindFitsRequest},
+        {"diagram_svg", DiagramSvgRequest},
+        {"tolerance", ToleranceRequest},
+        {"limits_table", LimitsTableRequest},
+        {"tolerances_table", TolerancesTableRequest},
+    };
+    return handlers;
+}
+
+} // namespace
+
+Answer AnswerRequest(const nlohmann::json& request)
+{
+    if (!request.is_object())
+        return BadInput("not_a_request", "a request is a JSON object with \"op\"");
+    const auto op = request.find("op");
+    if (op == request.end() || !op->is_string())
+        return BadInput("no_op", "a request names its answer with \"op\"");
+    const auto handler = Handlers().find(op->get_ref<const std::string&>());
+    if (handler == Handlers().end())
+        return BadInput("unknown_op", "unknown op " + QuotedInput(op->get_ref<const std::string&>()));
+    return handler->second(request);
+}
+
+nlohmann::ordered_json RefusalJson(const AnswerRefusal& refusal)
+{
+    nlohmann::ordered_json json;
+    json["ok"] = false;
+    json["kind"] = refusal.kind == AnswerRefusal::Kind::Refused ? "refused" : "bad_input";
+    json["reason"] = refusal.reason;
+    json["message"] = refusal.message;
+    return json;
+}
+
+std::string AnswerRequestJson(std::string_view requestJson)
+{
+    try {
+        const auto request = nlohmann::json::parse(requestJson, nullptr, false);
+        if (request.is_discarded())
+            return RefusalJson(BadInput("malformed_request", "the request is not JSON")).dump();
+        const Answer answer = AnswerRequest(request);
+        if (!answer)
+            return RefusalJson(answer.reason()).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        nlohmann::ordered_json reply;
+        reply["ok"] = true;
+        reply["answer"] = *answer;
+        return reply.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    } catch (const std::exception& error) { // out of memory, or a fault: a reply all the same
+        return R"({"ok":false,"kind":"refused","reason":"internal_error","message":"the answer failed"})";
+    }
+}

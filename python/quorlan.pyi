@@ -1,0 +1,118 @@
+"""ISO 286 limits and fits.
+
+Sizes are in millimetres (keys and arguments ending in _mm), deviations, clearances and tolerances in
+micrometres (_um). Each function answers what ``quorlan-cli --json`` answers, as plain dicts and lists.
+``tables=None`` uses the tables built into the module; a folder reads its five table files instead.
+"""
+
+import os
+from typing import Any, Optional, TypedDict, Union
+
+Number = Union[int, float]
+Folder = Union[str, os.PathLike[str], None]
+
+class Refused(ValueError):
+    """The standard gives no value for a well-formed question (or a table file is at fault)."""
+
+    reason: str
+    """A short stable code: "no_standard_value", "not_used_at_this_size", "table_missing", ..."""
+
+class Part(TypedDict):
+    """One part of a fit: deviations and tolerance in µm, limits of size in mm."""
+
+    # "class" is a keyword: read it as part["class"].
+    upper_um: float
+    lower_um: float
+    max_mm: float
+    min_mm: float
+    tolerance_um: float
+
+class Fit(TypedDict):
+    """A fit at a nominal size; a negative clearance is an interference."""
+
+    fit: str
+    size_mm: float
+    type: str  # "clearance", "transition" or "interference"
+    hole: Part
+    shaft: Part
+    max_clearance_um: float
+    min_clearance_um: float
+    mean_clearance_um: float
+    fit_tolerance_um: float
+
+class FoundFit(Fit):
+    preferred: bool
+    miss_um: float  # how far a near miss lies outside the range; 0 for a fit within it
+
+class Tolerance(TypedDict):
+    grade: str
+    size_mm: float
+    tolerance_um: float
+
+class TableProblem(TypedDict):
+    file: str
+    line: int  # 1-based; 0 for the whole file
+    field: int  # 1-based; 0 for the whole line
+    severity: str  # "error" or "warning"
+    reason: str
+
+def fit(designation: str, size_mm: Number, tables: Folder = None) -> Fit:
+    """Both parts of a fit such as "H7/g6" at a nominal size in mm (over 0, up to 3150)."""
+
+def limits(tolerance_class: str, size_mm: Number, tables: Folder = None) -> Part:
+    """One tolerance class such as "H7" or "g6" at a nominal size in mm."""
+
+def tolerance(grade: str, size_mm: Number) -> Tolerance:
+    """The standard tolerance in µm of a grade ("IT7", "7", "01") at a nominal size in mm."""
+
+def find_fits(
+    size_mm: Number,
+    min_clearance: Optional[Number] = None,
+    max_clearance: Optional[Number] = None,
+    min_interference: Optional[Number] = None,
+    max_interference: Optional[Number] = None,
+    basis: str = "hole",
+    grades: str = "5-11",
+    all_grade_pairs: bool = False,
+    limit: int = 20,
+    tables: Folder = None,
+    near: int = 0,
+) -> list[FoundFit]:
+    """Every fit whose clearances (µm) stay within the bounds, best first; limit=0 for all.
+
+    Each bound is given as a clearance or as an interference (µm), not both. basis is "hole",
+    "shaft" or "any"; grades a range such as "5-11" or "01-18"; near: how many fits that miss the
+    range by the least follow the matches.
+    """
+
+def service(
+    size_mm: Number,
+    fit: Optional[str] = None,
+    hole: Optional[tuple[Number, Number]] = None,
+    shaft: Optional[tuple[Number, Number]] = None,
+    tables: Folder = None,
+    **options: Any,
+) -> dict[str, Any]:
+    """A fit at service conditions: interference (µm), pressure and stresses (MPa), torque (N·m),
+    forces (N), assembly temperatures (°C), probabilities (0 to 1).
+
+    Give fit ("H7/s6") or hole and shaft as (upper_um, lower_um). options are quorlan-cli service's
+    long options with _ for -: hub_od (mm), shaft_id (mm), length (mm), hub_material, shaft_material,
+    hub_e, hub_nu, hub_alpha, hub_yield (and shaft_...), hub_temp, shaft_temp (°C), friction,
+    rz_hub, rz_shaft (µm), smoothing (0.4 or 0.8), joining_clearance (µm), zone_sigma.
+    """
+
+def limits_table(tables: Folder = None) -> list[dict[str, Any]]:
+    """Every limit deviation: {class, from_mm, to_mm, upper_um, lower_um}, None where there is none."""
+
+def tolerances_table() -> list[dict[str, Any]]:
+    """Every standard tolerance: {grade, from_mm, to_mm, tolerance_um}, None where there is none."""
+
+def diagram_svg(designation: str, size_mm: Number, tables: Folder = None) -> str:
+    """The tolerance-zone diagram of a fit, as SVG text."""
+
+def check_tables(folder: Union[str, os.PathLike[str]]) -> list[TableProblem]:
+    """Every problem of the five table files in a folder; empty when they are in order."""
+
+def materials() -> list[dict[str, Any]]:
+    """The built-in materials: id, names, E (MPa), Poisson's ratio, expansion (1/K), strength (MPa)."""

@@ -1,0 +1,148 @@
+// The Python module quorlan: the answers of quorlan-cli --json as plain dicts and lists.
+
+#include "answer.h"
+#include "find_fits_answer.h"
+#include "fit_answers.h"
+#include "json_to_python.h"
+#include "loaded_tables.h"
+#include "shipped_tables.h"
+#include "table_answers.h"
+
+#include <filesystem>
+#include <optional>
+#include <pybind11/pybind11.h>
+
+namespace py = pybind11;
+
+namespace {
+
+// quorlan.Refused, made once and kept for the interpreter's life.
+PyObject* g_refusedType = nullptr;
+
+// Raises the refusal: quorlan.Refused where the standard gives no value, ValueError for bad input;
+// either carries .reason, the stable code.
+[[noreturn]] void Raise(const AnswerRefusal& refusal)
+{
+    PyObject* type = refusal.kind == AnswerRefusal::Kind::Refused ? g_refusedType : PyExc_ValueError;
+    py::object error = py::reinterpret_borrow<py::object>(type)(refusal.message);
+    error.attr("reason") = refusal.reason;
+    PyErr_SetObject(type, error.ptr());
+    throw py::error_already_set();
+}
+
+py::object Return(const Answer& answer)
+{
+    if (!answer)
+        Raise(answer.reason());
+    return ToPython(*answer);
+}
+
+// The tables an answer reads: the shipped ones, or the five files of a folder, read as the
+// command line reads them.
+class Tables
+{
+public:
+    explicit Tables(const py::object& folder)
+    {
+        if (folder.is_none())
+            return;
+        m_folder = py::str(py::module_::import("os").attr("fspath")(folder)).cast<std::string>();
+        std::error_code error;
+        if (!std::filesystem::is_directory(m_folder, error))
+            Raise(BadInput("tables_not_a_folder", "tables '" + m_folder.string() + "' is not a folder"));
+        m_loaded = LoadDeviationTables(m_folder);
+    }
+
+    const DeviationTables& Get() const { return m_loaded ? *m_loaded : ShippedTables(); }
+    const std::filesystem::path& Folder() const { return m_folder; }
+
+private:
+    std::filesystem::path m_folder;
+    std::optional<DeviationTables> m_loaded;
+};
+
+py::object Fit(const std::string& designation, const py::handle& sizeMm, const py::object& tables)
+{
+    const Tables read(tables);
+    return Return(FitAnswer(read.Get(), designation, FromPython(sizeMm, "size_mm"), read.Folder()));
+}
+
+py::object Limits(const std::string& toleranceClass, const py::handle& sizeMm, const py::object& tables)
+{
+    const Tables read(tables);
+    return Return(LimitsAnswer(read.Get(), toleranceClass, FromPython(sizeMm, "size_mm"), read.Folder()));
+}
+
+py::object DiagramSvg(const std::string& designation, const py::handle& sizeMm, const py::object& tables)
+{
+    const Tables read(tables);
+    return Return(DiagramSvgAnswer(read.Get(), designation, FromPython(sizeMm, "size_mm"), read.Folder()));
+}
+
+py::object Tolerance(const std::string& grade, const py::handle& sizeMm)
+{
+    return Return(ToleranceAnswer(grade, FromPython(sizeMm, "size_mm")));
+}
+
+py::object AllLimits(const py::object& tables)
+{
+    const Tables read(tables);
+    return Return(LimitsTableAnswer(read.Get(), read.Folder()));
+}
+
+py::object FindFits(const py::handle& sizeMm, const py::handle& minClearance, const py::handle& maxClearance,
+                    const py::handle& minInterference, const py::handle& maxInterference, const py::handle& basis,
+                    const py::handle& grades, const py::handle& allGradePairs, const py::handle& limit,
+                    const py::object& tables, const py::handle& near)
+{
+    const Tables read(tables);
+    nlohmann::json options = nlohmann::json::object();
+    for (const auto& [key, value] :
+         {std::pair {"size_mm", sizeMm}, std::pair {"min_clearance", minClearance},
+          std::pair {"max_clearance", maxClearance}, std::pair {"min_interference", minInterference},
+          std::pair {"max_interference", maxInterference}, std::pair {"basis", basis}, std::pair {"grades", grades},
+          std::pair {"all_grade_pairs", allGradePairs}, std::pair {"limit", limit}, std::pair {"near", near}})
+        options[key] = FromPython(value, key);
+    return Return(FindFitsAnswer(read.Get(), options, read.Folder()));
+}
+
+} // namespace
+
+PYBIND11_MODULE(quorlan, module)
+{
+    module.doc() = "ISO 286 limits and fits: sizes in mm, deviations, clearances and tolerances in µm. Each "
+                   "function answers what quorlan-cli --json answers, as plain dicts and lists.";
+    g_refusedType = PyErr_NewExceptionWithDoc(
+        "quorlan.Refused", "The standard gives no value for a well-formed question; .reason is a stable code.",
+        PyExc_ValueError, nullptr);
+    if (!g_refusedType)
+        throw py::error_already_set();
+    module.attr("Refused") = py::reinterpret_borrow<py::object>(g_refusedType);
+
+    module.def("fit", &Fit, py::arg("designation"), py::arg("size_mm"), py::arg("tables") = py::none(),
+               "Both parts of a fit such as 'H7/g6' at a nominal size in mm: deviations in µm, limits of size "
+               "in mm, clearances (negative: interference) and fit tolerance in µm.");
+    module.def("limits", &Limits, py::arg("tolerance_class"), py::arg("size_mm"), py::arg("tables") = py::none(),
+               "One tolerance class such as 'H7' or 'g6' at a nominal size in mm: upper_um, lower_um, max_mm, "
+               "min_mm, tolerance_um.");
+    module.def("diagram_svg", &DiagramSvg, py::arg("designation"), py::arg("size_mm"), py::arg("tables") = py::none(),
+               "The tolerance-zone diagram of a fit such as 'H7/g6' at a nominal size in mm, as SVG text "
+               "(deviations in µm on its scale).");
+    module.def("tolerance", &Tolerance, py::arg("grade"), py::arg("size_mm"),
+               "The standard tolerance of a grade ('IT7', '7', '01') at a nominal size in mm, in µm.");
+    module.def("find_fits", &FindFits, py::arg("size_mm"), py::arg("min_clearance") = py::none(),
+               py::arg("max_clearance") = py::none(), py::arg("min_interference") = py::none(),
+               py::arg("max_interference") = py::none(), py::arg("basis") = "hole", py::arg("grades") = "5-11",
+               py::arg("all_grade_pairs") = false, py::arg("limit") = 20, py::arg("tables") = py::none(),
+               py::arg("near") = 0,
+               "Every fit whose clearances in µm stay within the bounds (each given as a clearance or as an "
+               "interference), best first; limit=0 answers all. basis: 'hole', 'shaft' or 'any'; grades: "
+               "'5-11', 'IT5-IT11', '01-18'; near: how many fits that miss the range by the least (miss_um) follow.");
+    module.def("limits_table", &AllLimits, py::arg("tables") = py::none(),
+               "Every limit deviation: a list of {class, from_mm, to_mm, upper_um, lower_um}; None where the "
+               "standard gives no value.");
+    module.def(
+        "tolerances_table", [] { return Return(TolerancesTableAnswer()); },
+        "Every standard tolerance: a list of {grade, from_mm, to_mm, tolerance_um}; None where the standard "
+        "gives none.");
+}

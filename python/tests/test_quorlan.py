@@ -1,0 +1,79 @@
+"""The module answers what quorlan-cli --json answers, and refuses as documented."""
+
+import json
+import os
+import subprocess
+
+import pytest
+
+import quorlan
+
+CLI = os.environ["QUORLAN_CLI"]
+DATA = os.environ["QUORLAN_DATA_DIR"]
+
+
+def cli_json(*args):
+    run = subprocess.run([CLI, "--tables", DATA, *args, "--json"], capture_output=True, text=True, check=True)
+    return json.loads(run.stdout)
+
+
+FITS = ["H7/g6", "H01/js01", "JS7/h6", "K8/h7", "N7/h6", "ZC11/a11", "H18/h18", "H7/s6"]
+SIZES = [0.5, 1, 3, 40.025, 120, 500, 501, 3150]
+
+
+def test_fits_agree_with_the_command_line_on_a_grid():
+    # Built-in tables (no tables=) and the data folder give the same answers as the command line.
+    for fit in FITS:
+        for size in SIZES:
+            args = ["fit", fit, format(size, "g")]
+            try:
+                expected = cli_json(*args)
+            except subprocess.CalledProcessError:
+                with pytest.raises(quorlan.Refused):
+                    quorlan.fit(fit, size)
+                continue
+            assert quorlan.fit(fit, size) == expected, (fit, size)
+            assert quorlan.fit(fit, size, tables=DATA) == expected, (fit, size)
+            assert quorlan.limits(fit.split("/")[0], size) == expected["hole"], (fit, size)
+    search = ["--min-clearance", "-20", "--max-clearance", "60", "--basis", "any", "--limit", "0"]
+    assert quorlan.find_fits(
+        120, min_clearance=-20, max_interference=None, max_clearance=60, basis="any", limit=0
+    ) == cli_json("find-fit", "120", *search)
+    assert quorlan.limits_table() == cli_json("table")
+    assert quorlan.tolerances_table() == cli_json("table", "tolerances")
+
+
+def test_diagram_is_the_command_lines(tmp_path):
+    subprocess.run([CLI, "--tables", DATA, "diagram", "H7/k6", "25", "-o", tmp_path / "d.svg"], check=True)
+    assert quorlan.diagram_svg("H7/k6", 25) == (tmp_path / "d.svg").read_text()
+
+
+@pytest.mark.parametrize(
+    "call, error, reason",
+    [
+        (lambda: quorlan.fit("H7/g6", 3151), ValueError, "size_out_of_range"),
+        (lambda: quorlan.fit("H7/g6", 0), ValueError, "size_out_of_range"),
+        (lambda: quorlan.fit("H7/g6", -1), ValueError, "size_out_of_range"),
+        (lambda: quorlan.fit("H7/g6", float("nan")), ValueError, "not_a_number"),
+        (lambda: quorlan.fit("H7/g6", float("inf")), ValueError, "not_a_number"),
+        (lambda: quorlan.fit("H7/g6", True), ValueError, "not_a_number"),
+        (lambda: quorlan.fit("H7g6", 40), ValueError, "not_a_fit"),
+        (lambda: quorlan.limits("Q7", 40), ValueError, "not_a_class"),
+        (lambda: quorlan.tolerance("IT19", 40), ValueError, "not_a_grade"),
+        (lambda: quorlan.fit("A11/h11", 0.5), quorlan.Refused, "not_used_at_this_size"),
+        (lambda: quorlan.limits("c7", 600), quorlan.Refused, "no_standard_value"),
+        (lambda: quorlan.tolerance("IT01", 600), quorlan.Refused, "no_standard_value"),
+        (lambda: quorlan.fit("H7/g6", 40, tables="/nonexistent"), ValueError, "tables_not_a_folder"),
+        (lambda: quorlan.find_fits(40, min_clearance=10), ValueError, "bound_missing"),
+        (lambda: quorlan.find_fits(40, min_clearance=1, max_clearance=9, basis="hub"), ValueError, "not_a_basis"),
+    ],
+)
+def test_refusals(call, error, reason):
+    with pytest.raises(error) as raised:
+        call()
+    assert raised.value.reason == reason
+    assert error is quorlan.Refused or not isinstance(raised.value, quorlan.Refused)
+
+
+def test_refused_is_a_value_error():
+    assert issubclass(quorlan.Refused, ValueError)

@@ -1,0 +1,195 @@
+#include "fit_window.h"
+#include "quorlan_app.h"
+#include "quorlan_dlg.h"
+#include "start_options.h"
+#include "ui_test_support.h"
+#include "workbench_language.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+// The workbench: the fit analysis window as a program of its own, its memory, its keys and its
+// English. Settings go to a folder of the test's own (XDG_CONFIG_HOME, set by CTest).
+
+namespace {
+
+const QString kDataDir = QStringLiteral(QUORLAN_DATA_DIR);
+
+template<class T> T* F(const QWidget* window, const char* name)
+{
+    return Child<T>(window, name);
+}
+
+QString Designation(const QWidget* window)
+{
+    return F<QLineEdit>(window, "fitDesignationBox")->text();
+}
+
+} // namespace
+
+class WorkbenchTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startsAloneInEnglish();
+    void remembersInputsAcrossStarts();
+    void movingThroughPreferredFitsKeepsTheFit();
+    void outlivesTheDialog();
+
+private:
+    std::unique_ptr<FitWindow> Open(const std::optional<FitStart>& start);
+};
+
+void WorkbenchTest::init()
+{
+    QVERIFY(!qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"));
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("quorlan"), QStringLiteral("workbench"))
+        .clear();
+}
+
+void WorkbenchTest::cleanup()
+{
+    ApplyWorkbenchLanguage(WorkbenchLanguage::Chinese);
+}
+
+std::unique_ptr<FitWindow> WorkbenchTest::Open(const std::optional<FitStart>& start)
+{
+    auto window = std::make_unique<FitWindow>(start, kDataDir.toStdString());
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    return window;
+}
+
+void WorkbenchTest::startsAloneInEnglish()
+{
+    const StartOptions options
+        = ParseStartOptions({QStringLiteral("quorlan"), QStringLiteral("--workbench"), QStringLiteral("--lang"),
+                             QStringLiteral("en"), QStringLiteral("--fit"), QStringLiteral("H7/s6"),
+                             QStringLiteral("--size"), QStringLiteral("40"), QStringLiteral("--tables"), kDataDir});
+    QVERIFY(options.workbench);
+    QPointer<FitWindow> window = OpenWorkbench(options);
+    QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+    // No main dialog: the window is the program's one window.
+    for (const QWidget* shown : QApplication::topLevelWidgets())
+        QVERIFY(!shown->isVisible() || shown == window || !qobject_cast<const QDialog*>(shown));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Fit analysis - Quorlan"));
+    const struct
+    {
+        const char* name;
+        const char* english;
+    } texts[] = {
+        {"fitTypeValue", "Interference fit"},
+        {"fitExtreme1Caption", "Largest interference Ymax"},
+        {"holeHeading", "Hole H7"},
+    };
+    for (const auto& text : texts)
+        QCOMPARE(F<QLabel>(window, text.name)->text(), QString::fromUtf8(text.english));
+    auto* tabs = F<QTabWidget>(window, "fitTabs");
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Fit finder"));
+    QCOMPARE(window->menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    // A refusal in English too, and every menu action there.
+    TypeOver(F<QLineEdit>(window, "fitDesignationBox"), QStringLiteral("H7/c7"));
+    TypeOver(F<QLineEdit>(window, "fitSizeBox"), QStringLiteral("1000"));
+    QCOMPARE(F<QLabel>(window, "fitProblemLabel")->text(),
+             QStringLiteral("The standard gives Shaft c7 only up to 500 mm, not at a nominal size of 1000 mm."));
+    for (const char* name : {"actionExportReport", "actionPrint", "actionExportCsv", "actionCopyResults",
+                             "actionSaveDiagram", "actionQuit", "actionGuide", "actionAbout"})
+        QVERIFY2(window->findChild<QAction*>(QLatin1String(name)), name);
+
+    // Back to Chinese from the View menu, inputs kept.
+    window->findChild<QAction*>(QStringLiteral("actionChinese"))->trigger();
+    QCOMPARE(window->windowTitle(), QStringLiteral("配合分析 - Quorlan"));
+    QCOMPARE(Designation(window), QStringLiteral("H7/c7"));
+    QCOMPARE(F<QLineEdit>(window, "fitSizeBox")->text(), QStringLiteral("1000"));
+    window->close();
+    QTRY_VERIFY(window.isNull());
+}
+
+void WorkbenchTest::remembersInputsAcrossStarts()
+{
+    {
+        auto window = Open(FitStart {"40", "H7/k6"});
+        QVERIFY(window);
+        F<QTabWidget>(window.get(), "fitTabs")->setCurrentIndex(2);
+        TypeOver(F<QLineEdit>(window.get(), "serviceHubOutsideBox"), QStringLiteral("80"));
+        ChooseWithKeys(F<QComboBox>(window.get(), "serviceHubMaterialList"),
+                       F<QComboBox>(window.get(), "serviceHubMaterialList")->itemText(2));
+        TypeOver(F<QLineEdit>(window.get(), "serviceHubYoungsModulusBox"), QStringLiteral("123456"));
+        F<QTabWidget>(window.get(), "fitTabs")->setCurrentIndex(1);
+        TypeOver(F<QLineEdit>(window.get(), "finderMaxClearanceBox"), QStringLiteral("45"));
+        window->close();
+    }
+    auto window = Open(std::nullopt);
+    QVERIFY(window);
+    QCOMPARE(Designation(window.get()), QStringLiteral("H7/k6"));
+    QCOMPARE(F<QLineEdit>(window.get(), "fitSizeBox")->text(), QStringLiteral("40"));
+    QCOMPARE(F<QTabWidget>(window.get(), "fitTabs")->currentIndex(), 1);
+    QCOMPARE(F<QLineEdit>(window.get(), "finderMaxClearanceBox")->text(), QStringLiteral("45"));
+    QCOMPARE(F<QLineEdit>(window.get(), "serviceHubOutsideBox")->text(), QStringLiteral("80"));
+    QCOMPARE(F<QComboBox>(window.get(), "serviceHubMaterialList")->currentIndex(), 2);
+    // Typed over the material's own value, and kept.
+    QCOMPARE(F<QLineEdit>(window.get(), "serviceHubYoungsModulusBox")->text(), QStringLiteral("123456"));
+
+    // The defaults come back from the menu, and stay.
+    window->findChild<QAction*>(QStringLiteral("actionRestoreDefaults"))->trigger();
+    QCOMPARE(Designation(window.get()), QStringLiteral("H7/g6"));
+    QCOMPARE(F<QLineEdit>(window.get(), "serviceHubOutsideBox")->text(), QString());
+    window.reset();
+    window = Open(std::nullopt);
+    QCOMPARE(F<QLineEdit>(window.get(), "fitSizeBox")->text(), QStringLiteral("25"));
+}
+
+void WorkbenchTest::movingThroughPreferredFitsKeepsTheFit()
+{
+    auto window = Open(FitStart {"25", "H7/k6"});
+    QVERIFY(window);
+    auto* table = F<QTableWidget>(window.get(), "preferredFitTable");
+    F<QComboBox>(window.get(), "shaftGradeList")->setFocus();
+    // Into the table and through it: Tab, arrows, PgDn, then Tab out.
+    const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Tab};
+    for (const Qt::Key key : keys) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(Designation(window.get()), QStringLiteral("H7/k6"));
+    }
+    // Space and Enter choose.
+    table->setFocus();
+    table->setCurrentCell(0, 0);
+    QTest::keyClick(table, Qt::Key_Space);
+    QCOMPARE(Designation(window.get()), table->item(0, 0)->text());
+    table->setCurrentCell(1, 0);
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(Designation(window.get()), table->item(1, 0)->text());
+}
+
+void WorkbenchTest::outlivesTheDialog()
+{
+    auto dlg = std::make_unique<CQuorlanDlg>();
+    dlg->OpenFitWindow(FitStart {"40", "H8/f7"});
+    QPointer<FitWindow> window = dlg->OpenedFitWindow();
+    QVERIFY(window && window->isVisible());
+    dlg->close();
+    KeepFitWindowOpen(*dlg);
+    dlg.reset();
+    QVERIFY(!window.isNull());
+    QVERIFY(window->isVisible());
+    QCOMPARE(Designation(window), QStringLiteral("H8/f7"));
+    window->close();
+}
+
+QTEST_MAIN(WorkbenchTest)
+#include "workbench_test.moc"

@@ -1,0 +1,945 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>AnalysisPage</name>
+    <message>
+        <source>输入</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>如 H7/g6</source>
+        <translation>e.g. H7/g6</translation>
+    </message>
+    <message>
+        <source>配合代号(&amp;D)</source>
+        <translation>&amp;Fit</translation>
+    </message>
+    <message>
+        <source>孔公差带(&amp;H)</source>
+        <translation>&amp;Hole class</translation>
+    </message>
+    <message>
+        <source>轴公差带(&amp;T)</source>
+        <translation>Shaf&amp;t class</translation>
+    </message>
+    <message>
+        <source>优先配合(&amp;P)</source>
+        <translation>&amp;Preferred fits</translation>
+    </message>
+    <message>
+        <source>间隙配合</source>
+        <translation>Clearance fit</translation>
+    </message>
+    <message>
+        <source>过渡配合</source>
+        <translation>Transition fit</translation>
+    </message>
+    <message>
+        <source>过盈配合</source>
+        <translation>Interference fit</translation>
+    </message>
+    <message>
+        <source>孔与轴</source>
+        <translation>Hole and shaft</translation>
+    </message>
+    <message>
+        <source>上偏差</source>
+        <translation>Upper deviation</translation>
+    </message>
+    <message>
+        <source>下偏差</source>
+        <translation>Lower deviation</translation>
+    </message>
+    <message>
+        <source>最大极限尺寸</source>
+        <translation>Largest limit of size</translation>
+    </message>
+    <message>
+        <source>最小极限尺寸</source>
+        <translation>Smallest limit of size</translation>
+    </message>
+    <message>
+        <source>公差</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>配合</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>配合性质</source>
+        <translation>Fit type</translation>
+    </message>
+    <message>
+        <source>配合公差 Tf</source>
+        <translation>Fit tolerance Tf</translation>
+    </message>
+    <message>
+        <source>图样标注(&amp;L)</source>
+        <translation>Drawing &amp;line</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>保存配合图(&amp;V)...</source>
+        <translation>Sa&amp;ve diagram...</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisTexts</name>
+    <message>
+        <source>孔 %1</source>
+        <translation>Hole %1</translation>
+    </message>
+    <message>
+        <source>轴 %1</source>
+        <translation>Shaft %1</translation>
+    </message>
+    <message>
+        <source>请输入基本尺寸（mm）。</source>
+        <translation>Enter the nominal size (mm).</translation>
+    </message>
+    <message>
+        <source>基本尺寸应是一个数，如 40 或 12.5。</source>
+        <translation>The nominal size is a number, such as 40 or 12.5.</translation>
+    </message>
+    <message>
+        <source>基本尺寸最多取六位小数。</source>
+        <translation>The nominal size takes at most six decimals.</translation>
+    </message>
+    <message>
+        <source>基本尺寸须大于 0 且不大于 3150 mm。</source>
+        <translation>The nominal size must be over 0 and at most 3150 mm.</translation>
+    </message>
+    <message>
+        <source>请输入配合代号，如 H7/g6。</source>
+        <translation>Enter a fit, such as H7/g6.</translation>
+    </message>
+    <message>
+        <source>配合代号写作“孔/轴”，如 H7/g6。</source>
+        <translation>A fit is written “hole/shaft”, such as H7/g6.</translation>
+    </message>
+    <message>
+        <source>斜线前是孔，基本偏差用大写字母，如 H7。</source>
+        <translation>Before the slash comes the hole, its letter in capitals, such as H7.</translation>
+    </message>
+    <message>
+        <source>斜线后是轴，基本偏差用小写字母，如 g6。</source>
+        <translation>After the slash comes the shaft, its letter in small letters, such as g6.</translation>
+    </message>
+    <message>
+        <source>孔的公差带“%1”应写作基本偏差字母加公差等级，如 H7、g6。</source>
+        <translation>The hole class “%1” is written as a letter and a grade, such as H7 or g6.</translation>
+    </message>
+    <message>
+        <source>轴的公差带“%1”应写作基本偏差字母加公差等级，如 H7、g6。</source>
+        <translation>The shaft class “%1” is written as a letter and a grade, such as H7 or g6.</translation>
+    </message>
+    <message>
+        <source>“%1”大小写混用：孔用大写字母，轴用小写字母。</source>
+        <translation>“%1” mixes capitals and small letters: holes take capitals, shafts small letters.</translation>
+    </message>
+    <message>
+        <source>没有基本偏差“%1”（孔为 A 至 ZC，轴为 a 至 zc）。</source>
+        <translation>There is no fundamental deviation “%1” (holes A to ZC, shafts a to zc).</translation>
+    </message>
+    <message>
+        <source>“%1”的公差等级不在 IT01 至 IT18 之内。</source>
+        <translation>The grade of “%1” is not within IT01 to IT18.</translation>
+    </message>
+    <message>
+        <source>标准对%1 只给到 500 mm，不用于基本尺寸 %2 mm。</source>
+        <translation>The standard gives %1 only up to 500 mm, not at a nominal size of %2 mm.</translation>
+    </message>
+    <message>
+        <source>标准对%1 的基本偏差只给到较细的公差等级，没有 %2。</source>
+        <translation>The standard gives the fundamental deviation of %1 only for finer grades, not for %2.</translation>
+    </message>
+    <message>
+        <source>标准没有给出基本尺寸 %1 mm 的%2 的极限偏差。</source>
+        <translation>The standard gives no limit deviations for %2 at a nominal size of %1 mm.</translation>
+    </message>
+    <message>
+        <source>公差等级不在 IT01 至 IT18 之内。</source>
+        <translation>The grade is not within IT01 to IT18.</translation>
+    </message>
+    <message>
+        <source>基本尺寸不大于 1 mm 时，标准不采用%1。</source>
+        <translation>At nominal sizes up to 1 mm the standard does not use %1.</translation>
+    </message>
+    <message>
+        <source>找不到偏差表文件 %1（在 %2）。</source>
+        <translation>The deviation table file %1 is missing (in %2).</translation>
+    </message>
+    <message>
+        <source>偏差表 %1 不是普通文件（在 %2）。</source>
+        <translation>The deviation table %1 is not a regular file (in %2).</translation>
+    </message>
+    <message>
+        <source>偏差表文件 %1 太大，不是偏差表（在 %2）。</source>
+        <translation>The deviation table file %1 is too large to be a deviation table (in %2).</translation>
+    </message>
+    <message>
+        <source>偏差表文件 %1 第 %2 行格式不对（在 %3）。</source>
+        <translation>Line %2 of the deviation table file %1 is malformed (in %3).</translation>
+    </message>
+    <message>
+        <source>偏差表文件 %1 缺少第 %2 行（500 mm 以上的尺寸段；在 %3）。</source>
+        <translation>The deviation table file %1 lacks line %2 (the size ranges above 500 mm; in %3).</translation>
+    </message>
+    <message>
+        <source>偏差表文件 %1 不能使用（在 %2）。</source>
+        <translation>The deviation table file %1 cannot be used (in %2).</translation>
+    </message>
+    <message>
+        <source>间隙配合</source>
+        <translation>Clearance fit</translation>
+    </message>
+    <message>
+        <source>过渡配合</source>
+        <translation>Transition fit</translation>
+    </message>
+    <message>
+        <source>过盈配合</source>
+        <translation>Interference fit</translation>
+    </message>
+    <message>
+        <source>最大间隙 Xmax</source>
+        <translation>Largest clearance Xmax</translation>
+    </message>
+    <message>
+        <source>最小间隙 Xmin</source>
+        <translation>Smallest clearance Xmin</translation>
+    </message>
+    <message>
+        <source>最大过盈 Ymax</source>
+        <translation>Largest interference Ymax</translation>
+    </message>
+    <message>
+        <source>最小过盈 Ymin</source>
+        <translation>Smallest interference Ymin</translation>
+    </message>
+    <message>
+        <source>平均间隙 Xav</source>
+        <translation>Mean clearance Xav</translation>
+    </message>
+    <message>
+        <source>平均过盈 Yav</source>
+        <translation>Mean interference Yav</translation>
+    </message>
+</context>
+<context>
+    <name>FinderTexts</name>
+    <message>
+        <source>请输入最小间隙（µm）。</source>
+        <translation>Enter the smallest clearance (µm).</translation>
+    </message>
+    <message>
+        <source>请输入最大间隙（µm）。</source>
+        <translation>Enter the largest clearance (µm).</translation>
+    </message>
+    <message>
+        <source>最小间隙应是一个以 µm 计的数，如 10 或 -25（负值为过盈）。</source>
+        <translation>The smallest clearance is a number of µm, such as 10 or -25 (negative: interference).</translation>
+    </message>
+    <message>
+        <source>最大间隙应是一个以 µm 计的数，如 10 或 -25（负值为过盈）。</source>
+        <translation>The largest clearance is a number of µm, such as 10 or -25 (negative: interference).</translation>
+    </message>
+    <message>
+        <source>最小间隙（%1 µm）大于最大间隙（%2 µm）。</source>
+        <translation>The smallest clearance (%1 µm) is above the largest (%2 µm).</translation>
+    </message>
+    <message>
+        <source>公差等级范围应从较细的等级到较粗的等级，如 IT5 至 IT11。</source>
+        <translation>The range of grades runs from the finer to the coarser grade, such as IT5 to IT11.</translation>
+    </message>
+    <message>
+        <source>没有配合满足要求：可放宽间隙范围或公差等级。</source>
+        <translation>No fit meets the requirement: widen the clearance range or the grades.</translation>
+    </message>
+    <message>
+        <source>找到 %1 个配合，列出最佳的 %2 个；双击或按 Enter 查看分析。</source>
+        <translation>%1 fits found, the best %2 listed; double-click or press Enter to analyse one.</translation>
+    </message>
+    <message>
+        <source>找到 %1 个配合，最佳在前；双击或按 Enter 查看分析。</source>
+        <translation>%1 fits found, the best first; double-click or press Enter to analyse one.</translation>
+    </message>
+</context>
+<context>
+    <name>FitFinderPage</name>
+    <message>
+        <source>配合</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>配合性质</source>
+        <translation>Fit type</translation>
+    </message>
+    <message>
+        <source>最小间隙 µm</source>
+        <translation>Smallest clearance µm</translation>
+    </message>
+    <message>
+        <source>最大间隙 µm</source>
+        <translation>Largest clearance µm</translation>
+    </message>
+    <message>
+        <source>配合公差 Tf µm</source>
+        <translation>Fit tolerance Tf µm</translation>
+    </message>
+    <message>
+        <source>优先配合</source>
+        <translation>Preferred</translation>
+    </message>
+    <message>
+        <source>双击或按 Enter，在“配合分析”中查看该配合</source>
+        <translation>Double-click or press Enter to see the fit in “Fit analysis”</translation>
+    </message>
+    <message>
+        <source>要求</source>
+        <translation>Requirement</translation>
+    </message>
+    <message>
+        <source>最小间隙(&amp;N)</source>
+        <translation>Smalle&amp;st clearance</translation>
+    </message>
+    <message>
+        <source>最大间隙(&amp;X)</source>
+        <translation>Largest clearance (&amp;X)</translation>
+    </message>
+    <message>
+        <source>负值为过盈，如 −20 至 −60 µm</source>
+        <translation>Negative values are interference, such as −20 to −60 µm</translation>
+    </message>
+    <message>
+        <source>基孔制</source>
+        <translation>Hole basis</translation>
+    </message>
+    <message>
+        <source>基轴制</source>
+        <translation>Shaft basis</translation>
+    </message>
+    <message>
+        <source>任意</source>
+        <translation>Any</translation>
+    </message>
+    <message>
+        <source>基准制(&amp;B)</source>
+        <translation>&amp;Basis</translation>
+    </message>
+    <message>
+        <source>公差等级(&amp;G)</source>
+        <translation>&amp;Grades</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>所有等级组合(&amp;A)</source>
+        <translation>&amp;All grade pairs</translation>
+    </message>
+    <message>
+        <source>不选时孔与轴同级或孔低一级，如 H7/g6、H8/f8</source>
+        <translation>Unticked: hole and shaft of one grade, or the hole one grade coarser, such as H7/g6 or H8/f8</translation>
+    </message>
+    <message>
+        <source>★ 优先</source>
+        <translation>★ preferred</translation>
+    </message>
+    <message>
+        <source>排名</source>
+        <translation>Rank</translation>
+    </message>
+</context>
+<context>
+    <name>FitWindow</name>
+    <message>
+        <source>配合分析 - Quorlan</source>
+        <translation>Fit analysis - Quorlan</translation>
+    </message>
+    <message>
+        <source>基本尺寸(&amp;S)</source>
+        <translation>Nominal &amp;size</translation>
+    </message>
+    <message>
+        <source>mm（不大于 3150 mm，各页共用）</source>
+        <translation>mm (up to 3150 mm, for every tab)</translation>
+    </message>
+    <message>
+        <source>配合分析</source>
+        <translation>Fit analysis</translation>
+    </message>
+    <message>
+        <source>配合查找</source>
+        <translation>Fit finder</translation>
+    </message>
+    <message>
+        <source>使用条件</source>
+        <translation>Service conditions</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>导出报告为 PDF(&amp;E)...</source>
+        <translation>&amp;Export report as PDF...</translation>
+    </message>
+    <message>
+        <source>保存配合图(&amp;V)...</source>
+        <translation>Sa&amp;ve diagram...</translation>
+    </message>
+    <message>
+        <source>恢复默认输入(&amp;D)</source>
+        <translation>Restore &amp;default inputs</translation>
+    </message>
+    <message>
+        <source>退出(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>复制结果(&amp;R)</source>
+        <translation>Copy &amp;results</translation>
+    </message>
+    <message>
+        <source>复制图样标注(&amp;L)</source>
+        <translation>Copy drawing &amp;line</translation>
+    </message>
+    <message>
+        <source>视图(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>语言(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>使用说明(&amp;G)</source>
+        <translation>User &amp;guide</translation>
+    </message>
+    <message>
+        <source>关于 Quorlan(&amp;A)</source>
+        <translation>&amp;About Quorlan</translation>
+    </message>
+    <message>
+        <source>已复制到剪贴板：</source>
+        <translation>Copied to the clipboard: </translation>
+    </message>
+    <message>
+        <source>SVG 矢量图 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>保存配合图</source>
+        <translation>Save diagram</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>无法保存 %1：%2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>使用说明 - Quorlan</source>
+        <translation>User guide - Quorlan</translation>
+    </message>
+    <message>
+        <source>:/quorlan/guide/guide_zh.html</source>
+        <translation>:/quorlan/guide/guide_en.html</translation>
+    </message>
+    <message>
+        <source>关于 Quorlan</source>
+        <translation>About Quorlan</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Quorlan %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;ISO 286 公差与配合计算器：极限偏差、配合分析、配合查找与过盈连接。&lt;/p&gt;&lt;p&gt;版权所有 (C) 2026 Quorlan 开发者，MIT 许可证。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Quorlan %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;ISO 286 limits and fits calculator: limit deviations, fit analysis, fit finder and press fits.&lt;/p&gt;&lt;p&gt;Copyright (c) 2026 The Quorlan developers, MIT licence.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>打印报告(&amp;P)...</source>
+        <translation>&amp;Print report...</translation>
+    </message>
+    <message>
+        <source>导出表格为 CSV(&amp;T)...</source>
+        <translation>Export &amp;table as CSV...</translation>
+    </message>
+    <message>
+        <source>没有可写入报告的配合：</source>
+        <translation>No fit to put in a report: </translation>
+    </message>
+    <message>
+        <source>没有可打印的配合：</source>
+        <translation>No fit to print: </translation>
+    </message>
+</context>
+<context>
+    <name>ServicePage</name>
+    <message>
+        <source>轮毂与轴</source>
+        <translation>Hub and shaft</translation>
+    </message>
+    <message>
+        <source>不填则无压力</source>
+        <translation>empty: no pressure</translation>
+    </message>
+    <message>
+        <source>实心轴</source>
+        <translation>solid shaft</translation>
+    </message>
+    <message>
+        <source>不填则无扭矩</source>
+        <translation>empty: no torque</translation>
+    </message>
+    <message>
+        <source>DIN 7190-1</source>
+        <translation>DIN 7190-1</translation>
+    </message>
+    <message>
+        <source>轮毂外径(&amp;O)</source>
+        <translation>Hub &amp;outside diameter</translation>
+    </message>
+    <message>
+        <source>轴内孔直径(&amp;I)</source>
+        <translation>Shaft bore d&amp;iameter</translation>
+    </message>
+    <message>
+        <source>配合长度(&amp;L)</source>
+        <translation>Fit &amp;length</translation>
+    </message>
+    <message>
+        <source>材料</source>
+        <translation>Materials</translation>
+    </message>
+    <message>
+        <source>轮毂</source>
+        <translation>Hub</translation>
+    </message>
+    <message>
+        <source>轴</source>
+        <translation>Shaft</translation>
+    </message>
+    <message>
+        <source>弹性模量 E (MPa)</source>
+        <translation>Young's modulus E (MPa)</translation>
+    </message>
+    <message>
+        <source>泊松比 ν</source>
+        <translation>Poisson's ratio ν</translation>
+    </message>
+    <message>
+        <source>线膨胀系数 α (10⁻⁶/K)</source>
+        <translation>Expansion coefficient α (10⁻⁶/K)</translation>
+    </message>
+    <message>
+        <source>屈服强度 (MPa)</source>
+        <translation>Yield strength (MPa)</translation>
+    </message>
+    <message>
+        <source>工作条件</source>
+        <translation>Service conditions</translation>
+    </message>
+    <message>
+        <source>0.4（DIN 7190-1:2017）</source>
+        <translation>0.4 (DIN 7190-1:2017)</translation>
+    </message>
+    <message>
+        <source>0.8（旧版）</source>
+        <translation>0.8 (earlier edition)</translation>
+    </message>
+    <message>
+        <source>0.001 × 尺寸</source>
+        <translation>0.001 × size</translation>
+    </message>
+    <message>
+        <source>轮毂温度</source>
+        <translation>Hub temperature</translation>
+    </message>
+    <message>
+        <source>轴温度</source>
+        <translation>Shaft temperature</translation>
+    </message>
+    <message>
+        <source>摩擦系数 μ</source>
+        <translation>Friction coefficient μ</translation>
+    </message>
+    <message>
+        <source>孔 Rz</source>
+        <translation>Bore Rz</translation>
+    </message>
+    <message>
+        <source>轴 Rz</source>
+        <translation>Shaft Rz</translation>
+    </message>
+    <message>
+        <source>压平系数</source>
+        <translation>Smoothing factor</translation>
+    </message>
+    <message>
+        <source>装配间隙</source>
+        <translation>Joining clearance</translation>
+    </message>
+    <message>
+        <source>公差带 σ 数</source>
+        <translation>σ per half zone</translation>
+    </message>
+    <message>
+        <source>无屈服点：抗拉强度 Rm</source>
+        <translation>No yield point: tensile strength Rm</translation>
+    </message>
+    <message>
+        <source>屈服强度 Re 或 Rp0.2</source>
+        <translation>Yield strength Re or Rp0.2</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>假设</source>
+        <translation>Assumptions</translation>
+    </message>
+    <message>
+        <source>“配合分析”中的配合不能使用：</source>
+        <translation>The fit in “Fit analysis” cannot be used: </translation>
+    </message>
+    <message>
+        <source>配合 Ø%1 %2（取自“配合分析”）</source>
+        <translation>Fit Ø%1 %2 (from “Fit analysis”)</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceTexts</name>
+    <message>
+        <source>基本尺寸</source>
+        <translation>nominal size</translation>
+    </message>
+    <message>
+        <source>最小过盈（20 °C）</source>
+        <translation>Smallest interference (20 °C)</translation>
+    </message>
+    <message>
+        <source>最大过盈（20 °C）</source>
+        <translation>Largest interference (20 °C)</translation>
+    </message>
+    <message>
+        <source>压平量</source>
+        <translation>Smoothing loss</translation>
+    </message>
+    <message>
+        <source>工作时最小有效过盈</source>
+        <translation>Smallest effective interference in service</translation>
+    </message>
+    <message>
+        <source>工作时最大有效过盈</source>
+        <translation>Largest effective interference in service</translation>
+    </message>
+    <message>
+        <source>最小接触压力</source>
+        <translation>Smallest contact pressure</translation>
+    </message>
+    <message>
+        <source>最大接触压力</source>
+        <translation>Largest contact pressure</translation>
+    </message>
+    <message>
+        <source>轮毂孔壁最大切向应力</source>
+        <translation>Largest hoop stress at the hub bore</translation>
+    </message>
+    <message>
+        <source>轮毂孔壁最大径向应力</source>
+        <translation>Largest radial stress at the hub bore</translation>
+    </message>
+    <message>
+        <source>轮毂孔壁最大等效应力</source>
+        <translation>Largest equivalent stress at the hub bore</translation>
+    </message>
+    <message>
+        <source>轮毂外壁最大切向应力</source>
+        <translation>Largest hoop stress at the hub outside</translation>
+    </message>
+    <message>
+        <source>轴最大等效应力</source>
+        <translation>Largest equivalent stress in the shaft</translation>
+    </message>
+    <message>
+        <source>轮毂屈服安全系数</source>
+        <translation>Hub safety against yield</translation>
+    </message>
+    <message>
+        <source>轴屈服安全系数</source>
+        <translation>Shaft safety against yield</translation>
+    </message>
+    <message>
+        <source>最小可传递扭矩</source>
+        <translation>Smallest transmissible torque</translation>
+    </message>
+    <message>
+        <source>最小可传递轴向力</source>
+        <translation>Smallest transmissible axial force</translation>
+    </message>
+    <message>
+        <source>最大压入力</source>
+        <translation>Largest press-in force</translation>
+    </message>
+    <message>
+        <source>轮毂加热装配温度（轴 20 °C）</source>
+        <translation>Hub temperature to assemble (shaft at 20 °C)</translation>
+    </message>
+    <message>
+        <source>轴冷却装配温度（轮毂 20 °C）</source>
+        <translation>Shaft temperature to assemble (hub at 20 °C)</translation>
+    </message>
+    <message>
+        <source>过盈概率</source>
+        <translation>Probability of interference</translation>
+    </message>
+    <message>
+        <source>间隙概率</source>
+        <translation>Probability of clearance</translation>
+    </message>
+    <message>
+        <source>—（需要轮毂外径）</source>
+        <translation>— (needs the hub outside diameter)</translation>
+    </message>
+    <message>
+        <source>—（需要轮毂外径和过盈）</source>
+        <translation>— (needs the hub outside diameter and an interference)</translation>
+    </message>
+    <message>
+        <source>—（需要轮毂外径和配合长度）</source>
+        <translation>— (needs the hub outside diameter and the fit length)</translation>
+    </message>
+    <message>
+        <source>—（无过盈）</source>
+        <translation>— (no interference)</translation>
+    </message>
+    <message>
+        <source>间隙配合</source>
+        <translation>a clearance fit</translation>
+    </message>
+    <message>
+        <source>过渡配合</source>
+        <translation>a transition fit</translation>
+    </message>
+    <message>
+        <source>过盈配合</source>
+        <translation>an interference fit</translation>
+    </message>
+    <message>
+        <source>孔的上偏差</source>
+        <translation>hole's upper deviation</translation>
+    </message>
+    <message>
+        <source>孔的下偏差</source>
+        <translation>hole's lower deviation</translation>
+    </message>
+    <message>
+        <source>轴的上偏差</source>
+        <translation>shaft's upper deviation</translation>
+    </message>
+    <message>
+        <source>轴的下偏差</source>
+        <translation>shaft's lower deviation</translation>
+    </message>
+    <message>
+        <source>压平系数</source>
+        <translation>smoothing factor</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>result</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>input</translation>
+    </message>
+    <message>
+        <source>%1不是有限的数。</source>
+        <translation>The %1 is not a finite number.</translation>
+    </message>
+    <message>
+        <source>%1须大于 0。</source>
+        <translation>The %1 must be over 0.</translation>
+    </message>
+    <message>
+        <source>%1不能为负。</source>
+        <translation>The %1 cannot be negative.</translation>
+    </message>
+    <message>
+        <source>%1低于下偏差。</source>
+        <translation>The %1 is below the lower deviation.</translation>
+    </message>
+    <message>
+        <source>%1使最小极限尺寸不大于 0。</source>
+        <translation>The %1 takes the smallest limit of size to 0 or below.</translation>
+    </message>
+    <message>
+        <source>%1须大于孔径（基本尺寸）。</source>
+        <translation>The %1 must be larger than the bore (the nominal size).</translation>
+    </message>
+    <message>
+        <source>%1须小于轴径（基本尺寸）。</source>
+        <translation>The %1 must be smaller than the shaft (the nominal size).</translation>
+    </message>
+    <message>
+        <source>%1须在 0 至 0.5 之间。</source>
+        <translation>The %1 must be between 0 and 0.5.</translation>
+    </message>
+    <message>
+        <source>%1须在 0 至 1 之间。</source>
+        <translation>The %1 must be between 0 and 1.</translation>
+    </message>
+    <message>
+        <source>%1须使零件在 -196 °C 时比在 -78 °C 时收缩更多。</source>
+        <translation>The %1 must make the part contract more at -196 °C than at -78 °C.</translation>
+    </message>
+    <message>
+        <source>%1低于绝对零度。</source>
+        <translation>The %1 is below absolute zero.</translation>
+    </message>
+    <message>
+        <source>输入太大，%1无法计算。</source>
+        <translation>The inputs are too large to calculate the %1.</translation>
+    </message>
+    <message>
+        <source>%1不能使用。</source>
+        <translation>The %1 cannot be used.</translation>
+    </message>
+    <message>
+        <source>轮毂外径</source>
+        <translation>hub outside diameter</translation>
+    </message>
+    <message>
+        <source>轴内孔直径</source>
+        <translation>shaft bore diameter</translation>
+    </message>
+    <message>
+        <source>配合长度</source>
+        <translation>fit length</translation>
+    </message>
+    <message>
+        <source>轮毂材料的弹性模量 E</source>
+        <translation>hub material's Young's modulus E</translation>
+    </message>
+    <message>
+        <source>轮毂材料的泊松比 ν</source>
+        <translation>hub material's Poisson's ratio ν</translation>
+    </message>
+    <message>
+        <source>轮毂材料的线膨胀系数 α</source>
+        <translation>hub material's expansion coefficient α</translation>
+    </message>
+    <message>
+        <source>轮毂材料的屈服强度</source>
+        <translation>hub material's yield strength</translation>
+    </message>
+    <message>
+        <source>轴材料的弹性模量 E</source>
+        <translation>shaft material's Young's modulus E</translation>
+    </message>
+    <message>
+        <source>轴材料的泊松比 ν</source>
+        <translation>shaft material's Poisson's ratio ν</translation>
+    </message>
+    <message>
+        <source>轴材料的线膨胀系数 α</source>
+        <translation>shaft material's expansion coefficient α</translation>
+    </message>
+    <message>
+        <source>轴材料的屈服强度</source>
+        <translation>shaft material's yield strength</translation>
+    </message>
+    <message>
+        <source>轮毂温度</source>
+        <translation>hub temperature</translation>
+    </message>
+    <message>
+        <source>轴温度</source>
+        <translation>shaft temperature</translation>
+    </message>
+    <message>
+        <source>摩擦系数</source>
+        <translation>friction coefficient</translation>
+    </message>
+    <message>
+        <source>孔的 Rz</source>
+        <translation>bore's Rz</translation>
+    </message>
+    <message>
+        <source>轴的 Rz</source>
+        <translation>shaft's Rz</translation>
+    </message>
+    <message>
+        <source>装配间隙</source>
+        <translation>joining clearance</translation>
+    </message>
+    <message>
+        <source>公差带 σ 数</source>
+        <translation>σ per half zone</translation>
+    </message>
+    <message>
+        <source>请输入%1。</source>
+        <translation>Enter the %1.</translation>
+    </message>
+    <message>
+        <source>%1应是一个数，如 40 或 0.15。</source>
+        <translation>The %1 is a number, such as 40 or 0.15.</translation>
+    </message>
+    <message>
+        <source>尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。</source>
+        <translation>Sizes are at 20 °C; interference is diametral (shaft minus hole), positive for interference.</translation>
+    </message>
+    <message>
+        <source>配合性质：20 °C 时为%1，工作温度下为%2——工作时配合性质改变。</source>
+        <translation>Fit type: %1 at 20 °C, %2 at the service temperatures: the fit changes its type in service.</translation>
+    </message>
+    <message>
+        <source>配合性质：20 °C 时为%1，工作温度下为%2。</source>
+        <translation>Fit type: %1 at 20 °C, %2 at the service temperatures.</translation>
+    </message>
+    <message>
+        <source>摩擦系数 %1（保持与压入）；压平系数 %2 ×（孔 Rz + 轴 Rz）。</source>
+        <translation>Friction coefficient %1 (holding and pressing in); smoothing %2 × (bore Rz + shaft Rz).</translation>
+    </message>
+    <message>
+        <source>装配间隙 %1 µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。</source>
+        <translation>Joining clearance %1 µm; plane stress, hub and shaft of equal length, uniform pressure (Lamé).</translation>
+    </message>
+    <message>
+        <source>尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。</source>
+        <translation>Sizes are normally distributed, centred in their zones, each zone ±%1 σ.</translation>
+    </message>
+    <message>
+        <source>灰铸铁没有屈服点：以抗拉强度代替屈服强度。</source>
+        <translation>Grey cast iron has no yield point: its tensile strength stands in for the yield strength.</translation>
+    </message>
+    <message>
+        <source>工作温度下配合性质改变：20 °C 时为%1，工作时为%2。</source>
+        <translation>The fit changes its type at the service temperatures: %1 at 20 °C, %2 in service.</translation>
+    </message>
+    <message>
+        <source>%1只有 %2：低于 1，零件会屈服。</source>
+        <translation>%1 is only %2: below 1, the part yields.</translation>
+    </message>
+</context>
+</TS>
