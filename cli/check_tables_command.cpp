@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "printable_text.h"
 #include "table_check.h"
 
 #include <ostream>
@@ -7,7 +8,7 @@ namespace {
 
 std::string FileLabel(const std::filesystem::path& folder, TableId table)
 {
-    return (folder / TableFileName(table)).string();
+    return PathText(folder / TableFileName(table));
 }
 
 } // namespace
@@ -16,8 +17,7 @@ int RunCheckTables(const CheckTablesRequest& request, std::ostream& out, std::os
 {
     const std::vector<TableProblem> problems = CheckTables(request.tables);
     if (problems.empty()) {
-        out << (request.tables.empty() ? std::string(".") : request.tables.string())
-            << ": the five table files are in order\n";
+        out << PathText(request.tables) << ": the five table files are in order\n";
         return kExitResult;
     }
     std::size_t errors = 0;

@@ -1,7 +1,7 @@
 #include "cli_text.h"
 
 #include "commands.h"
-#include "parse_error_text.h"
+#include "printable_text.h"
 #include "scales.h"
 
 #include <ostream>

@@ -4,6 +4,7 @@
 #include "fit_analysis.h"
 #include "fit_diagram.h"
 #include "loaded_tables.h"
+#include "printable_text.h"
 #include "tolerance_class.h"
 
 #include <ostream>
@@ -25,7 +26,9 @@ int RunDiagram(const DiagramRequest& request, std::ostream& err)
         return kExitFailure;
     }
     if (const auto problem = WriteFileAtomically(request.output, FitDiagramSvg(*fit))) {
-        err << "quorlan-cli: cannot write " << Quoted(request.output.string()) << ": " << *problem << '\n';
+        err << "quorlan-cli: cannot write "
+            << "'" << PathText(request.output) << "'"
+            << ": " << *problem << '\n';
         return kExitFailure;
     }
     return kExitResult;

@@ -244,8 +244,8 @@ int Run(int argc, char** argv)
     // The commands that read tables find their folder; a failure then says where it looked.
     std::optional<TablesLocation> location;
     if (!tolerance->parsed() && !fits->parsed() && checkFolder.empty()) {
-        const auto located = LocateTables(
-            CluesOfThisProcess(tables.empty() ? std::nullopt : std::optional<std::filesystem::path>(tables)));
+        const auto located = LocateTables(CluesOfThisProcess(
+            tables.empty() ? std::nullopt : std::optional<std::filesystem::path>(tables), argc > 0 ? argv[0] : ""));
         if (!located)
             return UsageError(std::cerr, located.reason());
         location = *located;

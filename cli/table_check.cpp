@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <optional>
 #include <system_error>
 #include <tuple>
@@ -143,6 +144,11 @@ private:
 LoadedTable CheckContent(std::string_view content, TableId table, std::vector<TableProblem>& problems)
 {
     LayoutChecker check(table, problems);
+    const LoadedTable loaded = ParseTable(content, table);
+    if (loaded.problem == Failure::Kind::TableEmpty) {
+        check.Add(Severity::Error, 0, 0, "the file is empty");
+        return loaded;
+    }
     const auto nul = content.find('\0');
     if (nul != std::string_view::npos) {
         const std::string_view before = content.substr(0, nul);
@@ -154,7 +160,6 @@ LoadedTable CheckContent(std::string_view content, TableId table, std::vector<Ta
                       static_cast<int>(std::count(line.begin(), line.end(), ' ')) + 1,
                       "a NUL byte: the file is read up to the line before it, and no further");
     }
-    const LoadedTable loaded = ParseTable(content, table);
     std::string_view read = content.substr(0, nul);
     if (read.starts_with(kByteOrderMark))
         read.remove_prefix(kByteOrderMark.size());
@@ -186,6 +191,8 @@ std::string FileProblem(Failure::Kind kind, const std::filesystem::path& path)
     default:
         break;
     }
+    if (const auto followed = std::filesystem::status(path, error); error.value() == ELOOP)
+        return "missing: a loop of symbolic links";
     if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))
         && !std::filesystem::exists(path, error))
         return "missing: a link to nothing";

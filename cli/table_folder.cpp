@@ -1,6 +1,6 @@
 #include "table_folder.h"
 
-#include "decimal_text.h"
+#include "printable_text.h"
 #include "table_id.h"
 
 #include <cstdlib>
@@ -14,12 +14,9 @@ bool IsFolder(const std::filesystem::path& path)
     return std::filesystem::is_directory(path, error);
 }
 
-// Paths are longer than other texts of a message, yet a message never repeats a huge one in full.
-constexpr std::size_t kLongestQuotedPathBytes = 200;
-
 std::string QuotedPath(const std::filesystem::path& path)
 {
-    return "'" + QuotePrefix(path.empty() ? std::string(".") : path.string(), kLongestQuotedPathBytes) + "'";
+    return "'" + PathText(path) + "'";
 }
 
 std::string Describe(const std::filesystem::path& folder, TableFolderSource source)
@@ -41,18 +38,32 @@ std::string Describe(const std::filesystem::path& folder, TableFolderSource sour
     return "nowhere";
 }
 
+// The running program's own file: exact on Linux; elsewhere the name it was started by, when that
+// holds a folder (a bare name was found on PATH, which names no folder here).
+std::filesystem::path ProgramFile(std::string_view programArgument)
+{
+    std::error_code error;
+#ifdef __linux__
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return exe;
+#endif
+    const std::filesystem::path started(programArgument);
+    if (!started.has_parent_path())
+        return {};
+    auto absolute = std::filesystem::absolute(started, error);
+    return error ? std::filesystem::path() : absolute;
+}
+
 } // namespace
 
-TableFolderClues CluesOfThisProcess(std::optional<std::filesystem::path> option)
+TableFolderClues CluesOfThisProcess(std::optional<std::filesystem::path> option, std::string_view programArgument)
 {
     TableFolderClues clues;
     clues.option = std::move(option);
     if (const char* environment = std::getenv("QUORLAN_TABLES"))
         clues.environment = environment;
-    std::error_code error;
-    clues.program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        clues.program.clear();
+    clues.program = ProgramFile(programArgument);
 #ifdef QUORLAN_INSTALLED_TABLES_DIR
     clues.installedTables = QUORLAN_INSTALLED_TABLES_DIR;
 #endif

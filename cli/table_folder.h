@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Where quorlan-cli finds the five deviation table files, wherever it is started: the folder given,
@@ -30,8 +31,9 @@ struct TablesLocation
     std::vector<std::filesystem::path> searched;
 };
 
-// The clues of this process: QUORLAN_TABLES, /proc/self/exe and the installed tables folder.
-TableFolderClues CluesOfThisProcess(std::optional<std::filesystem::path> option);
+// The clues of this process: QUORLAN_TABLES, the program's own file (programArgument, its argv[0],
+// where the system cannot tell) and the installed tables folder.
+TableFolderClues CluesOfThisProcess(std::optional<std::filesystem::path> option, std::string_view programArgument);
 
 // The first folder in the order above. Found nowhere, the current directory is read, so that every
 // calculation that needs a file says the file is missing. A folder given by --tables or

@@ -27,7 +27,8 @@ program=$build/ui/quorlan
 start_xvfb_session
 
 # The tables are read from the current directory, as where the desktop file starts the program.
-(cd "$root/data" && exec "$program") &
+# The fit analysis window in Chinese, as the dialog speaks, whatever the machine's locale.
+(cd "$root/data" && exec "$program" --lang zh) &
 app_pid=$!
 window=$(wait_for_window "$app_pid")
 eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -20,7 +20,13 @@ packages=(
     desktop-file-utils appstream groff-base  # the package test: desktop file, AppStream metainfo, man page
     librsvg2-bin            # ui/res/make-icons.sh: the icon's PNG sizes from its SVG
     pybind11-dev python3-pybind11 python3-dev python3-pytest  # the Python module quorlan and its tests
+    emscripten              # the browser page: the engine in WebAssembly (scripts/build-web.sh)
+    chromium                # the browser page's tests, in headless Chromium
 )
+# The browser tests' driver (puppeteer-core, from npm) runs on Node.js: Debian's, unless the machine
+# has its own.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -157,6 +157,11 @@ std::string FitRefusalText(const FitRefusal& refusal, const std::filesystem::pat
         return SizeProblemText(SizeProblem::OffScale);
     case Failure::Kind::GradeOffScale:
         return translate("AnalysisTexts", "公差等级不在 IT01 至 IT18 之内。");
+    case Failure::Kind::LetterOffScale:
+        return translate("AnalysisTexts", "基本偏差代号不在表内。");
+    case Failure::Kind::LimitSizeNotPositive:
+        return Filled(translate("AnalysisTexts", "基本尺寸 %1 mm 时%2 的最小极限尺寸不大于零，没有这样的零件。"),
+                      {size, named});
     case Failure::Kind::NotUsedAtThisSize:
         return Filled(translate("AnalysisTexts", "基本尺寸不大于 1 mm 时，标准不采用%1。"), {named});
     default:

@@ -173,13 +173,11 @@ void CQuorlanDlg::ConnectHandlers()
     connect(m_buttonExit, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_editSize, &QLineEdit::textChanged, this, &CQuorlanDlg::OnSizeChange);
     connect(m_buttonCalcDeviation, &QPushButton::clicked, this, &CQuorlanDlg::CalcDeviations);
-    connect(m_comboSizeRange, &QComboBox::activated, this, &CQuorlanDlg::OnSizeRangeSelChange);
     connect(m_radioHole, &QRadioButton::clicked, this, &CQuorlanDlg::OnHoleBasis);
     connect(m_buttonCalcTolerance, &QPushButton::clicked, this, &CQuorlanDlg::CalcTolerance);
     connect(m_buttonClearTolerance, &QPushButton::clicked, this, &CQuorlanDlg::OnClearTolerance);
     connect(m_radioShaft, &QRadioButton::clicked, this, &CQuorlanDlg::OnShaftBasis);
     connect(m_buttonClearDeviation, &QPushButton::clicked, this, &CQuorlanDlg::OnClearDeviation);
-    connect(m_comboFits, &QComboBox::activated, this, &CQuorlanDlg::OnFitsSelChange);
     connect(m_radioClearance, &QRadioButton::clicked, this, &CQuorlanDlg::ListClearanceFits);
     connect(m_radioTransition, &QRadioButton::clicked, this, &CQuorlanDlg::ListTransitionFits);
     connect(m_radioInterference, &QRadioButton::clicked, this, &CQuorlanDlg::ListInterferenceFits);
@@ -280,8 +278,6 @@ void CQuorlanDlg::CalcDeviations()
     ::CalcDeviations(*this, {});
 }
 
-void CQuorlanDlg::OnSizeRangeSelChange() { }
-
 void CQuorlanDlg::OnHoleBasis()
 {
     SelectBasis(*this, kBasisHole);
@@ -306,8 +302,6 @@ void CQuorlanDlg::OnClearDeviation()
 {
     ClearDeviationSide(*this);
 }
-
-void CQuorlanDlg::OnFitsSelChange() { }
 
 void CQuorlanDlg::ListClearanceFits()
 {

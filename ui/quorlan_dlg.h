@@ -58,13 +58,11 @@ private:
 
     void OnSizeChange();
     void CalcDeviations();
-    void OnSizeRangeSelChange();
     void OnHoleBasis();
     void CalcTolerance();
     void OnClearTolerance();
     void OnShaftBasis();
     void OnClearDeviation();
-    void OnFitsSelChange();
     void ListClearanceFits();
     void ListTransitionFits();
     void ListInterferenceFits();

@@ -7,6 +7,7 @@
 #include "report_content.h"
 #include "report_loader.h"
 #include "service_conditions.h"
+#include "workbench_language.h"
 
 #include <cstdio>
 #include <functional>
@@ -193,6 +194,8 @@ int RunReportCommand(const ReportRequest& request)
     if (!analysis)
         return Fail(kExitNoResult, QString::fromStdString(AnalysisProblemText(analysis.reason(), tables)));
 
+    // The report's words come from the workbench's catalogue, as in the window.
+    ApplyWorkbenchLanguage(request.english ? WorkbenchLanguage::English : WorkbenchLanguage::Chinese);
     ReportContent content = BuildReportContent(
         *analysis, service ? &*service : nullptr, request.english ? ReportLanguage::English : ReportLanguage::Chinese,
         QUORLAN_VERSION, QDate::currentDate().toString(Qt::ISODate).toStdString());

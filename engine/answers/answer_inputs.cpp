@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -15,6 +16,39 @@ AnswerRefusal NotANumber(std::string_view key, const nlohmann::json& value, std:
         = value.is_string() ? QuotedInput(value.get_ref<const std::string&>()) : QuotedInput(value.dump());
     return BadInput("not_a_number", std::string(key) + " " + shown + " is not " + std::string(what));
 }
+
+#ifdef __EMSCRIPTEN__
+// Its C++ library has no floating-point to_chars. The JSON library prints the shortest round trip
+// too, with an exponent for very large and small numbers ("1e-07", "1.5e+20"): the same digits with
+// the point moved instead ("0.0000001", "150000000000000000000"), and no ".0" after a whole number.
+std::string FixedNotation(const std::string& shortest)
+{
+    const std::size_t e = shortest.find_first_of("eE");
+    std::string mantissa = shortest.substr(0, e);
+    const int exponent = e == std::string::npos ? 0 : std::atoi(shortest.c_str() + e + 1);
+    std::string sign;
+    if (!mantissa.empty() && mantissa.front() == '-') {
+        sign = "-";
+        mantissa.erase(0, 1);
+    }
+    const std::size_t point = mantissa.find('.');
+    long pointAt = static_cast<long>(point == std::string::npos ? mantissa.size() : point) + exponent;
+    if (point != std::string::npos)
+        mantissa.erase(point, 1);
+    std::string digits = mantissa;
+    if (pointAt <= 0) {
+        digits.insert(0, static_cast<std::size_t>(1 - pointAt), '0');
+        pointAt = 1;
+    }
+    if (pointAt >= static_cast<long>(digits.size()))
+        digits.append(static_cast<std::size_t>(pointAt) - digits.size(), '0');
+    std::string whole = digits.substr(0, static_cast<std::size_t>(pointAt));
+    std::string fraction = digits.substr(static_cast<std::size_t>(pointAt));
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return sign + whole + (fraction.empty() ? "" : "." + fraction);
+}
+#endif
 
 } // namespace
 
@@ -41,12 +75,16 @@ std::optional<std::string> NumberText(const nlohmann::json& value)
     const double number = value.get<double>();
     if (!std::isfinite(number))
         return std::nullopt;
-    // Fixed notation, shortest round trip: the decimal the caller wrote (0.1 is "0.1").
+        // Fixed notation, shortest round trip: the decimal the caller wrote (0.1 is "0.1").
+#ifdef __EMSCRIPTEN__
+    return FixedNotation(nlohmann::json(number).dump());
+#else
     char buffer[512];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
     if (error != std::errc())
         return std::nullopt;
     return std::string(buffer, end);
+#endif
 }
 
 Result<ExactLength, AnswerRefusal> ReadSizeMm(const nlohmann::json& value, std::string_view key)

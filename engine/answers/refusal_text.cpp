@@ -1,5 +1,6 @@
 #include "refusal_text.h"
 
+#include "printable_text.h"
 #include "scales.h"
 
 namespace {
@@ -21,7 +22,7 @@ std::string NoValueText(Failure::Undefined undefined)
 
 std::string FailureText(const Failure& failure, const std::filesystem::path& tables)
 {
-    const std::string file = "table file '" + (tables / TableFileName(failure.table)).string() + "'";
+    const std::string file = "table file '" + PathText(tables / TableFileName(failure.table)) + "'";
     switch (failure.kind) {
     case Failure::Kind::NoStandardValue:
         return NoValueText(failure.undefined);
@@ -31,10 +32,16 @@ std::string FailureText(const Failure& failure, const std::filesystem::path& tab
         return "the size is off the scale";
     case Failure::Kind::GradeOffScale:
         return "the grade is off the scale";
+    case Failure::Kind::LetterOffScale:
+        return "the letter is off the scale";
+    case Failure::Kind::LimitSizeNotPositive:
+        return "its smallest limit of size would be zero or less, so there is no such part";
     case Failure::Kind::TableMissing:
         return file + " is missing or cannot be read";
     case Failure::Kind::TableNotAFile:
         return file + " is not a regular file";
+    case Failure::Kind::TableEmpty:
+        return file + " is empty";
     case Failure::Kind::TableTooLarge:
         return file + " is far larger than any table and was not read";
     case Failure::Kind::TableMalformed:
@@ -70,10 +77,16 @@ std::string_view FailureReason(const Failure& failure)
         return "size_off_scale";
     case Failure::Kind::GradeOffScale:
         return "grade_off_scale";
+    case Failure::Kind::LetterOffScale:
+        return "letter_off_scale";
+    case Failure::Kind::LimitSizeNotPositive:
+        return "limit_size_not_positive";
     case Failure::Kind::TableMissing:
         return "table_missing";
     case Failure::Kind::TableNotAFile:
         return "table_not_a_file";
+    case Failure::Kind::TableEmpty:
+        return "table_empty";
     case Failure::Kind::TableTooLarge:
         return "table_too_large";
     case Failure::Kind::TableMalformed:

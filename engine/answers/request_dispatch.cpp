@@ -3,6 +3,8 @@
 #include "answer_inputs.h"
 #include "find_fits_answer.h"
 #include "fit_answers.h"
+#include "list_answers.h"
+#include "service_answer.h"
 #include "shipped_tables.h"
 #include "table_answers.h"
 
@@ -122,6 +124,20 @@ Answer FindFitsRequest(const nlohmann::json& request)
     return FindFitsAnswer(ShippedTables(), OptionsOf(request));
 }
 
+Answer ServiceRequest(const nlohmann::json& request)
+{
+    return ServiceAnswer(ShippedTables(), OptionsOf(request));
+}
+
+// An answer that takes no options.
+template<Answer (*answer)()> Answer ListRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    return answer();
+}
+
 const std::map<std::string, Handler, std::less<>>& Handlers()
 {
     static const std::map<std::string, Handler, std::less<>> handlers = {
@@ -129,6 +145,9 @@ const std::map<std::string, Handler, std::less<>>& Handlers()
         {"limits", LimitsRequest},
         {"find_fits", FindFitsRequest},
         {"diagram_svg", DiagramSvgRequest},
+        {"materials", ListRequest<MaterialsAnswer>},
+        {"preferred_fits", ListRequest<PreferredFitsAnswer>},
+        {"service", ServiceRequest},
         {"tolerance", ToleranceRequest},
         {"limits_table", LimitsTableRequest},
         {"tolerances_table", TolerancesTableRequest},

@@ -1,8 +1,10 @@
 #include "decimal_text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -116,11 +118,23 @@ Result<double, NumberProblem> ParseDecimalNumber(std::string_view text)
     if (magnitude.empty() || !(IsDigit(magnitude.front()) || magnitude.front() == '.'))
         return NumberProblem::NotANumber;
     double value = 0.0;
+#ifdef __EMSCRIPTEN__
+    // Its C++ library has no floating-point from_chars; its strtod knows only the "C" locale.
+    const std::string copy(text);
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(copy.c_str(), &end);
+    if (end != copy.c_str() + copy.size())
+        return NumberProblem::NotANumber;
+    if (errno == ERANGE)
+        return IsAboveOne(magnitude) ? NumberProblem::TooLarge : NumberProblem::TooPrecise;
+#else
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range && end == text.data() + text.size())
         return IsAboveOne(magnitude) ? NumberProblem::TooLarge : NumberProblem::TooPrecise;
     if (error != std::errc() || end != text.data() + text.size())
         return NumberProblem::NotANumber;
+#endif
     if (!std::isfinite(value))
         return NumberProblem::TooLarge;
     return value;

@@ -9,10 +9,13 @@ struct Failure
         NoStandardValue, // the standard gives no value for this class, grade and size
         SizeOffScale, // the size is not over 0 and up to the largest size covered
         GradeOffScale, // the grade is not one the calculation covers
+        LetterOffScale, // the letter is not one of the 28 of a hole or a shaft
+        LimitSizeNotPositive, // the part's smallest limit of size would be zero or less: no part
         NotUsedAtThisSize, // the standard's notes rule the grade or letter out for sizes of 1 mm and less
         TableMissing, // the table file cannot be opened (missing, no permission)
         TableNotAFile, // the table name is a directory, a FIFO, a device
         TableTooLarge, // far larger than any real table: refused unread
+        TableEmpty, // nothing but white space in the file
         TableMalformed, // the needed line or cell does not have the layout
         TableLineMissing, // the file ends before the line of a size above 500 mm
     };

@@ -145,8 +145,9 @@ Result<LimitDeviations, Failure> LimitDeviationsInBand(const DeviationTables& ta
 {
     if (toleranceClass.grade < 0 || toleranceClass.grade >= kCoreGradeCount)
         return Failure {Failure::Kind::GradeOffScale};
-    if (sizeBand < 0 || sizeBand >= kCoreSizeBandCount || toleranceClass.letter < 0
-        || toleranceClass.letter >= kLetterCount)
+    if (toleranceClass.letter < 0 || toleranceClass.letter >= kLetterCount)
+        return Failure {Failure::Kind::LetterOffScale};
+    if (sizeBand < 0 || sizeBand >= kCoreSizeBandCount)
         return Failure {Failure::Kind::SizeOffScale};
     const auto tolerance = StandardTolerance(toleranceClass.grade, SizeBandBounds(sizeBand).second);
     if (!tolerance)
@@ -202,5 +203,9 @@ Result<LimitDeviations, Failure> LimitDeviationsOf(const DeviationTables& tables
         return Failure {Failure::Kind::SizeOffScale};
     if (IsOneMillimetreOrLess(size) && !IsUsedAtOneMillimetreOrLess(toleranceClass))
         return Failure {Failure::Kind::NotUsedAtThisSize};
-    return LimitDeviationsInBand(tables, toleranceClass, *band);
+    auto deviations = LimitDeviationsInBand(tables, toleranceClass, *band);
+    // A deviation larger than the size itself leaves no material: E9 at 0.01 mm, g6 at 1 nm.
+    if (deviations && (size + deviations->lower).nm <= 0)
+        return Failure {Failure::Kind::LimitSizeNotPositive};
+    return deviations;
 }

@@ -46,7 +46,8 @@ std::optional<ExactLength> SpecialUpperDeviation(const ToleranceClass& tolerance
 
 // The limit deviations of a class at a size over 0 and up to the largest size covered, from tables
 // loaded in memory; reads only the cells the class needs. Classes the standard's notes rule out for
-// sizes of 1 mm and less are refused there (NotUsedAtThisSize).
+// sizes of 1 mm and less are refused there (NotUsedAtThisSize); a part whose smallest limit of size
+// would be zero or less is none (LimitSizeNotPositive).
 Result<LimitDeviations, Failure> LimitDeviationsOf(const DeviationTables& tables, const ToleranceClass& toleranceClass,
                                                    ExactLength size);
 

@@ -3,11 +3,9 @@
 #include "decimal_text.h"
 #include "scales.h"
 
-#include <cerrno>
-#include <fcntl.h>
+#include <fstream>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <system_error>
 
 namespace {
 
@@ -44,27 +42,6 @@ std::vector<TableCell> ParseLine(std::string_view line, int columnCount)
     return cells;
 }
 
-// Closes a file descriptor when it leaves scope.
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 } // namespace
 
 static_assert(kMostTableLines > static_cast<std::size_t>(kCoreSizeBandCount), "every line a calculation reads is kept");
@@ -72,6 +49,11 @@ static_assert(kMostTableLines > static_cast<std::size_t>(kCoreSizeBandCount), "e
 LoadedTable ParseTable(std::string_view content, TableId table)
 {
     LoadedTable loaded;
+    if (content.substr(content.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0).find_first_not_of(" \t\r\n")
+        == std::string_view::npos) {
+        loaded.problem = Failure::Kind::TableEmpty;
+        return loaded;
+    }
     const auto nul = content.find('\0');
     const bool cutAtNul = nul != std::string_view::npos;
     if (cutAtNul)
@@ -102,34 +84,33 @@ LoadedTable ParseTable(std::string_view content, TableId table)
 Result<std::string, Failure::Kind> ReadTableFile(const std::filesystem::path& folder, TableId table)
 {
     const std::filesystem::path path = folder / TableFileName(table);
-    // Non-blocking, so that opening a FIFO returns at once; fstat then refuses it.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.Get() < 0)
-        return errno == EISDIR ? Failure::Kind::TableNotAFile : Failure::Kind::TableMissing;
-    struct stat status
-    {
-    };
-    if (::fstat(file.Get(), &status) != 0)
+    // Looked at before it is opened, so that a FIFO or a device is never opened (which could block
+    // or flood the program) and a folder is named as such.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
         return Failure::Kind::TableMissing;
-    if (!S_ISREG(status.st_mode))
+    if (!std::filesystem::is_regular_file(status))
         return Failure::Kind::TableNotAFile;
-    if (static_cast<std::uintmax_t>(status.st_size) > kLargestTableFileBytes)
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error)
+        return Failure::Kind::TableMissing;
+    if (size > kLargestTableFileBytes)
         return Failure::Kind::TableTooLarge;
 
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return Failure::Kind::TableMissing;
     // The size may change while reading: never hold more than the cap and one chunk past it.
     std::string content;
-    content.reserve(static_cast<std::size_t>(status.st_size) + 1);
+    content.reserve(static_cast<std::size_t>(size) + 1);
     char chunk[16384];
-    while (content.size() <= kLargestTableFileBytes) {
-        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return Failure::Kind::TableMissing;
-        if (got == 0)
-            break;
-        content.append(chunk, static_cast<std::size_t>(got));
+    while (content.size() <= kLargestTableFileBytes && file) {
+        file.read(chunk, sizeof chunk);
+        content.append(chunk, static_cast<std::size_t>(file.gcount()));
     }
+    if (file.bad())
+        return Failure::Kind::TableMissing;
     if (content.size() > kLargestTableFileBytes)
         return Failure::Kind::TableTooLarge;
     return content;

@@ -29,7 +29,8 @@ struct TableCell
 
 struct LoadedTable
 {
-    // Set when the file as a whole could not be read: TableMissing, TableNotAFile or TableTooLarge.
+    // Set when the file as a whole could not be read (TableMissing, TableNotAFile or TableTooLarge)
+    // or holds nothing to read (TableEmpty).
     std::optional<Failure::Kind> problem;
     // One entry per line; each line holds the table's column count of cells (missing ones Malformed).
     std::vector<std::vector<TableCell>> lines;
@@ -64,7 +65,8 @@ LoadedTable LoadTable(const std::filesystem::path& folder, TableId table);
 Result<std::string, Failure::Kind> ReadTableFile(const std::filesystem::path& folder, TableId table);
 
 // Parses a file's content: lines end with LF or CR LF, a UTF-8 byte-order mark may start the first
-// line, fields are separated by exactly one space; reading stops at the first NUL byte.
+// line, fields are separated by exactly one space; reading stops at the first NUL byte. Nothing but
+// white space is TableEmpty.
 LoadedTable ParseTable(std::string_view content, TableId table);
 
 // The cell at a 0-based line and column: its value, nothing for "-", or why it cannot be read. A

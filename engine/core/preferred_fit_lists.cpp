@@ -34,17 +34,3 @@ std::span<const std::string_view> PreferredFits(int basis, FitType type)
         return {};
     }
 }
-
-bool IsPreferredFit(const FitDesignation& fit)
-{
-    const std::string name = FitName(fit);
-    for (const int basis : {kBasisHole, kBasisShaft}) {
-        for (const FitType type : {FitType::Clearance, FitType::Transition, FitType::Interference}) {
-            for (const std::string_view listed : PreferredFits(basis, type)) {
-                if (listed == name)
-                    return true;
-            }
-        }
-    }
-    return false;
-}

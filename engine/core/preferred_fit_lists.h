@@ -10,6 +10,3 @@
 // a basis or fit class off its scale. The grouping by basis is the main dialog's own (its hole
 // basis lists fits on an h shaft), not the standard's hole-basis and shaft-basis systems.
 std::span<const std::string_view> PreferredFits(int basis, FitType type);
-
-// Whether a fit is on any of the six lists.
-bool IsPreferredFit(const FitDesignation& fit);

@@ -1,12 +1,20 @@
 #include "svg_elements.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 
 std::string Px(double value)
 {
     char buffer[32];
+#ifdef __EMSCRIPTEN__
+    // Its C++ library has no floating-point to_chars; its printf knows only the "C" locale.
+    const int written = std::snprintf(buffer, sizeof buffer, "%.3f", value);
+    std::string text(buffer, static_cast<std::size_t>(std::clamp(written, 0, static_cast<int>(sizeof buffer) - 1)));
+#else
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3).ptr;
     std::string text(buffer, end);
+#endif
     return text == "-0.000" ? "0.000" : text;
 }
 

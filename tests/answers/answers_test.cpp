@@ -3,6 +3,7 @@
 #include "shipped_tables.h"
 #include "table_answers.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
@@ -45,6 +46,31 @@ TEST_P(DispatchedRequest, AnswersOrRefusesWithItsReason)
     }
 }
 
+// The answers the browser page lays out as they come: the diagram's SVG, the lists to pick from.
+TEST(DispatchedRequest, DiagramAndListsHoldWhatThePageShows)
+{
+    const auto answer = [](const char* request) {
+        return nlohmann::json::parse(AnswerRequestJson(request))["answer"];
+    };
+    const std::string svg = answer(R"({"op":"diagram_svg","fit":"H7/k6","size_mm":25})").get<std::string>();
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("id=\"hole-zone\""), std::string::npos);
+    const auto materials = answer(R"({"op":"materials"})");
+    ASSERT_FALSE(materials.empty());
+    EXPECT_EQ(materials[0]["id"], "steel");
+    EXPECT_GT(materials[0]["youngs_modulus_mpa"].get<double>(), 0.0);
+    // The same press fit as the command line's service command: steel on steel, and a cast-iron hub.
+    const auto press = answer(R"({"op":"service","fit":"H7/s6","size_mm":40,"hub_od":80,"length":40})");
+    EXPECT_NEAR(press["pressure_max_mpa"].get<double>(), 116.2, 0.05);
+    const auto castIron
+        = answer(R"({"op":"service","fit":"H7/s6","size_mm":40,"hub_od":80,"length":40,"hub_material":"cast-iron"})");
+    EXPECT_NEAR(castIron["pressure_max_mpa"].get<double>(), 70.7, 0.05);
+    EXPECT_TRUE(castIron["hub_strength_is_tensile"].get<bool>());
+    const auto fits = answer(R"({"op":"preferred_fits"})");
+    EXPECT_NE(std::find(fits.begin(), fits.end(), "H7/g6"), fits.end());
+    EXPECT_EQ(std::count(fits.begin(), fits.end(), "H7/k6"), 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Requests, DispatchedRequest,
     testing::Values(
@@ -54,6 +80,17 @@ INSTANTIATE_TEST_SUITE_P(
         RequestCase {R"({"op":"tolerance","grade":"IT7","size_mm":1e-3})", "", ""},
         RequestCase {R"({"op":"find_fits","size_mm":40,"min_clearance":10,"max_clearance":60})", "", ""},
         RequestCase {R"({"op":"tolerances_table"})", "", ""},
+        RequestCase {R"({"op":"diagram_svg","fit":"H7/k6","size_mm":"25"})", "", ""},
+        RequestCase {R"({"op":"materials"})", "", ""}, RequestCase {R"({"op":"preferred_fits"})", "", ""},
+        RequestCase {R"({"op":"diagram_svg","fit":"A11/h11","size_mm":0.5})", "refused", "not_used_at_this_size"},
+        RequestCase {R"({"op":"diagram_svg","fit":"<svg/onload=1>","size_mm":40})", "bad_input", "not_a_fit"},
+        RequestCase {R"({"op":"materials","id":"steel"})", "bad_input", "unknown_option"},
+        RequestCase {R"({"op":"service","fit":"H7/s6","size_mm":40,"hub_od":"80","length":40})", "", ""},
+        RequestCase {R"({"op":"service","fit":"H7/s6","size_mm":40,"hub_od":"30"})", "bad_input", "not_physical"},
+        RequestCase {R"({"op":"service","fit":"H7/s6","size_mm":40,"hub_material":"cheese"})", "bad_input",
+                     "unknown_material"},
+        RequestCase {R"({"op":"service","fit":"H7/s6","size_mm":40,"hub_e":"1e"})", "bad_input", "not_a_number"},
+        RequestCase {R"({"op":"service","fit":"H7/s6","size_mm":40,"hub_od_mm":80})", "bad_input", "unknown_option"},
         RequestCase {R"({"op":"fit","fit":"H7/g6","size_mm":40.0000001})", "bad_input", "too_precise"},
         RequestCase {R"({"op":"fit","fit":"H7/g6"})", "bad_input", "not_a_number"},
         RequestCase {R"({"op":"fit","fit":"H7/g6","size_mm":true})", "bad_input", "not_a_number"},

@@ -35,6 +35,7 @@ struct BadHoleFile
     const char* name;
     std::function<void(const std::filesystem::path&)> make;
     std::string checkLine; // what check-tables says first about the hole file
+    std::string fitWords = ""; // what fit says after the file's name
 };
 
 void PrintTo(const BadHoleFile& file, std::ostream* os)
@@ -74,7 +75,7 @@ TEST_P(SpoiledHoleFile, EveryCommandEndsInAMessageAndNoNumber)
     };
     const Command commands[] = {
         {{"deviation", "P7", "25", "--tables", folder}, "文件读取失败,请检查配置文件\n"},
-        {{"fit", "P7/h6", "25", "--tables", folder}, kHoleFile},
+        {{"fit", "P7/h6", "25", "--tables", folder}, kHoleFile + GetParam().fitWords},
         {{"table", "--tables", folder}, kHoleFile},
     };
     for (const auto& command : commands) {
@@ -101,6 +102,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadHoleFile {"DanglingLink",
                      [](const auto& path) { std::filesystem::create_symlink(path.parent_path() / "nowhere", path); },
                      ":0:0: error: missing: a link to nothing"},
+        BadHoleFile {"LinkLoop",
+                     [](const auto& path) {
+                         std::filesystem::create_symlink(path.filename(), path.parent_path() / "loop");
+                         std::filesystem::create_symlink("loop", path);
+                     },
+                     ":0:0: error: missing: a loop of symbolic links"},
+        BadHoleFile {"WhiteSpaceOnly",
+                     [](const auto& path) { std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF\r\n \n"; },
+                     ":0:0: error: the file is empty", "' is empty"},
         BadHoleFile {"SparseTwoGigabytes",
                      [](const auto& path) {
                          const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0600);
@@ -290,6 +300,30 @@ TEST(DiagramFile, IsReplacedWholeOrKeptAsItWas)
         EXPECT_TRUE(!c.throughLink || std::filesystem::is_symlink(output));
         const auto entries = std::distance(std::filesystem::directory_iterator(folder.Path()), {});
         EXPECT_EQ(entries, c.throughLink ? 2 : 1);
+    }
+}
+
+// A name of a folder or file reaches the terminal with its escape sequences and newlines as '?'.
+TEST(PathsInMessages, EchoNoControlCharacters)
+{
+    test::TempFolder root;
+    const auto folder = root.Path() / "tables\x1B[2J\nname";
+    CopyShippedTables(folder);
+    std::filesystem::remove(folder / kHoleFile);
+    const std::vector<std::vector<std::string>> argumentLists = {
+        {"check-tables", folder.string()},
+        {"fit", "P7/h6", "25", "--tables", folder.string()},
+        {"find-fit", "40", "--min-clearance", "0", "--max-clearance", "9", "--tables", folder.string()},
+        {"diagram", "H7/g6", "25", "-o", (folder / "none" / "x.svg").string(), "--tables", test::ShippedTables()},
+    };
+    for (const auto& arguments : argumentLists) {
+        SCOPED_TRACE(arguments.front());
+        const auto run = test::RunProgram(kCli, arguments, {root.Path(), {{"QUORLAN_TABLES", folder.string()}}, {}});
+        EXPECT_EQ(run.status, 1);
+        const std::string all = run.out + run.err;
+        EXPECT_EQ(all.find('\x1B'), std::string::npos) << all;
+        EXPECT_EQ(all.find("\nname"), std::string::npos) << all;
+        EXPECT_NE(all.find("tables?[2J?name"), std::string::npos) << all;
     }
 }
 

@@ -53,6 +53,17 @@ TEST(FitCommand, InterferenceFitSpeaksOfInterferenceAndNeverPrintsMinusZero)
     EXPECT_EQ(nlohmann::json::parse(zero.out)["min_clearance_um"].dump(), "0");
 }
 
+TEST(FitCommand, APartWithNoMaterialLeftIsNoResult)
+{
+    for (const auto& [fit, size] : {std::pair {"H7/g6", "0.000001"}, std::pair {"E9/d9", "0.01"}}) {
+        SCOPED_TRACE(std::string(fit) + " at " + size + " mm");
+        const Output text = Fit(fit, size, false);
+        EXPECT_EQ(text.status, kExitFailure);
+        EXPECT_EQ(text.out, "");
+        EXPECT_NE(text.err.find("smallest limit of size would be zero or less"), std::string::npos) << text.err;
+    }
+}
+
 TEST(TableCommand, EveryClassInEveryBandWithEmptyCellsWhereTheStandardHasNone)
 {
     std::ostringstream csv;

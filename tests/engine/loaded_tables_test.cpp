@@ -69,7 +69,6 @@ TEST(LoadedTables, MalformedLayoutSpoilsOnlyWhatItShifts)
     };
     const Case malformed[] = {
         {"too few lines", "1 2\n3 4\n", 2, 0},
-        {"empty file", "", 0, 0},
         {"too few fields", "1 2 3\n", 0, 3},
         {"empty line", "1 2\n\n5 6\n", 1, 0},
         {"two spaces in a row", "1  2 3\n", 0, 2},
@@ -91,6 +90,9 @@ TEST(LoadedTables, MalformedLayoutSpoilsOnlyWhatItShifts)
     EXPECT_EQ(**Read("1  2 3\n", 0, 0), Um(1));
     EXPECT_EQ(**Read("1 x\n4 5\n", 1, 1), Um(5));
     EXPECT_EQ(**Read(std::string("1 2\n3\0", 6), 0, 1), Um(2));
+    // A file of nothing but white space is empty, not malformed at some line.
+    for (const std::string blank : {"", "\xEF\xBB\xBF", " \r\n\n"})
+        EXPECT_EQ(Read(blank, 6, 10).reason().kind, Kind::TableEmpty);
 }
 
 } // namespace

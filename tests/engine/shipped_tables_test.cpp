@@ -197,15 +197,29 @@ TEST(ShippedTables, GiveThePublishedLimitDeviations)
     }
 }
 
-TEST(ShippedTables, ReproduceTheWorkedExamples)
+// One class for each way a zone is placed, each shown without a message.
+TEST(ShippedTables, GiveEveryPlacementRuleSilently)
 {
-    std::vector<std::string> messages;
-    EXPECT_EQ(ComputeFromShippedTables("P7", "25", &messages), "-0.0140 -0.0350");
-    EXPECT_EQ(ComputeFromShippedTables("K7", "5", &messages), "0.0030 -0.0090");
-    EXPECT_EQ(ComputeFromShippedTables("M6", "300", &messages), "-0.0090 -0.0410");
-    EXPECT_EQ(ComputeFromShippedTables("H7", "25", &messages), "0.0210 0.0000");
-    EXPECT_EQ(ComputeFromShippedTables("f7", "25", &messages), "-0.0200 -0.0410");
-    EXPECT_EQ(ComputeFromShippedTables("js7", "5", &messages), "0.0060 -0.0060");
+    struct Case
+    {
+        const char* designation;
+        const char* size;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"P7", "25", "-0.0140 -0.0350"}, // P to ZC: fundamental deviation plus delta
+        {"K7", "5", "0.0030 -0.0090"}, // K up to IT8: delta
+        {"M6", "300", "-0.0090 -0.0410"}, // an upper deviation apart from the rule
+        {"H7", "25", "0.0210 0.0000"}, // zone above the fundamental deviation
+        {"f7", "25", "-0.0200 -0.0410"}, // zone below it
+        {"js7", "5", "0.0060 -0.0060"}, // symmetric
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.designation) + " at " + c.size + " mm");
+        std::vector<std::string> messages;
+        EXPECT_EQ(ComputeFromShippedTables(c.designation, c.size, &messages), c.shown);
+        EXPECT_EQ(messages, std::vector<std::string> {});
+    }
 }
 
 TEST(ShippedTables, LettersWithoutAValueForASizeEndInTheFailureMessage)

@@ -160,12 +160,22 @@ TEST(WideRangeDeviations, RefusalsNameTheirReason)
         Failure::Kind kind;
     };
     const Case cases[] = {
-        {"h14", "1", Failure::Kind::NotUsedAtThisSize}, {"JS18", "0.5", Failure::Kind::NotUsedAtThisSize},
-        {"a11", "1", Failure::Kind::NotUsedAtThisSize}, {"B8", "0.2", Failure::Kind::NotUsedAtThisSize},
-        {"N9", "1", Failure::Kind::NotUsedAtThisSize},  {"js01", "501", Failure::Kind::NoStandardValue},
-        {"H0", "3150", Failure::Kind::NoStandardValue}, {"H7", "3150.000001", Failure::Kind::SizeOffScale},
-        {"K9", "600", Failure::Kind::NoStandardValue},  {"P2", "600", Failure::Kind::NoStandardValue},
-        {"K12", "2", Failure::Kind::NoStandardValue},   {"j6", "600", Failure::Kind::NoStandardValue},
+        {"h14", "1", Failure::Kind::NotUsedAtThisSize},
+        {"JS18", "0.5", Failure::Kind::NotUsedAtThisSize},
+        {"a11", "1", Failure::Kind::NotUsedAtThisSize},
+        {"B8", "0.2", Failure::Kind::NotUsedAtThisSize},
+        {"N9", "1", Failure::Kind::NotUsedAtThisSize},
+        {"js01", "501", Failure::Kind::NoStandardValue},
+        {"H0", "3150", Failure::Kind::NoStandardValue},
+        {"H7", "3150.000001", Failure::Kind::SizeOffScale},
+        {"K9", "600", Failure::Kind::NoStandardValue},
+        {"P2", "600", Failure::Kind::NoStandardValue},
+        {"K12", "2", Failure::Kind::NoStandardValue},
+        {"j6", "600", Failure::Kind::NoStandardValue},
+        // Deviations that take the whole part away: g6 is -2 to -8 µm, d9 -20 to -45, P7 -6 to -16.
+        {"g6", "0.008", Failure::Kind::LimitSizeNotPositive},
+        {"d9", "0.01", Failure::Kind::LimitSizeNotPositive},
+        {"P7", "0.000001", Failure::Kind::LimitSizeNotPositive},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.designation) + " at " + c.size + " mm");
@@ -176,6 +186,9 @@ TEST(WideRangeDeviations, RefusalsNameTheirReason)
     // Just over 1 mm the notes no longer apply; N above IT8 is fine at IT8 itself.
     EXPECT_TRUE(LimitDeviationsOf(tables, *ParseToleranceClass("a11"), Mm("1.000001")));
     EXPECT_TRUE(LimitDeviationsOf(tables, *ParseToleranceClass("N8"), Mm("1")));
+    EXPECT_TRUE(LimitDeviationsOf(tables, *ParseToleranceClass("g6"), Mm("0.008001")));
+    EXPECT_EQ(LimitDeviationsInBand(tables, {Part::Hole, kLetterCount, kGradeIT7}, 0).reason().kind,
+              Failure::Kind::LetterOffScale);
     EXPECT_EQ(LimitDeviationsOf(tables, {Part::Hole, kLetterH, kCoreGradeCount}, Mm("25")).reason().kind,
               Failure::Kind::GradeOffScale);
 }

@@ -493,6 +493,528 @@
     </message>
 </context>
 <context>
+    <name>ReportActions</name>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>无法保存 %1：%2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>导出报告</source>
+        <translation>Export report</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>无法打印：%1</source>
+        <translation>Cannot print: %1</translation>
+    </message>
+    <message>
+        <source>导出表格</source>
+        <translation>Export table</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTexts</name>
+    <message>
+        <source>配合报告</source>
+        <translation>Fit report</translation>
+    </message>
+    <message>
+        <source>Quorlan %1 · %2</source>
+        <translation>Quorlan %1 · %2</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>当前文件夹</source>
+        <translation>the current folder</translation>
+    </message>
+    <message>
+        <source>孔与轴的极限</source>
+        <translation>Limits of hole and shaft</translation>
+    </message>
+    <message>
+        <source>零件</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>公差带</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>上偏差 µm</source>
+        <translation>Upper deviation µm</translation>
+    </message>
+    <message>
+        <source>下偏差 µm</source>
+        <translation>Lower deviation µm</translation>
+    </message>
+    <message>
+        <source>最大极限尺寸 mm</source>
+        <translation>Largest size mm</translation>
+    </message>
+    <message>
+        <source>最小极限尺寸 mm</source>
+        <translation>Smallest size mm</translation>
+    </message>
+    <message>
+        <source>公差 µm</source>
+        <translation>Tolerance µm</translation>
+    </message>
+    <message>
+        <source>孔</source>
+        <translation>Hole</translation>
+    </message>
+    <message>
+        <source>轴</source>
+        <translation>Shaft</translation>
+    </message>
+    <message>
+        <source>配合</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>间隙为孔减轴；过盈写作负间隙。</source>
+        <translation>Clearance is hole minus shaft; an interference is written as a negative clearance.</translation>
+    </message>
+    <message>
+        <source>公差带图</source>
+        <translation>Tolerance zones</translation>
+    </message>
+    <message>
+        <source>使用条件下的过盈连接</source>
+        <translation>Press fit at service conditions</translation>
+    </message>
+    <message>
+        <source>条件</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>假设</source>
+        <translation>Assumptions</translation>
+    </message>
+    <message>
+        <source>%1 · ISO 286 公差与配合 · Quorlan %2 · %3</source>
+        <translation>%1 · ISO 286 limits and fits · Quorlan %2 · %3</translation>
+    </message>
+    <message>
+        <source>第 %1 页，共 %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>配合报告 Ø%1 %2</source>
+        <translation>Fit report Ø%1 %2</translation>
+    </message>
+    <message>
+        <source>无法生成 PDF。</source>
+        <translation>The PDF cannot be made.</translation>
+    </message>
+    <message>
+        <source>打印报告</source>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <source>上偏差</source>
+        <translation>upper deviation</translation>
+    </message>
+    <message>
+        <source>下偏差</source>
+        <translation>lower deviation</translation>
+    </message>
+    <message>
+        <source>最大极限尺寸</source>
+        <translation>largest size</translation>
+    </message>
+    <message>
+        <source>最小极限尺寸</source>
+        <translation>smallest size</translation>
+    </message>
+    <message>
+        <source>公差</source>
+        <translation>tolerance</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>基本尺寸</source>
+        <translation>Nominal size</translation>
+    </message>
+    <message>
+        <source>偏差表</source>
+        <translation>Deviation tables</translation>
+    </message>
+    <message>
+        <source>配合性质</source>
+        <translation>Fit type</translation>
+    </message>
+    <message>
+        <source>最大间隙 Xmax</source>
+        <translation>Largest clearance Xmax</translation>
+    </message>
+    <message>
+        <source>最小间隙 Xmin</source>
+        <translation>Smallest clearance Xmin</translation>
+    </message>
+    <message>
+        <source>最大过盈 Ymax</source>
+        <translation>Largest interference Ymax</translation>
+    </message>
+    <message>
+        <source>最小过盈 Ymin</source>
+        <translation>Smallest interference Ymin</translation>
+    </message>
+    <message>
+        <source>平均间隙 Xav</source>
+        <translation>Mean clearance Xav</translation>
+    </message>
+    <message>
+        <source>平均过盈 Yav</source>
+        <translation>Mean interference Yav</translation>
+    </message>
+    <message>
+        <source>配合公差 Tf</source>
+        <translation>Fit tolerance Tf</translation>
+    </message>
+    <message>
+        <source>图样标注</source>
+        <translation>On the drawing</translation>
+    </message>
+    <message>
+        <source>轮毂外径</source>
+        <translation>Hub outside diameter</translation>
+    </message>
+    <message>
+        <source>轴内孔直径</source>
+        <translation>Shaft bore</translation>
+    </message>
+    <message>
+        <source>配合长度</source>
+        <translation>Joint length</translation>
+    </message>
+    <message>
+        <source>轮毂材料</source>
+        <translation>Hub material</translation>
+    </message>
+    <message>
+        <source>轮毂弹性模量 E</source>
+        <translation>Hub Young&apos;s modulus E</translation>
+    </message>
+    <message>
+        <source>轮毂泊松比 ν</source>
+        <translation>Hub Poisson&apos;s ratio ν</translation>
+    </message>
+    <message>
+        <source>轮毂线膨胀系数 α</source>
+        <translation>Hub thermal expansion α</translation>
+    </message>
+    <message>
+        <source>轮毂屈服强度</source>
+        <translation>Hub yield strength</translation>
+    </message>
+    <message>
+        <source>轮毂抗拉强度</source>
+        <translation>Hub tensile strength</translation>
+    </message>
+    <message>
+        <source>轴材料</source>
+        <translation>Shaft material</translation>
+    </message>
+    <message>
+        <source>轴弹性模量 E</source>
+        <translation>Shaft Young&apos;s modulus E</translation>
+    </message>
+    <message>
+        <source>轴泊松比 ν</source>
+        <translation>Shaft Poisson&apos;s ratio ν</translation>
+    </message>
+    <message>
+        <source>轴线膨胀系数 α</source>
+        <translation>Shaft thermal expansion α</translation>
+    </message>
+    <message>
+        <source>轴屈服强度</source>
+        <translation>Shaft yield strength</translation>
+    </message>
+    <message>
+        <source>轴抗拉强度</source>
+        <translation>Shaft tensile strength</translation>
+    </message>
+    <message>
+        <source>轮毂工作温度</source>
+        <translation>Hub temperature in service</translation>
+    </message>
+    <message>
+        <source>轴工作温度</source>
+        <translation>Shaft temperature in service</translation>
+    </message>
+    <message>
+        <source>摩擦系数</source>
+        <translation>Friction coefficient</translation>
+    </message>
+    <message>
+        <source>孔的 Rz</source>
+        <translation>Rz of the bore</translation>
+    </message>
+    <message>
+        <source>轴的 Rz</source>
+        <translation>Rz of the shaft</translation>
+    </message>
+    <message>
+        <source>压平系数</source>
+        <translation>Smoothing factor</translation>
+    </message>
+    <message>
+        <source>装配间隙</source>
+        <translation>Joining clearance</translation>
+    </message>
+    <message>
+        <source>公差带 σ 数</source>
+        <translation>Zone width in σ (each side)</translation>
+    </message>
+    <message>
+        <source>最小过盈（20 °C）</source>
+        <translation>Smallest interference (20 °C)</translation>
+    </message>
+    <message>
+        <source>最大过盈（20 °C）</source>
+        <translation>Largest interference (20 °C)</translation>
+    </message>
+    <message>
+        <source>压平量</source>
+        <translation>Smoothing loss</translation>
+    </message>
+    <message>
+        <source>工作时最小有效过盈</source>
+        <translation>Smallest effective interference in service</translation>
+    </message>
+    <message>
+        <source>工作时最大有效过盈</source>
+        <translation>Largest effective interference in service</translation>
+    </message>
+    <message>
+        <source>最小接触压力</source>
+        <translation>Least contact pressure</translation>
+    </message>
+    <message>
+        <source>最大接触压力</source>
+        <translation>Largest contact pressure</translation>
+    </message>
+    <message>
+        <source>轮毂孔壁最大切向应力</source>
+        <translation>Hub bore, largest tangential stress</translation>
+    </message>
+    <message>
+        <source>轮毂孔壁最大径向应力</source>
+        <translation>Hub bore, largest radial stress</translation>
+    </message>
+    <message>
+        <source>轮毂孔壁最大等效应力</source>
+        <translation>Hub bore, largest von Mises stress</translation>
+    </message>
+    <message>
+        <source>轮毂外壁最大切向应力</source>
+        <translation>Hub outside, largest tangential stress</translation>
+    </message>
+    <message>
+        <source>轴最大等效应力</source>
+        <translation>Shaft, largest von Mises stress</translation>
+    </message>
+    <message>
+        <source>轮毂屈服安全系数</source>
+        <translation>Hub safety against yield</translation>
+    </message>
+    <message>
+        <source>轴屈服安全系数</source>
+        <translation>Shaft safety against yield</translation>
+    </message>
+    <message>
+        <source>最小可传递扭矩</source>
+        <translation>Least torque transmitted</translation>
+    </message>
+    <message>
+        <source>最小可传递轴向力</source>
+        <translation>Least axial force transmitted</translation>
+    </message>
+    <message>
+        <source>最大压入力</source>
+        <translation>Largest press-in force</translation>
+    </message>
+    <message>
+        <source>轮毂加热装配温度（轴 20 °C）</source>
+        <translation>Hub assembly temperature (shaft at 20 °C)</translation>
+    </message>
+    <message>
+        <source>轴冷却装配温度（轮毂 20 °C）</source>
+        <translation>Shaft assembly temperature (hub at 20 °C)</translation>
+    </message>
+    <message>
+        <source>过盈概率</source>
+        <translation>Probability of interference</translation>
+    </message>
+    <message>
+        <source>间隙概率</source>
+        <translation>Probability of clearance</translation>
+    </message>
+    <message>
+        <source>孔的上偏差</source>
+        <translation>Hole&apos;s upper deviation</translation>
+    </message>
+    <message>
+        <source>孔的下偏差</source>
+        <translation>Hole&apos;s lower deviation</translation>
+    </message>
+    <message>
+        <source>轴的上偏差</source>
+        <translation>Shaft&apos;s upper deviation</translation>
+    </message>
+    <message>
+        <source>轴的下偏差</source>
+        <translation>Shaft&apos;s lower deviation</translation>
+    </message>
+    <message>
+        <source>间隙配合</source>
+        <translation>clearance fit</translation>
+    </message>
+    <message>
+        <source>过渡配合</source>
+        <translation>transition fit</translation>
+    </message>
+    <message>
+        <source>过盈配合</source>
+        <translation>interference fit</translation>
+    </message>
+    <message>
+        <source>轮毂屈服安全系数只有 %1：轮毂孔壁会屈服。</source>
+        <translation>Hub safety against yield only %1: the hub bore yields.</translation>
+    </message>
+    <message>
+        <source>轴屈服安全系数只有 %1：轴会屈服。</source>
+        <translation>Shaft safety against yield only %1: the shaft yields.</translation>
+    </message>
+    <message>
+        <source>工作时配合性质改变：20 °C 时为%1，工作温度下为%2。</source>
+        <translation>The fit changes type in service: %1 at 20 °C, %2 at the service temperatures.</translation>
+    </message>
+    <message>
+        <source>工作时可能出现间隙：此时没有接触压力，连接传递不了扭矩。</source>
+        <translation>The fit can have clearance in service: there is then no contact pressure and the joint transmits no torque.</translation>
+    </message>
+    <message>
+        <source>尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。</source>
+        <translation>Sizes are at 20 °C; interference is diametral (shaft minus hole), positive for an interference.</translation>
+    </message>
+    <message>
+        <source>20 °C 时为%1，工作温度下为%2。</source>
+        <translation>Fit type at 20 °C: %1; at the service temperatures: %2.</translation>
+    </message>
+    <message>
+        <source>压平量 %1 µm，即 %2 ×（孔 Rz + 轴 Rz）。</source>
+        <translation>Smoothing loss %1 µm: %2 × (Rz of bore + Rz of shaft).</translation>
+    </message>
+    <message>
+        <source>平面应力、等长轮毂与轴、均匀接触压力（Lamé）。</source>
+        <translation>Plane stress, hub and shaft of equal length, uniform contact pressure (Lamé).</translation>
+    </message>
+    <message>
+        <source>摩擦系数 %1，用于保持与压入。</source>
+        <translation>Friction coefficient %1, for holding and for pressing in.</translation>
+    </message>
+    <message>
+        <source>热装或冷装所需装配间隙 %1 µm。</source>
+        <translation>Joining clearance for shrink fitting %1 µm.</translation>
+    </message>
+    <message>
+        <source>尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。</source>
+        <translation>Sizes normally distributed, centred in their zones, each zone ±%1 σ.</translation>
+    </message>
+    <message>
+        <source>灰铸铁没有屈服点：以抗拉强度代替屈服强度。</source>
+        <translation>Grey cast iron has no yield point: its tensile strength stands in for it.</translation>
+    </message>
+    <message>
+        <source>未给出轮毂外径：没有压力、应力、扭矩和力的结果。</source>
+        <translation>No hub outside diameter given: no pressures, stresses, torque or forces.</translation>
+    </message>
+    <message>
+        <source>未给出配合长度：没有扭矩和力的结果。</source>
+        <translation>No joint length given: no torque or forces.</translation>
+    </message>
+    <message>
+        <source>%1不是有限的数。</source>
+        <translation>%1 is not a finite number.</translation>
+    </message>
+    <message>
+        <source>%1须大于 0。</source>
+        <translation>%1 must be more than 0.</translation>
+    </message>
+    <message>
+        <source>%1不能为负。</source>
+        <translation>%1 must not be negative.</translation>
+    </message>
+    <message>
+        <source>%1低于下偏差。</source>
+        <translation>%1 is below the lower deviation.</translation>
+    </message>
+    <message>
+        <source>%1使最小极限尺寸不大于 0。</source>
+        <translation>%1 takes the part&apos;s smallest size to zero or below.</translation>
+    </message>
+    <message>
+        <source>%1须大于孔径（基本尺寸）。</source>
+        <translation>%1 must be larger than the bore (the nominal size).</translation>
+    </message>
+    <message>
+        <source>%1须小于轴径（基本尺寸）。</source>
+        <translation>%1 must be smaller than the shaft (the nominal size).</translation>
+    </message>
+    <message>
+        <source>%1须在 0 至 0.5 之间。</source>
+        <translation>%1 must lie from 0 to 0.5.</translation>
+    </message>
+    <message>
+        <source>%1须在 0 至 1 之间。</source>
+        <translation>%1 must lie from 0 to 1.</translation>
+    </message>
+    <message>
+        <source>%1低于绝对零度。</source>
+        <translation>%1 is below absolute zero.</translation>
+    </message>
+    <message>
+        <source>输入太大，%1无法计算。</source>
+        <translation>The inputs are too large: %1 cannot be represented.</translation>
+    </message>
+</context>
+<context>
     <name>ServicePage</name>
     <message>
         <source>轮毂与轴</source>
@@ -540,11 +1062,11 @@
     </message>
     <message>
         <source>弹性模量 E (MPa)</source>
-        <translation>Young's modulus E (MPa)</translation>
+        <translation>Young&apos;s modulus E (MPa)</translation>
     </message>
     <message>
         <source>泊松比 ν</source>
-        <translation>Poisson's ratio ν</translation>
+        <translation>Poisson&apos;s ratio ν</translation>
     </message>
     <message>
         <source>线膨胀系数 α (10⁻⁶/K)</source>
@@ -747,19 +1269,19 @@
     </message>
     <message>
         <source>孔的上偏差</source>
-        <translation>hole's upper deviation</translation>
+        <translation>hole&apos;s upper deviation</translation>
     </message>
     <message>
         <source>孔的下偏差</source>
-        <translation>hole's lower deviation</translation>
+        <translation>hole&apos;s lower deviation</translation>
     </message>
     <message>
         <source>轴的上偏差</source>
-        <translation>shaft's upper deviation</translation>
+        <translation>shaft&apos;s upper deviation</translation>
     </message>
     <message>
         <source>轴的下偏差</source>
-        <translation>shaft's lower deviation</translation>
+        <translation>shaft&apos;s lower deviation</translation>
     </message>
     <message>
         <source>压平系数</source>
@@ -839,35 +1361,35 @@
     </message>
     <message>
         <source>轮毂材料的弹性模量 E</source>
-        <translation>hub material's Young's modulus E</translation>
+        <translation>hub material&apos;s Young&apos;s modulus E</translation>
     </message>
     <message>
         <source>轮毂材料的泊松比 ν</source>
-        <translation>hub material's Poisson's ratio ν</translation>
+        <translation>hub material&apos;s Poisson&apos;s ratio ν</translation>
     </message>
     <message>
         <source>轮毂材料的线膨胀系数 α</source>
-        <translation>hub material's expansion coefficient α</translation>
+        <translation>hub material&apos;s expansion coefficient α</translation>
     </message>
     <message>
         <source>轮毂材料的屈服强度</source>
-        <translation>hub material's yield strength</translation>
+        <translation>hub material&apos;s yield strength</translation>
     </message>
     <message>
         <source>轴材料的弹性模量 E</source>
-        <translation>shaft material's Young's modulus E</translation>
+        <translation>shaft material&apos;s Young&apos;s modulus E</translation>
     </message>
     <message>
         <source>轴材料的泊松比 ν</source>
-        <translation>shaft material's Poisson's ratio ν</translation>
+        <translation>shaft material&apos;s Poisson&apos;s ratio ν</translation>
     </message>
     <message>
         <source>轴材料的线膨胀系数 α</source>
-        <translation>shaft material's expansion coefficient α</translation>
+        <translation>shaft material&apos;s expansion coefficient α</translation>
     </message>
     <message>
         <source>轴材料的屈服强度</source>
-        <translation>shaft material's yield strength</translation>
+        <translation>shaft material&apos;s yield strength</translation>
     </message>
     <message>
         <source>轮毂温度</source>
@@ -883,11 +1405,11 @@
     </message>
     <message>
         <source>孔的 Rz</source>
-        <translation>bore's Rz</translation>
+        <translation>bore&apos;s Rz</translation>
     </message>
     <message>
         <source>轴的 Rz</source>
-        <translation>shaft's Rz</translation>
+        <translation>shaft&apos;s Rz</translation>
     </message>
     <message>
         <source>装配间隙</source>

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "answer.h"
+
+// The lists a front end offers to pick from, as the engine holds them.
+
+// The built-in materials, structural steel first: id, name_en, name_zh and their values
+// (youngs_modulus_mpa, poisson_ratio, expansion_per_k, strength_mpa, strength_is_tensile).
+Answer MaterialsAnswer();
+
+// The preferred fits of ISO 286-1, hole basis then shaft basis, each once: ["H11/c11", ...].
+Answer PreferredFitsAnswer();

@@ -1,0 +1,189 @@
+// Drives the built page in headless Chromium: one fit, one search, one press fit, both languages,
+// refusals, a hostile address, the history and working offline. Usage: node site_test.mjs SITE
+import assert from 'node:assert/strict';
+import {readFile} from 'node:fs/promises';
+import puppeteer from 'puppeteer-core';
+import {serveSite} from './static_server.mjs';
+import {kTexts} from '../../web/texts.js';
+import {stateFromFragment, fragmentFromState} from '../../web/state.js';
+
+const siteFolder = process.argv[2];
+const failures = [];
+
+async function check(name, body) {
+  try {
+    await body();
+    console.log(`ok   ${name}`);
+  } catch (error) {
+    failures.push(name);
+    console.log(`FAIL ${name}\n     ${String(error.message).split('\n').join('\n     ')}`);
+  }
+}
+
+// Texts of the page's elements by id ('' for one that is missing), and whether they are shown.
+function texts(page, ids) {
+  return page.evaluate((ids) => Object.fromEntries(ids.map((id) => {
+    const element = document.getElementById(id);
+    return [id, element ? element.textContent : ''];
+  })), ids);
+}
+
+async function open(browser, url, languages = ['en-US']) {
+  const page = await browser.newPage();
+  const problems = [];
+  page.on('pageerror', (error) => problems.push(error.message));
+  page.on('dialog', async (dialog) => {
+    problems.push(`a dialog opened: ${dialog.message()}`);
+    await dialog.dismiss();
+  });
+  await page.evaluateOnNewDocument((languages) => {
+    Object.defineProperty(navigator, 'languages', {get: () => languages});
+    Object.defineProperty(navigator, 'language', {get: () => languages[0]});
+  }, languages);
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready]', {timeout: 15000});
+  page.problems = problems;
+  return page;
+}
+
+// Every text in both languages, with the same kind of value (a text, or a text made from values).
+await check('every text of the page in English and Chinese', async () => {
+  const keys = (dictionary) => Object.keys(dictionary).sort();
+  assert.deepEqual(keys(kTexts.zh), keys(kTexts.en));
+  assert.deepEqual(keys(kTexts.zh.resultLabels), keys(kTexts.en.resultLabels));
+  for (const key of keys(kTexts.en)) assert.equal(typeof kTexts.zh[key], typeof kTexts.en[key], key);
+  const html = await readFile(new URL('../../web/index.html', import.meta.url), 'utf8');
+  for (const [, key] of html.matchAll(/data-t(?:-aria-label)?="([^"]+)"/g)) assert.equal(typeof kTexts.en[key], 'string', key);
+});
+
+await check('each view’s address reads back as written; unknown keys and bad escapes do no harm', () => {
+  const kFragments = ['#fit=H7/k6&size=25&lang=en', '#tab=find&size=40&min_clearance=10&max_clearance=60',
+    '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron', '#tab=table&size=40&letter=H'];
+  for (const fragment of kFragments) assert.equal(fragmentFromState(stateFromFragment(fragment)), fragment);
+  const odd = stateFromFragment('#fit=a%ZZb&size=1%202&tab=bogus&constructor=1&__proto__=x');
+  assert.deepEqual([odd.fit, odd.size, odd.tab, Object.hasOwn(odd, 'constructor')], ['a%ZZb', '1 2', 'fit', false]);
+});
+
+const site = await serveSite(siteFolder);
+const browser = await puppeteer.launch({
+  executablePath: process.env.QUORLAN_CHROMIUM || '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync'],
+});
+
+try {
+  // What each address shows, in the ids the page promises.
+  const kShown = [
+    ['a transition fit', '#fit=H7/k6&size=25&lang=en', {
+      'fit-type': 'transition fit', 'hole-upper': '+21', 'hole-lower': '0', 'shaft-upper': '+15', 'shaft-lower': '+2'}],
+    ['a clearance fit in Chinese', '#fit=H7/g6&size=40&lang=zh', {
+      'fit-type': '间隙配合', 'hole-upper': '+25', 'shaft-upper': '-9', 'shaft-lower': '-25', 'tab-fit': '配合分析'}],
+    ['a press fit', '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&lang=en', {'pressure-max': '116.2'}],
+    ['a press fit on a cast-iron hub', '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron&lang=en',
+      {'pressure-max': '70.7'}],
+  ];
+  for (const [name, fragment, expected] of kShown) {
+    await check(name, async () => {
+      const page = await open(browser, site.url + fragment);
+      assert.deepEqual(await texts(page, Object.keys(expected)), expected);
+      assert.equal(await page.$eval('#reason', (reason) => reason.hidden), true);
+      assert.deepEqual(page.problems, []);
+      await page.close();
+    });
+  }
+
+  await check('the diagram is the engine’s SVG; a preferred fit is a click away', async () => {
+    const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
+    assert.equal(await page.$eval('#diagram', (box) => box.firstElementChild?.namespaceURI), 'http://www.w3.org/2000/svg');
+    assert.ok(await page.$('#diagram svg #hole-zone'));
+    const chips = await page.$$eval('#preferred-lists .chip', (found) => found.map((chip) => chip.textContent));
+    assert.ok(chips.includes('H7/k6') && chips.every((chip) => /^[A-Z]+\d+\/[a-z]+\d+$/.test(chip)), chips.join(' '));
+    await page.evaluate(() => [...document.querySelectorAll('#preferred-lists .chip')].find((chip) => chip.textContent === 'H7/k6').click());
+    assert.equal(await page.$eval('#fit-input', (input) => input.value), 'H7/k6');
+    assert.equal((await texts(page, ['fit-type']))['fit-type'], 'transition fit');
+    await page.close();
+  });
+
+  await check('a search lists the fits, and a click takes one to the analysis', async () => {
+    const page = await open(browser, `${site.url}#tab=find&size=40&min_clearance=10&max_clearance=60&lang=en`);
+    const found = await page.$$eval('#find-results .designation', (fits) => fits.map((fit) => fit.textContent));
+    assert.deepEqual([...found].sort(), ['H5/f5', 'H6/f5', 'H6/f6']);
+    await page.click('#find-results button');
+    assert.equal(await page.$eval('#view-fit', (view) => view.hidden), false);
+    assert.equal(await page.$eval('#fit-input', (input) => input.value), found[0]);
+    assert.match(await page.evaluate(() => location.hash), /^#fit=H\d\/f\d&size=40/);
+    await page.close();
+  });
+
+  await check('the limits table lists a letter across the grades', async () => {
+    const page = await open(browser, `${site.url}#tab=table&size=40&letter=H`);
+    const rows = await page.$$eval('#class-rows tr', (rows) => rows.map((row) => row.innerText.replace(/\s+/g, ' ')));
+    assert.ok(rows.includes('H7 +25 0 40.025 / 40 25'), rows.join('\n'));
+    assert.equal(await page.$$eval('#tolerance-rows tr', (rows) => rows.length), 20);
+    await page.close();
+  });
+
+  // Refused inputs: the engine's reason in place of the results, as text, and no dialog.
+  const kRefused = [
+    ['a size of 0', '#fit=H7/g6&size=0&lang=en', /size_mm '0'/, /./],
+    ['a size of 0, in Chinese', '#fit=H7/g6&size=0&lang=zh', /公称尺寸/, /./],
+    ['a hostile fit', '#fit=<img src=x onerror=alert(1)>&lang=en', /<img src=x onerror=alert\(1\)>/, /^$/],
+    ['a hostile fit, percent-encoded', '#fit=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', /<img src=x/, /^$/],
+    ['a hostile letter', '#tab=table&letter=<svg onload=alert(1)>', /<svg onload/, /^$/],
+  ];
+  for (const [name, fragment, reason] of kRefused) {
+    await check(`refused: ${name}`, async () => {
+      const page = await open(browser, site.url + fragment);
+      const shown = await page.$eval('#reason', (element) => ({hidden: element.hidden, text: element.textContent}));
+      assert.equal(shown.hidden, false);
+      assert.match(shown.text, reason);
+      assert.equal(await page.$$eval('main img, main [onerror], main [onload]', (found) => found.length), 0);
+      assert.equal(await page.$eval('.view:not([hidden]) .results', (results) => results.hidden), true);
+      assert.deepEqual(page.problems, []);
+      await page.close();
+    });
+  }
+
+  await check('the language follows the browser and can be switched', async () => {
+    const page = await open(browser, `${site.url}#fit=H7/g6&size=40`, ['zh-CN', 'en']);
+    assert.equal(await page.$eval('html', (html) => html.lang), 'zh-CN');
+    assert.equal((await texts(page, ['tab-find']))['tab-find'], kTexts.zh.tabFind);
+    await page.click('#lang-switch');
+    assert.deepEqual(await texts(page, ['tab-find', 'fit-type']), {'tab-find': 'Fit finder', 'fit-type': 'clearance fit'});
+    assert.match(await page.evaluate(() => location.hash), /lang=en/);
+    await page.close();
+  });
+
+  await check('inputs go into the address, and back returns to the calculation before', async () => {
+    const page = await open(browser, `${site.url}#fit=H7/g6&size=40&lang=en`);
+    await page.click('#size', {clickCount: 3});
+    await page.keyboard.type('25');
+    await page.keyboard.press('Tab');
+    assert.match(await page.evaluate(() => location.hash), /size=25/);
+    assert.equal((await texts(page, ['hole-upper']))['hole-upper'], '+21');
+    await page.goBack();
+    await page.waitForFunction(() => document.getElementById('hole-upper').textContent === '+25');
+    assert.equal(await page.$eval('#size', (input) => input.value), '40');
+    await page.close();
+  });
+
+  await check('after one visit the page works offline', async () => {
+    const page = await open(browser, `${site.url}#fit=H7/k6&size=25`);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.setOfflineMode(true);
+    await page.reload();
+    await page.waitForSelector('body[data-ready]', {timeout: 15000});
+    assert.equal((await texts(page, ['hole-upper']))['hole-upper'], '+21');
+    await page.close();
+  });
+} finally {
+  await browser.close();
+  await site.close();
+}
+
+if (failures.length) {
+  console.log(`${failures.length} failed: ${failures.join('; ')}`);
+  process.exit(1);
+}
+console.log('all passed');

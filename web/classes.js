@@ -1,0 +1,24 @@
+// The names a user picks from: fundamental deviation letters and grades, as ISO 286-1 lists them.
+// Which classes have values at which size is the engine's business.
+
+export const kHoleLetters = ['A', 'B', 'C', 'CD', 'D', 'E', 'EF', 'F', 'FG', 'G', 'H', 'J', 'JS', 'K', 'M', 'N',
+  'P', 'R', 'S', 'T', 'U', 'V', 'X', 'Y', 'Z', 'ZA', 'ZB', 'ZC'];
+export const kShaftLetters = kHoleLetters.map((letter) => letter.toLowerCase());
+export const kGrades = ['01', '0', ...Array.from({length: 18}, (_, index) => String(index + 1))];
+
+export function fillSelect(select, values, label = (value) => value) {
+  select.replaceChildren(...values.map((value) => {
+    const option = document.createElement('option');
+    option.value = value;
+    option.textContent = label(value);
+    return option;
+  }));
+}
+
+// Hole and shaft of a fit written as H7/g6, for the pickers; nothing for any other text.
+export function fitParts(text) {
+  const match = /^\s*([A-Z]{1,2})(01|\d{1,2})\s*\/\s*([a-z]{1,2})(01|\d{1,2})\s*$/.exec(text);
+  if (!match || !kHoleLetters.includes(match[1]) || !kShaftLetters.includes(match[3])) return null;
+  if (!kGrades.includes(match[2]) || !kGrades.includes(match[4])) return null;
+  return {holeLetter: match[1], holeGrade: match[2], shaftLetter: match[3], shaftGrade: match[4]};
+}

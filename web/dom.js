@@ -1,0 +1,66 @@
+// Building the page's results: every text goes in as text (textContent), never as markup, so that
+// nothing typed, linked or answered can become an element.
+
+export function el(tag, className, ...children) {
+  const element = document.createElement(tag);
+  if (className) element.className = className;
+  element.append(...children.filter((child) => child !== null && child !== undefined).map((child) => (child instanceof Node ? child : String(child))));
+  return element;
+}
+
+export function setText(id, text) {
+  document.getElementById(id).textContent = text;
+}
+
+// A deviation or clearance as the command line prints it: "+21", "0", "-7", "10.5".
+export function signedUm(value) {
+  if (value > 0) return `+${value}`;
+  return value === 0 ? '0' : String(value);
+}
+
+export function plainNumber(value) {
+  return Object.is(value, -0) ? '0' : String(value);
+}
+
+// Micrometres as millimetres by moving the decimal point in the text: exact, no arithmetic.
+export function umAsMm(value) {
+  const text = plainNumber(Math.abs(value));
+  if (/e/i.test(text)) return String(value / 1000);
+  const [whole, fraction = ''] = text.split('.');
+  const padded = whole.padStart(4, '0');
+  const mm = `${padded.slice(0, -3).replace(/^0+(?=\d)/, '')}.${padded.slice(-3)}${fraction}`.replace(/\.?0+$/, '');
+  return (value < 0 && mm !== '0' ? '-' : '') + (mm === '' ? '0' : mm);
+}
+
+// A deviation in millimetres for a drawing: "+0.025", "0", "-0.009".
+export function signedMm(valueUm) {
+  const mm = umAsMm(valueUm);
+  return valueUm > 0 ? `+${mm}` : mm;
+}
+
+// A value rounded for display, "-0.0" never shown.
+export function fixed(value, decimals) {
+  const text = value.toFixed(decimals);
+  return /^-0\.?0*$/.test(text) ? text.slice(1) : text;
+}
+
+// An SVG document from the engine, parsed as SVG (never as HTML) and imported as nodes. Scripts,
+// event handlers and links to elsewhere have no place in a drawing: they are dropped.
+export function parsedSvg(svgText) {
+  const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
+  const root = parsed.documentElement;
+  if (root.namespaceURI !== 'http://www.w3.org/2000/svg' || root.localName !== 'svg') return null;
+  for (const node of root.querySelectorAll('script, foreignObject, a')) node.remove();
+  for (const node of [root, ...root.querySelectorAll('*')]) {
+    for (const attribute of [...node.attributes]) {
+      if (/^on/i.test(attribute.name) || /href$/i.test(attribute.name)) node.removeAttribute(attribute.name);
+    }
+  }
+  return document.importNode(root, true);
+}
+
+// A dictionary's own entry for a key that came from outside (an engine's code, an address), and
+// never one the object inherits ("constructor").
+export function own(dictionary, key, fallback = undefined) {
+  return typeof key === 'string' && Object.hasOwn(dictionary, key) ? dictionary[key] : fallback;
+}

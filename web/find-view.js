@@ -1,0 +1,67 @@
+// Fit finder: every fit whose clearances stay within the required range, best first, as the
+// engine ranks them. A click takes a fit to the analysis.
+import {el, own, plainNumber} from './dom.js';
+import {kGrades, fillSelect} from './classes.js';
+
+const kShown = 20;
+
+export function setUpFindView(page) {
+  const finest = document.getElementById('finest-grade');
+  const coarsest = document.getElementById('coarsest-grade');
+  fillSelect(finest, kGrades, (grade) => `IT${grade}`);
+  fillSelect(coarsest, kGrades, (grade) => `IT${grade}`);
+  for (const select of [finest, coarsest]) {
+    select.addEventListener('input', () => page.set('grades', `${finest.value}-${coarsest.value}`));
+    select.addEventListener('change', () => page.commit());
+  }
+}
+
+function showGrades(grades) {
+  const match = /^(?:IT)?(\d{1,2})-(?:IT)?(\d{1,2})$/i.exec(grades);
+  if (!match || !kGrades.includes(match[1]) || !kGrades.includes(match[2])) return;
+  document.getElementById('finest-grade').value = match[1];
+  document.getElementById('coarsest-grade').value = match[2];
+}
+
+// A fit's clearances in the words of its type, as the command line writes them.
+function clearances(fit, texts) {
+  const max = fit.max_clearance_um;
+  const min = fit.min_clearance_um;
+  if (fit.type === 'clearance') return texts.clearanceRange(plainNumber(min), plainNumber(max));
+  if (fit.type === 'interference') return texts.interferenceRange(plainNumber(-max), plainNumber(-min));
+  return texts.transitionRange(plainNumber(max), plainNumber(-min));
+}
+
+export function renderFindView(page) {
+  const {state, engine, texts} = page;
+  showGrades(state.grades);
+  const reply = engine.ask({
+    op: 'find_fits',
+    size_mm: state.size,
+    min_clearance: state.min_clearance,
+    max_clearance: state.max_clearance,
+    basis: state.basis,
+    grades: state.grades,
+    all_grade_pairs: state.all_grade_pairs !== '',
+    // One more than shown tells whether there are more, without answering thousands of fits.
+    limit: kShown + 1,
+  });
+  if (!reply.ok) return reply;
+  const fits = reply.answer;
+  const shown = fits.slice(0, kShown);
+  document.getElementById('find-summary').textContent = fits.length ? texts.foundCount(shown.length, fits.length > kShown) : texts.noneFound;
+  document.getElementById('find-results').replaceChildren(...shown.map((fit) => {
+    const button = el('button', 'found-fit',
+      el('span', 'designation', fit.fit),
+      el('span', 'type', own(texts, fit.type, fit.type)),
+      el('span', 'range', `${clearances(fit, texts)}; ${texts.fitToleranceShort(plainNumber(fit.fit_tolerance_um))}`),
+      fit.preferred ? el('span', 'badge', texts.preferred) : null);
+    button.type = 'button';
+    button.addEventListener('click', () => {
+      page.commit();
+      page.go({fit: fit.fit, tab: 'fit'});
+    });
+    return el('li', null, button);
+  }));
+  return null;
+}
