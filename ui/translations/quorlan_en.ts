@@ -230,6 +230,14 @@
         <source>平均过盈 Yav</source>
         <translation>Mean interference Yav</translation>
     </message>
+    <message>
+        <source>基本偏差代号不在表内。</source>
+        <translation>The fundamental deviation letter is not in the tables.</translation>
+    </message>
+    <message>
+        <source>基本尺寸 %1 mm 时%2 的最小极限尺寸不大于零，没有这样的零件。</source>
+        <translation>At %1 mm the smallest limit of size of %2 is zero or less: there is no such part.</translation>
+    </message>
 </context>
 <context>
     <name>FinderTexts</name>
