@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,41 +46,9 @@ struct TableRequest
 // Every limit deviation or standard tolerance, as CSV or JSON.
 int RunTable(const TableRequest& request, std::ostream& out, std::ostream& err);
 
-// Values that replace one of a built-in material's, as typed.
-struct MaterialOverrides
-{
-    std::optional<std::string> youngsModulus; // MPa
-    std::optional<std::string> poissonRatio;
-    std::optional<std::string> expansion; // 1/K
-    std::optional<std::string> strength; // MPa
-};
-
-// The joint a fit makes, its conditions and its load, as typed: everything `service` takes but the fit.
-struct ServiceOptions
-{
-    std::optional<std::string> hubOutsideDiameter; // mm
-    std::optional<std::string> shaftBore; // mm
-    std::optional<std::string> length; // mm
-    std::optional<std::string> hubMaterial;
-    std::optional<std::string> shaftMaterial;
-    MaterialOverrides hubOverrides;
-    MaterialOverrides shaftOverrides;
-    std::optional<std::string> hubTemperature; // °C
-    std::optional<std::string> shaftTemperature;
-    std::optional<std::string> joining; // press or shrink
-    std::optional<std::string> friction; // holding and pressing alike
-    std::optional<std::string> frictionHolding;
-    std::optional<std::string> frictionPressing;
-    std::optional<std::string> hubRz; // µm
-    std::optional<std::string> shaftRz;
-    std::optional<std::string> smoothing; // 0.4 or 0.8
-    std::optional<std::string> joiningClearance; // µm
-    std::optional<std::string> zoneSigmas;
-    std::optional<std::string> torque; // N·m
-    std::optional<std::string> axialForce; // N
-    std::optional<std::string> slipSafety;
-    std::optional<std::string> yieldSafety;
-};
+// The joint a fit makes, its conditions and its load, as typed: every option `service` takes but the
+// fit, under its name with _ for - ("hub_od"); the engine's answers read them.
+using ServiceOptions = std::map<std::string, std::optional<std::string>>;
 
 struct FindFitRequest
 {

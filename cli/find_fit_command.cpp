@@ -6,7 +6,7 @@
 #include "load_fit_command.h"
 #include "loaded_tables.h"
 #include "scales.h"
-#include "service_options.h"
+#include "service_inputs.h"
 #include "tolerance_class.h"
 
 #include <algorithm>
@@ -45,7 +45,7 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
     }
     const bool bounds
         = request.minClearance || request.maxClearance || request.minInterference || request.maxInterference;
-    if (HasLoad(request.load)) {
+    if (HasLoadOption(ServiceOptionsJson(request.load))) {
         if (bounds)
             return UsageError(err, "give a range of clearances or a load (--torque, --axial-force), not both");
         // The range is the load's: read the rest of the search with a placeholder one.
@@ -55,7 +55,7 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
     if (!query)
         return UsageError(err, query.reason().message);
     const FitSearchRequest& search = query->search;
-    if (HasLoad(request.load))
+    if (HasLoadOption(ServiceOptionsJson(request.load)))
         return RunLoadFitSearch(request, search, query->limit == 0 ? SIZE_MAX : query->limit, out, err);
 
     const auto found = SearchFits(LoadDeviationTables(request.tables), search);

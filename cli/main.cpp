@@ -7,10 +7,12 @@
 #include "standard_output.h"
 #include "table_folder.h"
 
+#include <algorithm>
 #include <iostream>
 #include <new>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -50,39 +52,42 @@ reasons are in English. Exit status: 0 a result (warnings included), 1 no result
 // The joint, its conditions and its load: `service` takes them, and `find-fit` to search by load.
 void AddServiceOptions(CLI::App& command, ServiceOptions& options)
 {
-    command.add_option("--hub-od", options.hubOutsideDiameter, "hub outside diameter, mm (none: no press-fit results)");
-    command.add_option("--shaft-id", options.shaftBore, "shaft bore, mm (default 0: solid)");
-    command.add_option("--length", options.length, "joint length, mm (none: no forces or torque)");
-    command.add_option("--hub-material", options.hubMaterial, "built-in material id (default steel)");
-    command.add_option("--shaft-material", options.shaftMaterial, "built-in material id (default steel)");
-    for (auto [part, overrides] :
-         {std::pair {"hub", &options.hubOverrides}, std::pair {"shaft", &options.shaftOverrides}}) {
-        const std::string prefix = std::string("--") + part + "-";
-        command.add_option(prefix + "e", overrides->youngsModulus, std::string(part) + " Young's modulus, MPa");
-        command.add_option(prefix + "nu", overrides->poissonRatio, std::string(part) + " Poisson's ratio");
-        command.add_option(prefix + "alpha", overrides->expansion,
-                           std::string(part) + " thermal expansion, 1/K, heating and cooling alike");
-        command.add_option(prefix + "yield", overrides->strength, std::string(part) + " yield strength, MPa");
+    // Each option's key, with _ for -, and its help.
+    static const std::pair<const char*, const char*> kHelp[] = {
+        {"hub_od", "hub outside diameter, mm (none: no press-fit results)"},
+        {"shaft_id", "shaft bore, mm (default 0: solid)"},
+        {"length", "joint length, mm (none: no forces or torque)"},
+        {"hub_material", "built-in material id (default steel)"},
+        {"shaft_material", "built-in material id (default steel)"},
+        {"hub_e", "hub Young's modulus, MPa"},
+        {"hub_nu", "hub Poisson's ratio"},
+        {"hub_alpha", "hub thermal expansion, 1/K, heating and cooling alike"},
+        {"hub_yield", "hub yield strength, MPa"},
+        {"shaft_e", "shaft Young's modulus, MPa"},
+        {"shaft_nu", "shaft Poisson's ratio"},
+        {"shaft_alpha", "shaft thermal expansion, 1/K, heating and cooling alike"},
+        {"shaft_yield", "shaft yield strength, MPa"},
+        {"hub_temp", "hub temperature in service, °C (default 20)"},
+        {"shaft_temp", "shaft temperature in service, °C (default 20)"},
+        {"joining", "press (default): pressed on lengthways; shrink: hub heated or shaft cooled"},
+        {"friction", "friction coefficient for holding and pressing alike"},
+        {"friction_holding", "friction coefficient against slip (default: DIN 7190-1 for the joining and materials)"},
+        {"friction_pressing", "friction coefficient while pressing in (default: DIN 7190-1 for the materials)"},
+        {"rz_hub", "mean roughness depth Rz of the bore, µm (default 0)"},
+        {"rz_shaft", "mean roughness depth Rz of the shaft, µm (default 0)"},
+        {"smoothing", "smoothing factor: 0.4 (DIN 7190-1:2017, default) or 0.8"},
+        {"joining_clearance", "clearance for assembly, µm (default 0.001 × size)"},
+        {"zone_sigma", "standard deviations each tolerance zone spans (default 3)"},
+        {"torque", "torque the joint must hold, N·m"},
+        {"axial_force", "axial force the joint must hold, N"},
+        {"slip_safety", "required safety against slip (default 1.5)"},
+        {"yield_safety", "required safety against yield (default 1.0)"},
+    };
+    for (const auto& [key, help] : kHelp) {
+        std::string name = std::string("--") + key;
+        std::replace(name.begin(), name.end(), '_', '-');
+        command.add_option(name, options[key], help);
     }
-    command.add_option("--hub-temp", options.hubTemperature, "hub temperature in service, °C (default 20)");
-    command.add_option("--shaft-temp", options.shaftTemperature, "shaft temperature in service, °C (default 20)");
-    command.add_option("--joining", options.joining,
-                       "press (default): pressed on lengthways; shrink: hub heated or shaft cooled");
-    command.add_option("--friction", options.friction, "friction coefficient for holding and pressing alike");
-    command.add_option("--friction-holding", options.frictionHolding,
-                       "friction coefficient against slip (default: DIN 7190-1 for the joining and materials)");
-    command.add_option("--friction-pressing", options.frictionPressing,
-                       "friction coefficient while pressing in (default: DIN 7190-1 for the materials)");
-    command.add_option("--rz-hub", options.hubRz, "mean roughness depth Rz of the bore, µm (default 0)");
-    command.add_option("--rz-shaft", options.shaftRz, "mean roughness depth Rz of the shaft, µm (default 0)");
-    command.add_option("--smoothing", options.smoothing, "smoothing factor: 0.4 (DIN 7190-1:2017, default) or 0.8");
-    command.add_option("--joining-clearance", options.joiningClearance,
-                       "clearance for assembly, µm (default 0.001 × size)");
-    command.add_option("--zone-sigma", options.zoneSigmas, "standard deviations each tolerance zone spans (default 3)");
-    command.add_option("--torque", options.torque, "torque the joint must hold, N·m");
-    command.add_option("--axial-force", options.axialForce, "axial force the joint must hold, N");
-    command.add_option("--slip-safety", options.slipSafety, "required safety against slip (default 1.5)");
-    command.add_option("--yield-safety", options.yieldSafety, "required safety against yield (default 1.0)");
 }
 
 // The arguments with "-.5" written "-0.5": the argument parser takes a dash before anything but a

@@ -1,50 +1,18 @@
 #include "cli_text.h"
 #include "commands.h"
-#include "decimal_text.h"
-#include "fit_analysis.h"
+#include "list_answers.h"
 #include "loaded_tables.h"
 #include "materials.h"
+#include "number_format.h"
+#include "service_answer.h"
 #include "service_conditions.h"
-#include "service_json.h"
-#include "service_options.h"
+#include "service_inputs.h"
 #include "service_warning_text.h"
-#include "tolerance_class.h"
 
-#include <charconv>
 #include <cstdio>
 #include <ostream>
-#include <tuple>
 
 namespace {
-
-// A number with fixed decimals, the same in every locale; any finite number fits, and a value that
-// rounds to zero is zero, never "-0.0".
-std::string Fixed(double value, int decimals)
-{
-    char buffer[400];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text(buffer, error == std::errc() ? end : buffer);
-    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
-
-// The two deviations of a part given directly, in µm, upper first.
-bool ReadDeviations(const std::vector<std::string>& texts, std::string_view option, double& upper, double& lower,
-                    std::ostream& err)
-{
-    for (auto [text, value, which] :
-         {std::tuple {&texts[0], &upper, " UPPER"}, std::tuple {&texts[1], &lower, " LOWER"}}) {
-        const auto number = ParseDecimalNumber(*text);
-        if (!number) {
-            UsageError(err,
-                       std::string(option) + which + " " + Quoted(*text) + " " + NumberProblemWords(number.reason()));
-            return false;
-        }
-        *value = *number;
-    }
-    return true;
-}
 
 const ServiceResultField& Field(std::string_view key)
 {
@@ -81,7 +49,7 @@ void Line(std::ostream& out, const ServiceResults& r, std::string_view label, st
     const std::optional<double>& value = r.*field.value;
     out << label << ": ";
     if (value)
-        out << Fixed(*value, decimals) << (unit.empty() ? "" : " ") << unit << StateNote(r, field) << '\n';
+        out << FixedDecimals(*value, decimals) << (unit.empty() ? "" : " ") << unit << StateNote(r, field) << '\n';
     else
         out << "- (" << missing << ")\n";
 }
@@ -97,8 +65,8 @@ std::string CoolingWords(double temperatureC)
 
 std::string FrictionWords(const ServiceResults& r)
 {
-    return "assumed: friction " + Fixed(r.frictionHolding, 3) + " holding, " + Fixed(r.frictionPressing, 3)
-        + " pressing in; " + std::string(JoiningMethodName(r.joining)) + " fit"
+    return "assumed: friction " + FixedDecimals(r.frictionHolding, 3) + " holding, "
+        + FixedDecimals(r.frictionPressing, 3) + " pressing in; " + std::string(JoiningMethodName(r.joining)) + " fit"
         + (r.frictionTabulated ? "" : "; DIN 7190-1 gives no value for these materials: its lowest stands in") + '\n';
 }
 
@@ -106,13 +74,15 @@ void WriteInterferences(const ServiceResults& r, std::ostream& out)
 {
     const ServiceState& standstill = r.states[kStandstill];
     const ServiceState& service = r.states[kInService];
-    out << "interference at 20 °C: " << Fixed(*r.interferenceMinUm, 1) << " to " << Fixed(*r.interferenceMaxUm, 1)
-        << " µm (" << FitTypeName(r.fitTypeAt20c) << " fit; negative: clearance)\n";
-    out << "interference at standstill, after smoothing: " << Fixed(standstill.interferenceMinUm, 1) << " to "
-        << Fixed(standstill.interferenceMaxUm, 1) << " µm (" << FitTypeName(standstill.fitType) << " fit)\n";
-    out << "interference at service (hub " << Fixed(service.hubTemperatureC, 1) << " °C, shaft "
-        << Fixed(service.shaftTemperatureC, 1) << " °C), after smoothing: " << Fixed(service.interferenceMinUm, 1)
-        << " to " << Fixed(service.interferenceMaxUm, 1) << " µm (" << FitTypeName(service.fitType) << " fit"
+    out << "interference at 20 °C: " << FixedDecimals(*r.interferenceMinUm, 1) << " to "
+        << FixedDecimals(*r.interferenceMaxUm, 1) << " µm (" << FitTypeName(r.fitTypeAt20c)
+        << " fit; negative: clearance)\n";
+    out << "interference at standstill, after smoothing: " << FixedDecimals(standstill.interferenceMinUm, 1) << " to "
+        << FixedDecimals(standstill.interferenceMaxUm, 1) << " µm (" << FitTypeName(standstill.fitType) << " fit)\n";
+    out << "interference at service (hub " << FixedDecimals(service.hubTemperatureC, 1) << " °C, shaft "
+        << FixedDecimals(service.shaftTemperatureC, 1)
+        << " °C), after smoothing: " << FixedDecimals(service.interferenceMinUm, 1) << " to "
+        << FixedDecimals(service.interferenceMaxUm, 1) << " µm (" << FitTypeName(service.fitType) << " fit"
         << (r.fitTypeChangesAtService ? ": the fit changes type at service" : "") << ")\n";
 }
 
@@ -120,13 +90,13 @@ void WriteAssembly(const ServiceResults& r, std::ostream& out)
 {
     out << "hub assembly temperature (shaft at 20 °C): ";
     if (r.hubAssemblyTempC)
-        out << Fixed(*r.hubAssemblyTempC, 1) << " °C (its material allows up to " << Fixed(r.hubJoiningLimitC, 0)
-            << " °C)\n";
+        out << FixedDecimals(*r.hubAssemblyTempC, 1) << " °C (its material allows up to "
+            << FixedDecimals(r.hubJoiningLimitC, 0) << " °C)\n";
     else
         out << "- (a clearance fit: no heating needed)\n";
     out << "shaft assembly temperature (hub at 20 °C): ";
     if (r.shaftAssemblyTempC)
-        out << Fixed(*r.shaftAssemblyTempC, 1) << " °C" << CoolingWords(*r.shaftAssemblyTempC) << '\n';
+        out << FixedDecimals(*r.shaftAssemblyTempC, 1) << " °C" << CoolingWords(*r.shaftAssemblyTempC) << '\n';
     else
         out << "- (a clearance fit: no cooling needed)\n";
 }
@@ -157,17 +127,17 @@ void WriteText(const ServiceResults& r, std::ostream& out)
          "needs --hub-od, --length and --torque or --axial-force");
     Line(out, r, "press-in force, most", "press_force_max_n", 0, "N", noLength);
     WriteAssembly(r, out);
-    out << "probability of interference: " << Fixed(*r.probabilityInterference * 100.0, 2) << " %\n"
-        << "probability of clearance: " << Fixed(*r.probabilityClearance * 100.0, 2) << " %\n";
+    out << "probability of interference: " << FixedDecimals(*r.probabilityInterference * 100.0, 2) << " %\n"
+        << "probability of clearance: " << FixedDecimals(*r.probabilityClearance * 100.0, 2) << " %\n";
     out << "assumed: sizes at 20 °C; interference is diametral (shaft minus hole); results are the worse of "
            "standstill (both parts at 20 °C) and service\n"
-        << "assumed: smoothing loss " << Fixed(*r.smoothingLossUm, 2) << " µm, factor " << Fixed(r.smoothingFactor, 1)
-        << " × (Rz hub + Rz shaft)\n"
+        << "assumed: smoothing loss " << FixedDecimals(*r.smoothingLossUm, 2) << " µm, factor "
+        << FixedDecimals(r.smoothingFactor, 1) << " × (Rz hub + Rz shaft)\n"
         << "assumed: plane stress, hub and shaft of equal length, uniform pressure (Lamé)\n"
-        << FrictionWords(r) << "assumed: required safeties " << Fixed(r.requiredSlipSafety, 2) << " against slip, "
-        << Fixed(r.requiredYieldSafety, 2) << " against yield\n"
-        << "assumed: joining clearance " << Fixed(r.joiningClearanceMm * 1000.0, 1) << " µm\n"
-        << "assumed: sizes normally distributed, centred in their zones, each zone ±" << Fixed(r.zoneSigmas, 1)
+        << FrictionWords(r) << "assumed: required safeties " << FixedDecimals(r.requiredSlipSafety, 2)
+        << " against slip, " << FixedDecimals(r.requiredYieldSafety, 2) << " against yield\n"
+        << "assumed: joining clearance " << FixedDecimals(r.joiningClearanceMm * 1000.0, 1) << " µm\n"
+        << "assumed: sizes normally distributed, centred in their zones, each zone ±" << FixedDecimals(r.zoneSigmas, 1)
         << " standard deviations\n";
     if (r.hubBrittle || r.shaftBrittle)
         out << "assumed: grey cast iron has no yield point: its tensile strength stands in, against the largest "
@@ -181,12 +151,13 @@ int ListMaterials(std::ostream& out)
         const MaterialProperties& p = material.properties;
         char line[320];
         std::snprintf(line, sizeof line, "%-12s %7s  %5s  %10s  %8s%-5s  %7s/%-10s  %6s C     %s\n",
-                      std::string(material.id).c_str(), Fixed(p.youngsModulusMpa, 0).c_str(),
-                      Fixed(p.poissonRatio, 3).c_str(), Fixed(p.expansionPerK * 1e6, 1).append("e-6").c_str(),
-                      Fixed(p.strengthMpa, 0).c_str(), p.brittle ? " (Rm)" : "",
-                      Fixed(p.expansionToDryIcePerK * 1e6, 1).c_str(),
-                      Fixed(p.expansionToNitrogenPerK * 1e6, 1).append("e-6").c_str(),
-                      Fixed(p.maxJoiningTemperatureC, 0).c_str(), std::string(material.nameEn).c_str());
+                      std::string(material.id).c_str(), FixedDecimals(p.youngsModulusMpa, 0).c_str(),
+                      FixedDecimals(p.poissonRatio, 3).c_str(),
+                      FixedDecimals(p.expansionPerK * 1e6, 1).append("e-6").c_str(),
+                      FixedDecimals(p.strengthMpa, 0).c_str(), p.brittle ? " (Rm)" : "",
+                      FixedDecimals(p.expansionToDryIcePerK * 1e6, 1).c_str(),
+                      FixedDecimals(p.expansionToNitrogenPerK * 1e6, 1).append("e-6").c_str(),
+                      FixedDecimals(p.maxJoiningTemperatureC, 0).c_str(), std::string(material.nameEn).c_str());
         out << line;
     }
     return kExitResult;
@@ -196,53 +167,33 @@ int ListMaterials(std::ostream& out)
 
 int RunService(const ServiceRequest& request, std::ostream& out, std::ostream& err)
 {
-    if (request.listMaterials)
-        return ListMaterials(out);
+    if (request.listMaterials) {
+        if (!request.json)
+            return ListMaterials(out);
+        out << MaterialsAnswer()->dump() << '\n';
+        return kExitResult;
+    }
     if (request.sizeText.empty())
         return UsageError(err, "service needs SIZE (or --materials)");
     const auto size = ReadSizeArgument(request.sizeText, err);
     if (!size)
         return kExitUsage;
 
-    ServiceInputs inputs;
-    inputs.sizeMm = ToMm(*size);
-    const bool direct = !request.hole.empty() || !request.shaft.empty();
-    if (request.fitText && direct)
-        return UsageError(err, "give either --fit or --hole and --shaft");
-    if (request.fitText) {
-        const auto designation = ParseFitDesignation(*request.fitText);
-        if (!designation)
-            return UsageError(err, "--fit " + Quoted(*request.fitText) + " is not a fit such as H7/s6");
-        const auto fit = AnalyseFit(LoadDeviationTables(request.tables), *designation, *size);
-        if (!fit) {
-            err << "quorlan-cli: " << FitFailureText(*designation, fit.reason(), *size, request.tables) << '\n';
-            return kExitFailure;
-        }
-        inputs.holeUpperUm = ToUm(fit->hole.deviations.upper);
-        inputs.holeLowerUm = ToUm(fit->hole.deviations.lower);
-        inputs.shaftUpperUm = ToUm(fit->shaft.deviations.upper);
-        inputs.shaftLowerUm = ToUm(fit->shaft.deviations.lower);
-    } else if (request.hole.size() == 2 && request.shaft.size() == 2) {
-        if (!ReadDeviations(request.hole, "--hole", inputs.holeUpperUm, inputs.holeLowerUm, err)
-            || !ReadDeviations(request.shaft, "--shaft", inputs.shaftUpperUm, inputs.shaftLowerUm, err))
-            return kExitUsage;
-    } else {
-        return UsageError(err, "give the fit: --fit H7/s6, or --hole UPPER LOWER --shaft UPPER LOWER in µm");
-    }
-    if (!ReadServiceOptions(request.options, inputs, err))
-        return kExitUsage;
-
-    const ServiceOutcome outcome = CalculateServiceConditions(inputs);
-    if (!outcome) {
-        const ServiceRefusal& refusal = outcome.reason();
-        if (refusal.reason == ServiceRefusalReason::kLimitSizeNotPositive) {
-            // Not a typing mistake but a fit with no parts: no result, as for `fit`.
-            err << "quorlan-cli: the " << (refusal.field.starts_with("hole") ? "hole" : "shaft")
-                << "'s smallest limit of size would be zero or less at " << FormatMm(*size) << " mm\n";
-            return kExitFailure;
-        }
-        return UsageError(err, std::string(refusal.field) + " " + std::string(RefusalText(refusal.reason)));
-    }
+    nlohmann::json options = ServiceOptionsJson(request.options);
+    options["size_mm"] = request.sizeText;
+    if (request.fitText)
+        options["fit"] = *request.fitText;
+    if (!request.hole.empty())
+        options["hole"] = request.hole;
+    if (!request.shaft.empty())
+        options["shaft"] = request.shaft;
+    const auto question
+        = ReadServiceQuestion(LoadDeviationTables(request.tables), options, OptionNaming::CommandLine, request.tables);
+    if (!question)
+        return RefusalExit(question.reason(), err);
+    const ServiceOutcome outcome = CalculateServiceConditions(question->inputs);
+    if (!outcome)
+        return RefusalExit(ServiceRefusalAnswer(outcome.reason(), *size, OptionNaming::CommandLine), err);
     if (request.json)
         out << ServiceJson(*outcome).dump() << '\n';
     else

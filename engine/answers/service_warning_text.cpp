@@ -1,19 +1,8 @@
 #include "service_warning_text.h"
 
-#include <charconv>
+#include "number_format.h"
 
 namespace {
-
-// A number with fixed decimals, the same in every locale, never "-0.0".
-std::string Fixed(double value, int decimals)
-{
-    char buffer[400]; // room for any finite double in fixed notation
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text(buffer, error == std::errc() ? end : buffer);
-    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
 
 std::string StateWords(std::size_t state)
 {
@@ -38,10 +27,10 @@ std::string YieldText(const ServiceResults& results, const ServiceWarning& warni
     const std::optional<double>& limitUm = hub ? results.interferenceAtHubYieldUm : results.interferenceAtShaftYieldUm;
     std::string text = std::string(hub ? "the hub" : "the shaft")
         + (brittle ? " may crack: its safety against the tensile strength, " : " yields: its safety against yield, ")
-        + Fixed(warning.value, 2) + " " + StateWords(warning.state) + ", is below the required "
-        + Fixed(warning.limit, 2);
+        + FixedDecimals(warning.value, 2) + " " + StateWords(warning.state) + ", is below the required "
+        + FixedDecimals(warning.limit, 2);
     if (limitUm)
-        text += "; it needs an effective interference of at most " + Fixed(*limitUm, 1) + " µm";
+        text += "; it needs an effective interference of at most " + FixedDecimals(*limitUm, 1) + " µm";
     return text;
 }
 
@@ -56,28 +45,28 @@ std::string ServiceWarningText(const ServiceResults& results, const ServiceWarni
         return YieldText(results, warning, false);
     case ServiceWarningCode::NoPressFit:
         return "no press fit " + StateWords(warning.state) + ": the least effective interference is "
-            + Fixed(warning.value, 1) + " µm, so parts may have clearance and no contact pressure";
+            + FixedDecimals(warning.value, 1) + " µm, so parts may have clearance and no contact pressure";
     case ServiceWarningCode::LoosensInService:
         return "the fit changes from " + FitWords(results.states[kStandstill].fitType) + " at standstill to "
             + FitWords(results.states[kInService].fitType) + " in service";
     case ServiceWarningCode::Slip:
-        return "the joint may slip: its slip safety, " + Fixed(warning.value, 2) + " " + StateWords(warning.state)
-            + ", is below the required " + Fixed(warning.limit, 2);
+        return "the joint may slip: its slip safety, " + FixedDecimals(warning.value, 2) + " "
+            + StateWords(warning.state) + ", is below the required " + FixedDecimals(warning.limit, 2);
     case ServiceWarningCode::NoRoughness:
         return "no roughness depths given (Rz of bore and shaft both 0): nothing is deducted for smoothing, "
                "which overstates pressure and torque; give --rz-hub and --rz-shaft";
     case ServiceWarningCode::HubHeatingLimit:
-        return "heating the hub alone would need " + Fixed(warning.value, 1) + " °C, above the "
-            + Fixed(warning.limit, 0) + " °C its material may be heated to for joining";
+        return "heating the hub alone would need " + FixedDecimals(warning.value, 1) + " °C, above the "
+            + FixedDecimals(warning.limit, 0) + " °C its material may be heated to for joining";
     case ServiceWarningCode::CoolingUnreachable:
         return "cooling the shaft alone would need "
             + (warning.value <= -273.15 ? std::string("more than cooling to absolute zero gives")
-                                        : Fixed(warning.value, 1) + " °C")
-            + ", below liquid nitrogen's " + Fixed(warning.limit, 0) + " °C";
+                                        : FixedDecimals(warning.value, 1) + " °C")
+            + ", below liquid nitrogen's " + FixedDecimals(warning.limit, 0) + " °C";
     case ServiceWarningCode::AssemblyUnreachable:
         return "the parts cannot be joined by temperature: the hub heated to its limit and the shaft cooled in "
                "liquid nitrogen together open "
-            + Fixed(warning.value, 1) + " µm of the " + Fixed(warning.limit, 1)
+            + FixedDecimals(warning.value, 1) + " µm of the " + FixedDecimals(warning.limit, 1)
             + " µm needed (interference and joining clearance); press them, or choose a looser fit";
     }
     return {};
