@@ -75,10 +75,14 @@ void ShowClass(QComboBox* letters, QComboBox* grades, const ToleranceClass& show
 // themselves go italic while their class is such a one.
 void MarkUntabulated(QComboBox* letters, QComboBox* grades, Part part, const QString& tip)
 {
-    const auto mark = [&tip](QComboBox* list, int index, bool untabulated) {
-        QFont font = list->font();
-        font.setItalic(untabulated);
-        list->setItemData(index, font, Qt::FontRole);
+    // Fonts that set only the italics, so that everything else still follows the window's font.
+    const auto italic = [](bool on) {
+        QFont font;
+        font.setItalic(on);
+        return font;
+    };
+    const auto mark = [&tip, &italic](QComboBox* list, int index, bool untabulated) {
+        list->setItemData(index, italic(untabulated), Qt::FontRole);
         list->setItemData(index, untabulated ? QVariant(tip) : QVariant(), Qt::ToolTipRole);
     };
     const int letter = letters->currentIndex();
@@ -89,9 +93,7 @@ void MarkUntabulated(QComboBox* letters, QComboBox* grades, Part part, const QSt
         mark(letters, index, !IsTabulated({part, index, grade}));
     const bool untabulated = !IsTabulated({part, letter, grade});
     for (QComboBox* list : {letters, grades}) {
-        QFont font = list->font();
-        font.setItalic(untabulated);
-        list->setFont(font);
+        list->setFont(untabulated ? italic(true) : QFont());
         list->setToolTip(untabulated ? tip : QString());
     }
 }
