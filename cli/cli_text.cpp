@@ -13,6 +13,23 @@ int UsageError(std::ostream& err, const std::string& what)
     return kExitUsage;
 }
 
+int RefusalExit(const AnswerRefusal& refusal, std::ostream& err)
+{
+    if (refusal.kind == AnswerRefusal::Kind::BadInput)
+        return UsageError(err, refusal.message);
+    err << "quorlan-cli: " << refusal.message << '\n';
+    return kExitFailure;
+}
+
+nlohmann::json ServiceOptionsJson(const ServiceOptions& options)
+{
+    nlohmann::json json = nlohmann::json::object();
+    for (const auto& [key, text] : options)
+        if (text)
+            json[key] = *text;
+    return json;
+}
+
 std::string Quoted(std::string_view text)
 {
     return "'" + PrintableText(QuotePrefix(text)) + "'";

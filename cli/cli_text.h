@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands.h"
 #include "decimal_text.h"
 #include "exact_length.h"
 #include "failure.h"
@@ -17,6 +18,13 @@
 
 // "quorlan-cli: WHAT" and a pointer to --help on err; returns kExitUsage.
 int UsageError(std::ostream& err, const std::string& what);
+
+// An answer's refusal on err: bad input is a usage error (kExitUsage), anything else no result
+// (kExitFailure).
+int RefusalExit(const AnswerRefusal& refusal, std::ostream& err);
+
+// The joint's options as typed, as the engine's answers read them: only those given.
+nlohmann::json ServiceOptionsJson(const ServiceOptions& options);
 
 // A user's text for a message: quoted, and cut short when long.
 std::string Quoted(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,10 @@ struct TableRequest
 // Every limit deviation or standard tolerance, as CSV or JSON.
 int RunTable(const TableRequest& request, std::ostream& out, std::ostream& err);
 
+// The joint a fit makes, its conditions and its load, as typed: every option `service` takes but the
+// fit, under its name with _ for - ("hub_od"); the engine's answers read them.
+using ServiceOptions = std::map<std::string, std::optional<std::string>>;
+
 struct FindFitRequest
 {
     std::string sizeText;
@@ -57,21 +62,13 @@ struct FindFitRequest
     bool allGradePairs = false;
     std::string limitText = "20";
     std::string nearText = "0"; // fits that miss the range by the least, shown after the matches
+    ServiceOptions load; // with --torque or --axial-force: the fits that hold this load instead
     std::filesystem::path tables;
     bool json = false;
 };
 
-// Every fit that keeps its clearances within a required range, best first.
+// Every fit that keeps its clearances within a required range, or that holds a load, best first.
 int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& err);
-
-// Values that replace one of a built-in material's, as typed.
-struct MaterialOverrides
-{
-    std::optional<std::string> youngsModulus; // MPa
-    std::optional<std::string> poissonRatio;
-    std::optional<std::string> expansion; // 1/K
-    std::optional<std::string> strength; // MPa
-};
 
 struct ServiceRequest
 {
@@ -79,21 +76,7 @@ struct ServiceRequest
     std::optional<std::string> fitText;
     std::vector<std::string> hole; // upper and lower deviation, µm
     std::vector<std::string> shaft;
-    std::optional<std::string> hubOutsideDiameter; // mm
-    std::optional<std::string> shaftBore; // mm
-    std::optional<std::string> length; // mm
-    std::optional<std::string> hubMaterial;
-    std::optional<std::string> shaftMaterial;
-    MaterialOverrides hubOverrides;
-    MaterialOverrides shaftOverrides;
-    std::optional<std::string> hubTemperature; // °C
-    std::optional<std::string> shaftTemperature;
-    std::optional<std::string> friction;
-    std::optional<std::string> hubRz; // µm
-    std::optional<std::string> shaftRz;
-    std::optional<std::string> smoothing; // 0.4 or 0.8
-    std::optional<std::string> joiningClearance; // µm
-    std::optional<std::string> zoneSigmas;
+    ServiceOptions options;
     bool listMaterials = false;
     std::filesystem::path tables;
     bool json = false;

@@ -1,30 +1,19 @@
 #include "cli_text.h"
 #include "commands.h"
 #include "find_fits_answer.h"
+#include "fit_lines.h"
 #include "fit_search.h"
+#include "load_fit_command.h"
 #include "loaded_tables.h"
 #include "scales.h"
+#include "service_inputs.h"
 #include "tolerance_class.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <ostream>
 
 namespace {
-
-// The clearances of a fit in the words of its type.
-std::string ClearanceWords(const FitAnalysis& fit)
-{
-    switch (fit.type) {
-    case FitType::Clearance:
-        return "clearance " + FormatUm(fit.minClearance) + " to " + FormatUm(fit.maxClearance) + " µm";
-    case FitType::Interference:
-        return "interference " + FormatUm(-fit.maxClearance) + " to " + FormatUm(-fit.minClearance) + " µm";
-    case FitType::Transition:
-        break;
-    }
-    return "clearance up to " + FormatUm(fit.maxClearance) + " µm, interference up to " + FormatUm(-fit.minClearance)
-        + " µm";
-}
 
 std::string RequirementWords(const FitSearchRequest& request)
 {
@@ -54,10 +43,20 @@ int RunFindFit(const FindFitRequest& request, std::ostream& out, std::ostream& e
         if (*text)
             options[key] = **text;
     }
+    const bool bounds
+        = request.minClearance || request.maxClearance || request.minInterference || request.maxInterference;
+    if (HasLoadOption(ServiceOptionsJson(request.load))) {
+        if (bounds)
+            return UsageError(err, "give a range of clearances or a load (--torque, --axial-force), not both");
+        // The range is the load's: read the rest of the search with a placeholder one.
+        options["min_clearance"] = options["max_clearance"] = "0";
+    }
     const auto query = ReadFitSearch(options, OptionNaming::CommandLine);
     if (!query)
         return UsageError(err, query.reason().message);
     const FitSearchRequest& search = query->search;
+    if (HasLoadOption(ServiceOptionsJson(request.load)))
+        return RunLoadFitSearch(request, search, query->limit == 0 ? SIZE_MAX : query->limit, out, err);
 
     const auto found = SearchFits(LoadDeviationTables(request.tables), search);
     if (!found) {

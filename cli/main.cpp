@@ -7,10 +7,12 @@
 #include "standard_output.h"
 #include "table_folder.h"
 
+#include <algorithm>
 #include <iostream>
 #include <new>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -29,6 +31,8 @@ Commands (quorlan-cli COMMAND --help shows each with an example):
   table [deviations|tolerances] [--json]     every limit deviation or standard tolerance, as CSV
   find-fit SIZE --min-clearance MIN --max-clearance MAX [--basis hole|shaft|any] [--json] ...
                                              every fit whose clearances stay within MIN to MAX µm
+  find-fit SIZE --torque NM --hub-od MM --length MM [service's options] [--json] ...
+                                             every fit that holds the load, can be joined and does not yield
   service SIZE (--fit FIT | --hole UP LOW --shaft UP LOW) [--hub-od MM] [--length MM] [--json] ...
                                              the fit at service conditions: temperature, press fit
   diagram FIT SIZE -o FILE.svg               the fit's tolerance-zone diagram, as SVG
@@ -44,6 +48,47 @@ the install prefix's).
 tolerance and deviation answer as the dialog does, with its messages (in Chinese) on standard error,
 for its grades (IT01 to IT12) and sizes (up to 500 mm); beyond them, and in the other commands, the
 reasons are in English. Exit status: 0 a result (warnings included), 1 no result, 2 a usage error.)";
+
+// The joint, its conditions and its load: `service` takes them, and `find-fit` to search by load.
+void AddServiceOptions(CLI::App& command, ServiceOptions& options)
+{
+    // Each option's key, with _ for -, and its help.
+    static const std::pair<const char*, const char*> kHelp[] = {
+        {"hub_od", "hub outside diameter, mm (none: no press-fit results)"},
+        {"shaft_id", "shaft bore, mm (default 0: solid)"},
+        {"length", "joint length, mm (none: no forces or torque)"},
+        {"hub_material", "built-in material id (default steel)"},
+        {"shaft_material", "built-in material id (default steel)"},
+        {"hub_e", "hub Young's modulus, MPa"},
+        {"hub_nu", "hub Poisson's ratio"},
+        {"hub_alpha", "hub thermal expansion, 1/K, heating and cooling alike"},
+        {"hub_yield", "hub yield strength, MPa"},
+        {"shaft_e", "shaft Young's modulus, MPa"},
+        {"shaft_nu", "shaft Poisson's ratio"},
+        {"shaft_alpha", "shaft thermal expansion, 1/K, heating and cooling alike"},
+        {"shaft_yield", "shaft yield strength, MPa"},
+        {"hub_temp", "hub temperature in service, °C (default 20)"},
+        {"shaft_temp", "shaft temperature in service, °C (default 20)"},
+        {"joining", "press (default): pressed on lengthways; shrink: hub heated or shaft cooled"},
+        {"friction", "friction coefficient for holding and pressing alike"},
+        {"friction_holding", "friction coefficient against slip (default: DIN 7190-1 for the joining and materials)"},
+        {"friction_pressing", "friction coefficient while pressing in (default: DIN 7190-1 for the materials)"},
+        {"rz_hub", "mean roughness depth Rz of the bore, µm (default 0)"},
+        {"rz_shaft", "mean roughness depth Rz of the shaft, µm (default 0)"},
+        {"smoothing", "smoothing factor: 0.4 (DIN 7190-1:2017, default) or 0.8"},
+        {"joining_clearance", "clearance for assembly, µm (default 0.001 × size)"},
+        {"zone_sigma", "standard deviations each tolerance zone spans (default 3)"},
+        {"torque", "torque the joint must hold, N·m"},
+        {"axial_force", "axial force the joint must hold, N"},
+        {"slip_safety", "required safety against slip (default 1.5)"},
+        {"yield_safety", "required safety against yield (default 1.0)"},
+    };
+    for (const auto& [key, help] : kHelp) {
+        std::string name = std::string("--") + key;
+        std::replace(name.begin(), name.end(), '_', '-');
+        command.add_option(name, options[key], help);
+    }
+}
 
 // The arguments with "-.5" written "-0.5": the argument parser takes a dash before anything but a
 // digit for an option, so a negative number would otherwise never reach the reader that says what is
@@ -124,9 +169,12 @@ int Run(int argc, char** argv)
     auto* findFit = app.add_subcommand(
         "find-fit",
         "every ISO fit whose smallest clearance is at least MIN and largest at most MAX (µm; a negative\n"
-        "clearance is an interference): ISO preferred fits first, then basis fits, then the cheapest\n"
+        "clearance is an interference): ISO preferred fits first, then basis fits, then the cheapest;\n"
+        "or, with --torque or --axial-force and the joint's options of `service`, every fit that holds that\n"
+        "load in both states with the slip and yield safeties and can be joined\n"
         "examples: quorlan-cli find-fit 40 --min-clearance 10 --max-clearance 60\n"
-        "          quorlan-cli find-fit 40 --min-interference 20 --max-interference 70 --basis shaft");
+        "          quorlan-cli find-fit 40 --min-interference 20 --max-interference 70 --basis shaft\n"
+        "          quorlan-cli find-fit 40 --torque 300 --hub-od 80 --length 40 --rz-hub 4 --rz-shaft 4");
     findFit->add_option("SIZE", findFitRequest.sizeText, "nominal size in mm, over 0 and up to 3150")->required();
     findFit->add_option("--min-clearance", findFitRequest.minClearance, "smallest clearance allowed, µm");
     findFit->add_option("--max-clearance", findFitRequest.maxClearance, "largest clearance allowed, µm");
@@ -146,6 +194,7 @@ int Run(int argc, char** argv)
     findFit->add_option("--near", findFitRequest.nearText,
                         "also up to N fits that miss the range by the least, after those that meet it");
     findFit->add_flag("--json", findFitRequest.json, "a JSON array of fit objects, as fit --json, with \"preferred\"");
+    AddServiceOptions(*findFit, findFitRequest.load);
 
     auto* service = app.add_subcommand(
         "service",
@@ -157,32 +206,7 @@ int Run(int argc, char** argv)
     service->add_option("--fit", serviceRequest.fitText, "fit designation, limits from the tables: H7/s6");
     service->add_option("--hole", serviceRequest.hole, "the hole's upper and lower deviation, µm")->expected(2);
     service->add_option("--shaft", serviceRequest.shaft, "the shaft's upper and lower deviation, µm")->expected(2);
-    service->add_option("--hub-od", serviceRequest.hubOutsideDiameter,
-                        "hub outside diameter, mm (none: no press-fit results)");
-    service->add_option("--shaft-id", serviceRequest.shaftBore, "shaft bore, mm (default 0: solid)");
-    service->add_option("--length", serviceRequest.length, "joint length, mm (none: no forces or torque)");
-    service->add_option("--hub-material", serviceRequest.hubMaterial, "built-in material id (default steel)");
-    service->add_option("--shaft-material", serviceRequest.shaftMaterial, "built-in material id (default steel)");
-    for (auto [part, overrides] :
-         {std::pair {"hub", &serviceRequest.hubOverrides}, std::pair {"shaft", &serviceRequest.shaftOverrides}}) {
-        const std::string prefix = std::string("--") + part + "-";
-        service->add_option(prefix + "e", overrides->youngsModulus, std::string(part) + " Young's modulus, MPa");
-        service->add_option(prefix + "nu", overrides->poissonRatio, std::string(part) + " Poisson's ratio");
-        service->add_option(prefix + "alpha", overrides->expansion, std::string(part) + " thermal expansion, 1/K");
-        service->add_option(prefix + "yield", overrides->strength, std::string(part) + " yield strength, MPa");
-    }
-    service->add_option("--hub-temp", serviceRequest.hubTemperature, "hub temperature in service, °C (default 20)");
-    service->add_option("--shaft-temp", serviceRequest.shaftTemperature,
-                        "shaft temperature in service, °C (default 20)");
-    service->add_option("--friction", serviceRequest.friction, "friction coefficient (default 0.15)");
-    service->add_option("--rz-hub", serviceRequest.hubRz, "mean roughness depth Rz of the bore, µm (default 0)");
-    service->add_option("--rz-shaft", serviceRequest.shaftRz, "mean roughness depth Rz of the shaft, µm (default 0)");
-    service->add_option("--smoothing", serviceRequest.smoothing,
-                        "smoothing factor: 0.4 (DIN 7190-1:2017, default) or 0.8");
-    service->add_option("--joining-clearance", serviceRequest.joiningClearance,
-                        "clearance for assembly, µm (default 0.001 × size)");
-    service->add_option("--zone-sigma", serviceRequest.zoneSigmas,
-                        "standard deviations each tolerance zone spans (default 3)");
+    AddServiceOptions(*service, serviceRequest.options);
     service->add_flag("--materials", serviceRequest.listMaterials, "list the built-in materials and their values");
     service->add_flag("--json", serviceRequest.json, "one JSON object instead of text");
 

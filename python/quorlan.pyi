@@ -101,8 +101,10 @@ def service(
 
     Give fit ("H7/s6") or hole and shaft as (upper_um, lower_um). options are quorlan-cli service's
     long options with _ for -: hub_od (mm), shaft_id (mm), length (mm), hub_material, shaft_material,
-    hub_e, hub_nu, hub_alpha, hub_yield (and shaft_...), hub_temp, shaft_temp (°C), friction,
-    rz_hub, rz_shaft (µm), smoothing (0.4 or 0.8), joining_clearance (µm), zone_sigma.
+    hub_e, hub_nu, hub_alpha, hub_yield (and shaft_...), hub_temp, shaft_temp (°C), joining
+    ("press" or "shrink"), friction, friction_holding, friction_pressing, rz_hub, rz_shaft (µm),
+    smoothing (0.4 or 0.8), joining_clearance (µm), zone_sigma, torque (N·m), axial_force (N),
+    slip_safety, yield_safety. The answer holds both states ("states") and "warnings".
     """
 
 def limits_table(tables: Folder = None) -> list[dict[str, Any]]:
@@ -118,4 +120,5 @@ def check_tables(folder: Union[str, os.PathLike[str]]) -> list[TableProblem]:
     """Every problem of the five table files in a folder; empty when they are in order."""
 
 def materials() -> list[dict[str, Any]]:
-    """The built-in materials: id, names, E (MPa), Poisson's ratio, expansion (1/K), strength (MPa)."""
+    """The built-in materials: id, names, E (MPa), Poisson's ratio, expansion (1/K, upwards from 20 °C
+    and down to -78 °C and -196 °C), strength (MPa), highest joining temperature (°C), sources."""

@@ -4,7 +4,9 @@
 #include "find_fits_answer.h"
 #include "fit_answers.h"
 #include "json_to_python.h"
+#include "list_answers.h"
 #include "loaded_tables.h"
+#include "service_answer.h"
 #include "shipped_tables.h"
 #include "table_answers.h"
 
@@ -106,6 +108,21 @@ py::object FindFits(const py::handle& sizeMm, const py::handle& minClearance, co
     return Return(FindFitsAnswer(read.Get(), options, read.Folder()));
 }
 
+py::object Service(const py::handle& sizeMm, const py::handle& fit, const py::handle& hole, const py::handle& shaft,
+                   const py::object& tables, const py::kwargs& keywords)
+{
+    const Tables read(tables);
+    nlohmann::json options = nlohmann::json::object();
+    for (const auto& [key, value] :
+         {std::pair {"size_mm", sizeMm}, std::pair {"fit", fit}, std::pair {"hole", hole}, std::pair {"shaft", shaft}})
+        options[key] = FromPython(value, key);
+    for (const auto& [key, value] : keywords) {
+        const std::string name = py::str(key).cast<std::string>();
+        options[name] = FromPython(value, name.c_str());
+    }
+    return Return(ServiceAnswer(read.Get(), options, OptionNaming::Keyword, read.Folder()));
+}
+
 } // namespace
 
 PYBIND11_MODULE(quorlan, module)
@@ -138,6 +155,16 @@ PYBIND11_MODULE(quorlan, module)
                "Every fit whose clearances in µm stay within the bounds (each given as a clearance or as an "
                "interference), best first; limit=0 answers all. basis: 'hole', 'shaft' or 'any'; grades: "
                "'5-11', 'IT5-IT11', '01-18'; near: how many fits that miss the range by the least (miss_um) follow.");
+    module.def("service", &Service, py::arg("size_mm"), py::arg("fit") = py::none(), py::arg("hole") = py::none(),
+               py::arg("shaft") = py::none(), py::arg("tables") = py::none(),
+               "A fit at service conditions, at standstill and in service, with warnings where a limit is passed: "
+               "interference (µm), pressure and stresses (MPa), torque (N·m), forces (N), temperatures (°C). "
+               "Give fit ('H7/s6') or hole and shaft as (upper_um, lower_um); the other options are quorlan-cli "
+               "service's long options with _ for -: hub_od=80, length=40, hub_material='cast-iron', torque=300.");
+    module.def(
+        "materials", [] { return Return(MaterialsAnswer()); },
+        "The built-in materials: id, names, E (MPa), Poisson's ratio, expansion (1/K, from 20 °C upwards and down "
+        "to -78 °C and -196 °C), strength (MPa), the highest joining temperature (°C), and the source of each.");
     module.def("limits_table", &AllLimits, py::arg("tables") = py::none(),
                "Every limit deviation: a list of {class, from_mm, to_mm, upper_um, lower_um}; None where the "
                "standard gives no value.");

@@ -342,7 +342,7 @@ std::optional<ReportContent> FitWindow::Report(bool withPressFit) const
     std::optional<ServiceInputs> service = m_servicePage->Inputs();
     // The report's press fit is the one designed: a hub given. The service tab's own rows show
     // whatever it shows.
-    if (!withPressFit && service && !service->hub_outside_diameter_mm)
+    if (!withPressFit && service && !service->hubOutsideDiameterMm)
         service.reset();
     ReportContent content = BuildReportContent(
         *analysis, service ? &*service : nullptr,

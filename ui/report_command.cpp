@@ -39,77 +39,79 @@ const std::map<QString, NumberField>& NumberFields()
     static const std::map<QString, NumberField> fields = {
         {"hub-od",
          [](ServiceInputs& in, double v) {
-             in.hub_outside_diameter_mm = v;
+             in.hubOutsideDiameterMm = v;
          }},
         {"shaft-id",
          [](ServiceInputs& in, double v) {
-             in.shaft_bore_mm = v;
+             in.shaftBoreMm = v;
          }},
         {"length",
          [](ServiceInputs& in, double v) {
-             in.length_mm = v;
+             in.lengthMm = v;
          }},
         {"hub-e",
          [](ServiceInputs& in, double v) {
-             in.hub_material.youngs_modulus_mpa = v;
+             in.hubMaterial.youngsModulusMpa = v;
          }},
         {"hub-nu",
          [](ServiceInputs& in, double v) {
-             in.hub_material.poisson_ratio = v;
+             in.hubMaterial.poissonRatio = v;
          }},
         {"hub-alpha",
          [](ServiceInputs& in, double v) {
-             in.hub_material.expansion_per_k = v;
+             in.hubMaterial.expansionPerK = v; // for cooling too: the built-in curve is not this material's
+             in.hubMaterial.expansionToDryIcePerK = in.hubMaterial.expansionToNitrogenPerK = 0.0;
          }},
         {"hub-yield",
          [](ServiceInputs& in, double v) {
-             in.hub_material.strength_mpa = v;
-             in.hub_material.strength_is_tensile = false;
+             in.hubMaterial.strengthMpa = v;
+             in.hubMaterial.brittle = false;
          }},
         {"shaft-e",
          [](ServiceInputs& in, double v) {
-             in.shaft_material.youngs_modulus_mpa = v;
+             in.shaftMaterial.youngsModulusMpa = v;
          }},
         {"shaft-nu",
          [](ServiceInputs& in, double v) {
-             in.shaft_material.poisson_ratio = v;
+             in.shaftMaterial.poissonRatio = v;
          }},
         {"shaft-alpha",
          [](ServiceInputs& in, double v) {
-             in.shaft_material.expansion_per_k = v;
+             in.shaftMaterial.expansionPerK = v;
+             in.shaftMaterial.expansionToDryIcePerK = in.shaftMaterial.expansionToNitrogenPerK = 0.0;
          }},
         {"shaft-yield",
          [](ServiceInputs& in, double v) {
-             in.shaft_material.strength_mpa = v;
-             in.shaft_material.strength_is_tensile = false;
+             in.shaftMaterial.strengthMpa = v;
+             in.shaftMaterial.brittle = false;
          }},
         {"hub-temp",
          [](ServiceInputs& in, double v) {
-             in.hub_temperature_c = v;
+             in.hubTemperatureC = v;
          }},
         {"shaft-temp",
          [](ServiceInputs& in, double v) {
-             in.shaft_temperature_c = v;
+             in.shaftTemperatureC = v;
          }},
         {"friction",
          [](ServiceInputs& in, double v) {
-             in.friction_coefficient = v;
+             in.frictionHolding = in.frictionPressing = v;
          }},
         {"rz-hub",
          [](ServiceInputs& in, double v) {
-             in.hub_rz_um = v;
+             in.hubRzUm = v;
          }},
         {"rz-shaft",
          [](ServiceInputs& in, double v) {
-             in.shaft_rz_um = v;
+             in.shaftRzUm = v;
          }},
         {"joining-clearance",
          [](ServiceInputs& in, double v) {
-             in.joining_clearance_mm = v / 1000.0;
+             in.joiningClearanceMm = v / 1000.0;
          }},
         {"zone-sigma",
          [](ServiceInputs& in, double v) {
-             in.zone_sigmas = v;
+             in.zoneSigmas = v;
          }},
     };
     return fields;
@@ -127,14 +129,14 @@ std::variant<ServiceInputs, QString> ReadServiceOptions(const ReportRequest& req
         if (!material)
             return QStringLiteral("--%1 \"%2\" is not a built-in material (quorlan-cli service --materials lists them)")
                 .arg(name, text);
-        (name == QLatin1String("hub-material") ? inputs.hub_material : inputs.shaft_material) = material->properties;
+        (name == QLatin1String("hub-material") ? inputs.hubMaterial : inputs.shaftMaterial) = material->properties;
     }
     for (const auto& [name, text] : request.serviceOptions) {
         if (name == QLatin1String("smoothing")) {
             if (text == QLatin1String("0.4"))
-                inputs.smoothing_factor = kSmoothingFactorDin7190_2017;
+                inputs.smoothingFactor = kSmoothingFactorDin7190_2017;
             else if (text == QLatin1String("0.8"))
-                inputs.smoothing_factor = kSmoothingFactorDin7190_2001;
+                inputs.smoothingFactor = kSmoothingFactorDin7190_2001;
             else
                 return QStringLiteral("--smoothing \"%1\" is not 0.4 or 0.8").arg(text);
             continue;

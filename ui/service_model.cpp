@@ -22,7 +22,7 @@ constexpr std::pair<std::string_view, ServiceField> kFieldNames[] = {
     {"shaft_material.strength_mpa", ServiceField::ShaftStrength},
     {"hub_temperature_c", ServiceField::HubTemperature},
     {"shaft_temperature_c", ServiceField::ShaftTemperature},
-    {"friction_coefficient", ServiceField::Friction},
+    {"friction_holding", ServiceField::Friction},
     {"hub_rz_um", ServiceField::HubRz},
     {"shaft_rz_um", ServiceField::ShaftRz},
     {"joining_clearance_mm", ServiceField::JoiningClearance},
@@ -85,17 +85,17 @@ private:
 bool IsOptionalField(ServiceField field)
 {
     return field == ServiceField::HubOutsideDiameter || field == ServiceField::ShaftBore
-        || field == ServiceField::Length || field == ServiceField::JoiningClearance;
+        || field == ServiceField::Length || field == ServiceField::JoiningClearance || field == ServiceField::Friction;
 }
 
 ServiceInputs InputsOfFit(const FitAnalysis& fit)
 {
     ServiceInputs inputs;
-    inputs.size_mm = ToMm(fit.size);
-    inputs.hole_upper_um = ToUm(fit.hole.deviations.upper);
-    inputs.hole_lower_um = ToUm(fit.hole.deviations.lower);
-    inputs.shaft_upper_um = ToUm(fit.shaft.deviations.upper);
-    inputs.shaft_lower_um = ToUm(fit.shaft.deviations.lower);
+    inputs.sizeMm = ToMm(fit.size);
+    inputs.holeUpperUm = ToUm(fit.hole.deviations.upper);
+    inputs.holeLowerUm = ToUm(fit.hole.deviations.lower);
+    inputs.shaftUpperUm = ToUm(fit.shaft.deviations.upper);
+    inputs.shaftLowerUm = ToUm(fit.shaft.deviations.lower);
     return inputs;
 }
 
@@ -128,28 +128,29 @@ Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const
 {
     using enum ServiceField;
     ServiceInputs inputs = InputsOfFit(fit);
-    inputs.hub_material = form.hubMaterial;
-    inputs.shaft_material = form.shaftMaterial;
-    inputs.smoothing_factor = form.smoothingFactor;
+    inputs.hubMaterial = form.hubMaterial;
+    inputs.shaftMaterial = form.shaftMaterial;
+    inputs.smoothingFactor = form.smoothingFactor;
     FormReader reader(form);
-    reader.ReadOptional(HubOutsideDiameter, inputs.hub_outside_diameter_mm);
-    reader.ReadOptional(ShaftBore, inputs.shaft_bore_mm);
-    reader.ReadOptional(Length, inputs.length_mm);
-    reader.Read(HubYoungsModulus, inputs.hub_material.youngs_modulus_mpa);
-    reader.Read(HubPoissonRatio, inputs.hub_material.poisson_ratio);
-    reader.Read(HubExpansion, inputs.hub_material.expansion_per_k, 1e-6);
-    reader.Read(HubStrength, inputs.hub_material.strength_mpa);
-    reader.Read(ShaftYoungsModulus, inputs.shaft_material.youngs_modulus_mpa);
-    reader.Read(ShaftPoissonRatio, inputs.shaft_material.poisson_ratio);
-    reader.Read(ShaftExpansion, inputs.shaft_material.expansion_per_k, 1e-6);
-    reader.Read(ShaftStrength, inputs.shaft_material.strength_mpa);
-    reader.Read(HubTemperature, inputs.hub_temperature_c);
-    reader.Read(ShaftTemperature, inputs.shaft_temperature_c);
-    reader.Read(Friction, inputs.friction_coefficient);
-    reader.Read(HubRz, inputs.hub_rz_um);
-    reader.Read(ShaftRz, inputs.shaft_rz_um);
-    reader.ReadOptional(JoiningClearance, inputs.joining_clearance_mm, 1e-3);
-    reader.Read(ZoneSigmas, inputs.zone_sigmas);
+    reader.ReadOptional(HubOutsideDiameter, inputs.hubOutsideDiameterMm);
+    reader.ReadOptional(ShaftBore, inputs.shaftBoreMm);
+    reader.ReadOptional(Length, inputs.lengthMm);
+    reader.Read(HubYoungsModulus, inputs.hubMaterial.youngsModulusMpa);
+    reader.Read(HubPoissonRatio, inputs.hubMaterial.poissonRatio);
+    reader.Read(HubExpansion, inputs.hubMaterial.expansionPerK, 1e-6);
+    reader.Read(HubStrength, inputs.hubMaterial.strengthMpa);
+    reader.Read(ShaftYoungsModulus, inputs.shaftMaterial.youngsModulusMpa);
+    reader.Read(ShaftPoissonRatio, inputs.shaftMaterial.poissonRatio);
+    reader.Read(ShaftExpansion, inputs.shaftMaterial.expansionPerK, 1e-6);
+    reader.Read(ShaftStrength, inputs.shaftMaterial.strengthMpa);
+    reader.Read(HubTemperature, inputs.hubTemperatureC);
+    reader.Read(ShaftTemperature, inputs.shaftTemperatureC);
+    reader.ReadOptional(Friction, inputs.frictionHolding); // empty: DIN 7190-1's
+    inputs.frictionPressing = inputs.frictionHolding;
+    reader.Read(HubRz, inputs.hubRzUm);
+    reader.Read(ShaftRz, inputs.shaftRzUm);
+    reader.ReadOptional(JoiningClearance, inputs.joiningClearanceMm, 1e-3);
+    reader.Read(ZoneSigmas, inputs.zoneSigmas);
     if (reader.Problem())
         return *reader.Problem();
     return inputs;
@@ -161,7 +162,7 @@ Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, 
     if (!inputs)
         return ServiceProblem(inputs.reason());
     const ServiceOutcome outcome = CalculateServiceConditions(*inputs);
-    if (const auto* refusal = std::get_if<ServiceRefusal>(&outcome))
-        return ServiceProblem(RefusalOf(*refusal));
-    return std::get<ServiceResults>(outcome);
+    if (!outcome)
+        return ServiceProblem(RefusalOf(outcome.reason()));
+    return *outcome;
 }

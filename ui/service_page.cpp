@@ -123,7 +123,7 @@ QWidget* ServicePage::CreateInputs()
     row = 0;
     NewBox(HubTemperature, "serviceHubTemperatureBox", QStringLiteral("20"), service);
     NewBox(ShaftTemperature, "serviceShaftTemperatureBox", QStringLiteral("20"), service);
-    NewBox(Friction, "serviceFrictionBox", Number(kDefaultFrictionCoefficient), service);
+    NewBox(Friction, "serviceFrictionBox", {}, service)->setPlaceholderText(tr("DIN 7190-1"));
     NewBox(HubRz, "serviceHubRzBox", QStringLiteral("0"), service);
     NewBox(ShaftRz, "serviceShaftRzBox", QStringLiteral("0"), service);
     m_smoothingList = new QComboBox(service);
@@ -170,12 +170,11 @@ void ServicePage::FillMaterial(const MaterialFields& fields)
     const QSignalBlocker blockers[]
         = {QSignalBlocker(Box(fields.youngsModulus)), QSignalBlocker(Box(fields.poissonRatio)),
            QSignalBlocker(Box(fields.expansion)), QSignalBlocker(Box(fields.strength))};
-    Box(fields.youngsModulus)->setText(Number(properties.youngs_modulus_mpa));
-    Box(fields.poissonRatio)->setText(Number(properties.poisson_ratio));
-    Box(fields.expansion)->setText(Number(properties.expansion_per_k * 1e6));
-    Box(fields.strength)->setText(Number(properties.strength_mpa));
-    Box(fields.strength)
-        ->setToolTip(properties.strength_is_tensile ? tr("无屈服点：抗拉强度 Rm") : tr("屈服强度 Re 或 Rp0.2"));
+    Box(fields.youngsModulus)->setText(Number(properties.youngsModulusMpa));
+    Box(fields.poissonRatio)->setText(Number(properties.poissonRatio));
+    Box(fields.expansion)->setText(Number(properties.expansionPerK * 1e6));
+    Box(fields.strength)->setText(Number(properties.strengthMpa));
+    Box(fields.strength)->setToolTip(properties.brittle ? tr("无屈服点：抗拉强度 Rm") : tr("屈服强度 Re 或 Rp0.2"));
 }
 
 QWidget* ServicePage::CreateResults(QWidget* parent)

@@ -177,6 +177,10 @@ std::string RefusalText(const ServiceRefusalOf& refusal)
         return Filled(translate("ServiceTexts", "%1须在 0 至 1 之间。"), {field});
     case ServiceRefusalReason::kBelowAbsoluteZero:
         return Filled(translate("ServiceTexts", "%1低于绝对零度。"), {field});
+    case ServiceRefusalReason::kCoolingCurveNotFalling:
+        return Filled(translate("ServiceTexts", "%1须使零件在 -196 °C 时比在 -78 °C 时收缩更多。"), {field});
+    case ServiceRefusalReason::kMissing:
+        return Filled(translate("ServiceTexts", "请输入%1。"), {field});
     case ServiceRefusalReason::kResultOutOfRange:
         return Filled(translate("ServiceTexts", "输入太大，%1无法计算。"), {field});
     }
@@ -240,7 +244,7 @@ std::string ServiceProblemText(const ServiceProblem& problem)
 
 std::string MaterialName(const Material& material)
 {
-    return std::string(words::CurrentLanguage() == words::Language::Chinese ? material.name_zh : material.name_en);
+    return std::string(words::CurrentLanguage() == words::Language::Chinese ? material.nameZh : material.nameEn);
 }
 
 std::string NumberText(double value)
@@ -259,30 +263,29 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
     }
     texts.assumptions = {
         translate("ServiceTexts", "尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。"),
-        Filled(results.fit_class_changes_at_service
+        Filled(results.fitTypeChangesAtService
                    ? translate("ServiceTexts", "配合性质：20 °C 时为%1，工作温度下为%2——工作时配合性质改变。")
                    : translate("ServiceTexts", "配合性质：20 °C 时为%1，工作温度下为%2。"),
-               {FitTypeWords(results.fit_class_at_20c), FitTypeWords(results.fit_class_at_service)}),
+               {FitTypeWords(results.fitTypeAt20c), FitTypeWords(results.fitTypeAtService)}),
         Filled(translate("ServiceTexts", "摩擦系数 %1（保持与压入）；压平系数 %2 ×（孔 Rz + 轴 Rz）。"),
-               {Fixed(results.friction_coefficient, 3), Fixed(results.smoothing_factor, 1)}),
+               {Fixed(results.frictionHolding, 3), Fixed(results.smoothingFactor, 1)}),
         Filled(translate("ServiceTexts", "装配间隙 %1 µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。"),
-               {Fixed(results.joining_clearance_mm * 1000.0, 1)}),
+               {Fixed(results.joiningClearanceMm * 1000.0, 1)}),
         Filled(translate("ServiceTexts", "尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。"),
-               {Fixed(results.zone_sigmas, 1)}),
+               {Fixed(results.zoneSigmas, 1)}),
     };
-    if (results.fit_class_changes_at_service) {
-        texts.warnings.push_back(
-            Filled(translate("ServiceTexts", "工作温度下配合性质改变：20 °C 时为%1，工作时为%2。"),
-                   {FitTypeWords(results.fit_class_at_20c), FitTypeWords(results.fit_class_at_service)}));
+    if (results.fitTypeChangesAtService) {
+        texts.warnings.push_back(Filled(translate("ServiceTexts", "工作温度下配合性质改变：20 °C 时为%1，工作时为%2。"),
+                                        {FitTypeWords(results.fitTypeAt20c), FitTypeWords(results.fitTypeAtService)}));
     }
-    for (const auto& [safety, caption] : {std::pair {results.hub_yield_safety, "hub_yield_safety"},
-                                          std::pair {results.shaft_yield_safety, "shaft_yield_safety"}}) {
+    for (const auto& [safety, caption] : {std::pair {results.hubYieldSafety, "hub_yield_safety"},
+                                          std::pair {results.shaftYieldSafety, "shaft_yield_safety"}}) {
         if (safety && *safety < 1.0) {
             texts.warnings.push_back(Filled(translate("ServiceTexts", "%1只有 %2：低于 1，零件会屈服。"),
                                             {Caption(WordsOf(caption)), Fixed(*safety, 2)}));
         }
     }
-    if (results.hub_strength_is_tensile || results.shaft_strength_is_tensile)
+    if (results.hubBrittle || results.shaftBrittle)
         texts.assumptions.push_back(translate("ServiceTexts", "灰铸铁没有屈服点：以抗拉强度代替屈服强度。"));
     return texts;
 }
@@ -290,11 +293,11 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
 std::vector<ServiceLine> TransitionProbabilities(const FitAnalysis& fit)
 {
     const ServiceOutcome outcome = CalculateServiceConditions(InputsOfFit(fit));
-    const auto* results = std::get_if<ServiceResults>(&outcome);
-    if (!results || !results->probability_interference || !results->probability_clearance)
+    const ServiceResults* results = outcome ? &*outcome : nullptr;
+    if (!results || !results->probabilityInterference || !results->probabilityClearance)
         return {};
     const ResultWords interference = WordsOf("probability_interference");
     const ResultWords clearance = WordsOf("probability_clearance");
-    return {{Caption(interference), ValueText(results->probability_interference, interference)},
-            {Caption(clearance), ValueText(results->probability_clearance, clearance)}};
+    return {{Caption(interference), ValueText(results->probabilityInterference, interference)},
+            {Caption(clearance), ValueText(results->probabilityClearance, clearance)}};
 }

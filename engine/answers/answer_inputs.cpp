@@ -136,10 +136,19 @@ Result<double, AnswerRefusal> ReadFiniteNumber(const nlohmann::json& value, std:
     }
     if (!value.is_string())
         return NotANumber(key, value, "a number");
-    const auto number = ParseDecimalNumber(value.get_ref<const std::string&>());
-    if (!number)
-        return NotANumber(key, value, "a number");
-    return *number;
+    const std::string& text = value.get_ref<const std::string&>();
+    const auto number = ParseDecimalNumber(text);
+    if (number)
+        return *number;
+    switch (number.reason()) {
+    case NumberProblem::TooLarge:
+        return BadInput("too_large", std::string(key) + " " + QuotedInput(text) + " is too large");
+    case NumberProblem::TooPrecise:
+        return BadInput("too_precise", std::string(key) + " " + QuotedInput(text) + " is too close to 0 to be held");
+    case NumberProblem::NotANumber:
+        break;
+    }
+    return NotANumber(key, value, "a number");
 }
 
 Result<std::string, AnswerRefusal> ReadText(const nlohmann::json& value, std::string_view key)

@@ -4,20 +4,40 @@
 #include "json_object.h"
 #include "materials.h"
 
+namespace {
+
+nlohmann::ordered_json SourcesJson(const MaterialSources& sources)
+{
+    return JsonObject(6)
+        .Add("youngs_modulus", std::string(sources.youngsModulus))
+        .Add("poisson_ratio", std::string(sources.poissonRatio))
+        .Add("expansion", std::string(sources.expansion))
+        .Add("strength", std::string(sources.strength))
+        .Add("cooling_expansion", std::string(sources.coolingExpansion))
+        .Add("max_joining_temperature", std::string(sources.maxJoiningTemperature))
+        .Take();
+}
+
+} // namespace
+
 Answer MaterialsAnswer()
 {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const Material& material : BuiltInMaterials()) {
         const MaterialProperties& values = material.properties;
-        list.push_back(JsonObject(8)
+        list.push_back(JsonObject(13)
                            .Add("id", std::string(material.id))
-                           .Add("name_en", std::string(material.name_en))
-                           .Add("name_zh", std::string(material.name_zh))
-                           .Add("youngs_modulus_mpa", values.youngs_modulus_mpa)
-                           .Add("poisson_ratio", values.poisson_ratio)
-                           .Add("expansion_per_k", values.expansion_per_k)
-                           .Add("strength_mpa", values.strength_mpa)
-                           .Add("strength_is_tensile", values.strength_is_tensile)
+                           .Add("name_en", std::string(material.nameEn))
+                           .Add("name_zh", std::string(material.nameZh))
+                           .Add("youngs_modulus_mpa", values.youngsModulusMpa)
+                           .Add("poisson_ratio", values.poissonRatio)
+                           .Add("expansion_per_k", values.expansionPerK)
+                           .Add("strength_mpa", values.strengthMpa)
+                           .Add("strength_is_tensile", values.brittle)
+                           .Add("expansion_to_dry_ice_per_k", values.expansionToDryIcePerK)
+                           .Add("expansion_to_nitrogen_per_k", values.expansionToNitrogenPerK)
+                           .Add("max_joining_temperature_c", values.maxJoiningTemperatureC)
+                           .Add("sources", SourcesJson(material.sources))
                            .Take());
     }
     return list;

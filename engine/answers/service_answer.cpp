@@ -1,218 +1,171 @@
 #include "service_answer.h"
 
 #include "answer_inputs.h"
-#include "fit_analysis.h"
-#include "json_numbers.h"
+#include "fit_answers.h"
 #include "refusal_text.h"
-#include "service_conditions.h"
+#include "service_inputs.h"
+#include "service_warning_text.h"
 
-#include <array>
-#include <optional>
+#include <algorithm>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
-// The options that are plain numbers, and where each goes.
-struct NumberOption
+nlohmann::ordered_json Optional(const std::optional<double>& value)
 {
-    const char* key;
-    double ServiceInputs::*value;
-};
-
-constexpr std::array<NumberOption, 7> kNumberOptions = {{
-    {"hub_temp", &ServiceInputs::hub_temperature_c},
-    {"shaft_temp", &ServiceInputs::shaft_temperature_c},
-    {"friction", &ServiceInputs::friction_coefficient},
-    {"rz_hub", &ServiceInputs::hub_rz_um},
-    {"rz_shaft", &ServiceInputs::shaft_rz_um},
-    {"smoothing", &ServiceInputs::smoothing_factor},
-    {"zone_sigma", &ServiceInputs::zone_sigmas},
-}};
-
-struct OptionalOption
-{
-    const char* key;
-    std::optional<double> ServiceInputs::*value;
-};
-
-constexpr std::array<OptionalOption, 3> kOptionalOptions = {{
-    {"hub_od", &ServiceInputs::hub_outside_diameter_mm},
-    {"shaft_id", &ServiceInputs::shaft_bore_mm},
-    {"length", &ServiceInputs::length_mm},
-}};
-
-struct MaterialOption
-{
-    const char* suffix;
-    double MaterialProperties::*value;
-};
-
-constexpr std::array<MaterialOption, 4> kMaterialOptions = {{
-    {"e", &MaterialProperties::youngs_modulus_mpa},
-    {"nu", &MaterialProperties::poisson_ratio},
-    {"alpha", &MaterialProperties::expansion_per_k},
-    {"yield", &MaterialProperties::strength_mpa},
-}};
-
-bool IsKnown(const std::string& key)
-{
-    if (key == "size_mm" || key == "fit" || key == "joining_clearance")
-        return true;
-    for (const auto& option : kNumberOptions)
-        if (key == option.key)
-            return true;
-    for (const auto& option : kOptionalOptions)
-        if (key == option.key)
-            return true;
-    for (const char* part : {"hub_", "shaft_"}) {
-        if (key == std::string(part) + "material")
-            return true;
-        for (const auto& option : kMaterialOptions)
-            if (key == std::string(part) + option.suffix)
-                return true;
-    }
-    return false;
+    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
 }
 
-// A number option that is there and not null.
-const nlohmann::json* Given(const nlohmann::json& options, const std::string& key)
+nlohmann::ordered_json StateJson(const ServiceState& state)
 {
-    const auto found = options.find(key);
-    return found == options.end() || found->is_null() ? nullptr : &*found;
+    nlohmann::ordered_json json;
+    json["name"] = state.name;
+    json["hub_temp_c"] = state.hubTemperatureC;
+    json["shaft_temp_c"] = state.shaftTemperatureC;
+    json["interference_min_um"] = state.interferenceMinUm;
+    json["interference_max_um"] = state.interferenceMaxUm;
+    for (const ServiceStateField& field : ServiceStateFields())
+        json[std::string(field.key)] = Optional(state.*field.value);
+    return json;
 }
 
-std::optional<AnswerRefusal> ReadMaterial(const nlohmann::json& options, const std::string& part,
-                                          MaterialProperties& properties)
+nlohmann::ordered_json WarningsJson(const ServiceResults& results)
 {
-    if (const auto* id = Given(options, part + "material")) {
-        const auto text = ReadText(*id, part + "material");
-        if (!text)
-            return text.reason();
-        const auto material = FindMaterial(*text);
-        if (!material)
-            return BadInput("unknown_material",
-                            part + "material " + QuotedInput(*text) + " is not a built-in material");
-        properties = material->properties;
-    }
-    for (const auto& option : kMaterialOptions) {
-        const std::string key = part + option.suffix;
-        if (const auto* given = Given(options, key)) {
-            const auto number = ReadFiniteNumber(*given, key);
-            if (!number)
-                return number.reason();
-            properties.*option.value = *number;
-            if (option.value == &MaterialProperties::strength_mpa)
-                properties.strength_is_tensile = false;
-        }
+    auto json = nlohmann::ordered_json::array();
+    for (const ServiceWarning& warning : results.warnings)
+        json.push_back({{"code", ServiceWarningKey(warning.code)}, {"text", ServiceWarningText(results, warning)}});
+    return json;
+}
+
+// A part's deviations given directly: [upper_um, lower_um].
+std::optional<AnswerRefusal> ReadDeviations(const nlohmann::json& options, std::string_view key, OptionNaming naming,
+                                            double& upperUm, double& lowerUm)
+{
+    const nlohmann::json& pair = OptionValue(options, key);
+    const std::string name = OptionName(key, naming);
+    if (!pair.is_array() || pair.size() != 2)
+        return BadInput("not_a_pair", name + " is not two deviations in µm, upper and lower");
+    for (auto [index, value, which] : {std::tuple {0u, &upperUm, " upper"}, std::tuple {1u, &lowerUm, " lower"}}) {
+        const auto number = ReadFiniteNumber(pair[index], name + which);
+        if (!number)
+            return number.reason();
+        *value = *number;
     }
     return std::nullopt;
 }
 
-std::string_view RefusalWords(ServiceRefusalReason reason)
+std::vector<std::string_view> QuestionKeys()
 {
-    switch (reason) {
-    case ServiceRefusalReason::kNotFinite:
-        return "is not a finite number";
-    case ServiceRefusalReason::kNotPositive:
-        return "must be more than 0";
-    case ServiceRefusalReason::kNegative:
-        return "must not be negative";
-    case ServiceRefusalReason::kUpperBelowLower:
-        return "has its upper deviation below its lower one";
-    case ServiceRefusalReason::kLimitSizeNotPositive:
-        return "takes the part's smallest size to zero or below";
-    case ServiceRefusalReason::kHubOutsideNotLargerThanBore:
-        return "must be larger than the bore";
-    case ServiceRefusalReason::kShaftBoreNotSmallerThanShaft:
-        return "must be smaller than the shaft";
-    case ServiceRefusalReason::kPoissonRatioOutOfRange:
-        return "must lie from 0 to 0.5";
-    case ServiceRefusalReason::kSmoothingFactorOutOfRange:
-        return "must lie from 0 to 1";
-    case ServiceRefusalReason::kBelowAbsoluteZero:
-        return "is below absolute zero";
-    case ServiceRefusalReason::kResultOutOfRange:
-        return "cannot be represented: the inputs are too large";
-    }
-    return "is refused";
-}
-
-nlohmann::ordered_json ResultsJson(const ServiceResults& results)
-{
-    nlohmann::ordered_json json = nlohmann::ordered_json::object();
-    for (const ServiceResultField& field : ServiceResultFields()) {
-        const auto& value = results.*field.value;
-        json[std::string(field.key)] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
-    }
-    json["fit_type_at_20c"] = FitTypeName(results.fit_class_at_20c);
-    json["fit_type_at_service"] = FitTypeName(results.fit_class_at_service);
-    json["friction_coefficient"] = results.friction_coefficient;
-    json["smoothing_factor"] = results.smoothing_factor;
-    json["joining_clearance_um"] = results.joining_clearance_mm * 1000.0;
-    json["zone_sigma"] = results.zone_sigmas;
-    json["hub_strength_is_tensile"] = results.hub_strength_is_tensile;
-    json["shaft_strength_is_tensile"] = results.shaft_strength_is_tensile;
-    return json;
+    std::vector<std::string_view> keys = {"size_mm", "fit", "hole", "shaft"};
+    for (const std::string_view key : ServiceJointKeys())
+        keys.push_back(key);
+    return keys;
 }
 
 } // namespace
 
-Answer ServiceAnswer(const DeviationTables& tables, const nlohmann::json& options)
+Result<ServiceQuestion, AnswerRefusal> ReadServiceQuestion(const DeviationTables& tables, const nlohmann::json& options,
+                                                           OptionNaming naming, const std::filesystem::path& folder)
 {
     if (!options.is_object())
-        return BadInput("not_a_request", "the options are a JSON object");
+        return BadInput("not_options", "the options are no object of names and values");
+    const std::vector<std::string_view> known = QuestionKeys();
     for (const auto& [key, value] : options.items()) {
-        if (!IsKnown(key))
-            return UnknownOption(key);
+        if (std::find(known.begin(), known.end(), key) == known.end())
+            return UnknownOption(OptionName(key, naming));
     }
-    const auto size = ReadSizeMm(Given(options, "size_mm") ? *Given(options, "size_mm") : nlohmann::json());
+    const auto size = ReadSizeMm(OptionValue(options, "size_mm"));
     if (!size)
         return size.reason();
-    const auto fitText = ReadText(Given(options, "fit") ? *Given(options, "fit") : nlohmann::json(), "fit");
-    if (!fitText)
-        return fitText.reason();
-    const auto fit = ReadFitDesignation(*fitText);
-    if (!fit)
-        return fit.reason();
-    const auto analysis = AnalyseFit(tables, *fit, *size);
-    if (!analysis)
-        return RefusalOf(analysis.reason().failure, FitFailureText(*fit, analysis.reason(), *size, {}));
 
-    ServiceInputs inputs;
-    inputs.size_mm = ToMm(*size);
-    inputs.hole_upper_um = ToUm(analysis->hole.deviations.upper);
-    inputs.hole_lower_um = ToUm(analysis->hole.deviations.lower);
-    inputs.shaft_upper_um = ToUm(analysis->shaft.deviations.upper);
-    inputs.shaft_lower_um = ToUm(analysis->shaft.deviations.lower);
-    for (const auto& option : kNumberOptions) {
-        if (const auto* given = Given(options, option.key)) {
-            const auto number = ReadFiniteNumber(*given, option.key);
-            if (!number)
-                return number.reason();
-            inputs.*option.value = *number;
-        }
+    ServiceQuestion question {{}, *size};
+    ServiceInputs& inputs = question.inputs;
+    inputs.sizeMm = ToMm(*size);
+    const nlohmann::json& fitOption = OptionValue(options, "fit");
+    const bool direct = !OptionValue(options, "hole").is_null() || !OptionValue(options, "shaft").is_null();
+    if (!fitOption.is_null() && direct)
+        return BadInput("conflicting_options",
+                        "give either " + OptionName("fit", naming) + " or " + OptionName("hole", naming) + " and "
+                            + OptionName("shaft", naming));
+    if (!fitOption.is_null()) {
+        const auto text = ReadText(fitOption, OptionName("fit", naming));
+        if (!text)
+            return text.reason();
+        const auto fit = ReadFitDesignation(*text);
+        if (!fit)
+            return fit.reason();
+        const auto analysis = AnalyseFit(tables, *fit, *size);
+        if (!analysis)
+            return RefusalOf(analysis.reason().failure, FitFailureText(*fit, analysis.reason(), *size, folder));
+        inputs.holeUpperUm = ToUm(analysis->hole.deviations.upper);
+        inputs.holeLowerUm = ToUm(analysis->hole.deviations.lower);
+        inputs.shaftUpperUm = ToUm(analysis->shaft.deviations.upper);
+        inputs.shaftLowerUm = ToUm(analysis->shaft.deviations.lower);
+    } else if (direct) {
+        if (auto refusal = ReadDeviations(options, "hole", naming, inputs.holeUpperUm, inputs.holeLowerUm))
+            return *refusal;
+        if (auto refusal = ReadDeviations(options, "shaft", naming, inputs.shaftUpperUm, inputs.shaftLowerUm))
+            return *refusal;
+    } else {
+        return BadInput("missing_option",
+                        "give the fit: " + OptionName("fit", naming) + " (H7/s6), or " + OptionName("hole", naming)
+                            + " and " + OptionName("shaft", naming) + " as upper and lower deviations in µm");
     }
-    for (const auto& option : kOptionalOptions) {
-        if (const auto* given = Given(options, option.key)) {
-            const auto number = ReadFiniteNumber(*given, option.key);
-            if (!number)
-                return number.reason();
-            inputs.*option.value = *number;
-        }
-    }
-    if (const auto* given = Given(options, "joining_clearance")) {
-        const auto number = ReadFiniteNumber(*given, "joining_clearance");
-        if (!number)
-            return number.reason();
-        inputs.joining_clearance_mm = *number / 1000.0;
-    }
-    if (const auto refusal = ReadMaterial(options, "hub_", inputs.hub_material))
-        return *refusal;
-    if (const auto refusal = ReadMaterial(options, "shaft_", inputs.shaft_material))
-        return *refusal;
+    const auto joint = ReadServiceJoint(options, inputs, naming);
+    if (!joint)
+        return joint.reason();
+    inputs = *joint;
+    return question;
+}
 
-    const ServiceOutcome outcome = CalculateServiceConditions(inputs);
-    if (const auto* refusal = std::get_if<ServiceRefusal>(&outcome))
-        return BadInput("not_physical", std::string(refusal->field) + " " + std::string(RefusalWords(refusal->reason)));
-    return ResultsJson(std::get<ServiceResults>(outcome));
+nlohmann::ordered_json ServiceJson(const ServiceResults& results)
+{
+    nlohmann::ordered_json json;
+    for (const ServiceResultField& field : ServiceResultFields())
+        json[std::string(field.key)] = Optional(results.*field.value);
+    json["states"] = {StateJson(results.states[kStandstill]), StateJson(results.states[kInService])};
+    json["warnings"] = WarningsJson(results);
+    json["fit_type_at_20c"] = FitTypeName(results.fitTypeAt20c);
+    json["fit_type_at_service"] = FitTypeName(results.fitTypeAtService);
+    json["joining"] = JoiningMethodName(results.joining);
+    json["friction_holding"] = results.frictionHolding;
+    json["friction_pressing"] = results.frictionPressing;
+    json["friction_coefficient"] = results.frictionHolding;
+    json["smoothing_factor"] = results.smoothingFactor;
+    json["joining_clearance_um"] = results.joiningClearanceMm * 1000.0;
+    json["zone_sigma"] = results.zoneSigmas;
+    json["required_slip_safety"] = results.requiredSlipSafety;
+    json["required_yield_safety"] = results.requiredYieldSafety;
+    json["hub_strength_is_tensile"] = results.hubBrittle;
+    json["shaft_strength_is_tensile"] = results.shaftBrittle;
+    return json;
+}
+
+Answer ServiceAnswer(const DeviationTables& tables, const nlohmann::json& options, OptionNaming naming,
+                     const std::filesystem::path& folder)
+{
+    const auto question = ReadServiceQuestion(tables, options, naming, folder);
+    if (!question)
+        return question.reason();
+    const ServiceOutcome outcome = CalculateServiceConditions(question->inputs);
+    if (!outcome)
+        return ServiceRefusalAnswer(outcome.reason(), question->size, naming);
+    return ServiceJson(*outcome);
+}
+
+nlohmann::ordered_json LoadFoundFitJson(const LoadFoundFit& found)
+{
+    const ServiceResults& r = found.results;
+    auto json = FitJson(found.fit.analysis);
+    json["preferred"] = found.fit.preferred;
+    json["slip_safety"] = Optional(r.slipSafety);
+    json["hub_yield_safety"] = Optional(r.hubYieldSafety);
+    json["shaft_yield_safety"] = Optional(r.shaftYieldSafety);
+    json["press_force_max_n"] = Optional(r.pressForceMaxN);
+    json["hub_assembly_temp_c"] = Optional(r.hubAssemblyTempC);
+    json["shaft_assembly_temp_c"] = Optional(r.shaftAssemblyTempC);
+    json["warnings"] = WarningsJson(r);
+    return json;
 }

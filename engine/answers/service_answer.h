@@ -1,14 +1,38 @@
 #pragma once
 
 #include "answer.h"
+#include "answer_options.h"
+#include "exact_length.h"
+#include "load_fit_search.h"
 #include "loaded_tables.h"
+#include "service_conditions.h"
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
-// A fit at service conditions (service_conditions.h) from the service command's options under their
-// keyword names: size_mm and fit (limits from the tables); hub_od, shaft_id, length (mm);
-// hub_material, shaft_material (built-in ids); hub_e, hub_nu, hub_alpha, hub_yield and the same for
-// shaft_ (each replaces one value of the material); hub_temp, shaft_temp (°C); friction; rz_hub,
-// rz_shaft (µm); smoothing; joining_clearance (µm); zone_sigma. Numbers as JSON numbers or text.
-// The answer has the command line's --json keys.
-Answer ServiceAnswer(const DeviationTables& tables, const nlohmann::json& options);
+// A fit at service conditions (service_conditions.h): the question, its answer, and the fits that
+// hold a load.
+
+// The question: size_mm; the fit, as fit (a designation, limits from the tables) or as hole and shaft
+// (each [upper_um, lower_um]); and the joint's options (service_inputs.h).
+struct ServiceQuestion
+{
+    ServiceInputs inputs;
+    ExactLength size;
+};
+// folder is where the tables came from, for the messages (empty: the current directory or built in).
+Result<ServiceQuestion, AnswerRefusal> ReadServiceQuestion(const DeviationTables& tables, const nlohmann::json& options,
+                                                           OptionNaming naming = OptionNaming::Keyword,
+                                                           const std::filesystem::path& folder = {});
+
+// The results as one JSON object: every result under its key (null where not given), the two states,
+// the warnings, and the assumptions.
+nlohmann::ordered_json ServiceJson(const ServiceResults& results);
+
+// The answer to a service question: ServiceJson, or why there is none.
+Answer ServiceAnswer(const DeviationTables& tables, const nlohmann::json& options,
+                     OptionNaming naming = OptionNaming::Keyword, const std::filesystem::path& folder = {});
+
+// A fit that holds the load: the fit's object with "preferred" and what `service` answers of it that
+// a designer compares fits by.
+nlohmann::ordered_json LoadFoundFitJson(const LoadFoundFit& found);

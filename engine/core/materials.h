@@ -4,30 +4,41 @@
 #include <span>
 #include <string_view>
 
+// The kinds of material the friction values of DIN 7190-1 are given for.
+enum class MaterialFamily { Steel, CastIron, Aluminium, CopperAlloy, Titanium };
+
 // The values of one material that the fit calculations at service conditions need.
 struct MaterialProperties
 {
-    double youngs_modulus_mpa = 0.0;
-    double poisson_ratio = 0.0;
-    double expansion_per_k = 0.0; // linear thermal expansion coefficient, 1/K
-    double strength_mpa = 0.0; // yield (0.2 % proof) strength, or the tensile strength where there is none
-    bool strength_is_tensile = false; // brittle material without a yield point (grey cast iron)
+    double youngsModulusMpa = 0.0;
+    double poissonRatio = 0.0;
+    double expansionPerK = 0.0; // mean linear thermal expansion coefficient from 20 °C upwards, 1/K
+    double strengthMpa = 0.0; // yield (0.2 % proof) strength; for a brittle material its tensile strength
+    bool brittle = false; // no yield point (grey cast iron): judged on its largest tensile stress
+    // Mean expansion coefficients from 20 °C down to -78 °C (dry ice) and to -196 °C (liquid nitrogen),
+    // 1/K: metals contract less per kelvin the colder they get. 0: expansionPerK holds all the way down.
+    double expansionToDryIcePerK = 0.0;
+    double expansionToNitrogenPerK = 0.0;
+    double maxJoiningTemperatureC = 0.0; // hottest the part may be heated to join it without harm
+    MaterialFamily family = MaterialFamily::Steel;
 };
 
 // Where each value of a built-in material comes from, for the user to check it.
 struct MaterialSources
 {
-    std::string_view youngs_modulus;
-    std::string_view poisson_ratio;
+    std::string_view youngsModulus;
+    std::string_view poissonRatio;
     std::string_view expansion;
     std::string_view strength;
+    std::string_view coolingExpansion;
+    std::string_view maxJoiningTemperature;
 };
 
 struct Material
 {
     std::string_view id; // short ASCII id for the command line, e.g. "qt-steel"
-    std::string_view name_en;
-    std::string_view name_zh; // UTF-8
+    std::string_view nameEn;
+    std::string_view nameZh; // UTF-8
     MaterialProperties properties;
     MaterialSources sources;
 };
@@ -40,3 +51,14 @@ std::optional<Material> FindMaterial(std::string_view id);
 
 // Structural steel, the material a hub or shaft is taken to be when none is chosen.
 MaterialProperties DefaultMaterialProperties();
+
+// Thermal strain of a part going from 20 °C to this temperature (negative when it contracts): the
+// expansion coefficient above 20 °C; below it the mean coefficient to -78 °C, a straight line on to
+// the contraction at -196 °C, and beyond that the mean coefficient to -196 °C.
+double ThermalStrain(const MaterialProperties& material, double temperatureC);
+
+// The temperature below 20 °C at which the part has contracted by this strain (a positive number).
+double TemperatureOfContraction(const MaterialProperties& material, double contraction);
+
+inline constexpr double kDryIceC = -78.0;
+inline constexpr double kLiquidNitrogenC = -196.0;

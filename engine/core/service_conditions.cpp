@@ -1,6 +1,7 @@
 #include "service_conditions.h"
 
 #include "normal_distribution.h"
+#include "service_checks.h"
 
 #include <algorithm>
 #include <array>
@@ -12,341 +13,408 @@ namespace {
 constexpr double kAbsoluteZeroC = -273.15;
 constexpr double kUmPerMm = 1000.0;
 
+using S = ServiceResults;
+using St = ServiceState;
 constexpr std::array kResultFields = {
-    ServiceResultField {"size_mm", &ServiceResults::size_mm},
-    ServiceResultField {"interference_min_um", &ServiceResults::interference_min_um},
-    ServiceResultField {"interference_max_um", &ServiceResults::interference_max_um},
-    ServiceResultField {"smoothing_loss_um", &ServiceResults::smoothing_loss_um},
-    ServiceResultField {"service_interference_min_um", &ServiceResults::service_interference_min_um},
-    ServiceResultField {"service_interference_max_um", &ServiceResults::service_interference_max_um},
-    ServiceResultField {"pressure_min_mpa", &ServiceResults::pressure_min_mpa},
-    ServiceResultField {"pressure_max_mpa", &ServiceResults::pressure_max_mpa},
-    ServiceResultField {"hub_bore_tangential_max_mpa", &ServiceResults::hub_bore_tangential_max_mpa},
-    ServiceResultField {"hub_bore_radial_max_mpa", &ServiceResults::hub_bore_radial_max_mpa},
-    ServiceResultField {"hub_bore_von_mises_max_mpa", &ServiceResults::hub_bore_von_mises_max_mpa},
-    ServiceResultField {"hub_outside_tangential_max_mpa", &ServiceResults::hub_outside_tangential_max_mpa},
-    ServiceResultField {"shaft_von_mises_max_mpa", &ServiceResults::shaft_von_mises_max_mpa},
-    ServiceResultField {"hub_yield_safety", &ServiceResults::hub_yield_safety},
-    ServiceResultField {"shaft_yield_safety", &ServiceResults::shaft_yield_safety},
-    ServiceResultField {"torque_min_nm", &ServiceResults::torque_min_nm},
-    ServiceResultField {"axial_force_min_n", &ServiceResults::axial_force_min_n},
-    ServiceResultField {"press_force_max_n", &ServiceResults::press_force_max_n},
-    ServiceResultField {"hub_assembly_temp_c", &ServiceResults::hub_assembly_temp_c},
-    ServiceResultField {"shaft_assembly_temp_c", &ServiceResults::shaft_assembly_temp_c},
-    ServiceResultField {"probability_interference", &ServiceResults::probability_interference},
-    ServiceResultField {"probability_clearance", &ServiceResults::probability_clearance},
+    ServiceResultField {"size_mm", &S::sizeMm},
+    ServiceResultField {"interference_min_um", &S::interferenceMinUm},
+    ServiceResultField {"interference_max_um", &S::interferenceMaxUm},
+    ServiceResultField {"smoothing_loss_um", &S::smoothingLossUm},
+    ServiceResultField {"service_interference_min_um", &S::serviceInterferenceMinUm},
+    ServiceResultField {"service_interference_max_um", &S::serviceInterferenceMaxUm},
+    ServiceResultField {"pressure_min_mpa", &S::pressureMinMpa, &St::pressureMinMpa, Worse::Lower},
+    ServiceResultField {"pressure_max_mpa", &S::pressureMaxMpa, &St::pressureMaxMpa, Worse::Higher},
+    ServiceResultField {"hub_bore_tangential_max_mpa", &S::hubBoreTangentialMaxMpa, &St::hubBoreTangentialMaxMpa,
+                        Worse::Higher},
+    // Compressive: the more negative, the worse.
+    ServiceResultField {"hub_bore_radial_max_mpa", &S::hubBoreRadialMaxMpa, &St::hubBoreRadialMaxMpa, Worse::Lower},
+    ServiceResultField {"hub_bore_von_mises_max_mpa", &S::hubBoreVonMisesMaxMpa, &St::hubBoreVonMisesMaxMpa,
+                        Worse::Higher},
+    ServiceResultField {"hub_outside_tangential_max_mpa", &S::hubOutsideTangentialMaxMpa,
+                        &St::hubOutsideTangentialMaxMpa, Worse::Higher},
+    ServiceResultField {"shaft_von_mises_max_mpa", &S::shaftVonMisesMaxMpa, &St::shaftVonMisesMaxMpa, Worse::Higher},
+    ServiceResultField {"hub_yield_safety", &S::hubYieldSafety, &St::hubYieldSafety, Worse::Lower},
+    ServiceResultField {"shaft_yield_safety", &S::shaftYieldSafety, &St::shaftYieldSafety, Worse::Lower},
+    ServiceResultField {"interference_at_hub_yield_um", &S::interferenceAtHubYieldUm},
+    ServiceResultField {"interference_at_shaft_yield_um", &S::interferenceAtShaftYieldUm},
+    ServiceResultField {"torque_min_nm", &S::torqueMinNm, &St::torqueMinNm, Worse::Lower},
+    ServiceResultField {"axial_force_min_n", &S::axialForceMinN, &St::axialForceMinN, Worse::Lower},
+    ServiceResultField {"slip_safety", &S::slipSafety, &St::slipSafety, Worse::Lower},
+    ServiceResultField {"press_force_max_n", &S::pressForceMaxN},
+    ServiceResultField {"hub_assembly_temp_c", &S::hubAssemblyTempC},
+    ServiceResultField {"shaft_assembly_temp_c", &S::shaftAssemblyTempC},
+    ServiceResultField {"probability_interference", &S::probabilityInterference},
+    ServiceResultField {"probability_clearance", &S::probabilityClearance},
 };
 
-using Refusal = std::optional<ServiceRefusal>;
-
-Refusal Refuse(ServiceRefusalReason reason, std::string_view field)
-{
-    return ServiceRefusal {reason, field};
-}
-
-struct NamedValue
-{
-    std::string_view field;
-    double value;
+constexpr std::array kStateFields = {
+    ServiceStateField {"pressure_min_mpa", &St::pressureMinMpa},
+    ServiceStateField {"pressure_max_mpa", &St::pressureMaxMpa},
+    ServiceStateField {"hub_yield_safety", &St::hubYieldSafety},
+    ServiceStateField {"shaft_yield_safety", &St::shaftYieldSafety},
+    ServiceStateField {"torque_min_nm", &St::torqueMinNm},
+    ServiceStateField {"axial_force_min_n", &St::axialForceMinN},
+    ServiceStateField {"slip_safety", &St::slipSafety},
 };
 
-Refusal FindNotFinite(std::initializer_list<NamedValue> values)
+// Diametral interference, µm, of a shaft limit over a hole limit with each part at its temperature.
+// Written as the difference plus the thermal growths so that a large size does not swallow a small
+// interference.
+double InterferenceAtUm(const ServiceInputs& in, double shaftDeviationUm, double holeDeviationUm,
+                        double hubTemperatureC, double shaftTemperatureC)
 {
-    for (const NamedValue& named : values)
-        if (!std::isfinite(named.value))
-            return Refuse(ServiceRefusalReason::kNotFinite, named.field);
-    return std::nullopt;
+    const double shaftSizeMm = in.sizeMm + shaftDeviationUm / kUmPerMm;
+    const double holeSizeMm = in.sizeMm + holeDeviationUm / kUmPerMm;
+    const double shaftGrowthMm = shaftSizeMm * ThermalStrain(in.shaftMaterial, shaftTemperatureC);
+    const double holeGrowthMm = holeSizeMm * ThermalStrain(in.hubMaterial, hubTemperatureC);
+    return shaftDeviationUm - holeDeviationUm + (shaftGrowthMm - holeGrowthMm) * kUmPerMm;
 }
 
-struct MaterialFields
+// The two thick-walled cylinders, Lamé, plane stress: hub ratio Q_A = D / D_A, shaft ratio Q_I = D_I / D,
+// and the stresses per MPa of contact pressure.
+struct Joint
 {
-    std::string_view youngs_modulus;
-    std::string_view poisson_ratio;
-    std::string_view expansion;
-    std::string_view strength;
+    double complianceMmPerMpa; // diametral interference that makes 1 MPa of contact pressure
+    double hubBoreTangentialPerMpa;
+    double hubBoreVonMisesPerMpa;
+    double hubOutsideTangentialPerMpa;
+    double shaftVonMisesPerMpa; // solid: equal biaxial compression; hollow: σt alone at its bore
+    bool hollowShaft;
 };
 
-constexpr MaterialFields kHubMaterialFields {"hub_material.youngs_modulus_mpa", "hub_material.poisson_ratio",
-                                             "hub_material.expansion_per_k", "hub_material.strength_mpa"};
-constexpr MaterialFields kShaftMaterialFields {"shaft_material.youngs_modulus_mpa", "shaft_material.poisson_ratio",
-                                               "shaft_material.expansion_per_k", "shaft_material.strength_mpa"};
-
-Refusal CheckMaterial(const MaterialProperties& material, const MaterialFields& fields)
+Joint JointOf(const ServiceInputs& in)
 {
-    if (auto refusal = FindNotFinite({{fields.youngs_modulus, material.youngs_modulus_mpa},
-                                      {fields.poisson_ratio, material.poisson_ratio},
-                                      {fields.expansion, material.expansion_per_k},
-                                      {fields.strength, material.strength_mpa}}))
-        return refusal;
-    if (!(material.youngs_modulus_mpa > 0.0))
-        return Refuse(ServiceRefusalReason::kNotPositive, fields.youngs_modulus);
-    if (material.poisson_ratio < 0.0 || material.poisson_ratio > 0.5)
-        return Refuse(ServiceRefusalReason::kPoissonRatioOutOfRange, fields.poisson_ratio);
-    // Sizes only ever grow with temperature here; a coefficient of 0 would make assembly impossible.
-    if (!(material.expansion_per_k > 0.0))
-        return Refuse(ServiceRefusalReason::kNotPositive, fields.expansion);
-    if (!(material.strength_mpa > 0.0))
-        return Refuse(ServiceRefusalReason::kNotPositive, fields.strength);
-    return std::nullopt;
+    const double shaftBoreMm = in.shaftBoreMm.value_or(0.0);
+    const double qa = in.sizeMm / *in.hubOutsideDiameterMm;
+    const double qi = shaftBoreMm / in.sizeMm;
+    const double qa2 = qa * qa;
+    const double qi2 = qi * qi;
+    const double hubTerm = ((1.0 + qa2) / (1.0 - qa2) + in.hubMaterial.poissonRatio) / in.hubMaterial.youngsModulusMpa;
+    const double shaftTerm
+        = ((1.0 + qi2) / (1.0 - qi2) - in.shaftMaterial.poissonRatio) / in.shaftMaterial.youngsModulusMpa;
+    const bool hollow = shaftBoreMm > 0.0;
+    return {in.sizeMm * (hubTerm + shaftTerm),        (1.0 + qa2) / (1.0 - qa2),
+            std::sqrt(3.0 + qa2 * qa2) / (1.0 - qa2), 2.0 * qa2 / (1.0 - qa2),
+            hollow ? 2.0 / (1.0 - qi2) : 1.0,         hollow};
 }
 
-Refusal CheckLimits(const ServiceInputs& in)
+double PressureMpa(double effectiveInterferenceUm, const Joint& joint)
 {
-    if (!(in.size_mm > 0.0))
-        return Refuse(ServiceRefusalReason::kNotPositive, "size_mm");
-    if (in.hole_upper_um < in.hole_lower_um)
-        return Refuse(ServiceRefusalReason::kUpperBelowLower, "hole_upper_um");
-    if (in.shaft_upper_um < in.shaft_lower_um)
-        return Refuse(ServiceRefusalReason::kUpperBelowLower, "shaft_upper_um");
-    if (!(in.size_mm + in.hole_lower_um / kUmPerMm > 0.0))
-        return Refuse(ServiceRefusalReason::kLimitSizeNotPositive, "hole_lower_um");
-    if (!(in.size_mm + in.shaft_lower_um / kUmPerMm > 0.0))
-        return Refuse(ServiceRefusalReason::kLimitSizeNotPositive, "shaft_lower_um");
-    return std::nullopt;
+    return std::max(effectiveInterferenceUm, 0.0) / kUmPerMm / joint.complianceMmPerMpa;
 }
 
-Refusal CheckGeometry(const ServiceInputs& in)
+// The stress the hub's strength is set against: σt at the bore for a brittle hub (DIN 7190-1), the
+// von Mises stress there otherwise. A brittle shaft is under compression, where the two agree.
+double HubCriterionPerMpa(const ServiceInputs& in, const Joint& joint)
 {
-    if (in.hub_outside_diameter_mm && !(*in.hub_outside_diameter_mm > in.size_mm))
-        return Refuse(ServiceRefusalReason::kHubOutsideNotLargerThanBore, "hub_outside_diameter_mm");
-    if (in.shaft_bore_mm) {
-        if (*in.shaft_bore_mm < 0.0)
-            return Refuse(ServiceRefusalReason::kNegative, "shaft_bore_mm");
-        if (!(*in.shaft_bore_mm < in.size_mm))
-            return Refuse(ServiceRefusalReason::kShaftBoreNotSmallerThanShaft, "shaft_bore_mm");
-    }
-    if (in.length_mm && !(*in.length_mm > 0.0))
-        return Refuse(ServiceRefusalReason::kNotPositive, "length_mm");
-    return std::nullopt;
-}
-
-Refusal CheckConditions(const ServiceInputs& in)
-{
-    if (in.hub_temperature_c < kAbsoluteZeroC)
-        return Refuse(ServiceRefusalReason::kBelowAbsoluteZero, "hub_temperature_c");
-    if (in.shaft_temperature_c < kAbsoluteZeroC)
-        return Refuse(ServiceRefusalReason::kBelowAbsoluteZero, "shaft_temperature_c");
-    if (in.friction_coefficient < 0.0)
-        return Refuse(ServiceRefusalReason::kNegative, "friction_coefficient");
-    if (in.hub_rz_um < 0.0)
-        return Refuse(ServiceRefusalReason::kNegative, "hub_rz_um");
-    if (in.shaft_rz_um < 0.0)
-        return Refuse(ServiceRefusalReason::kNegative, "shaft_rz_um");
-    if (in.smoothing_factor < 0.0 || in.smoothing_factor > 1.0)
-        return Refuse(ServiceRefusalReason::kSmoothingFactorOutOfRange, "smoothing_factor");
-    if (in.joining_clearance_mm && *in.joining_clearance_mm < 0.0)
-        return Refuse(ServiceRefusalReason::kNegative, "joining_clearance_mm");
-    if (!(in.zone_sigmas > 0.0))
-        return Refuse(ServiceRefusalReason::kNotPositive, "zone_sigmas");
-    return std::nullopt;
-}
-
-Refusal FindRefusal(const ServiceInputs& in)
-{
-    const double absent = 0.0; // an input not given is not checked
-    if (auto refusal = FindNotFinite({
-            {"size_mm", in.size_mm},
-            {"hole_upper_um", in.hole_upper_um},
-            {"hole_lower_um", in.hole_lower_um},
-            {"shaft_upper_um", in.shaft_upper_um},
-            {"shaft_lower_um", in.shaft_lower_um},
-            {"hub_outside_diameter_mm", in.hub_outside_diameter_mm.value_or(absent)},
-            {"shaft_bore_mm", in.shaft_bore_mm.value_or(absent)},
-            {"length_mm", in.length_mm.value_or(absent)},
-            {"hub_temperature_c", in.hub_temperature_c},
-            {"shaft_temperature_c", in.shaft_temperature_c},
-            {"friction_coefficient", in.friction_coefficient},
-            {"hub_rz_um", in.hub_rz_um},
-            {"shaft_rz_um", in.shaft_rz_um},
-            {"smoothing_factor", in.smoothing_factor},
-            {"joining_clearance_mm", in.joining_clearance_mm.value_or(absent)},
-            {"zone_sigmas", in.zone_sigmas},
-        }))
-        return refusal;
-    for (const Refusal& refusal :
-         {CheckLimits(in), CheckGeometry(in), CheckMaterial(in.hub_material, kHubMaterialFields),
-          CheckMaterial(in.shaft_material, kShaftMaterialFields), CheckConditions(in)})
-        if (refusal)
-            return refusal;
-    return std::nullopt;
-}
-
-// Diametral interference, µm, of a shaft limit over a hole limit with both parts at their service
-// temperatures. Written as the difference plus the thermal growths so that a large size does not
-// swallow a small interference.
-double InterferenceAtServiceUm(const ServiceInputs& in, double shaft_deviation_um, double hole_deviation_um)
-{
-    const double shaft_size_mm = in.size_mm + shaft_deviation_um / kUmPerMm;
-    const double hole_size_mm = in.size_mm + hole_deviation_um / kUmPerMm;
-    const double shaft_growth_mm
-        = shaft_size_mm * in.shaft_material.expansion_per_k * (in.shaft_temperature_c - kReferenceTemperatureC);
-    const double hole_growth_mm
-        = hole_size_mm * in.hub_material.expansion_per_k * (in.hub_temperature_c - kReferenceTemperatureC);
-    return shaft_deviation_um - hole_deviation_um + (shaft_growth_mm - hole_growth_mm) * kUmPerMm;
-}
-
-// The two thick-walled cylinders: hub ratio Q_A = D / D_A, shaft ratio Q_I = D_I / D.
-struct Cylinders
-{
-    double size_mm;
-    double hub_ratio;
-    double shaft_ratio;
-    bool hollow_shaft;
-};
-
-// Diametral interference, mm, that makes 1 MPa of contact pressure (Lamé, plane stress).
-double CompliancePerMpa(const Cylinders& cylinders, const MaterialProperties& hub, const MaterialProperties& shaft)
-{
-    const double qa2 = cylinders.hub_ratio * cylinders.hub_ratio;
-    const double qi2 = cylinders.shaft_ratio * cylinders.shaft_ratio;
-    const double hub_term = ((1.0 + qa2) / (1.0 - qa2) + hub.poisson_ratio) / hub.youngs_modulus_mpa;
-    const double shaft_term = ((1.0 + qi2) / (1.0 - qi2) - shaft.poisson_ratio) / shaft.youngs_modulus_mpa;
-    return cylinders.size_mm * (hub_term + shaft_term);
-}
-
-double PressureMpa(double effective_interference_um, double compliance_mm_per_mpa)
-{
-    return std::max(effective_interference_um, 0.0) / kUmPerMm / compliance_mm_per_mpa;
-}
-
-void SetStresses(ServiceResults& out, const ServiceInputs& in, const Cylinders& cylinders, double pressure_mpa)
-{
-    const double qa2 = cylinders.hub_ratio * cylinders.hub_ratio;
-    const double qi2 = cylinders.shaft_ratio * cylinders.shaft_ratio;
-    out.hub_bore_tangential_max_mpa = pressure_mpa * (1.0 + qa2) / (1.0 - qa2);
-    out.hub_bore_radial_max_mpa = -pressure_mpa;
-    out.hub_bore_von_mises_max_mpa = pressure_mpa * std::sqrt(3.0 + qa2 * qa2) / (1.0 - qa2);
-    out.hub_outside_tangential_max_mpa = 2.0 * pressure_mpa * qa2 / (1.0 - qa2);
-    // A solid shaft is under equal biaxial compression; a hollow one is worst at its bore (σt alone).
-    out.shaft_von_mises_max_mpa = cylinders.hollow_shaft ? 2.0 * pressure_mpa / (1.0 - qi2) : pressure_mpa;
-
-    if (!(pressure_mpa > 0.0))
-        return; // no stress, no safety
-    out.hub_yield_safety = in.hub_material.strength_mpa / *out.hub_bore_von_mises_max_mpa;
-    out.shaft_yield_safety = in.shaft_material.strength_mpa / *out.shaft_von_mises_max_mpa;
-    out.hub_strength_is_tensile = in.hub_material.strength_is_tensile;
-    out.shaft_strength_is_tensile = in.shaft_material.strength_is_tensile;
+    return in.hubMaterial.brittle ? joint.hubBoreTangentialPerMpa : joint.hubBoreVonMisesPerMpa;
 }
 
 // Force, N, that friction carries over the contact surface at this pressure.
-double FrictionForceN(const ServiceInputs& in, double pressure_mpa, double length_mm)
+double FrictionForceN(const ServiceInputs& in, double pressureMpa, double friction)
 {
-    return pressure_mpa * std::numbers::pi * in.size_mm * length_mm * in.friction_coefficient;
+    return pressureMpa * std::numbers::pi * in.sizeMm * *in.lengthMm * friction;
 }
 
-void SetPressFit(ServiceResults& out, const ServiceInputs& in)
+// The load as one force at the contact surface, N: the axial force and the circumferential force of
+// the torque; 0 for no load.
+double LoadN(const ServiceInputs& in)
 {
-    const double shaft_bore_mm = in.shaft_bore_mm.value_or(0.0);
-    const Cylinders cylinders {in.size_mm, in.size_mm / *in.hub_outside_diameter_mm, shaft_bore_mm / in.size_mm,
-                               shaft_bore_mm > 0.0};
-    const double compliance = CompliancePerMpa(cylinders, in.hub_material, in.shaft_material);
+    const double circumferentialN = 2.0 * in.torqueNm.value_or(0.0) * kUmPerMm / in.sizeMm; // N·m to N·mm
+    return std::hypot(in.axialForceN.value_or(0.0), circumferentialN);
+}
 
-    const double pressure_min = PressureMpa(*out.service_interference_min_um, compliance);
-    const double pressure_max = PressureMpa(*out.service_interference_max_um, compliance);
-    out.pressure_min_mpa = pressure_min;
-    out.pressure_max_mpa = pressure_max;
-    SetStresses(out, in, cylinders, pressure_max);
+void SetPressFit(ServiceState& state, const ServiceInputs& in, const Joint& joint, double frictionHolding)
+{
+    const double pressureMin = PressureMpa(state.interferenceMinUm, joint);
+    const double pressureMax = PressureMpa(state.interferenceMaxUm, joint);
+    state.pressureMinMpa = pressureMin;
+    state.pressureMaxMpa = pressureMax;
+    state.hubBoreTangentialMaxMpa = pressureMax * joint.hubBoreTangentialPerMpa;
+    state.hubBoreRadialMaxMpa = -pressureMax;
+    state.hubBoreVonMisesMaxMpa = pressureMax * joint.hubBoreVonMisesPerMpa;
+    state.hubOutsideTangentialMaxMpa = pressureMax * joint.hubOutsideTangentialPerMpa;
+    state.shaftVonMisesMaxMpa = pressureMax * joint.shaftVonMisesPerMpa;
+    if (pressureMax > 0.0) { // no stress, no safety
+        state.hubYieldSafety = in.hubMaterial.strengthMpa / (pressureMax * HubCriterionPerMpa(in, joint));
+        state.shaftYieldSafety = in.shaftMaterial.strengthMpa / *state.shaftVonMisesMaxMpa;
+    }
 
-    if (!in.length_mm)
+    if (!in.lengthMm)
         return;
-    const double axial_force_n = FrictionForceN(in, pressure_min, *in.length_mm);
-    out.axial_force_min_n = axial_force_n;
-    out.torque_min_nm = axial_force_n * (in.size_mm / 2.0) / kUmPerMm; // N·mm to N·m
+    const double axialForceN = FrictionForceN(in, pressureMin, frictionHolding);
+    state.axialForceMinN = axialForceN;
+    state.torqueMinNm = axialForceN * (in.sizeMm / 2.0) / kUmPerMm; // N·mm to N·m
+    if (const double loadN = LoadN(in); loadN > 0.0)
+        state.slipSafety = axialForceN / loadN;
+}
+
+ServiceState StateAt(const ServiceInputs& in, std::string_view name, double hubTemperatureC, double shaftTemperatureC,
+                     double smoothingLossUm)
+{
+    ServiceState state;
+    state.name = name;
+    state.hubTemperatureC = hubTemperatureC;
+    state.shaftTemperatureC = shaftTemperatureC;
+    state.interferenceMinUm
+        = InterferenceAtUm(in, in.shaftLowerUm, in.holeUpperUm, hubTemperatureC, shaftTemperatureC) - smoothingLossUm;
+    state.interferenceMaxUm
+        = InterferenceAtUm(in, in.shaftUpperUm, in.holeLowerUm, hubTemperatureC, shaftTemperatureC) - smoothingLossUm;
+    state.fitType = FitTypeOfInterference(state.interferenceMinUm, state.interferenceMaxUm);
+    return state;
+}
+
+// Each result that both states give is the worse of the two.
+void TakeWorseOfStates(ServiceResults& out)
+{
+    for (const ServiceResultField& field : kResultFields) {
+        if (!field.stateValue)
+            continue;
+        const std::size_t governing = GoverningState(out, field);
+        out.*field.value = out.states[governing == kNoState ? kStandstill : governing].*field.stateValue;
+    }
+}
+
+// Largest effective interference, µm, at which a part keeps the required safety: its stress grows
+// in proportion to the pressure and so to the interference.
+double InterferenceAtStrengthUm(double strengthMpa, double requiredSafety, double stressPerMpa, const Joint& joint)
+{
+    return strengthMpa / (requiredSafety * stressPerMpa) * joint.complianceMmPerMpa * kUmPerMm;
+}
+
+void SetPressFits(ServiceResults& out, const ServiceInputs& in)
+{
+    const Joint joint = JointOf(in);
+    for (ServiceState& state : out.states)
+        SetPressFit(state, in, joint, out.frictionHolding);
+    TakeWorseOfStates(out);
+    out.interferenceAtHubYieldUm = InterferenceAtStrengthUm(in.hubMaterial.strengthMpa, in.requiredYieldSafety,
+                                                            HubCriterionPerMpa(in, joint), joint);
+    if (joint.hollowShaft)
+        out.interferenceAtShaftYieldUm = InterferenceAtStrengthUm(in.shaftMaterial.strengthMpa, in.requiredYieldSafety,
+                                                                  joint.shaftVonMisesPerMpa, joint);
+    out.hubBrittle = in.hubMaterial.brittle;
+    out.shaftBrittle = in.shaftMaterial.brittle;
+
+    if (!in.lengthMm)
+        return;
     // Pressing happens at 20 °C, where the peaks smoothed off are already lost.
-    const double press_pressure = PressureMpa(*out.interference_max_um - *out.smoothing_loss_um, compliance);
-    out.press_force_max_n = FrictionForceN(in, press_pressure, *in.length_mm);
+    const double pressPressure = PressureMpa(*out.interferenceMaxUm - *out.smoothingLossUm, joint);
+    out.pressForceMaxN = FrictionForceN(in, pressPressure, out.frictionPressing);
 }
 
-// Temperature change, K, that opens the largest interference at 20 °C plus the joining clearance
-// over a diameter that grows by α·ΔT; none is needed when the fit already clears by that much.
-double JoiningTemperatureChangeK(double interference_max_um, double clearance_mm, double grown_size_mm,
-                                 double expansion_per_k)
+// Assembly opens the largest interference at 20 °C plus the joining clearance: the smallest bore
+// heated, or the largest shaft cooled, or both.
+void SetAssembly(ServiceResults& out, const ServiceInputs& in)
 {
-    const double gap_to_open_mm = interference_max_um / kUmPerMm + clearance_mm;
-    return std::max(gap_to_open_mm, 0.0) / (expansion_per_k * grown_size_mm);
-}
+    if (out.fitTypeAt20c == FitType::Clearance)
+        return; // no heating or cooling needed to join a fit that never interferes
+    const double gapMm = *out.interferenceMaxUm / kUmPerMm + out.joiningClearanceMm;
+    const double smallestBoreMm = in.sizeMm + in.holeLowerUm / kUmPerMm;
+    const double largestShaftMm = in.sizeMm + in.shaftUpperUm / kUmPerMm;
+    out.hubAssemblyTempC = kReferenceTemperatureC + gapMm / (in.hubMaterial.expansionPerK * smallestBoreMm);
+    out.shaftAssemblyTempC
+        = std::max(TemperatureOfContraction(in.shaftMaterial, gapMm / largestShaftMm), kAbsoluteZeroC);
 
-void SetAssemblyTemperatures(ServiceResults& out, const ServiceInputs& in)
-{
-    const double clearance_mm = out.joining_clearance_mm;
-    const double smallest_bore_mm = in.size_mm + in.hole_lower_um / kUmPerMm;
-    const double largest_shaft_mm = in.size_mm + in.shaft_upper_um / kUmPerMm;
-    out.hub_assembly_temp_c = kReferenceTemperatureC
-        + JoiningTemperatureChangeK(*out.interference_max_um, clearance_mm, smallest_bore_mm,
-                                    in.hub_material.expansion_per_k);
-    out.shaft_assembly_temp_c = kReferenceTemperatureC
-        - JoiningTemperatureChangeK(*out.interference_max_um, clearance_mm, largest_shaft_mm,
-                                    in.shaft_material.expansion_per_k);
+    const double heatingLimitC = in.hubMaterial.maxJoiningTemperatureC;
+    const bool heatingReaches = *out.hubAssemblyTempC <= heatingLimitC;
+    const bool coolingReaches = *out.shaftAssemblyTempC >= kLiquidNitrogenC;
+    if (!heatingReaches)
+        out.warnings.push_back({ServiceWarningCode::HubHeatingLimit, *out.hubAssemblyTempC, heatingLimitC});
+    if (!coolingReaches)
+        out.warnings.push_back({ServiceWarningCode::CoolingUnreachable, *out.shaftAssemblyTempC, kLiquidNitrogenC});
+    if (heatingReaches || coolingReaches)
+        return;
+    const double hubOpensMm = smallestBoreMm * std::max(ThermalStrain(in.hubMaterial, heatingLimitC), 0.0);
+    const double shaftClosesMm = largestShaftMm * -ThermalStrain(in.shaftMaterial, kLiquidNitrogenC);
+    if (hubOpensMm + shaftClosesMm < gapMm)
+        out.warnings.push_back(
+            {ServiceWarningCode::AssemblyUnreachable, (hubOpensMm + shaftClosesMm) * kUmPerMm, gapMm * kUmPerMm});
 }
 
 void SetProbabilities(ServiceResults& out, const ServiceInputs& in)
 {
-    // Each size centred in its zone, the zone being ± zone_sigmas standard deviations; the
+    // Each size centred in its zone, the zone being ± zoneSigmas standard deviations; the
     // interference of two independent normal sizes is normal too.
-    const double mean_um = (in.shaft_upper_um + in.shaft_lower_um) / 2.0 - (in.hole_upper_um + in.hole_lower_um) / 2.0;
-    const double shaft_sigma_um = (in.shaft_upper_um - in.shaft_lower_um) / (2.0 * in.zone_sigmas);
-    const double hole_sigma_um = (in.hole_upper_um - in.hole_lower_um) / (2.0 * in.zone_sigmas);
-    const double sigma_um = std::hypot(shaft_sigma_um, hole_sigma_um);
-    out.probability_interference = NormalProbabilityAbove(mean_um, sigma_um, 0.0);
-    out.probability_clearance = NormalProbabilityAbove(-mean_um, sigma_um, 0.0);
+    const double meanUm = (in.shaftUpperUm + in.shaftLowerUm) / 2.0 - (in.holeUpperUm + in.holeLowerUm) / 2.0;
+    const double shaftSigmaUm = (in.shaftUpperUm - in.shaftLowerUm) / (2.0 * in.zoneSigmas);
+    const double holeSigmaUm = (in.holeUpperUm - in.holeLowerUm) / (2.0 * in.zoneSigmas);
+    const double sigmaUm = std::hypot(shaftSigmaUm, holeSigmaUm);
+    out.probabilityInterference = NormalProbabilityAbove(meanUm, sigmaUm, 0.0);
+    out.probabilityClearance = NormalProbabilityAbove(-meanUm, sigmaUm, 0.0);
 }
 
-Refusal FindResultOutOfRange(const ServiceResults& out)
+void AddStateWarning(ServiceResults& out, ServiceWarningCode code, const ServiceResultField& field, double limit)
+{
+    const std::optional<double>& value = out.*field.value;
+    if (value && *value < limit)
+        out.warnings.push_back({code, *value, limit, GoverningState(out, field)});
+}
+
+const ServiceResultField& FieldOf(std::optional<double> ServiceResults::*value)
+{
+    return *std::find_if(kResultFields.begin(), kResultFields.end(),
+                         [value](const ServiceResultField& field) { return field.value == value; });
+}
+
+// The warnings of the joint in use; those of assembly come with it.
+void SetUseWarnings(ServiceResults& out, const ServiceInputs& in)
+{
+    AddStateWarning(out, ServiceWarningCode::HubYield, FieldOf(&S::hubYieldSafety), in.requiredYieldSafety);
+    AddStateWarning(out, ServiceWarningCode::ShaftYield, FieldOf(&S::shaftYieldSafety), in.requiredYieldSafety);
+
+    const ServiceState& standstill = out.states[kStandstill];
+    const ServiceState& service = out.states[kInService];
+    const bool clearAtStandstill = standstill.interferenceMinUm <= 0.0;
+    const bool clearInService = service.interferenceMinUm <= 0.0;
+    if (clearAtStandstill || clearInService)
+        out.warnings.push_back(
+            {ServiceWarningCode::NoPressFit, std::min(standstill.interferenceMinUm, service.interferenceMinUm), 0.0,
+             clearAtStandstill && clearInService ? kNoState : (clearAtStandstill ? kStandstill : kInService)});
+    if (standstill.fitType != service.fitType)
+        out.warnings.push_back({ServiceWarningCode::LoosensInService, service.interferenceMinUm, 0.0, kInService});
+
+    AddStateWarning(out, ServiceWarningCode::Slip, FieldOf(&S::slipSafety), in.requiredSlipSafety);
+    if (in.hubOutsideDiameterMm && in.hubRzUm == 0.0 && in.shaftRzUm == 0.0)
+        out.warnings.push_back({ServiceWarningCode::NoRoughness});
+}
+
+// No result is ever "-0": a zero is a zero, whichever way it was reached.
+void ClearNegativeZeros(ServiceResults& out)
+{
+    for (const ServiceResultField& field : kResultFields)
+        if (std::optional<double>& value = out.*field.value)
+            *value += 0.0;
+    for (ServiceState& state : out.states) {
+        state.interferenceMinUm += 0.0;
+        state.interferenceMaxUm += 0.0;
+        for (const ServiceResultField& field : kResultFields)
+            if (field.stateValue)
+                if (std::optional<double>& value = state.*field.stateValue)
+                    *value += 0.0;
+    }
+}
+
+std::optional<ServiceRefusal> FindResultOutOfRange(const ServiceResults& out)
 {
     for (const ServiceResultField& field : kResultFields) {
         const std::optional<double>& value = out.*field.value;
         if (value && !std::isfinite(*value))
-            return Refuse(ServiceRefusalReason::kResultOutOfRange, field.key);
+            return ServiceRefusal {ServiceRefusalReason::kResultOutOfRange, field.key};
     }
+    for (const ServiceState& state : out.states)
+        for (const ServiceResultField& field : kResultFields)
+            if (field.stateValue && state.*field.stateValue && !std::isfinite(*(state.*field.stateValue)))
+                return ServiceRefusal {ServiceRefusalReason::kResultOutOfRange, field.key};
     return std::nullopt;
 }
 
 } // namespace
 
-FitType FitTypeOfInterference(double interference_min_um, double interference_max_um)
+FitType FitTypeOfInterference(double interferenceMinUm, double interferenceMaxUm)
 {
-    if (interference_max_um <= 0.0)
+    if (interferenceMaxUm <= 0.0)
         return FitType::Clearance;
-    return interference_min_um >= 0.0 ? FitType::Interference : FitType::Transition;
+    return interferenceMinUm >= 0.0 ? FitType::Interference : FitType::Transition;
 }
 
 ServiceOutcome CalculateServiceConditions(const ServiceInputs& in)
 {
-    if (Refusal refusal = FindRefusal(in))
+    if (std::optional<ServiceRefusal> refusal = FindServiceRefusal(in))
         return *refusal;
 
     ServiceResults out;
-    out.friction_coefficient = in.friction_coefficient;
-    out.smoothing_factor = in.smoothing_factor;
-    out.joining_clearance_mm = in.joining_clearance_mm.value_or(kDefaultJoiningClearancePerDiameter * in.size_mm);
-    out.zone_sigmas = in.zone_sigmas;
+    const FrictionCoefficients friction = DefaultFriction(in.joining, in.hubMaterial.family, in.shaftMaterial.family);
+    out.joining = in.joining;
+    out.frictionHolding = in.frictionHolding.value_or(friction.holding);
+    out.frictionPressing = in.frictionPressing.value_or(friction.pressing);
+    out.frictionTabulated = (in.frictionHolding && in.frictionPressing) || friction.tabulated;
+    out.smoothingFactor = in.smoothingFactor;
+    out.joiningClearanceMm = in.joiningClearanceMm.value_or(kDefaultJoiningClearancePerDiameter * in.sizeMm);
+    out.zoneSigmas = in.zoneSigmas;
+    out.requiredSlipSafety = in.requiredSlipSafety;
+    out.requiredYieldSafety = in.requiredYieldSafety;
+    out.hubJoiningLimitC = in.hubMaterial.maxJoiningTemperatureC;
 
-    out.size_mm = in.size_mm;
-    out.interference_min_um = in.shaft_lower_um - in.hole_upper_um;
-    out.interference_max_um = in.shaft_upper_um - in.hole_lower_um;
-    const double smoothing_loss_um = in.smoothing_factor * (in.hub_rz_um + in.shaft_rz_um);
-    out.smoothing_loss_um = smoothing_loss_um;
-    out.service_interference_min_um
-        = InterferenceAtServiceUm(in, in.shaft_lower_um, in.hole_upper_um) - smoothing_loss_um;
-    out.service_interference_max_um
-        = InterferenceAtServiceUm(in, in.shaft_upper_um, in.hole_lower_um) - smoothing_loss_um;
+    out.sizeMm = in.sizeMm;
+    out.interferenceMinUm = in.shaftLowerUm - in.holeUpperUm;
+    out.interferenceMaxUm = in.shaftUpperUm - in.holeLowerUm;
+    const double smoothingLossUm = in.smoothingFactor * (in.hubRzUm + in.shaftRzUm);
+    out.smoothingLossUm = smoothingLossUm;
+    out.states[kStandstill]
+        = StateAt(in, "standstill", kReferenceTemperatureC, kReferenceTemperatureC, smoothingLossUm);
+    out.states[kInService] = StateAt(in, "service", in.hubTemperatureC, in.shaftTemperatureC, smoothingLossUm);
+    out.serviceInterferenceMinUm = out.states[kInService].interferenceMinUm;
+    out.serviceInterferenceMaxUm = out.states[kInService].interferenceMaxUm;
 
-    out.fit_class_at_20c = FitTypeOfInterference(*out.interference_min_um, *out.interference_max_um);
-    out.fit_class_at_service
-        = FitTypeOfInterference(*out.service_interference_min_um, *out.service_interference_max_um);
-    out.fit_class_changes_at_service = out.fit_class_at_service != out.fit_class_at_20c;
+    out.fitTypeAt20c = FitTypeOfInterference(*out.interferenceMinUm, *out.interferenceMaxUm);
+    out.fitTypeAtService = out.states[kInService].fitType;
+    out.fitTypeChangesAtService = out.fitTypeAtService != out.fitTypeAt20c;
 
-    if (in.hub_outside_diameter_mm)
-        SetPressFit(out, in);
-    SetAssemblyTemperatures(out, in);
+    if (in.hubOutsideDiameterMm)
+        SetPressFits(out, in);
+    SetUseWarnings(out, in);
+    SetAssembly(out, in);
     SetProbabilities(out, in);
+    ClearNegativeZeros(out);
 
-    if (Refusal refusal = FindResultOutOfRange(out))
+    if (std::optional<ServiceRefusal> refusal = FindResultOutOfRange(out))
         return *refusal;
     return out;
+}
+
+bool HoldsTheLoad(const ServiceResults& results)
+{
+    if (!results.slipSafety)
+        return false;
+    return std::none_of(results.warnings.begin(), results.warnings.end(), [](const ServiceWarning& warning) {
+        switch (warning.code) {
+        case ServiceWarningCode::HubYield:
+        case ServiceWarningCode::ShaftYield:
+        case ServiceWarningCode::Slip:
+        case ServiceWarningCode::AssemblyUnreachable:
+            return true;
+        default:
+            return false;
+        }
+    });
+}
+
+LoadInterferenceBounds InterferenceBoundsForLoad(const ServiceInputs& in)
+{
+    const Joint joint = JointOf(in);
+    const double frictionHolding = in.frictionHolding.value_or(
+        DefaultFriction(in.joining, in.hubMaterial.family, in.shaftMaterial.family).holding);
+    const double pressureForSlipMpa
+        = in.requiredSlipSafety * LoadN(in) / (std::numbers::pi * in.sizeMm * *in.lengthMm * frictionHolding);
+    double maxForYieldUm = InterferenceAtStrengthUm(in.hubMaterial.strengthMpa, in.requiredYieldSafety,
+                                                    HubCriterionPerMpa(in, joint), joint);
+    maxForYieldUm = std::min(maxForYieldUm,
+                             InterferenceAtStrengthUm(in.shaftMaterial.strengthMpa, in.requiredYieldSafety,
+                                                      joint.shaftVonMisesPerMpa, joint));
+    return {pressureForSlipMpa * joint.complianceMmPerMpa * kUmPerMm, maxForYieldUm};
 }
 
 std::span<const ServiceResultField> ServiceResultFields()
 {
     return kResultFields;
+}
+
+std::span<const ServiceStateField> ServiceStateFields()
+{
+    return kStateFields;
+}
+
+std::size_t GoverningState(const ServiceResults& results, const ServiceResultField& field)
+{
+    if (!field.stateValue)
+        return kNoState;
+    const std::optional<double>& standstill = results.states[kStandstill].*field.stateValue;
+    const std::optional<double>& service = results.states[kInService].*field.stateValue;
+    if (!standstill || !service)
+        return standstill ? kStandstill : (service ? kInService : kNoState);
+    if (*standstill == *service)
+        return kNoState;
+    const bool standstillLower = *standstill < *service;
+    return (field.worse == Worse::Lower) == standstillLower ? kStandstill : kInService;
 }

@@ -1,84 +1,156 @@
 #pragma once
 
-#include "fit_type.h"
+#include "fit_analysis.h"
+#include "joining_friction.h"
 #include "materials.h"
-#include "scales.h"
+#include "result.h"
 
+#include <array>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
-#include <variant>
+#include <vector>
 
-// A fit at service conditions: the interference of a hub and shaft at their service temperatures, the
-// press fit it makes (thick-walled cylinders, Lamé, plane stress), the temperatures to assemble it
-// and the chance of an interference. Sizes are at 20 °C; interference is diametral, shaft minus hole.
+// A fit at service conditions: the interference of a hub and shaft at standstill and at their service
+// temperatures, the press fit it makes (thick-walled cylinders, Lamé, plane stress) in both states,
+// the load it holds, the temperatures to assemble it, the chance of an interference, and warnings
+// where it passes a limit. Sizes are at 20 °C; interference is diametral, shaft minus hole.
 
 inline constexpr double kReferenceTemperatureC = 20.0;
 inline constexpr double kSmoothingFactorDin7190_2017 = 0.4; // DIN 7190-1:2017
 inline constexpr double kSmoothingFactorDin7190_2001 = 0.8; // the edition before it
-inline constexpr double kDefaultFrictionCoefficient = 0.15;
 inline constexpr double kDefaultJoiningClearancePerDiameter = 0.001;
 inline constexpr double kDefaultZoneSigmas = 3.0;
+inline constexpr double kDefaultRequiredSlipSafety = 1.5;
+inline constexpr double kDefaultRequiredYieldSafety = 1.0;
 
 struct ServiceInputs
 {
-    double size_mm = 0.0;
-    double hole_upper_um = 0.0;
-    double hole_lower_um = 0.0;
-    double shaft_upper_um = 0.0;
-    double shaft_lower_um = 0.0;
-    std::optional<double> hub_outside_diameter_mm; // without it there are no press-fit results
-    std::optional<double> shaft_bore_mm; // none or 0: a solid shaft
-    std::optional<double> length_mm; // without it there are no forces and no torque
-    MaterialProperties hub_material = DefaultMaterialProperties();
-    MaterialProperties shaft_material = DefaultMaterialProperties();
-    double hub_temperature_c = kReferenceTemperatureC;
-    double shaft_temperature_c = kReferenceTemperatureC;
-    double friction_coefficient = kDefaultFrictionCoefficient;
-    double hub_rz_um = 0.0; // mean roughness depth Rz of the bore; both 0: no smoothing
-    double shaft_rz_um = 0.0;
-    double smoothing_factor = kSmoothingFactorDin7190_2017;
-    std::optional<double> joining_clearance_mm; // none: kDefaultJoiningClearancePerDiameter × size
-    double zone_sigmas = kDefaultZoneSigmas; // each tolerance zone spans ± this many standard deviations
+    double sizeMm = 0.0;
+    double holeUpperUm = 0.0;
+    double holeLowerUm = 0.0;
+    double shaftUpperUm = 0.0;
+    double shaftLowerUm = 0.0;
+    std::optional<double> hubOutsideDiameterMm; // without it there are no press-fit results
+    std::optional<double> shaftBoreMm; // none or 0: a solid shaft
+    std::optional<double> lengthMm; // without it there are no forces and no torque
+    MaterialProperties hubMaterial = DefaultMaterialProperties();
+    MaterialProperties shaftMaterial = DefaultMaterialProperties();
+    double hubTemperatureC = kReferenceTemperatureC;
+    double shaftTemperatureC = kReferenceTemperatureC;
+    JoiningMethod joining = JoiningMethod::Press;
+    std::optional<double> frictionHolding; // none: DIN 7190-1's for the joining method and materials
+    std::optional<double> frictionPressing;
+    double hubRzUm = 0.0; // mean roughness depth Rz of the bore; both 0: no smoothing
+    double shaftRzUm = 0.0;
+    double smoothingFactor = kSmoothingFactorDin7190_2017;
+    std::optional<double> joiningClearanceMm; // none: kDefaultJoiningClearancePerDiameter × size
+    double zoneSigmas = kDefaultZoneSigmas; // each tolerance zone spans ± this many standard deviations
+    std::optional<double> torqueNm; // the load the joint must hold; none of the two: no slip check
+    std::optional<double> axialForceN;
+    double requiredSlipSafety = kDefaultRequiredSlipSafety;
+    double requiredYieldSafety = kDefaultRequiredYieldSafety;
+};
+
+// One state of the joint: both parts at standstill (20 °C) or at their service temperatures.
+struct ServiceState
+{
+    std::string_view name; // "standstill" or "service"
+    double hubTemperatureC = kReferenceTemperatureC;
+    double shaftTemperatureC = kReferenceTemperatureC;
+    double interferenceMinUm = 0.0; // effective: at these temperatures, after smoothing
+    double interferenceMaxUm = 0.0;
+    FitType fitType = FitType::Clearance;
+    std::optional<double> pressureMinMpa;
+    std::optional<double> pressureMaxMpa;
+    std::optional<double> hubBoreTangentialMaxMpa;
+    std::optional<double> hubBoreRadialMaxMpa;
+    std::optional<double> hubBoreVonMisesMaxMpa;
+    std::optional<double> hubOutsideTangentialMaxMpa;
+    std::optional<double> shaftVonMisesMaxMpa;
+    std::optional<double> hubYieldSafety;
+    std::optional<double> shaftYieldSafety;
+    std::optional<double> torqueMinNm;
+    std::optional<double> axialForceMinN;
+    std::optional<double> slipSafety;
+};
+
+inline constexpr std::size_t kStandstill = 0;
+inline constexpr std::size_t kInService = 1;
+inline constexpr std::size_t kNoState = 2; // a result or warning of neither state alone
+
+enum class ServiceWarningCode {
+    HubYield, // below the required yield safety
+    ShaftYield,
+    NoPressFit, // clearance, so no contact pressure, in a state
+    LoosensInService, // the fit changes type between the states
+    Slip, // below the required slip safety under the load
+    NoRoughness, // press-fit results without smoothing: no roughness depth given
+    HubHeatingLimit, // heating the hub alone would pass its material's highest joining temperature
+    CoolingUnreachable, // cooling the shaft alone would need less than liquid nitrogen's -196 °C
+    AssemblyUnreachable, // neither, nor both together at their limits, open the joining clearance
+};
+
+// A limit a result passes: which, by how much, and in which state (kNoState where it concerns
+// neither alone).
+struct ServiceWarning
+{
+    ServiceWarningCode code;
+    double value = 0.0; // the safety, interference or temperature that passes the limit
+    double limit = 0.0; // the limit: the required safety, the joining temperature, ...
+    std::size_t state = kNoState;
 };
 
 // Every result is in the unit its name ends with; empty where an input it needs was not given (or, for
-// a yield safety, where there is no stress). The names are the keys the command line prints.
+// a safety, where there is no stress or no load). Where both states give a value, the worse one.
 struct ServiceResults
 {
-    std::optional<double> size_mm;
-    std::optional<double> interference_min_um; // at 20 °C, before smoothing
-    std::optional<double> interference_max_um;
-    std::optional<double> smoothing_loss_um;
-    std::optional<double> service_interference_min_um; // at the service temperatures, after smoothing
-    std::optional<double> service_interference_max_um;
-    std::optional<double> pressure_min_mpa; // 0 where the interference at service is not positive
-    std::optional<double> pressure_max_mpa;
-    std::optional<double> hub_bore_tangential_max_mpa;
-    std::optional<double> hub_bore_radial_max_mpa; // the contact pressure, as a compressive stress
-    std::optional<double> hub_bore_von_mises_max_mpa;
-    std::optional<double> hub_outside_tangential_max_mpa;
-    std::optional<double> shaft_von_mises_max_mpa;
-    std::optional<double> hub_yield_safety;
-    std::optional<double> shaft_yield_safety;
-    std::optional<double> torque_min_nm;
-    std::optional<double> axial_force_min_n;
-    std::optional<double> press_force_max_n;
-    std::optional<double> hub_assembly_temp_c; // hub heated, shaft at 20 °C
-    std::optional<double> shaft_assembly_temp_c; // shaft cooled, hub at 20 °C
-    std::optional<double> probability_interference; // fraction, 0 to 1, of the zones at 20 °C
-    std::optional<double> probability_clearance;
+    std::optional<double> sizeMm;
+    std::optional<double> interferenceMinUm; // at 20 °C, before smoothing
+    std::optional<double> interferenceMaxUm;
+    std::optional<double> smoothingLossUm;
+    std::optional<double> serviceInterferenceMinUm; // at the service temperatures, after smoothing
+    std::optional<double> serviceInterferenceMaxUm;
+    std::optional<double> pressureMinMpa; // 0 where the effective interference is not positive
+    std::optional<double> pressureMaxMpa;
+    std::optional<double> hubBoreTangentialMaxMpa;
+    std::optional<double> hubBoreRadialMaxMpa; // the contact pressure, as a compressive stress
+    std::optional<double> hubBoreVonMisesMaxMpa;
+    std::optional<double> hubOutsideTangentialMaxMpa;
+    std::optional<double> shaftVonMisesMaxMpa;
+    std::optional<double> hubYieldSafety; // brittle hub: against its tensile strength, on σt at the bore
+    std::optional<double> shaftYieldSafety;
+    std::optional<double> interferenceAtHubYieldUm; // largest effective one keeping the required safety
+    std::optional<double> interferenceAtShaftYieldUm; // hollow shafts only
+    std::optional<double> torqueMinNm;
+    std::optional<double> axialForceMinN;
+    std::optional<double> slipSafety;
+    std::optional<double> pressForceMaxN;
+    std::optional<double> hubAssemblyTempC; // hub heated, shaft at 20 °C; none for a clearance fit
+    std::optional<double> shaftAssemblyTempC; // shaft cooled, hub at 20 °C
+    std::optional<double> probabilityInterference; // fraction, 0 to 1, of the zones at 20 °C
+    std::optional<double> probabilityClearance;
+
+    std::array<ServiceState, 2> states; // kStandstill, kInService
+    std::vector<ServiceWarning> warnings;
 
     // The assumptions behind the results, to be shown beside them.
-    double friction_coefficient = 0.0;
-    double smoothing_factor = 0.0;
-    double joining_clearance_mm = 0.0;
-    double zone_sigmas = 0.0;
-    FitType fit_class_at_20c = FitType::Clearance;
-    FitType fit_class_at_service = FitType::Clearance;
-    bool fit_class_changes_at_service = false;
-    bool hub_strength_is_tensile = false; // the hub's safety is against its tensile strength (grey iron)
-    bool shaft_strength_is_tensile = false;
+    JoiningMethod joining = JoiningMethod::Press;
+    double frictionHolding = 0.0;
+    double frictionPressing = 0.0;
+    bool frictionTabulated = true; // false: DIN 7190-1 has no value for the material pair
+    double smoothingFactor = 0.0;
+    double joiningClearanceMm = 0.0;
+    double zoneSigmas = 0.0;
+    double requiredSlipSafety = 0.0;
+    double requiredYieldSafety = 0.0;
+    double hubJoiningLimitC = 0.0; // the hub material's highest joining temperature
+    FitType fitTypeAt20c = FitType::Clearance; // before smoothing
+    FitType fitTypeAtService = FitType::Clearance; // after smoothing
+    bool fitTypeChangesAtService = false;
+    bool hubBrittle = false; // the hub's safety is against its tensile strength (grey iron)
+    bool shaftBrittle = false;
 };
 
 enum class ServiceRefusalReason {
@@ -92,6 +164,8 @@ enum class ServiceRefusalReason {
     kPoissonRatioOutOfRange, // outside 0 to 0.5
     kSmoothingFactorOutOfRange, // outside 0 to 1
     kBelowAbsoluteZero,
+    kCoolingCurveNotFalling, // a material contracts less to -196 °C than to -78 °C
+    kMissing, // an input the question needs was not given
     kResultOutOfRange, // the inputs are too large for a result to be represented
 };
 
@@ -103,17 +177,50 @@ struct ServiceRefusal
     std::string_view field;
 };
 
-using ServiceOutcome = std::variant<ServiceResults, ServiceRefusal>;
+using ServiceOutcome = Result<ServiceResults, ServiceRefusal>;
 
 ServiceOutcome CalculateServiceConditions(const ServiceInputs& inputs);
 
-// Fit class of an interference range: a clearance fit never interferes, an interference fit always does.
-FitType FitTypeOfInterference(double interference_min_um, double interference_max_um);
+// Whether the joint holds its load: it transmits it with the required slip safety and keeps hub and
+// shaft within the required yield safety in both states, and it can be joined. False without a load.
+bool HoldsTheLoad(const ServiceResults& results);
+
+// The effective interferences (at a state's temperatures, after smoothing) a joint needs to hold its
+// load: at least minForSlipUm for the slip safety, at most maxForYieldUm for the yield safety of hub
+// and shaft. The inputs must have a hub outside diameter, a length and a load.
+struct LoadInterferenceBounds
+{
+    double minForSlipUm;
+    double maxForYieldUm;
+};
+LoadInterferenceBounds InterferenceBoundsForLoad(const ServiceInputs& inputs);
+
+// Fit type of an interference range: a clearance fit never interferes, an interference fit always does.
+FitType FitTypeOfInterference(double interferenceMinUm, double interferenceMaxUm);
+
+// Which way a result gets worse, where both states give it.
+enum class Worse { Lower, Higher, NotPerState };
 
 // The optional results with their keys, in the order the command line prints them.
 struct ServiceResultField
 {
     std::string_view key;
     std::optional<double> ServiceResults::*value;
+    std::optional<double> ServiceState::*stateValue = nullptr; // the same result in each state
+    Worse worse = Worse::NotPerState;
 };
 std::span<const ServiceResultField> ServiceResultFields();
+
+// The values of a state with their keys, in the order of the JSON state objects.
+struct ServiceStateField
+{
+    std::string_view key;
+    std::optional<double> ServiceState::*value;
+};
+std::span<const ServiceStateField> ServiceStateFields();
+
+// The state whose value a result is, or kNoState where both states give the same (or none does).
+std::size_t GoverningState(const ServiceResults& results, const ServiceResultField& field);
+
+// The warning's key in output: "hub_yield", "no_press_fit", ...
+std::string_view ServiceWarningKey(ServiceWarningCode code);

@@ -39,6 +39,14 @@ def test_fits_agree_with_the_command_line_on_a_grid():
     assert quorlan.find_fits(
         120, min_clearance=-20, max_interference=None, max_clearance=60, basis="any", limit=0
     ) == cli_json("find-fit", "120", *search)
+    joint = {"hub_od": 80, "length": 40, "hub_material": "cast-iron", "hub_temp": 90, "rz_hub": 4, "torque": 300}
+    assert quorlan.service(40, fit="H7/s6", **joint) == cli_json(
+        "service", "40", "--fit", "H7/s6", *[a for k, v in joint.items() for a in ("--" + k.replace("_", "-"), str(v))]
+    )
+    assert quorlan.service(40, hole=(25, 0), shaft=(59, 43)) == cli_json(
+        "service", "40", "--hole", "25", "0", "--shaft", "59", "43"
+    )
+    assert quorlan.materials() == cli_json("service", "--materials")
     assert quorlan.limits_table() == cli_json("table")
     assert quorlan.tolerances_table() == cli_json("table", "tolerances")
 
@@ -65,6 +73,9 @@ def test_diagram_is_the_command_lines(tmp_path):
         (lambda: quorlan.tolerance("IT01", 600), quorlan.Refused, "no_standard_value"),
         (lambda: quorlan.fit("H7/g6", 40, tables="/nonexistent"), ValueError, "tables_not_a_folder"),
         (lambda: quorlan.find_fits(40, min_clearance=10), ValueError, "bound_missing"),
+        (lambda: quorlan.service(40, fit="H7/s6", hub_diameter=80), ValueError, "unknown_option"),
+        (lambda: quorlan.service(40, fit="H7/s6", hub_od=30), ValueError, "not_physical"),
+        (lambda: quorlan.service(0.001, hole=(10, -5), shaft=(0, -2000)), quorlan.Refused, "limit_size_not_positive"),
         (lambda: quorlan.find_fits(40, min_clearance=1, max_clearance=9, basis="hub"), ValueError, "not_a_basis"),
     ],
 )

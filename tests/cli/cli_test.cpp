@@ -386,6 +386,46 @@ TEST(QuorlanCliService, AnswersOrRefusesWithTheReason)
          2,
          "",
          "either"},
+        {"huge temperature printed in full",
+         {"service", "40", "--fit", "H7/s6", "--hub-temp", "1e300"},
+         0,
+         "(hub 1000000000000000052504760255204",
+         ""},
+        {"huge deviation printed in full",
+         {"service", "40", "--hole", "1e300", "0", "--shaft", "0", "0"},
+         0,
+         "20 °C: -1000000000000000052504760255204",
+         ""},
+        {"no negative zero in JSON",
+         {"service", "25", "--fit", "H7/g6", "--hub-od", "50", "--json"},
+         0,
+         "\"hub_bore_radial_max_mpa\":0.0",
+         ""},
+        {"a part of no size is no result",
+         {"service", "0.5", "--hole", "0", "-500", "--shaft", "0", "-1"},
+         1,
+         "",
+         "smallest limit of size would be zero or less"},
+        {"warnings first",
+         {"service", "40", "--fit", "H7/u6", "--hub-od", "44", "--length", "40", "--torque", "2000"},
+         0,
+         "WARNING hub_yield",
+         ""},
+        {"fits from the load",
+         {"find-fit", "40", "--torque", "300", "--hub-od", "80", "--length", "40", "--rz-hub", "4", "--rz-shaft", "4"},
+         0,
+         "fits hold 300.0 N·m at 40 mm",
+         ""},
+        {"load search needs the hub",
+         {"find-fit", "40", "--torque", "300", "--length", "40"},
+         2,
+         "",
+         "--hub-od is needed"},
+        {"a range or a load",
+         {"find-fit", "40", "--torque", "300", "--min-clearance", "0", "--max-clearance", "9"},
+         2,
+         "",
+         "not both"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -393,7 +433,7 @@ TEST(QuorlanCliService, AnswersOrRefusesWithTheReason)
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_NE(run.out.find(c.inOut), std::string::npos) << run.out;
         EXPECT_NE(run.err.find(c.inErr), std::string::npos) << run.err;
-        for (const char* never : {"nan", "inf", "NaN", "Infinity"}) {
+        for (const char* never : {"nan", "inf", "NaN", "Infinity", "?", "-0.0 ", "-0.0\n", ":-0.0"}) {
             EXPECT_EQ(run.out.find(never), std::string::npos) << run.out;
         }
     }

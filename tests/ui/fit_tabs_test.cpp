@@ -263,7 +263,7 @@ void FitTabsTest::serviceConditions()
     QVERIFY2(shown.endsWith(QLatin1String(" MPa")), qPrintable(shown));
     const double mpa = shown.chopped(4).toDouble();
     QVERIFY2(mpa > 10 && mpa < 100, qPrintable(shown));
-    QVERIFY(F<QLabel>("serviceAssumptionsLabel")->text().contains(QStringLiteral("摩擦系数 0.150")));
+    QVERIFY(F<QLabel>("serviceAssumptionsLabel")->text().contains(QStringLiteral("摩擦系数 0.110")));
 }
 
 void FitTabsTest::transitionProbabilities_data()

@@ -107,10 +107,10 @@ std::string MaterialName(const MaterialProperties& properties, ReportLanguage la
 {
     for (const Material& material : BuiltInMaterials()) {
         const MaterialProperties& p = material.properties;
-        if (p.youngs_modulus_mpa == properties.youngs_modulus_mpa && p.poisson_ratio == properties.poisson_ratio
-            && p.expansion_per_k == properties.expansion_per_k && p.strength_mpa == properties.strength_mpa
-            && p.strength_is_tensile == properties.strength_is_tensile)
-            return std::string(language == ReportLanguage::Chinese ? material.name_zh : material.name_en);
+        if (p.youngsModulusMpa == properties.youngsModulusMpa && p.poissonRatio == properties.poissonRatio
+            && p.expansionPerK == properties.expansionPerK && p.strengthMpa == properties.strengthMpa
+            && p.brittle == properties.brittle)
+            return std::string(language == ReportLanguage::Chinese ? material.nameZh : material.nameEn);
     }
     return {};
 }
@@ -121,11 +121,10 @@ void AddMaterial(std::vector<ReportValue>& inputs, std::string_view part, const 
     const std::string prefix(part);
     const std::string name = MaterialName(material, language);
     inputs.push_back({prefix + "_material", name.empty() ? "-" : name, ""});
-    inputs.push_back({prefix + "_e", Shortest(material.youngs_modulus_mpa), "MPa"});
-    inputs.push_back({prefix + "_nu", Shortest(material.poisson_ratio), ""});
-    inputs.push_back({prefix + "_alpha", Shortest(material.expansion_per_k * 1e6), "× 10⁻⁶/K"});
-    inputs.push_back(
-        {prefix + (material.strength_is_tensile ? "_tensile" : "_yield"), Shortest(material.strength_mpa), "MPa"});
+    inputs.push_back({prefix + "_e", Shortest(material.youngsModulusMpa), "MPa"});
+    inputs.push_back({prefix + "_nu", Shortest(material.poissonRatio), ""});
+    inputs.push_back({prefix + "_alpha", Shortest(material.expansionPerK * 1e6), "× 10⁻⁶/K"});
+    inputs.push_back({prefix + (material.brittle ? "_tensile" : "_yield"), Shortest(material.strengthMpa), "MPa"});
 }
 
 std::vector<ReportValue> InputsOf(const ServiceInputs& inputs, const ServiceResults& results, ReportLanguage language)
@@ -135,19 +134,19 @@ std::vector<ReportValue> InputsOf(const ServiceInputs& inputs, const ServiceResu
         if (value)
             list.push_back({key, Shortest(*value), unit});
     };
-    optional("hub_od", inputs.hub_outside_diameter_mm, "mm");
-    optional("shaft_bore", inputs.shaft_bore_mm, "mm");
-    optional("length", inputs.length_mm, "mm");
-    AddMaterial(list, "hub", inputs.hub_material, language);
-    AddMaterial(list, "shaft", inputs.shaft_material, language);
-    list.push_back({"hub_temp", Shortest(inputs.hub_temperature_c), "°C"});
-    list.push_back({"shaft_temp", Shortest(inputs.shaft_temperature_c), "°C"});
-    list.push_back({"friction", Shortest(results.friction_coefficient), ""});
-    list.push_back({"rz_hub", Shortest(inputs.hub_rz_um), "µm"});
-    list.push_back({"rz_shaft", Shortest(inputs.shaft_rz_um), "µm"});
-    list.push_back({"smoothing", Shortest(results.smoothing_factor), ""});
-    list.push_back({"joining_clearance", Fixed(results.joining_clearance_mm * 1000.0, 1), "µm"});
-    list.push_back({"zone_sigma", Shortest(results.zone_sigmas), ""});
+    optional("hub_od", inputs.hubOutsideDiameterMm, "mm");
+    optional("shaft_bore", inputs.shaftBoreMm, "mm");
+    optional("length", inputs.lengthMm, "mm");
+    AddMaterial(list, "hub", inputs.hubMaterial, language);
+    AddMaterial(list, "shaft", inputs.shaftMaterial, language);
+    list.push_back({"hub_temp", Shortest(inputs.hubTemperatureC), "°C"});
+    list.push_back({"shaft_temp", Shortest(inputs.shaftTemperatureC), "°C"});
+    list.push_back({"friction", Shortest(results.frictionHolding), ""});
+    list.push_back({"rz_hub", Shortest(inputs.hubRzUm), "µm"});
+    list.push_back({"rz_shaft", Shortest(inputs.shaftRzUm), "µm"});
+    list.push_back({"smoothing", Shortest(results.smoothingFactor), ""});
+    list.push_back({"joining_clearance", Fixed(results.joiningClearanceMm * 1000.0, 1), "µm"});
+    list.push_back({"zone_sigma", Shortest(results.zoneSigmas), ""});
     return list;
 }
 
@@ -156,18 +155,32 @@ std::string FitClassKey(FitType type)
     return std::string(FitTypeName(type));
 }
 
-std::vector<ReportNote> WarningsOf(const ServiceInputs& inputs, const ServiceResults& r)
+// The calculation's warnings, keyed as the core names them, with the numbers each sentence takes.
+std::vector<ReportNote> WarningsOf(const ServiceResults& r)
 {
     std::vector<ReportNote> warnings;
-    if (r.hub_yield_safety && *r.hub_yield_safety < 1.0)
-        warnings.push_back({"hub_yield", {Fixed(*r.hub_yield_safety, 2)}});
-    if (r.shaft_yield_safety && *r.shaft_yield_safety < 1.0)
-        warnings.push_back({"shaft_yield", {Fixed(*r.shaft_yield_safety, 2)}});
-    if (r.fit_class_changes_at_service)
-        warnings.push_back(
-            {"loosens_in_service", {FitClassKey(r.fit_class_at_20c), FitClassKey(r.fit_class_at_service)}});
-    if (inputs.hub_outside_diameter_mm && r.pressure_min_mpa && *r.pressure_min_mpa <= 0.0)
-        warnings.push_back({"no_press_fit", {}});
+    for (const ServiceWarning& warning : r.warnings) {
+        std::vector<std::string> args;
+        switch (warning.code) {
+        case ServiceWarningCode::HubYield:
+        case ServiceWarningCode::ShaftYield:
+        case ServiceWarningCode::CoolingUnreachable:
+            args = {Fixed(warning.value, 2)};
+            break;
+        case ServiceWarningCode::Slip:
+        case ServiceWarningCode::HubHeatingLimit:
+        case ServiceWarningCode::AssemblyUnreachable:
+            args = {Fixed(warning.value, 1), Fixed(warning.limit, 1)};
+            break;
+        case ServiceWarningCode::LoosensInService:
+            args = {FitClassKey(r.states[kStandstill].fitType), FitClassKey(r.states[kInService].fitType)};
+            break;
+        case ServiceWarningCode::NoPressFit:
+        case ServiceWarningCode::NoRoughness:
+            break;
+        }
+        warnings.push_back({std::string(ServiceWarningKey(warning.code)), std::move(args)});
+    }
     return warnings;
 }
 
@@ -175,18 +188,18 @@ std::vector<ReportNote> AssumptionsOf(const ServiceInputs& inputs, const Service
 {
     std::vector<ReportNote> notes = {
         {"sizes_at_20c", {}},
-        {"fit_class", {FitClassKey(r.fit_class_at_20c), FitClassKey(r.fit_class_at_service)}},
-        {"smoothing", {Fixed(r.smoothing_loss_um.value_or(0.0), 2), Fixed(r.smoothing_factor, 1)}},
+        {"fit_class", {FitClassKey(r.fitTypeAt20c), FitClassKey(r.fitTypeAtService)}},
+        {"smoothing", {Fixed(r.smoothingLossUm.value_or(0.0), 2), Fixed(r.smoothingFactor, 1)}},
         {"plane_stress", {}},
-        {"friction", {Fixed(r.friction_coefficient, 3)}},
-        {"joining_clearance", {Fixed(r.joining_clearance_mm * 1000.0, 1)}},
-        {"normal_distribution", {Fixed(r.zone_sigmas, 1)}},
+        {"friction", {Fixed(r.frictionHolding, 3)}},
+        {"joining_clearance", {Fixed(r.joiningClearanceMm * 1000.0, 1)}},
+        {"normal_distribution", {Fixed(r.zoneSigmas, 1)}},
     };
-    if (r.hub_strength_is_tensile || r.shaft_strength_is_tensile)
+    if (r.hubBrittle || r.shaftBrittle)
         notes.push_back({"brittle", {}});
-    if (!inputs.hub_outside_diameter_mm)
+    if (!inputs.hubOutsideDiameterMm)
         notes.push_back({"needs_hub_od", {}});
-    else if (!inputs.length_mm)
+    else if (!inputs.lengthMm)
         notes.push_back({"needs_length", {}});
     return notes;
 }
@@ -214,6 +227,10 @@ std::string RefusalKey(ServiceRefusalReason reason)
         return "smoothing_out_of_range";
     case ServiceRefusalReason::kBelowAbsoluteZero:
         return "below_absolute_zero";
+    case ServiceRefusalReason::kCoolingCurveNotFalling:
+        return "cooling_curve_not_falling";
+    case ServiceRefusalReason::kMissing:
+        return "missing";
     case ServiceRefusalReason::kResultOutOfRange:
         return "result_out_of_range";
     }
@@ -225,11 +242,11 @@ std::string RefusalKey(ServiceRefusalReason reason)
 ServiceInputs ServiceInputsOf(const FitAnalysis& fit)
 {
     ServiceInputs inputs;
-    inputs.size_mm = ToMm(fit.size);
-    inputs.hole_upper_um = ToUm(fit.hole.deviations.upper);
-    inputs.hole_lower_um = ToUm(fit.hole.deviations.lower);
-    inputs.shaft_upper_um = ToUm(fit.shaft.deviations.upper);
-    inputs.shaft_lower_um = ToUm(fit.shaft.deviations.lower);
+    inputs.sizeMm = ToMm(fit.size);
+    inputs.holeUpperUm = ToUm(fit.hole.deviations.upper);
+    inputs.holeLowerUm = ToUm(fit.hole.deviations.lower);
+    inputs.shaftUpperUm = ToUm(fit.shaft.deviations.upper);
+    inputs.shaftLowerUm = ToUm(fit.shaft.deviations.lower);
     return inputs;
 }
 
@@ -271,16 +288,17 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
         // The limits are the fit's, whatever the caller's inputs held.
         ServiceInputs inputs = *service;
         const ServiceInputs limits = ServiceInputsOf(fit);
-        inputs.size_mm = limits.size_mm;
-        inputs.hole_upper_um = limits.hole_upper_um;
-        inputs.hole_lower_um = limits.hole_lower_um;
-        inputs.shaft_upper_um = limits.shaft_upper_um;
-        inputs.shaft_lower_um = limits.shaft_lower_um;
+        inputs.sizeMm = limits.sizeMm;
+        inputs.holeUpperUm = limits.holeUpperUm;
+        inputs.holeLowerUm = limits.holeLowerUm;
+        inputs.shaftUpperUm = limits.shaftUpperUm;
+        inputs.shaftLowerUm = limits.shaftLowerUm;
         const ServiceOutcome outcome = CalculateServiceConditions(inputs);
-        if (const auto* refusal = std::get_if<ServiceRefusal>(&outcome)) {
-            content.serviceRefusal = ReportNote {RefusalKey(refusal->reason), {std::string(refusal->field)}};
+        if (!outcome) {
+            const ServiceRefusal& refusal = outcome.reason();
+            content.serviceRefusal = ReportNote {RefusalKey(refusal.reason), {std::string(refusal.field)}};
         } else {
-            const auto& results = std::get<ServiceResults>(outcome);
+            const ServiceResults& results = *outcome;
             ReportService section;
             section.inputs = InputsOf(inputs, results, language);
             for (const ServiceResultField& field : ServiceResultFields()) {
@@ -291,7 +309,7 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
                 section.results.push_back(
                     {std::string(field.key), Fixed(*value * format.scale, format.decimals), std::string(format.unit)});
             }
-            section.warnings = WarningsOf(inputs, results);
+            section.warnings = WarningsOf(results);
             section.assumptions = AssumptionsOf(inputs, results);
             content.service = std::move(section);
         }

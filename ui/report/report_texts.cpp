@@ -108,6 +108,13 @@ constexpr Words kNotes[] = {
     {"shaft_yield", QT_TRANSLATE_NOOP("ReportTexts", "轴屈服安全系数只有 %1：轴会屈服。")},
     {"loosens_in_service", QT_TRANSLATE_NOOP("ReportTexts", "工作时配合性质改变：20 °C 时为%1，工作温度下为%2。")},
     {"no_press_fit", QT_TRANSLATE_NOOP("ReportTexts", "工作时可能出现间隙：此时没有接触压力，连接传递不了扭矩。")},
+    {"slip", QT_TRANSLATE_NOOP("ReportTexts", "防滑安全系数只有 %1，低于要求的 %2：连接会打滑。")},
+    {"no_roughness", QT_TRANSLATE_NOOP("ReportTexts", "未给出表面粗糙度 Rz：没有扣除压平量，压力和扭矩偏高。")},
+    {"hub_heating_limit", QT_TRANSLATE_NOOP("ReportTexts", "仅加热轮毂需 %1 °C，高于其材料允许的 %2 °C。")},
+    {"cooling_unreachable", QT_TRANSLATE_NOOP("ReportTexts", "仅冷却轴需 %1 °C，低于液氮的 -196 °C。")},
+    {"assembly_unreachable",
+     QT_TRANSLATE_NOOP("ReportTexts",
+                       "加热轮毂至极限并用液氮冷却轴，也只能张开 %1 µm，不足所需的 %2 µm：无法热装或冷装。")},
     // Assumptions.
     {"sizes_at_20c", QT_TRANSLATE_NOOP("ReportTexts", "尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。")},
     {"fit_class", QT_TRANSLATE_NOOP("ReportTexts", "20 °C 时为%1，工作温度下为%2。")},
@@ -130,6 +137,8 @@ constexpr Words kNotes[] = {
     {"poisson_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "%1须在 0 至 0.5 之间。")},
     {"smoothing_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "%1须在 0 至 1 之间。")},
     {"below_absolute_zero", QT_TRANSLATE_NOOP("ReportTexts", "%1低于绝对零度。")},
+    {"cooling_curve_not_falling", QT_TRANSLATE_NOOP("ReportTexts", "%1须使零件在 -196 °C 时比在 -78 °C 时收缩更多。")},
+    {"missing", QT_TRANSLATE_NOOP("ReportTexts", "请给出%1。")},
     {"result_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "输入太大，%1无法计算。")},
 };
 

@@ -1025,6 +1025,34 @@
         <source>输入太大，%1无法计算。</source>
         <translation>The inputs are too large: %1 cannot be represented.</translation>
     </message>
+    <message>
+        <source>防滑安全系数只有 %1，低于要求的 %2：连接会打滑。</source>
+        <translation>The slip safety is only %1, below the required %2: the joint may slip.</translation>
+    </message>
+    <message>
+        <source>未给出表面粗糙度 Rz：没有扣除压平量，压力和扭矩偏高。</source>
+        <translation>No roughness depth Rz given: nothing is deducted for smoothing, so pressure and torque are overstated.</translation>
+    </message>
+    <message>
+        <source>仅加热轮毂需 %1 °C，高于其材料允许的 %2 °C。</source>
+        <translation>Heating the hub alone would need %1 °C, above the %2 °C its material allows.</translation>
+    </message>
+    <message>
+        <source>仅冷却轴需 %1 °C，低于液氮的 -196 °C。</source>
+        <translation>Cooling the shaft alone would need %1 °C, below liquid nitrogen&apos;s -196 °C.</translation>
+    </message>
+    <message>
+        <source>加热轮毂至极限并用液氮冷却轴，也只能张开 %1 µm，不足所需的 %2 µm：无法热装或冷装。</source>
+        <translation>The hub heated to its limit and the shaft cooled in liquid nitrogen together open only %1 µm of the %2 µm needed: the parts cannot be joined by temperature.</translation>
+    </message>
+    <message>
+        <source>%1须使零件在 -196 °C 时比在 -78 °C 时收缩更多。</source>
+        <translation>The %1 must make the part contract more at -196 °C than at -78 °C.</translation>
+    </message>
+    <message>
+        <source>请给出%1。</source>
+        <translation>Please give the %1.</translation>
+    </message>
 </context>
 <context>
     <name>ServicePage</name>
@@ -1043,6 +1071,10 @@
     <message>
         <source>不填则无扭矩</source>
         <translation>empty: no torque</translation>
+    </message>
+    <message>
+        <source>DIN 7190-1</source>
+        <translation>DIN 7190-1</translation>
     </message>
     <message>
         <source>轮毂外径(&amp;O)</source>
@@ -1338,6 +1370,10 @@
     <message>
         <source>%1须在 0 至 1 之间。</source>
         <translation>The %1 must be between 0 and 1.</translation>
+    </message>
+    <message>
+        <source>%1须使零件在 -196 °C 时比在 -78 °C 时收缩更多。</source>
+        <translation>The %1 must make the part contract more at -196 °C than at -78 °C.</translation>
     </message>
     <message>
         <source>%1低于绝对零度。</source>
