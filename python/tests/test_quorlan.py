@@ -19,7 +19,7 @@ def cli_json(*args):
     return json.loads(run.stdout)
 
 
-FITS = ["H7/g6", "H01/js01", "JS7/h6", "K8/h7", "N7/h6", "ZC11/a11", "H18/h18", "H7/s6"]
+FITS = ["H7/g6", "H01/js01", "JS7/h6", "K8/h7", "N7/h6", "ZC11/a11", "H18/h18", "H7/s6", "E13/m12"]
 SIZES = [0.5, 1, 3, 40.025, 120, 500, 501, 3150]
 
 
@@ -86,6 +86,12 @@ def test_refusals(call, error, reason):
         call()
     assert raised.value.reason == reason
     assert error is quorlan.Refused or not isinstance(raised.value, quorlan.Refused)
+
+
+def test_classes_iso_286_2_does_not_print_are_computed_and_flagged():
+    e13 = quorlan.limits("E13", 25)
+    assert (e13["tabulated"], e13["upper_um"], e13["lower_um"]) == (False, 370, 40)
+    assert quorlan.limits("E10", 25)["tabulated"] is True
 
 
 def test_refused_is_a_value_error():

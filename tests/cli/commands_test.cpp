@@ -133,6 +133,41 @@ TEST(DeviationCommand, BeyondTheDialogTheCoreAnswersOrGivesItsReason)
               "quorlan-cli: h14 at 1 mm: the standard rules it out for sizes of 1 mm and less\n");
 }
 
+// Classes ISO 286-2 does not print are answered from the rules, with a note; printed ones without.
+TEST(DeviationCommand, ClassesOutsideThePrintedTablesCarryANote)
+{
+    struct Case
+    {
+        const char* designation;
+        const char* out;
+        bool noted;
+    };
+    const Case cases[] = {
+        {"E13", "0.3700 0.0400\n", true}, // from the core
+        {"m12", "0.2180 0.0080\n", true}, // from the dialog
+        {"H13", "0.3300 0.0000\n", false},
+        {"g6", "-0.0070 -0.0200\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.designation);
+        const Output output = Deviation(c.designation, "25", QUORLAN_DATA_DIR);
+        EXPECT_EQ(output.status, kExitResult) << output.err;
+        EXPECT_EQ(output.out, c.out);
+        EXPECT_EQ(output.err.find(std::string(c.designation) + " is not among the classes ISO 286-2 tabulates")
+                      != std::string::npos,
+                  c.noted)
+            << output.err;
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunFit({"E13/h13", "25", QUORLAN_DATA_DIR, false}, out, err), kExitResult) << err.str();
+    EXPECT_NE(out.str().find("\nnote: E13 is not among the classes ISO 286-2 tabulates; its limits follow from "
+                             "the ISO 286-1 rules\n"),
+              std::string::npos)
+        << out.str();
+    EXPECT_EQ(out.str().find("h13 is not"), std::string::npos) << out.str();
+}
+
 TEST(DeviationCommand, TwentyFiveLineTablesNameTheLineTheyLack)
 {
     const auto folder = std::filesystem::temp_directory_path() / ("quorlan-short-tables-" + std::to_string(getpid()));

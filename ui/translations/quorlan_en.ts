@@ -87,6 +87,10 @@
         <source>保存配合图(&amp;V)...</source>
         <translation>Sa&amp;ve diagram...</translation>
     </message>
+    <message>
+        <source>ISO 286-2 未列出此公差带，其极限偏差按 ISO 286-1 的规则算出</source>
+        <translation>ISO 286-2 does not list this class; its limits follow from the ISO 286-1 rules</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisTexts</name>
