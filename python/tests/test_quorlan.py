@@ -118,5 +118,8 @@ def test_check_tables_lists_what_the_command_line_lists(tmp_path):
     }
     assert found[-1]["reason"] == "the file is empty"
     assert quorlan.check_tables(DATA) == []
+    # A folder as bytes is the file system's own name, not its repr.
+    assert quorlan.check_tables(os.fsencode(DATA)) == []
+    assert quorlan.fit("H7/g6", 40, tables=os.fsencode(DATA)) == quorlan.fit("H7/g6", 40)
     with pytest.raises(ValueError):
         quorlan.check_tables(tmp_path / "es_ei_z.ini")
