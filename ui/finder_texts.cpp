@@ -10,11 +10,6 @@ using words::translate;
 
 namespace {
 
-std::string SignedUm(ExactLength length)
-{
-    return (length.nm > 0 ? "+" : "") + FormatUm(length);
-}
-
 std::string BoundProblemText(const BoundProblem& problem)
 {
     const bool min = problem.bound == ClearanceBound::Min;

@@ -1,10 +1,10 @@
 #include "service_texts.h"
 
 #include "decimal_text.h"
+#include "number_format.h"
 #include "text_language.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -91,24 +91,12 @@ std::string MissingText(Missing missing)
     return "—";
 }
 
-std::string Fixed(double value, int decimals)
-{
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (error != std::errc())
-        return "?";
-    std::string text(buffer, end);
-    // "-0.0" reads as a sign that is not there.
-    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
-
 std::string ValueText(const std::optional<double>& value, const ResultWords& words)
 {
     if (!value)
         return MissingText(words.missing);
-    return Fixed(*value * words.scale, words.decimals) + (words.unit.empty() ? "" : " ") + std::string(words.unit);
+    return FixedDecimals(*value * words.scale, words.decimals) + (words.unit.empty() ? "" : " ")
+        + std::string(words.unit);
 }
 
 std::string FitTypeWords(FitType type)
@@ -249,9 +237,7 @@ std::string MaterialName(const Material& material)
 
 std::string NumberText(double value)
 {
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : std::string();
+    return ShortestNumber(value);
 }
 
 ServiceTexts DescribeServiceResults(const ServiceResults& results)
@@ -268,11 +254,11 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
                    : translate("ServiceTexts", "配合性质：20 °C 时为%1，工作温度下为%2。"),
                {FitTypeWords(results.fitTypeAt20c), FitTypeWords(results.fitTypeAtService)}),
         Filled(translate("ServiceTexts", "摩擦系数 %1（保持与压入）；压平系数 %2 ×（孔 Rz + 轴 Rz）。"),
-               {Fixed(results.frictionHolding, 3), Fixed(results.smoothingFactor, 1)}),
+               {FixedDecimals(results.frictionHolding, 3), FixedDecimals(results.smoothingFactor, 1)}),
         Filled(translate("ServiceTexts", "装配间隙 %1 µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。"),
-               {Fixed(results.joiningClearanceMm * 1000.0, 1)}),
+               {FixedDecimals(results.joiningClearanceMm * 1000.0, 1)}),
         Filled(translate("ServiceTexts", "尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。"),
-               {Fixed(results.zoneSigmas, 1)}),
+               {FixedDecimals(results.zoneSigmas, 1)}),
     };
     if (results.fitTypeChangesAtService) {
         texts.warnings.push_back(Filled(translate("ServiceTexts", "工作温度下配合性质改变：20 °C 时为%1，工作时为%2。"),
@@ -282,7 +268,7 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
                                           std::pair {results.shaftYieldSafety, "shaft_yield_safety"}}) {
         if (safety && *safety < 1.0) {
             texts.warnings.push_back(Filled(translate("ServiceTexts", "%1只有 %2：低于 1，零件会屈服。"),
-                                            {Caption(WordsOf(caption)), Fixed(*safety, 2)}));
+                                            {Caption(WordsOf(caption)), FixedDecimals(*safety, 2)}));
         }
     }
     if (results.hubBrittle || results.shaftBrittle)
