@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "printable_text.h"
 #include "scales.h"
+#include "tabulated_classes.h"
 
 #include <ostream>
 
@@ -61,4 +62,12 @@ std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream&
         return std::nullopt;
     }
     return *size;
+}
+
+std::optional<std::string> UntabulatedNote(const ToleranceClass& toleranceClass)
+{
+    if (IsTabulated(toleranceClass))
+        return std::nullopt;
+    return "note: " + ClassName(toleranceClass)
+        + " is not among the classes ISO 286-2 tabulates; its limits follow from the ISO 286-1 rules";
 }
