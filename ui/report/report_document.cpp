@@ -416,13 +416,24 @@ std::vector<Block> ReportLayout::Build()
         }
         std::vector<std::pair<QString, QString>> inputs;
         for (const ReportValue& value : s.inputs)
-            inputs.push_back({ReportTexts::Caption(value.key), WithUnit(value.value, value.unit)});
+            inputs.push_back({ReportTexts::Caption(value.key), ReportTexts::Value(value)});
         blocks.push_back(Heading(ReportTexts::tr("条件")));
         blocks.push_back(Values(inputs, 2));
         std::vector<std::pair<QString, QString>> results;
         for (const ReportValue& value : s.results)
-            results.push_back({ReportTexts::Caption(value.key), WithUnit(value.value, value.unit)});
-        blocks.push_back(Heading(ReportTexts::tr("结果")));
+            results.push_back({ReportTexts::Caption(value.key), ReportTexts::Value(value)});
+        blocks.push_back(Heading(ReportTexts::tr("静止与工作两种状态")));
+        std::vector<QStringList> states;
+        for (const ReportStateRow& row : s.states)
+            states.push_back({ReportTexts::Caption(row.key), Text(row.unit), Text(row.values[0]), Text(row.values[1])});
+        const auto heading = [&s](std::size_t state) {
+            return ReportTexts::tr("%1（轮毂 %2 °C，轴 %3 °C）")
+                .arg(ReportTexts::State(state == 0 ? "standstill" : "service"), Text(s.hubTemperaturesC[state]),
+                     Text(s.shaftTemperaturesC[state]));
+        };
+        blocks.push_back(Table({ReportTexts::tr("项目"), ReportTexts::tr("单位"), heading(0), heading(1)}, states,
+                               {0.36, 0.12, 0.26, 0.26}));
+        blocks.push_back(Heading(ReportTexts::tr("结果（两种状态中较差的值）")));
         blocks.push_back(Values(results, 2));
         QStringList assumptions;
         for (const ReportNote& note : s.assumptions)
