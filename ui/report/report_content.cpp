@@ -212,7 +212,7 @@ std::vector<ReportNote> AssumptionsOf(const ServiceInputs& inputs, const Service
         {"fit_class", {FitClassKey(r.fitTypeAt20c), FitClassKey(r.fitTypeAtService)}},
         {"smoothing", {Fixed(r.smoothingLossUm.value_or(0.0), 2), Fixed(r.smoothingFactor, 1)}},
         {"plane_stress", {}},
-        {"friction", {Fixed(r.frictionHolding, 3)}},
+        {"friction_both", {Fixed(r.frictionHolding, 3), Fixed(r.frictionPressing, 3)}},
         {"joining_clearance", {Fixed(r.joiningClearanceMm * 1000.0, 1)}},
         {"normal_distribution", {Fixed(r.zoneSigmas, 1)}},
     };

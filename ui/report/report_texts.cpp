@@ -147,7 +147,7 @@ constexpr Words kNotes[] = {
     {"fit_class", QT_TRANSLATE_NOOP("ReportTexts", "20 °C 时为%1，工作温度下为%2。")},
     {"smoothing", QT_TRANSLATE_NOOP("ReportTexts", "压平量 %1 µm，即 %2 ×（孔 Rz + 轴 Rz）。")},
     {"plane_stress", QT_TRANSLATE_NOOP("ReportTexts", "平面应力、等长轮毂与轴、均匀接触压力（Lamé）。")},
-    {"friction", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数 %1，用于保持与压入。")},
+    {"friction_both", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数：保持 %1，压入 %2。")},
     {"joining_clearance", QT_TRANSLATE_NOOP("ReportTexts", "热装或冷装所需装配间隙 %1 µm。")},
     {"normal_distribution", QT_TRANSLATE_NOOP("ReportTexts", "尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。")},
     {"brittle", QT_TRANSLATE_NOOP("ReportTexts", "灰铸铁没有屈服点：以抗拉强度代替屈服强度。")},
