@@ -68,6 +68,9 @@ LoadFinderRow DescribeLoadFit(const LoadFoundFit& found)
                        {},
                        found.fit.preferred};
     for (const ServiceWarning& warning : r.warnings) {
+        // Colder than liquid nitrogen is out of reach, whatever the number (down to absolute zero).
+        if (warning.code == ServiceWarningCode::CoolingUnreachable)
+            row.shaftAssemblyTemp = "< " + Fixed(warning.limit, 0);
         row.warnings
             += (row.warnings.empty() ? "" : translate("FinderTexts", "、")) + ServiceWarningShortText(warning.code);
         row.warningSentences.push_back(ServiceWarningSentence(r, warning));

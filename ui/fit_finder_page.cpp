@@ -108,6 +108,7 @@ FitFinderPage::FitFinderPage(std::filesystem::path tablesFolder, QWidget* parent
     connect(m_fromLoadBox, &QCheckBox::toggled, this, [this](bool fromLoad) {
         m_minClearanceBox->setEnabled(!fromLoad);
         m_maxClearanceBox->setEnabled(!fromLoad);
+        findChild<QLabel*>(QStringLiteral("finderHintLabel"))->setEnabled(!fromLoad);
         Search();
     });
     for (QTableWidget* table : {m_resultTable, m_loadTable}) {

@@ -13,6 +13,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -47,13 +49,28 @@ ServicePage::ServicePage(QWidget* parent)
 {
     setObjectName(QStringLiteral("servicePage"));
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(CreateInputs());
+    // Inputs and results scroll each on their own: the page is taller than the other tabs, and
+    // would otherwise make the whole window scroll on every tab.
+    auto* inputs = new QScrollArea(this);
+    inputs->setObjectName(QStringLiteral("serviceInputsScrollArea"));
+    inputs->setFrameShape(QFrame::NoFrame);
+    inputs->setWidgetResizable(true);
+    inputs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    inputs->setWidget(CreateInputs());
+    inputs->setMinimumWidth(inputs->widget()->minimumSizeHint().width()
+                            + inputs->verticalScrollBar()->sizeHint().width());
+    layout->addWidget(inputs);
 
     m_output = new QStackedWidget(this);
     m_output->addWidget(CreateResults(m_output));
     m_problemPage = NewProblemPage(m_output, QStringLiteral("serviceProblemLabel"), m_problemBanner);
     m_output->addWidget(m_problemPage);
-    layout->addWidget(m_output, 1);
+    auto* output = new QScrollArea(this);
+    output->setObjectName(QStringLiteral("serviceResultsScrollArea"));
+    output->setFrameShape(QFrame::NoFrame);
+    output->setWidgetResizable(true);
+    output->setWidget(m_output);
+    layout->addWidget(output, 1);
 
     for (QLineEdit* box : m_boxes)
         connect(box, &QLineEdit::textChanged, this, &ServicePage::Recalculate);
@@ -140,8 +157,9 @@ QWidget* ServicePage::CreateInputs()
     addRow(serviceGrid, service, tr("轮毂温度"), Box(HubTemperature), QStringLiteral("°C"));
     addRow(serviceGrid, service, tr("轴温度"), Box(ShaftTemperature), QStringLiteral("°C"));
     addRow(serviceGrid, service, tr("装配方法(&J)"), m_joiningList, {});
-    addRow(serviceGrid, service, tr("保持摩擦系数 μ"), Box(Friction), {});
-    addRow(serviceGrid, service, tr("压入摩擦系数 μ"), Box(FrictionPressing), {});
+    // Empty: DIN 7190-1's value, shown in the empty box.
+    addRow(serviceGrid, service, tr("保持摩擦系数 μ"), Box(Friction), tr("空：DIN 7190-1"));
+    addRow(serviceGrid, service, tr("压入摩擦系数 μ"), Box(FrictionPressing), tr("空：DIN 7190-1"));
     addRow(serviceGrid, service, tr("孔 Rz"), Box(HubRz), QStringLiteral("µm"));
     addRow(serviceGrid, service, tr("轴 Rz"), Box(ShaftRz), QStringLiteral("µm"));
     addRow(serviceGrid, service, tr("压平系数"), m_smoothingList, {});
@@ -170,6 +188,9 @@ void ServicePage::CreateMaterial(MaterialFields& fields, const char* name, QGrid
     QWidget* parent = grid->parentWidget();
     fields.list = new QComboBox(parent);
     fields.list->setObjectName(QStringLiteral("service%1MaterialList").arg(QLatin1String(name)));
+    // Long names in full in the open list only: the closed one must not widen the page.
+    fields.list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    fields.list->setMinimumContentsLength(12);
     for (const Material& material : BuiltInMaterials())
         fields.list->addItem(QString::fromStdString(MaterialName(material)));
     const QByteArray prefix = QByteArrayLiteral("service") + name;
@@ -292,9 +313,8 @@ QWidget* ServicePage::CreateStates(QWidget* parent)
 void ServicePage::ShowFrictionDefaults()
 {
     const FrictionCoefficients friction = DefaultFrictionOf(Form());
-    Box(ServiceField::Friction)->setPlaceholderText(QString::fromStdString(DefaultFrictionText(friction.holding)));
-    Box(ServiceField::FrictionPressing)
-        ->setPlaceholderText(QString::fromStdString(DefaultFrictionText(friction.pressing)));
+    Box(ServiceField::Friction)->setPlaceholderText(Number(friction.holding));
+    Box(ServiceField::FrictionPressing)->setPlaceholderText(Number(friction.pressing));
 }
 
 void ServicePage::SetFit(const std::optional<FitAnalysis>& fit, const QString& problem)

@@ -302,8 +302,8 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
     for (std::size_t state : {kStandstill, kInService}) {
         const ServiceState& s = results.states[state];
         texts.stateHeadings[state]
-            = Filled(state == kStandstill ? translate("ServiceTexts", "静止（轮毂 %1 °C，轴 %2 °C）")
-                                          : translate("ServiceTexts", "工作（轮毂 %1 °C，轴 %2 °C）"),
+            = Filled(state == kStandstill ? translate("ServiceTexts", "静止\n轮毂 %1 °C，轴 %2 °C")
+                                          : translate("ServiceTexts", "工作\n轮毂 %1 °C，轴 %2 °C"),
                      {NumberText(s.hubTemperatureC), NumberText(s.shaftTemperatureC)});
     }
     const ResultWords interference[]
@@ -321,8 +321,11 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
     for (const ServiceStateField& field : ServiceStateFields()) {
         const ResultWords words = WordsOf(field.key);
         ServiceStateLine line {std::string(field.key), Caption(words), {}};
-        for (std::size_t state : {kStandstill, kInService})
-            line.values[state] = ValueText(results.states[state].*(field.value), words);
+        // A bare dash: the results below say which input is missing, and the table stays narrow.
+        for (std::size_t state : {kStandstill, kInService}) {
+            const std::optional<double>& value = results.states[state].*(field.value);
+            line.values[state] = value ? ValueText(*value, words) : "—";
+        }
         texts.states.push_back(std::move(line));
     }
     const std::string joining = results.joining == JoiningMethod::Shrink ? translate("ServiceTexts", "热装或冷装")
@@ -426,11 +429,6 @@ std::string ServiceWarningShortText(ServiceWarningCode code)
         return translate("ServiceTexts", "无法热装冷装");
     }
     return {};
-}
-
-std::string DefaultFrictionText(double coefficient)
-{
-    return Filled(translate("ServiceTexts", "DIN 7190-1：%1"), {Fixed(coefficient, 2)});
 }
 
 std::vector<ServiceLine> TransitionProbabilities(const FitAnalysis& fit)

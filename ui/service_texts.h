@@ -52,9 +52,6 @@ std::string ServiceProblemText(const ServiceProblem& problem);
 std::string ServiceWarningSentence(const ServiceResults& results, const ServiceWarning& warning);
 std::string ServiceWarningShortText(ServiceWarningCode code);
 
-// What an empty friction field stands for: "DIN 7190-1：0.12".
-std::string DefaultFrictionText(double coefficient);
-
 // The material's name in the window's language.
 std::string MaterialName(const Material& material);
 

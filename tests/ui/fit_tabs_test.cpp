@@ -280,8 +280,8 @@ void FitTabsTest::serviceShowsBothStatesAndWarns()
     TypeOver(F<QLineEdit>("serviceLengthBox"), QStringLiteral("40"));
     TypeOver(F<QLineEdit>("serviceShaftTemperatureBox"), QStringLiteral("150"));
 
-    QCOMPARE(F<QLabel>("serviceStateHeading_standstill")->text(), QStringLiteral("静止（轮毂 20 °C，轴 20 °C）"));
-    QCOMPARE(F<QLabel>("serviceStateHeading_service")->text(), QStringLiteral("工作（轮毂 20 °C，轴 150 °C）"));
+    QCOMPARE(F<QLabel>("serviceStateHeading_standstill")->text(), QStringLiteral("静止\n轮毂 20 °C，轴 20 °C"));
+    QCOMPARE(F<QLabel>("serviceStateHeading_service")->text(), QStringLiteral("工作\n轮毂 20 °C，轴 150 °C"));
     const double standstill = F<QLabel>("serviceState_hub_yield_safety_standstill")->text().toDouble();
     const double service = F<QLabel>("serviceState_hub_yield_safety_service")->text().toDouble();
     QVERIFY2(standstill >= 1.0 && service > 0.0 && service < 1.0,

@@ -1376,6 +1376,10 @@
         <source>静止与工作两种状态</source>
         <translation>Standstill and service</translation>
     </message>
+    <message>
+        <source>空：DIN 7190-1</source>
+        <translation>empty: DIN 7190-1</translation>
+    </message>
 </context>
 <context>
     <name>ServiceTexts</name>
@@ -1732,14 +1736,6 @@
         <translation>required yield safety</translation>
     </message>
     <message>
-        <source>静止（轮毂 %1 °C，轴 %2 °C）</source>
-        <translation>Standstill (hub %1 °C, shaft %2 °C)</translation>
-    </message>
-    <message>
-        <source>工作（轮毂 %1 °C，轴 %2 °C）</source>
-        <translation>Service (hub %1 °C, shaft %2 °C)</translation>
-    </message>
-    <message>
         <source>最小有效过盈</source>
         <translation>Effective interference, least</translation>
     </message>
@@ -1856,8 +1852,16 @@
         <translation>no shrink fit</translation>
     </message>
     <message>
-        <source>DIN 7190-1：%1</source>
-        <translation>DIN 7190-1: %1</translation>
+        <source>静止
+轮毂 %1 °C，轴 %2 °C</source>
+        <translation>Standstill
+hub %1 °C, shaft %2 °C</translation>
+    </message>
+    <message>
+        <source>工作
+轮毂 %1 °C，轴 %2 °C</source>
+        <translation>Service
+hub %1 °C, shaft %2 °C</translation>
     </message>
 </context>
 </TS>
