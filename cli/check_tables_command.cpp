@@ -1,33 +1,30 @@
 #include "commands.h"
 #include "printable_text.h"
 #include "table_check.h"
+#include "table_check_text.h"
 
 #include <ostream>
 
-namespace {
-
-std::string FileLabel(const std::filesystem::path& folder, TableId table)
-{
-    return PathText(folder / TableFileName(table));
-}
-
-} // namespace
-
 int RunCheckTables(const CheckTablesRequest& request, std::ostream& out, std::ostream& err)
 {
-    const std::vector<TableProblem> problems = CheckTables(request.tables);
-    if (problems.empty()) {
-        out << PathText(request.tables) << ": the five table files are in order\n";
-        return kExitResult;
-    }
+    const std::vector<TableFinding> findings = CheckTables(request.tables);
     std::size_t errors = 0;
-    for (const TableProblem& problem : problems) {
-        const bool error = problem.severity == TableProblem::Severity::Error;
-        errors += error;
-        out << FileLabel(request.tables, problem.table) << ':' << problem.line << ':' << problem.field << ": "
-            << (error ? "error: " : "warning: ") << problem.why << '\n';
+    for (const TableFinding& finding : findings)
+        errors += finding.severity == TableFinding::Severity::Error;
+    if (request.json) {
+        out << TableFindingsJson(findings, request.tables)
+                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+            << '\n';
+    } else if (findings.empty()) {
+        out << PathText(request.tables) << ": the five table files are in order\n";
+    } else {
+        for (const TableFinding& finding : findings)
+            out << TableFileText(request.tables, finding.table) << ':' << finding.line << ':' << finding.field << ": "
+                << SeverityName(finding.severity) << ": " << TableFindingText(finding) << '\n';
     }
-    const std::size_t warnings = problems.size() - errors;
+    if (findings.empty())
+        return kExitResult;
+    const std::size_t warnings = findings.size() - errors;
     err << "quorlan-cli: " << errors << (errors == 1 ? " error, " : " errors, ") << warnings
         << (warnings == 1 ? " warning" : " warnings")
         << (errors == 0 && request.strict ? " (with --strict, warnings fail the check)" : "") << '\n';

@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "printable_text.h"
 #include "scales.h"
+#include "tabulated_classes.h"
 
 #include <ostream>
 
@@ -77,4 +78,12 @@ std::string FixedMm4(ExactLength length)
     std::string fraction = std::to_string(units % 10'000);
     fraction.insert(0, 4 - fraction.size(), '0');
     return (length.nm < 0 && units != 0 ? "-" : "") + std::to_string(units / 10'000) + "." + fraction;
+}
+
+std::optional<std::string> UntabulatedNote(const ToleranceClass& toleranceClass)
+{
+    if (IsTabulated(toleranceClass))
+        return std::nullopt;
+    return "note: " + ClassName(toleranceClass)
+        + " is not among the classes ISO 286-2 tabulates; its limits follow from the ISO 286-1 rules";
 }

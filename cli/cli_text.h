@@ -47,3 +47,7 @@ std::string FixedMm4(ExactLength length);
 // The standard's note for IT1 to IT5 above 500 mm, for text output.
 inline constexpr std::string_view kExperimentalGradeNote
     = "note: ISO 286-1 gives IT1 to IT5 above 500 mm for experimental use only";
+
+// For a class ISO 286-2 does not print (E13, m12): "note: ..." saying its limits come from the
+// ISO 286-1 rules; nothing for a printed class.
+std::optional<std::string> UntabulatedNote(const ToleranceClass& toleranceClass);

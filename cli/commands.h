@@ -89,10 +89,12 @@ struct CheckTablesRequest
 {
     std::filesystem::path tables; // the folder checked; empty for the current directory
     bool strict = false; // warnings fail the check too
+    bool json = false;
 };
 
 // Every problem of the five table files, one a line as FILE:LINE:FIELD: why (LINE and FIELD 0 for
-// the whole file or line); a one-line all-clear when there is none.
+// the whole file or line), or with json one array of {file, line, field, severity, reason}; a
+// one-line all-clear (or []) when there is none.
 int RunCheckTables(const CheckTablesRequest& request, std::ostream& out, std::ostream& err);
 
 struct DiagramRequest

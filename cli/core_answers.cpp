@@ -26,6 +26,12 @@ int Refuse(const std::string& what, ExactLength size, const Failure& failure, co
 
 } // namespace
 
+void NoteUntabulatedClass(const ToleranceClass& toleranceClass, std::ostream& err)
+{
+    if (const auto note = UntabulatedNote(toleranceClass))
+        err << "quorlan-cli: " << *note << '\n';
+}
+
 bool IsWithinTheDialog(int grade, ExactLength size)
 {
     return grade >= 0 && grade < kGradeCount && size <= ExactLength::FromMm(kDialogLargestSizeMm);
@@ -49,6 +55,7 @@ int AnswerDeviationFromCore(const ToleranceClass& toleranceClass, ExactLength si
         return Refuse(ClassName(toleranceClass), size, deviations.reason(), tables, err);
     out << FixedMm4(deviations->upper) << ' ' << FixedMm4(deviations->lower) << '\n';
     NoteExperimentalGrade(toleranceClass.grade, size, err);
+    NoteUntabulatedClass(toleranceClass, err);
     return kExitResult;
 }
 

@@ -17,6 +17,9 @@ int AnswerToleranceFromCore(int grade, ExactLength size, std::ostream& out, std:
 int AnswerDeviationFromCore(const ToleranceClass& toleranceClass, ExactLength size, const std::filesystem::path& tables,
                             std::ostream& out, std::ostream& err);
 
+// A note on err for a class ISO 286-2 does not print, computed all the same.
+void NoteUntabulatedClass(const ToleranceClass& toleranceClass, std::ostream& err);
+
 // The dialog answers some classes at sizes where the standard gives none (A11 at 0.5 mm): a note on
 // err saying so, if this is such a case.
 void NoteWhereTheStandardRefuses(const ToleranceClass& toleranceClass, ExactLength size,

@@ -133,6 +133,7 @@ int RunDeviation(const std::string& classText, const Request& request, std::ostr
         if (const auto size = ParseMillimetres(request.sizeText))
             NoteWhereTheStandardRefuses(*ParseToleranceClass(classText), *size, request.tables, err);
     }
+    NoteUntabulatedClass(*ParseToleranceClass(classText), err);
     return kExitResult;
 }
 

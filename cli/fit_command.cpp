@@ -55,6 +55,10 @@ void WriteText(const FitAnalysis& fit, std::ostream& out)
     if (IsExperimentalTolerance(fit.hole.toleranceClass.grade, fit.size)
         || IsExperimentalTolerance(fit.shaft.toleranceClass.grade, fit.size))
         out << kExperimentalGradeNote << '\n';
+    for (const PartLimits* part : {&fit.hole, &fit.shaft}) {
+        if (const auto note = UntabulatedNote(part->toleranceClass))
+            out << *note << '\n';
+    }
 }
 
 } // namespace

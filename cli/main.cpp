@@ -6,6 +6,7 @@
 #include "parse_error_text.h"
 #include "standard_output.h"
 #include "table_folder.h"
+#include "table_lookup_text.h"
 
 #include <algorithm>
 #include <iostream>
@@ -36,7 +37,7 @@ Commands (quorlan-cli COMMAND --help shows each with an example):
   service SIZE (--fit FIT | --hole UP LOW --shaft UP LOW) [--hub-od MM] [--length MM] [--json] ...
                                              the fit at service conditions: temperature, press fit
   diagram FIT SIZE -o FILE.svg               the fit's tolerance-zone diagram, as SVG
-  check-tables [DIR] [--strict]              every problem of edited table files, as FILE:LINE:FIELD: why
+  check-tables [DIR] [--strict] [--json]     every problem of edited table files, as FILE:LINE:FIELD: why
 
 SIZE is a decimal number of millimetres in full (25, 12.5, 0.5), over 0 and up to 3150; anything else
 is a usage error. With --range (tolerance and deviation) any decimal is taken, and the calculation runs
@@ -221,6 +222,8 @@ int Run(int argc, char** argv)
     checkTables->add_option("DIR", checkFolder, "folder of the five files (default: found as for --tables)")
         ->check(CLI::ExistingDirectory);
     checkTables->add_flag("--strict", checkRequest.strict, "warnings fail the check too (exit 1)");
+    checkTables->add_flag("--json", checkRequest.json,
+                          "a JSON array of {file, line, field, severity, reason} instead of text");
 
     auto* diagram = app.add_subcommand("diagram",
                                        "the tolerance-zone diagram of a fit, as SVG, the same drawing the "
@@ -252,7 +255,7 @@ int Run(int argc, char** argv)
         const auto located = LocateTables(CluesOfThisProcess(
             tables.empty() ? std::nullopt : std::optional<std::filesystem::path>(tables), argc > 0 ? argv[0] : ""));
         if (!located)
-            return UsageError(std::cerr, located.reason());
+            return UsageError(std::cerr, TablesNotAFolderText(located.reason()));
         location = *located;
         request.tables = fitRequest.tables = tableRequest.tables = location->folder;
         findFitRequest.tables = serviceRequest.tables = checkRequest.tables = location->folder;

@@ -21,6 +21,9 @@ class Part(TypedDict):
     """One part of a fit: deviations and tolerance in µm, limits of size in mm."""
 
     # "class" is a keyword: read it as part["class"].
+    tabulated: bool
+    """Whether ISO 286-2 prints the class (E13 and m12 it does not); either way the limits follow
+    from the ISO 286-1 rules."""
     upper_um: float
     lower_um: float
     max_mm: float

@@ -6,9 +6,11 @@
 #include "json_to_python.h"
 #include "list_answers.h"
 #include "loaded_tables.h"
+#include "printable_text.h"
 #include "service_answer.h"
 #include "shipped_tables.h"
 #include "table_answers.h"
+#include "table_check_text.h"
 
 #include <filesystem>
 #include <optional>
@@ -39,6 +41,12 @@ py::object Return(const Answer& answer)
     return ToPython(*answer);
 }
 
+// A folder given as str, bytes or os.PathLike, as the bytes the file system takes.
+std::filesystem::path FolderPath(const py::object& folder)
+{
+    return py::module_::import("os").attr("fsencode")(folder).cast<std::string>();
+}
+
 // The tables an answer reads: the shipped ones, or the five files of a folder, read as the
 // command line reads them.
 class Tables
@@ -48,10 +56,10 @@ public:
     {
         if (folder.is_none())
             return;
-        m_folder = py::str(py::module_::import("os").attr("fspath")(folder)).cast<std::string>();
+        m_folder = FolderPath(folder);
         std::error_code error;
         if (!std::filesystem::is_directory(m_folder, error))
-            Raise(BadInput("tables_not_a_folder", "tables '" + m_folder.string() + "' is not a folder"));
+            Raise(BadInput("tables_not_a_folder", "tables '" + PathText(m_folder) + "' is not a folder"));
         m_loaded = LoadDeviationTables(m_folder);
     }
 
@@ -106,6 +114,11 @@ py::object FindFits(const py::handle& sizeMm, const py::handle& minClearance, co
           std::pair {"all_grade_pairs", allGradePairs}, std::pair {"limit", limit}, std::pair {"near", near}})
         options[key] = FromPython(value, key);
     return Return(FindFitsAnswer(read.Get(), options, read.Folder()));
+}
+
+py::object CheckTables(const py::object& folder)
+{
+    return Return(CheckTablesAnswer(FolderPath(folder)));
 }
 
 py::object Service(const py::handle& sizeMm, const py::handle& fit, const py::handle& hole, const py::handle& shaft,
@@ -168,6 +181,9 @@ PYBIND11_MODULE(quorlan, module)
     module.def("limits_table", &AllLimits, py::arg("tables") = py::none(),
                "Every limit deviation: a list of {class, from_mm, to_mm, upper_um, lower_um}; None where the "
                "standard gives no value.");
+    module.def("check_tables", &CheckTables, py::arg("folder"),
+               "Every problem of the five table files in a folder, as quorlan-cli check-tables --json lists "
+               "them: a list of {file, line, field, severity, reason}; empty when they are in order.");
     module.def(
         "tolerances_table", [] { return Return(TolerancesTableAnswer()); },
         "Every standard tolerance: a list of {grade, from_mm, to_mm, tolerance_um}; None where the standard "

@@ -7,6 +7,7 @@
 #include "preferred_fit_lists.h"
 #include "scales.h"
 #include "service_texts.h"
+#include "tabulated_classes.h"
 #include "warning_banner.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include <QComboBox>
+#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,6 +68,34 @@ void ShowClass(QComboBox* letters, QComboBox* grades, const ToleranceClass& show
     const QSignalBlocker gradeBlocker(grades);
     letters->setCurrentIndex(shown.letter);
     grades->setCurrentIndex(shown.grade);
+}
+
+// Marks, in italics and with a tip, the list entries that make a class ISO 286-2 does not print
+// (E13, m12): each grade with the letter chosen, each letter with the grade chosen. The lists
+// themselves go italic while their class is such a one.
+void MarkUntabulated(QComboBox* letters, QComboBox* grades, Part part, const QString& tip)
+{
+    // Fonts that set only the italics, so that everything else still follows the window's font.
+    const auto italic = [](bool on) {
+        QFont font;
+        font.setItalic(on);
+        return font;
+    };
+    const auto mark = [&tip, &italic](QComboBox* list, int index, bool untabulated) {
+        list->setItemData(index, italic(untabulated), Qt::FontRole);
+        list->setItemData(index, untabulated ? QVariant(tip) : QVariant(), Qt::ToolTipRole);
+    };
+    const int letter = letters->currentIndex();
+    const int grade = grades->currentIndex();
+    for (int index = 0; index < grades->count(); ++index)
+        mark(grades, index, !IsTabulated({part, letter, index}));
+    for (int index = 0; index < letters->count(); ++index)
+        mark(letters, index, !IsTabulated({part, index, grade}));
+    const bool untabulated = !IsTabulated({part, letter, grade});
+    for (QComboBox* list : {letters, grades}) {
+        list->setFont(untabulated ? italic(true) : QFont());
+        list->setToolTip(untabulated ? tip : QString());
+    }
 }
 
 // Space on the preferred fits chooses the current one, as a click or Enter does; moving through
@@ -132,6 +162,13 @@ AnalysisPage::AnalysisPage(std::filesystem::path tablesFolder, QWidget* parent)
     setTabOrder(m_copyButton, m_saveButton);
 }
 
+void AnalysisPage::MarkUntabulatedClasses()
+{
+    const QString tip = tr("ISO 286-2 未列出此公差带，其极限偏差按 ISO 286-1 的规则算出");
+    MarkUntabulated(m_holeLetterList, m_holeGradeList, Part::Hole, tip);
+    MarkUntabulated(m_shaftLetterList, m_shaftGradeList, Part::Shaft, tip);
+}
+
 QWidget* AnalysisPage::CreateInputs()
 {
     // Made with their parents, so that sizes are measured in the window's font.
@@ -168,6 +205,7 @@ QWidget* AnalysisPage::CreateInputs()
     classRow(tr("孔公差带(&H)"), m_holeLetterList, m_holeGradeList, 1);
     classRow(tr("轴公差带(&T)"), m_shaftLetterList, m_shaftGradeList, 2);
     columnLayout->addWidget(inputs);
+    MarkUntabulatedClasses();
 
     auto* preferred = new QGroupBox(tr("优先配合(&P)"), column);
     auto* preferredLayout = new QVBoxLayout(preferred);
@@ -395,6 +433,7 @@ void AnalysisPage::ShowFitInLists(const std::optional<FitDesignation>& fit)
         ShowClass(m_holeLetterList, m_holeGradeList, fit->hole);
         ShowClass(m_shaftLetterList, m_shaftGradeList, fit->shaft);
     }
+    MarkUntabulatedClasses();
     const QString name = fit ? FromUtf8(FitName(*fit)) : QString();
     const QSignalBlocker blocker(m_preferredFitTable);
     m_preferredFitTable->setCurrentItem(nullptr);

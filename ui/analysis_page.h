@@ -68,6 +68,8 @@ private:
 
     // Shows a fit in the class lists and the preferred fits without going round again.
     void ShowFitInLists(const std::optional<FitDesignation>& fit);
+    // Marks the list entries of classes ISO 286-2 does not print, for the classes on show.
+    void MarkUntabulatedClasses();
     void Recalculate();
 
     struct PartLabels

@@ -191,6 +191,8 @@ std::string TableFailureText(const Failure& reason, const std::filesystem::path&
         return Filled(translate("AnalysisTexts", "偏差表 %1 不是普通文件（在 %2）。"), {table, folder});
     case Failure::Kind::TableTooLarge:
         return Filled(translate("AnalysisTexts", "偏差表文件 %1 太大，不是偏差表（在 %2）。"), {table, folder});
+    case Failure::Kind::TableEmpty:
+        return Filled(translate("AnalysisTexts", "偏差表文件 %1 是空的（在 %2）。"), {table, folder});
     case Failure::Kind::TableMalformed:
         return Filled(translate("AnalysisTexts", "偏差表文件 %1 第 %2 行格式不对（在 %3）。"), {table, line, folder});
     case Failure::Kind::TableLineMissing:

@@ -4,13 +4,11 @@
 #include "fit_window.h"
 #include "quorlan_dlg.h"
 #include "start_options.h"
+#include "start_tables.h"
 #include "workbench_language.h"
 
-#include <cstdio>
-
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -19,7 +17,7 @@
 FitWindow* OpenWorkbench(const StartOptions& options)
 {
     ChooseLanguageAtFirstWindow(ParseLanguage(options.language));
-    auto* window = new FitWindow(options.fitWindow, options.tablesFolder.toStdString());
+    auto* window = new FitWindow(options.fitWindow, LocateStartTables(options.tablesFolder));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
@@ -42,9 +40,6 @@ bool CQuorlanApp::InitInstance()
     // Message boxes and menus take the application font: the same CJK-capable one as the dialog.
     QApplication::setFont(DialogFont());
     StartOptions options = ParseStartOptions(QCoreApplication::arguments());
-    // Whole, so that it still names the folder once the program has gone into it.
-    if (!options.tablesFolder.isEmpty())
-        options.tablesFolder = QFileInfo(options.tablesFolder).absoluteFilePath();
     ChooseLanguageAtFirstWindow(ParseLanguage(options.language));
     // The dialog speaks Chinese whatever the locale, so Qt's own buttons (确定 for OK) do too; the
     // workbench alone has them in its own language.
@@ -56,13 +51,11 @@ bool CQuorlanApp::InitInstance()
     }
 
     if (options.report) {
+        // --tables must name a folder (the report says so); without it, the tables are looked for.
+        if (options.report->tablesFolder.isEmpty())
+            options.report->tablesFolder = QFile::decodeName(LocateStartTables({}).c_str());
         m_exitCode = RunReportCommand(*options.report);
         return false;
-    }
-    // The dialog and the fit analysis window read their tables from the current directory.
-    if (!options.tablesFolder.isEmpty() && !QDir::setCurrent(options.tablesFolder)) {
-        std::fprintf(stderr, "%s: %s\n", QCoreApplication::applicationName().toUtf8().constData(),
-                     (QStringLiteral("无法进入偏差表文件夹 ") + options.tablesFolder).toUtf8().constData());
     }
 
     if (options.workbench) {
@@ -72,7 +65,7 @@ bool CQuorlanApp::InitInstance()
         return false;
     }
 
-    CQuorlanDlg dlg;
+    CQuorlanDlg dlg(LocateStartTables(options.tablesFolder));
     // Once the dialog is up, so that the window opens over it.
     if (options.fitWindow)
         QTimer::singleShot(0, &dlg, [&dlg, start = *options.fitWindow] { dlg.OpenFitWindow(start); });

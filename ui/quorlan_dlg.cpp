@@ -52,8 +52,9 @@ const QString kFitWindowMenuText = QStringLiteral("配合分析(&F)...");
 
 } // namespace
 
-CQuorlanDlg::CQuorlanDlg(QWidget* parent)
+CQuorlanDlg::CQuorlanDlg(std::filesystem::path tablesFolder, QWidget* parent)
     : QDialog(parent)
+    , m_tablesFolder(std::move(tablesFolder))
 {
     LoadResources();
     m_hIcon = QIcon(QStringLiteral(":/quorlan/quorlan.png"));
@@ -248,7 +249,7 @@ void CQuorlanDlg::OpenFitWindow(const FitStart& start)
 {
     // A child of the dialog, so that the dialog's modal run does not block it; a window of its own.
     if (!m_fitWindow) {
-        m_fitWindow = new FitWindow(start, {}, this);
+        m_fitWindow = new FitWindow(start, m_tablesFolder, this);
         m_fitWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_fitWindow->show();
@@ -275,7 +276,7 @@ void CQuorlanDlg::OnSizeChange()
 
 void CQuorlanDlg::CalcDeviations()
 {
-    ::CalcDeviations(*this, {});
+    ::CalcDeviations(*this, m_tablesFolder);
 }
 
 void CQuorlanDlg::OnHoleBasis()

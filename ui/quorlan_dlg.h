@@ -3,6 +3,7 @@
 #include "dialog_view.h"
 #include "fit_start.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,9 @@ class CQuorlanDlg : public QDialog, public DialogView
     Q_OBJECT
 
 public:
-    explicit CQuorlanDlg(QWidget* parent = nullptr);
+    // tablesFolder: where the calculations read the deviation tables, each time anew (empty: the
+    // current directory); the fit analysis window opened from the dialog reads them there too.
+    explicit CQuorlanDlg(std::filesystem::path tablesFolder = {}, QWidget* parent = nullptr);
 
     int SelectedPosition(Control list) const override;
     void InsertListEntry(Control list, int position, std::string_view text) override;
@@ -98,4 +101,5 @@ private:
     // Ctrl+F anywhere in the dialog, and the context menu's entry.
     QAction* m_fitWindowAction = nullptr;
     QPointer<FitWindow> m_fitWindow;
+    std::filesystem::path m_tablesFolder;
 };

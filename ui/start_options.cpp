@@ -23,9 +23,11 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     const QCommandLineOption size(QStringLiteral("size"),
                                   QStringLiteral("启动时打开配合分析窗口，基本尺寸取该值（mm，大于 0 且不大于 500）。"),
                                   QStringLiteral("mm"));
-    const QCommandLineOption tables(QStringLiteral("tables"),
-                                    QStringLiteral("从该文件夹读取偏差表文件（默认：当前文件夹）。"),
-                                    QStringLiteral("文件夹"));
+    const QCommandLineOption tables(
+        QStringLiteral("tables"),
+        QStringLiteral("从该文件夹读取偏差表文件（默认：环境变量 QUORLAN_TABLES 所指的文件夹，"
+                       "其次是含有偏差表的当前文件夹，最后是安装的偏差表）。"),
+        QStringLiteral("文件夹"));
     const QCommandLineOption report(
         QStringLiteral("report"), QStringLiteral("不显示窗口，把 --fit 与 --size 所给配合的报告写成 PDF 文件后退出。"),
         QStringLiteral("FILE.pdf"));

@@ -7,11 +7,13 @@
 #include "limit_deviations.h"
 #include "refusal_text.h"
 #include "standard_tolerances.h"
+#include "tabulated_classes.h"
 
 nlohmann::ordered_json PartJson(const PartLimits& part, ExactLength size)
 {
-    return JsonObject(6)
+    return JsonObject(7)
         .Add("class", ClassName(part.toleranceClass))
+        .Add("tabulated", IsTabulated(part.toleranceClass))
         .Add("upper_um", JsonUm(part.deviations.upper))
         .Add("lower_um", JsonUm(part.deviations.lower))
         .Add("max_mm", JsonMm(size + part.deviations.upper))

@@ -12,7 +12,8 @@
 // (text and JSON numbers) or already read; tables is the folder the deviation tables came from, for
 // the messages (empty: the current directory, or the built-in tables).
 
-// One part of a fit: class, upper_um, lower_um, max_mm, min_mm, tolerance_um.
+// One part of a fit: class, tabulated (whether ISO 286-2 prints the class; every class is computed
+// from the ISO 286-1 rules alike), upper_um, lower_um, max_mm, min_mm, tolerance_um.
 nlohmann::ordered_json PartJson(const PartLimits& part, ExactLength size);
 
 // A fit: fit, size_mm, type, hole, shaft, max_clearance_um, min_clearance_um, mean_clearance_um,

@@ -23,7 +23,7 @@ struct Failure
     enum class Undefined {
         InTables, // a "-" in the tables, or a class the rules leave out (P2, K12)
         Above500Mm, // the letter or grade is defined only up to 500 mm (c, v to zc, IT01, IT0, ...)
-        AtThisGrade, // the letter is defined only up to a finer grade (f13, P14)
+        AtThisGrade, // the letter is defined only up to a finer grade (j9, J13)
     };
     Kind kind = Kind::NoStandardValue;
     TableId table = TableId::Shaft; // for the table kinds

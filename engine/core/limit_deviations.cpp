@@ -153,8 +153,6 @@ Result<LimitDeviations, Failure> LimitDeviationsInBand(const DeviationTables& ta
     if (!tolerance)
         return tolerance.reason();
     const ExactLength t = *tolerance;
-    if (!IsDefinedAtItsGrade(toleranceClass))
-        return NoValue(Failure::Undefined::AtThisGrade);
     if (sizeBand >= kFirstBandAbove500Mm && !IsDefinedAbove500Mm(toleranceClass))
         return NoValue(Failure::Undefined::Above500Mm);
 
@@ -164,8 +162,9 @@ Result<LimitDeviations, Failure> LimitDeviationsInBand(const DeviationTables& ta
     if (!IsDefinedByRules(toleranceClass))
         return NoValue();
     const auto column = FundamentalDeviationColumn(toleranceClass);
-    if (!column)
-        return NoValue();
+    if (!column) // J and j exist only in a few grades
+        return NoValue(toleranceClass.grade > kGradeIT8 ? Failure::Undefined::AtThisGrade
+                                                        : Failure::Undefined::InTables);
     const TableId table = FundamentalDeviationTable(toleranceClass);
     const auto cell = CellAt(tables[table], table, sizeBand, *column);
     if (!cell)

@@ -3,6 +3,7 @@
 #include "decimal_text.h"
 #include "scales.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <system_error>
@@ -11,57 +12,141 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-TableCell ParseCell(std::string_view field)
+using Reason = TableFinding::Reason;
+using Severity = TableFinding::Severity;
+
+// Where the parser says what it finds: nowhere when loading, into a check's list when checking.
+class FindingSink
+{
+public:
+    FindingSink(TableId table, std::vector<TableFinding>* findings)
+        : m_table(table)
+        , m_findings(findings)
+    {
+    }
+
+    void Add(Severity severity, Reason reason, int line, int field, std::string_view text = {}, int count = 0)
+    {
+        if (m_findings)
+            m_findings->push_back({severity, m_table, line, field, reason,
+                                   std::string(text.substr(0, kFindingTextBytes + 1)), count, std::nullopt});
+    }
+
+    // The same table, silent: for lines that no calculation reads.
+    FindingSink Silent() const { return {m_table, nullptr}; }
+
+private:
+    TableId m_table;
+    std::vector<TableFinding>* m_findings;
+};
+
+Result<TableCell, Reason> ParseCell(std::string_view field)
 {
     if (field == "-")
-        return {TableCell::Kind::NoValue, {}};
+        return TableCell {TableCell::Kind::NoValue, {}};
     // Hundredths of a micrometre at most: finer than any table value, and coarse enough that every
     // mean of two deviations stays a whole number of nanometres.
     const auto hundredths = ParseFixedPoint(field, 2);
+    if (!hundredths && hundredths.reason() == NumberProblem::NotANumber)
+        return Reason::FieldNotANumber;
+    if (!hundredths && hundredths.reason() == NumberProblem::TooPrecise)
+        return Reason::FieldTooPrecise;
     if (!hundredths || *hundredths > kLargestCellUm * 100 || *hundredths < -kLargestCellUm * 100)
-        return {};
-    return {TableCell::Kind::Value, ExactLength {*hundredths * 10}};
+        return Reason::FieldTooLarge;
+    return TableCell {TableCell::Kind::Value, ExactLength {*hundredths * 10}};
 }
 
-std::vector<TableCell> ParseLine(std::string_view line, int columnCount)
+// One line, its CR already taken off; number is its 1-based line number.
+std::vector<TableCell> ParseLine(std::string_view line, int columnCount, int number, FindingSink& sink)
 {
     std::vector<TableCell> cells(static_cast<std::size_t>(columnCount)); // Malformed until parsed
-    if (line.size() > kLongestTableLineBytes)
+    if (line.size() > kLongestTableLineBytes) {
+        sink.Add(Severity::Error, Reason::LineTooLong, number, 0);
         return cells;
+    }
+    if (line.empty()) {
+        sink.Add(Severity::Error, Reason::LineEmpty, number, 0);
+        return cells;
+    }
     std::size_t start = 0;
-    for (std::size_t column = 0; column < cells.size(); ++column) {
-        const std::size_t space = line.find(' ', start);
-        const std::size_t end = space == std::string_view::npos ? line.size() : space;
-        if (end == start)
-            break; // an empty field shifts every later column: none of them can be trusted
-        cells[column] = ParseCell(line.substr(start, end - start));
-        if (space == std::string_view::npos)
+    for (int field = 1;; ++field) {
+        if (field > columnCount) {
+            // Never read: harmless to the calculations, but a sign of a shifted column.
+            sink.Add(Severity::Warning, Reason::FieldsBeyondLast, number, field);
             break;
+        }
+        const std::size_t space = line.find(' ', start);
+        const std::string_view text = line.substr(start, space == std::string_view::npos ? space : space - start);
+        if (text.empty()) {
+            // An empty field shifts every later column: none of them can be trusted.
+            sink.Add(Severity::Error, Reason::FieldEmpty, number, field);
+            break;
+        }
+        const auto cell = ParseCell(text);
+        if (cell)
+            cells[static_cast<std::size_t>(field - 1)] = *cell;
+        else
+            sink.Add(Severity::Error, cell.reason(), number, field, text);
+        if (space == std::string_view::npos) {
+            if (field < columnCount)
+                sink.Add(Severity::Error, Reason::FieldsTooFew, number, field + 1, {}, field);
+            break;
+        }
         start = space + 1;
     }
     return cells;
+}
+
+// Where the NUL byte at nul of content is: the line, and the field it falls in.
+void AddNulByte(std::string_view content, std::size_t nul, FindingSink& sink)
+{
+    const std::string_view before = content.substr(0, nul);
+    const auto lineStart = before.rfind('\n');
+    const std::string_view line = lineStart == std::string_view::npos ? before : before.substr(lineStart + 1);
+    const auto number = std::count(before.begin(), before.end(), '\n') + 1;
+    if (number <= kCoreSizeBandCount) // beyond, nothing is read anyway
+        sink.Add(Severity::Error, Reason::NulByte, static_cast<int>(number),
+                 static_cast<int>(std::count(line.begin(), line.end(), ' ')) + 1);
+}
+
+void AddLineCount(std::size_t lines, FindingSink& sink)
+{
+    const auto count = static_cast<int>(lines);
+    if (count < kFirstBandAbove500Mm)
+        sink.Add(Severity::Error, Reason::EndsBefore500Mm, count + 1, 0, {}, count);
+    else if (count == kFirstBandAbove500Mm && kCoreSizeBandCount > kFirstBandAbove500Mm)
+        sink.Add(Severity::Warning, Reason::NoLinesAbove500Mm, count + 1, 0, {}, count);
+    else if (count < kCoreSizeBandCount)
+        sink.Add(Severity::Error, Reason::EndsAbove500Mm, count + 1, 0, {}, count);
+    else if (count > kCoreSizeBandCount)
+        sink.Add(Severity::Warning, Reason::LinesBeyondLast, kCoreSizeBandCount + 1, 0, {}, count);
 }
 
 } // namespace
 
 static_assert(kMostTableLines > static_cast<std::size_t>(kCoreSizeBandCount), "every line a calculation reads is kept");
 
-LoadedTable ParseTable(std::string_view content, TableId table)
+LoadedTable ParseTable(std::string_view content, TableId table, std::vector<TableFinding>* findings)
 {
+    FindingSink sink(table, findings);
     LoadedTable loaded;
     if (content.substr(content.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0).find_first_not_of(" \t\r\n")
         == std::string_view::npos) {
         loaded.problem = Failure::Kind::TableEmpty;
+        sink.Add(Severity::Error, Reason::FileEmpty, 0, 0);
         return loaded;
     }
     const auto nul = content.find('\0');
     const bool cutAtNul = nul != std::string_view::npos;
-    if (cutAtNul)
+    if (cutAtNul) {
+        AddNulByte(content, nul, sink);
         content = content.substr(0, nul);
+    }
     if (content.starts_with(kByteOrderMark))
         content.remove_prefix(kByteOrderMark.size());
 
     const int columnCount = TableColumnCount(table);
+    FindingSink silent = sink.Silent();
     std::size_t start = 0;
     while (start < content.size()) {
         const std::size_t newline = content.find('\n', start);
@@ -73,11 +158,13 @@ LoadedTable ParseTable(std::string_view content, TableId table)
         }
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        loaded.lines.push_back(ParseLine(line, columnCount));
+        const int number = static_cast<int>(loaded.lines.size()) + 1;
+        loaded.lines.push_back(ParseLine(line, columnCount, number, number <= kCoreSizeBandCount ? sink : silent));
         if (lastLine || loaded.lines.size() == kMostTableLines)
             break;
         start = newline + 1;
     }
+    AddLineCount(loaded.lines.size(), sink);
     return loaded;
 }
 

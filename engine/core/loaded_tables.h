@@ -3,6 +3,7 @@
 #include "exact_length.h"
 #include "failure.h"
 #include "result.h"
+#include "table_findings.h"
 #include "table_id.h"
 
 #include <array>
@@ -66,8 +67,9 @@ Result<std::string, Failure::Kind> ReadTableFile(const std::filesystem::path& fo
 
 // Parses a file's content: lines end with LF or CR LF, a UTF-8 byte-order mark may start the first
 // line, fields are separated by exactly one space; reading stops at the first NUL byte. Nothing but
-// white space is TableEmpty.
-LoadedTable ParseTable(std::string_view content, TableId table);
+// white space is TableEmpty. With findings, adds why each bad cell, line or line count is bad, for
+// the lines a calculation reads (the first kCoreSizeBandCount), in the order they are met.
+LoadedTable ParseTable(std::string_view content, TableId table, std::vector<TableFinding>* findings = nullptr);
 
 // The cell at a 0-based line and column: its value, nothing for "-", or why it cannot be read. A
 // file that ends before a line above 500 mm lacks that line (TableLineMissing); one that ends

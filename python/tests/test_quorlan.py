@@ -2,6 +2,7 @@
 
 import json
 import os
+import pathlib
 import subprocess
 
 import pytest
@@ -10,6 +11,7 @@ import quorlan
 
 CLI = os.environ["QUORLAN_CLI"]
 DATA = os.environ["QUORLAN_DATA_DIR"]
+DATA_PATH = pathlib.Path(DATA)
 
 
 def cli_json(*args):
@@ -17,7 +19,7 @@ def cli_json(*args):
     return json.loads(run.stdout)
 
 
-FITS = ["H7/g6", "H01/js01", "JS7/h6", "K8/h7", "N7/h6", "ZC11/a11", "H18/h18", "H7/s6"]
+FITS = ["H7/g6", "H01/js01", "JS7/h6", "K8/h7", "N7/h6", "ZC11/a11", "H18/h18", "H7/s6", "E13/m12"]
 SIZES = [0.5, 1, 3, 40.025, 120, 500, 501, 3150]
 
 
@@ -86,5 +88,35 @@ def test_refusals(call, error, reason):
     assert error is quorlan.Refused or not isinstance(raised.value, quorlan.Refused)
 
 
+def test_classes_iso_286_2_does_not_print_are_computed_and_flagged():
+    e13 = quorlan.limits("E13", 25)
+    assert (e13["tabulated"], e13["upper_um"], e13["lower_um"]) == (False, 370, 40)
+    assert quorlan.limits("E10", 25)["tabulated"] is True
+
+
 def test_refused_is_a_value_error():
     assert issubclass(quorlan.Refused, ValueError)
+
+
+def test_check_tables_lists_what_the_command_line_lists(tmp_path):
+    for name in ["es_ei_z.ini", "ES_EI_H.ini", "es_ei_j_k_z.ini", "ES_EI_J_K_H.ini", "ES_EI_H_BT.ini"]:
+        (tmp_path / name).write_bytes((DATA_PATH / name).read_bytes())
+    lines = (tmp_path / "es_ei_z.ini").read_text().split("\n")
+    lines[3] = "12x" + lines[3][lines[3].index(" ") :]
+    (tmp_path / "es_ei_z.ini").write_text("\n".join(lines))
+    (tmp_path / "ES_EI_H_BT.ini").write_text("\n")
+    run = subprocess.run([CLI, "--tables", tmp_path, "check-tables", "--json"], capture_output=True, text=True)
+    assert run.returncode == 1
+    found = quorlan.check_tables(tmp_path)
+    assert found == json.loads(run.stdout)
+    assert found[0] == {
+        "file": str(tmp_path / "es_ei_z.ini"),
+        "line": 4,
+        "field": 1,
+        "severity": "error",
+        "reason": "'12x' is not a number of micrometres, nor '-' for no value",
+    }
+    assert found[-1]["reason"] == "the file is empty"
+    assert quorlan.check_tables(DATA) == []
+    with pytest.raises(ValueError):
+        quorlan.check_tables(tmp_path / "es_ei_z.ini")

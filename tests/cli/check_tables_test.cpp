@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <functional>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -84,16 +85,25 @@ struct Report
     int status;
     int strictStatus;
     std::string out;
+    int jsonStatus;
+    std::string jsonAsText; // each entry of --json as the text line
 };
 
 Report Check(const std::filesystem::path& folder)
 {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunCheckTables({folder, false}, out, err);
+    const int status = RunCheckTables({folder, false, false}, out, err);
     std::ostringstream strictOut;
-    const int strictStatus = RunCheckTables({folder, true}, strictOut, err);
-    return {status, strictStatus, out.str()};
+    const int strictStatus = RunCheckTables({folder, true, false}, strictOut, err);
+    std::ostringstream jsonOut;
+    const int jsonStatus = RunCheckTables({folder, false, true}, jsonOut, err);
+    std::string jsonAsText;
+    for (const auto& entry : nlohmann::json::parse(jsonOut.str()))
+        jsonAsText += entry["file"].get<std::string>() + ":" + std::to_string(entry["line"].get<int>()) + ":"
+            + std::to_string(entry["field"].get<int>()) + ": " + entry["severity"].get<std::string>() + ": "
+            + entry["reason"].get<std::string>() + "\n";
+    return {status, strictStatus, out.str(), jsonStatus, jsonAsText};
 }
 
 TEST(CheckTables, TheShippedTablesAreInOrder)
@@ -101,6 +111,7 @@ TEST(CheckTables, TheShippedTablesAreInOrder)
     const Report report = Check(test::ShippedTables());
     EXPECT_EQ(report.strictStatus, kExitResult) << report.out;
     EXPECT_EQ(report.out, test::ShippedTables().string() + ": the five table files are in order\n");
+    EXPECT_EQ(report.jsonAsText, "");
 }
 
 class CheckTablesSlip : public ::testing::TestWithParam<Slip>
@@ -122,6 +133,8 @@ TEST_P(CheckTablesSlip, IsListedWhereItIs)
     for (const std::string& line : GetParam().reported)
         expected += (m_folder.Path() / line).string() + "\n";
     EXPECT_EQ(report.out, expected);
+    EXPECT_EQ(report.jsonAsText, expected); // --json lists the same, in the same order
+    EXPECT_EQ(report.jsonStatus, report.status);
     EXPECT_EQ(report.status, GetParam().error ? kExitFailure : kExitResult);
     EXPECT_EQ(report.strictStatus, kExitFailure);
 }

@@ -1,6 +1,8 @@
 // The command library called in-process: what scripts parse from fit and table.
 
 #include "commands.h"
+#include "parse_error_text.h"
+#include "test_support.h"
 
 #include <filesystem>
 #include <fstream>
@@ -131,6 +133,41 @@ TEST(DeviationCommand, BeyondTheDialogTheCoreAnswersOrGivesItsReason)
               "quorlan-cli: h14 at 1 mm: the standard rules it out for sizes of 1 mm and less\n");
 }
 
+// Classes ISO 286-2 does not print are answered from the rules, with a note; printed ones without.
+TEST(DeviationCommand, ClassesOutsideThePrintedTablesCarryANote)
+{
+    struct Case
+    {
+        const char* designation;
+        const char* out;
+        bool noted;
+    };
+    const Case cases[] = {
+        {"E13", "0.3700 0.0400\n", true}, // from the core
+        {"m12", "0.2180 0.0080\n", true}, // from the dialog
+        {"H13", "0.3300 0.0000\n", false},
+        {"g6", "-0.0070 -0.0200\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.designation);
+        const Output output = Deviation(c.designation, "25", QUORLAN_DATA_DIR);
+        EXPECT_EQ(output.status, kExitResult) << output.err;
+        EXPECT_EQ(output.out, c.out);
+        EXPECT_EQ(output.err.find(std::string(c.designation) + " is not among the classes ISO 286-2 tabulates")
+                      != std::string::npos,
+                  c.noted)
+            << output.err;
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunFit({"E13/h13", "25", QUORLAN_DATA_DIR, false}, out, err), kExitResult) << err.str();
+    EXPECT_NE(out.str().find("\nnote: E13 is not among the classes ISO 286-2 tabulates; its limits follow from "
+                             "the ISO 286-1 rules\n"),
+              std::string::npos)
+        << out.str();
+    EXPECT_EQ(out.str().find("h13 is not"), std::string::npos) << out.str();
+}
+
 TEST(DeviationCommand, TwentyFiveLineTablesNameTheLineTheyLack)
 {
     const auto folder = std::filesystem::temp_directory_path() / ("quorlan-short-tables-" + std::to_string(getpid()));
@@ -159,6 +196,23 @@ TEST(FitCommand, UsageErrorsQuoteNoControlCharactersOrBrokenUtf8)
     EXPECT_EQ(err.str().find('\x1b'), std::string::npos) << err.str();
     EXPECT_EQ(err.str().find('\xff'), std::string::npos) << err.str();
     EXPECT_NE(err.str().find("'1?[2J?? 2'"), std::string::npos) << err.str();
+}
+
+// Texts of a megabyte reach the commands in-process (the system caps an argument at 128 KiB): each
+// is refused with a short message.
+TEST(LongTextsInProcess, AreRefusedWithAShortMessage)
+{
+    const std::string longText(1 << 20, '7');
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunDeviation(longText, {"25", std::nullopt, test::ShippedTables()}, out, err), kExitUsage);
+    EXPECT_EQ(RunDeviation("H7", {longText, std::nullopt, test::ShippedTables()}, out, err), kExitUsage);
+    EXPECT_EQ(RunFit({"H7/g6", longText, test::ShippedTables(), false}, out, err), kExitUsage);
+    EXPECT_EQ(RunFit({"\xFF" + longText, "40", test::ShippedTables(), false}, out, err), kExitUsage);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_LT(err.str().size(), 1000U);
+    EXPECT_LE(ShortParseErrorText("Directory does not exist: " + longText).size(), 403U);
+    EXPECT_EQ(ShortParseErrorText("bad \xFF\xC3x \x1B[0m \xE5\xB0\xBA"), "bad ??x ?[0m 尺");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "loaded_tables.h"
 #include "scales.h"
 #include "standard_tolerances.h"
+#include "tabulated_classes.h"
 #include "test_support.h"
 
 #include <fstream>
@@ -126,27 +127,85 @@ TEST(WideRangeDeviations, AboveFiveHundredOnlyTheStandardsLettersHaveValues)
     }
 }
 
-// Beyond IT12: A, B, C, D and a, b, c, d, k to IT13; H, JS, h, js to IT18.
-TEST(WideRangeDeviations, BeyondIT12OnlyTheStandardsLettersHaveValues)
+// Every class the rules define is computed at every grade, whether ISO 286-2 prints it or not;
+// refused only where the rules give no value. Values from the fundamental deviations and IT values.
+TEST(WideRangeDeviations, ClassesFollowTheRulesAtEveryGrade)
 {
     const DeviationTables tables = LoadDeviationTables(test::ShippedTables());
-    const std::string toIT13 = " a b c d ";
-    const std::string toIT18 = " h js ";
-    for (const Part part : {Part::Hole, Part::Shaft}) {
-        for (int letter = 0; letter < kLetterCount; ++letter) {
-            const std::string name = " " + std::string(kShaftLetters[static_cast<std::size_t>(letter)]) + " ";
-            for (int grade = kGradeIT13; grade <= kGradeIT18; ++grade) {
-                const ToleranceClass toleranceClass {part, letter, grade};
-                const bool to13 = toIT13.find(name) != std::string::npos || (part == Part::Shaft && letter == kLetterK);
-                const bool expected = toIT18.find(name) != std::string::npos || (to13 && grade == kGradeIT13);
-                SCOPED_TRACE(ClassName(toleranceClass));
-                const auto deviations = LimitDeviationsOf(tables, toleranceClass, Mm("250"));
-                ASSERT_EQ(deviations.HasValue(), expected);
-                if (!expected) {
-                    EXPECT_EQ(deviations.reason().undefined, Failure::Undefined::AtThisGrade);
-                }
-            }
+    struct Case
+    {
+        const char* designation;
+        const char* size;
+        std::optional<std::pair<int, int>> limitsUm; // nothing: refused with the reason below
+        bool tabulated = false;
+        Failure::Kind kind = Failure::Kind::NoStandardValue;
+        Failure::Undefined undefined = Failure::Undefined::InTables;
+    };
+    using U = Failure::Undefined;
+    const Case cases[] = {
+        {"E13", "25", std::pair {370, 40}}, // EI = -e = 40, IT13 330
+        {"E13", "600", std::pair {1245, 145}}, // above 500 mm: e 145, IT13 1100
+        {"m12", "25", std::pair {218, 8}}, // computed before, and not printed either
+        {"t10", "35", std::pair {148, 48}},
+        {"ZC13", "8", std::pair {-97, -317}}, // ES = -zc, no delta beyond IT7
+        {"P14", "100", std::pair {-37, -907}},
+        {"N14", "600", std::pair {-44, -1794}}, // ES = -n above 500 mm
+        {"K13", "2", std::pair {0, -140}}, // K coarser than IT8: 0, up to 3 mm
+        {"a14", "2", std::pair {-270, -520}},
+        {"H7", "25", std::pair {21, 0}, true},
+        {"A13", "340", std::pair {2090, 1200}, true},
+        {"k13", "25", std::pair {330, 0}, true},
+        {"js15", "25", std::pair {420, -420}, true},
+        {"j13", "25", {}, false, Failure::Kind::NoStandardValue, U::AtThisGrade},
+        {"J9", "25", {}, false, Failure::Kind::NoStandardValue, U::AtThisGrade},
+        {"J5", "25", {}, false, Failure::Kind::NoStandardValue, U::InTables},
+        {"K13", "25", {}, false, Failure::Kind::NoStandardValue, U::InTables},
+        {"K9", "3.5", {}, false, Failure::Kind::NoStandardValue, U::InTables},
+        {"P2", "25", {}, false, Failure::Kind::NoStandardValue, U::InTables}, // no delta below IT3
+        {"A13", "1", {}, false, Failure::Kind::NotUsedAtThisSize},
+        {"b12", "0.5", {}, false, Failure::Kind::NotUsedAtThisSize},
+        {"cd13", "25", {}, false, Failure::Kind::NoStandardValue, U::InTables}, // cd only up to 10 mm
+        {"c13", "600", {}, false, Failure::Kind::NoStandardValue, U::Above500Mm},
+        {"ZC13", "600", {}, false, Failure::Kind::NoStandardValue, U::Above500Mm},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.designation) + " at " + c.size + " mm");
+        const ToleranceClass toleranceClass = *ParseToleranceClass(c.designation);
+        const auto deviations = LimitDeviationsOf(tables, toleranceClass, Mm(c.size));
+        ASSERT_EQ(deviations.HasValue(), c.limitsUm.has_value());
+        if (c.limitsUm) {
+            EXPECT_EQ(deviations->upper, ExactLength::FromUm(c.limitsUm->first));
+            EXPECT_EQ(deviations->lower, ExactLength::FromUm(c.limitsUm->second));
+            EXPECT_EQ(IsTabulated(toleranceClass), c.tabulated);
+        } else {
+            EXPECT_EQ(deviations.reason().kind, c.kind);
+            EXPECT_EQ(deviations.reason().undefined, c.undefined);
         }
+    }
+}
+
+// The classes printed in published ISO 286-2 tables are the ones marked tabulated; the data files'
+// "derived" rows are left out, as they were not seen printed.
+TEST(WideRangeDeviations, PublishedClassesAreTabulated)
+{
+    for (const char* name : {"iso286_2_published.txt", "iso286_wide_published.txt"}) {
+        std::ifstream in = OpenTestData(name);
+        ASSERT_TRUE(in);
+        std::string line;
+        bool derived = false;
+        int rows = 0;
+        while (std::getline(in, line)) {
+            if (line.starts_with("# derived"))
+                derived = true;
+            else if (line.starts_with("# "))
+                derived = false;
+            if (line.empty() || line.front() == '#' || derived || line.find("derived") != std::string::npos)
+                continue;
+            const std::string designation = line.substr(0, line.find(' '));
+            EXPECT_TRUE(IsTabulated(*ParseToleranceClass(designation))) << line;
+            ++rows;
+        }
+        EXPECT_GE(rows, 20) << name;
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFont>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -139,7 +140,7 @@ void FitTabsTest::finderListsTheBestOfAWideSearch()
     Click(F<QWidget>("finderAllGradePairsBox"));
 
     // As many as quorlan-cli find-fit finds; the best 500 of them listed, a preferred fit first.
-    QVERIFY(F<QLabel>("finderCountLabel")->text().contains(QStringLiteral("找到 104046 个配合")));
+    QVERIFY(F<QLabel>("finderCountLabel")->text().contains(QStringLiteral("找到 131658 个配合")));
     QCOMPARE(F<QTableWidget>("finderResultTable")->rowCount(), 500);
     QCOMPARE(FoundFits().first(), QStringLiteral("C11/h11"));
     QCOMPARE(F<QTableWidget>("finderResultTable")->item(0, 5)->text(), QStringLiteral("★ 优先"));
@@ -386,21 +387,26 @@ void FitTabsTest::wholeRange_data()
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("fit");
     QTest::addColumn<QString>("shaftLower"); // or the reason in place of the results
+    QTest::addColumn<int>("shaftMarked"); // the shaft is a class ISO 286-2 does not print; -1: lists unread
     QTest::newRow("IT16 at 1000 mm") << "1000"
                                      << "H16/h16"
-                                     << "-5.600 mm (-5600 µm)";
+                                     << "-5.600 mm (-5600 µm)" << 0;
     QTest::newRow("largest size") << "3150"
                                   << "H7/h6"
-                                  << "-0.135 mm (-135 µm)";
-    QTest::newRow("letter only to 500 mm") << "1000"
-                                           << "H7/c7"
-                                           << "标准对轴 c7 只给到 500 mm，不用于基本尺寸 1000 mm。";
+                                  << "-0.135 mm (-135 µm)" << 0;
+    QTest::newRow("beyond the printed classes") << "25"
+                                                << "H7/f13"
+                                                << "-0.350 mm (-350 µm)" << 1;
+    QTest::newRow("letter only to 500 mm")
+        << "1000"
+        << "H7/c7"
+        << "标准对轴 c7 只给到 500 mm，不用于基本尺寸 1000 mm。" << 1; // c is printed from c8
     QTest::newRow("letter only in finer grades") << "25"
-                                                 << "H7/f13"
-                                                 << "标准对轴 f13 的基本偏差只给到较细的公差等级，没有 IT13。";
+                                                 << "H7/j13"
+                                                 << "标准对轴 j13 的基本偏差只给到较细的公差等级，没有 IT13。" << 1;
     QTest::newRow("grade beyond IT18") << "25"
                                        << "H19/h6"
-                                       << "“H19”的公差等级不在 IT01 至 IT18 之内。";
+                                       << "“H19”的公差等级不在 IT01 至 IT18 之内。" << -1;
 }
 
 void FitTabsTest::wholeRange()
@@ -408,6 +414,7 @@ void FitTabsTest::wholeRange()
     QFETCH(QString, size);
     QFETCH(QString, fit);
     QFETCH(QString, shaftLower);
+    QFETCH(int, shaftMarked);
     Open(qPrintable(size), qPrintable(fit));
     QCOMPARE(F<QComboBox>("holeGradeList")->count(), 20);
     QCOMPARE(F<QComboBox>("shaftGradeList")->itemText(19), QStringLiteral("IT18"));
@@ -415,6 +422,15 @@ void FitTabsTest::wholeRange()
         QCOMPARE(F<QLabel>("fitProblemLabel")->text(), shaftLower);
     else
         QCOMPARE(F<QLabel>("shaftLowerValue")->text(), shaftLower);
+    if (shaftMarked < 0)
+        return;
+    // The mark: the lists in italics with a tip, and so the entry of the grade among the others.
+    const bool marked = shaftMarked == 1;
+    auto* grades = F<QComboBox>("shaftGradeList");
+    QCOMPARE(grades->font().italic(), marked);
+    QCOMPARE(grades->toolTip().isEmpty(), !marked);
+    QCOMPARE(grades->itemData(grades->currentIndex(), Qt::FontRole).value<QFont>().italic(), marked);
+    QVERIFY(!F<QComboBox>("holeGradeList")->font().italic()); // H7, H16: printed
 }
 
 void FitTabsTest::cliDiagramIsXml()

@@ -3,6 +3,7 @@
 #include "fit_window.h"
 #include "quorlan_dlg.h"
 #include "start_options.h"
+#include "start_tables.h"
 #include "table_id.h"
 #include "ui_test_support.h"
 
@@ -79,13 +80,16 @@ private slots:
     void preferredFitTable();
     void badInput_data();
     void badInput();
-    void missingTable();
+    void badTableFile_data();
+    void badTableFile();
 
     void copyDrawingLine();
     void saveDiagram_data();
     void saveDiagram();
     void startOptions_data();
     void startOptions();
+    void startTables_data();
+    void startTables();
 
 private:
     FitWindow* OpenWindow();
@@ -439,9 +443,20 @@ void FitWindowTest::badInput()
     QCOMPARE(Read().problem, QString());
 }
 
-void FitWindowTest::missingTable()
+void FitWindowTest::badTableFile_data()
 {
-    // Every table but the holes' one.
+    QTest::addColumn<QByteArray>("content"); // of the holes' file; null: missing
+    QTest::addColumn<QString>("problem"); // %1: the folder
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("找不到偏差表文件 ES_EI_H.ini（在 %1）。");
+    QTest::newRow("empty") << QByteArray("\n \n") << QStringLiteral("偏差表文件 ES_EI_H.ini 是空的（在 %1）。");
+}
+
+void FitWindowTest::badTableFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+    // Every table but the holes' one, in a folder given to the dialog: the current directory holds
+    // good tables, so a window that read there would show no problem.
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     for (const TableId table : kAllTables) {
@@ -449,18 +464,22 @@ void FitWindowTest::missingTable()
         if (table != TableId::Hole)
             QVERIFY(QFile::copy(kDataDir + QLatin1Char('/') + name, folder.filePath(name)));
     }
-    QVERIFY(QDir::setCurrent(folder.path()));
-    const auto restoreDir = qScopeGuard([] { QDir::setCurrent(kDataDir); });
+    const QString holes = folder.filePath(QStringLiteral("ES_EI_H.ini"));
+    if (!content.isNull()) {
+        QFile file(holes);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    m_dlg = std::make_unique<CQuorlanDlg>(folder.path().toStdString());
+    m_dlg->show();
 
     QVERIFY(OpenWindow());
-    const QString expected = QStringLiteral("找不到偏差表文件 ES_EI_H.ini（在 ") + QDir(folder.path()).canonicalPath()
-        + QStringLiteral("）。");
-    QCOMPARE(Read().problem, expected);
+    QCOMPARE(Read().problem, problem.arg(QDir(folder.path()).canonicalPath()));
     // A fit that needs nothing from that file: JS is symmetric, h comes from the shafts' file.
     TypeDesignation(QStringLiteral("JS7/h6"));
     QCOMPARE(Read().problem, QString());
-    // The tables are read at every change: once the file is back, so are the results.
-    QVERIFY(QFile::copy(kDataDir + QStringLiteral("/ES_EI_H.ini"), folder.filePath(QStringLiteral("ES_EI_H.ini"))));
+    // The tables are read at every change: once the file is right, so are the results.
+    QFile::remove(holes);
+    QVERIFY(QFile::copy(kDataDir + QStringLiteral("/ES_EI_H.ini"), holes));
     TypeDesignation(QStringLiteral("H7/g6"));
     QCOMPARE(Read().problem, QString());
 }
@@ -558,6 +577,33 @@ void FitWindowTest::startOptions()
         found << QString::fromStdString(options.fitWindow->sizeText)
               << QString::fromStdString(options.fitWindow->designation);
     QCOMPARE(found, expected);
+}
+
+void FitWindowTest::startTables_data()
+{
+    QTest::addColumn<QString>("option"); // --tables
+    QTest::addColumn<QString>("environment"); // QUORLAN_TABLES; empty: unset
+    QTest::addColumn<QString>("expected"); // empty: the current directory (the data folder here)
+    const QString elsewhere = QDir::tempPath();
+    QTest::newRow("the current directory") << ""
+                                           << ""
+                                           << "";
+    QTest::newRow("--tables first") << kDataDir << elsewhere << kDataDir;
+    QTest::newRow("then QUORLAN_TABLES") << "" << elsewhere << elsewhere;
+    QTest::newRow("no folder: passed over") << "/no/such/folder" << elsewhere << elsewhere;
+}
+
+// The program finds its tables in the order the command line does, without changing directory.
+void FitWindowTest::startTables()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, environment);
+    QFETCH(QString, expected);
+    if (!environment.isEmpty())
+        qputenv("QUORLAN_TABLES", environment.toUtf8());
+    const auto restore = qScopeGuard([] { qunsetenv("QUORLAN_TABLES"); });
+    QCOMPARE(QString::fromStdString(LocateStartTables(option).string()), expected);
+    QCOMPARE(QDir::currentPath(), QDir(kDataDir).canonicalPath());
 }
 
 QTEST_MAIN(FitWindowTest)

@@ -87,6 +87,10 @@
         <source>保存配合图(&amp;V)...</source>
         <translation>Sa&amp;ve diagram...</translation>
     </message>
+    <message>
+        <source>ISO 286-2 未列出此公差带，其极限偏差按 ISO 286-1 的规则算出</source>
+        <translation>ISO 286-2 does not list this class; its limits follow from the ISO 286-1 rules</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisTexts</name>
@@ -237,6 +241,10 @@
     <message>
         <source>基本尺寸 %1 mm 时%2 的最小极限尺寸不大于零，没有这样的零件。</source>
         <translation>At %1 mm the smallest limit of size of %2 is zero or less: there is no such part.</translation>
+    </message>
+    <message>
+        <source>偏差表文件 %1 是空的（在 %2）。</source>
+        <translation>The deviation table file %1 is empty (in %2).</translation>
     </message>
 </context>
 <context>

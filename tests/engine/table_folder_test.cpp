@@ -1,15 +1,12 @@
-// Where quorlan-cli looks for its tables, in-process: the order of the places, and what it says
-// when the files are not there. (cli_process_test runs the program itself from moved installs.)
+// Where every front end looks for its tables: the order of the places, and what the words say when
+// the files are not there. (cli_process_test runs quorlan-cli itself from moved installs.)
 
-#include "commands.h"
-#include "parse_error_text.h"
 #include "table_folder.h"
 #include "table_id.h"
+#include "table_lookup_text.h"
 #include "test_support.h"
 
 #include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -41,7 +38,7 @@ protected:
     TablesLocation Locate() const
     {
         const auto located = LocateTables(m_clues);
-        EXPECT_TRUE(located) << located.reason();
+        EXPECT_TRUE(located) << TablesNotAFolderText(located.reason());
         return located ? *located : TablesLocation {};
     }
 
@@ -82,13 +79,16 @@ TEST_F(TableFolders, FoundNowhereTheCurrentDirectoryIsReadAndEveryPlaceNamed)
 
 TEST_F(TableFolders, AFolderNamedByTheUserMustBeOne)
 {
+    const auto words = [this] {
+        return TablesNotAFolderText(LocateTables(m_clues).reason());
+    };
     m_clues.environment = "/no/such/folder";
-    EXPECT_EQ(LocateTables(m_clues).reason(), "QUORLAN_TABLES '/no/such/folder' is not a folder");
+    EXPECT_EQ(words(), "QUORLAN_TABLES '/no/such/folder' is not a folder");
     m_clues.option = "/no/such/option";
-    EXPECT_EQ(LocateTables(m_clues).reason(), "--tables '/no/such/option' is not a folder");
+    EXPECT_EQ(words(), "--tables '/no/such/option' is not a folder");
     m_clues.environment = std::string(1 << 20, 'x');
     m_clues.option.reset();
-    EXPECT_LT(LocateTables(m_clues).reason().size(), 250U);
+    EXPECT_LT(words().size(), 250U);
 }
 
 TEST_F(TableFolders, AllFiveInPlaceNeedNoNote)
@@ -99,23 +99,6 @@ TEST_F(TableFolders, AllFiveInPlaceNeedNoNote)
     EXPECT_EQ(MissingTablesNote(Locate()), "");
     std::filesystem::remove(Path("option") / TableFileName(TableId::Hole));
     EXPECT_EQ(MissingTablesNote(Locate()), "the tables were read from --tables '" + Path("option").string() + "'");
-}
-
-// Texts of a megabyte reach the commands in-process (the system caps an argument at 128 KiB): each
-// is refused with a short message.
-TEST(LongTextsInProcess, AreRefusedWithAShortMessage)
-{
-    const std::string longText(1 << 20, '7');
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(RunDeviation(longText, {"25", std::nullopt, test::ShippedTables()}, out, err), kExitUsage);
-    EXPECT_EQ(RunDeviation("H7", {longText, std::nullopt, test::ShippedTables()}, out, err), kExitUsage);
-    EXPECT_EQ(RunFit({"H7/g6", longText, test::ShippedTables(), false}, out, err), kExitUsage);
-    EXPECT_EQ(RunFit({"\xFF" + longText, "40", test::ShippedTables(), false}, out, err), kExitUsage);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_LT(err.str().size(), 1000U);
-    EXPECT_LE(ShortParseErrorText("Directory does not exist: " + longText).size(), 403U);
-    EXPECT_EQ(ShortParseErrorText("bad \xFF\xC3x \x1B[0m \xE5\xB0\xBA"), "bad ??x ?[0m 尺");
 }
 
 } // namespace

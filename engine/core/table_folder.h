@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-// Where quorlan-cli finds the five deviation table files, wherever it is started: the folder given,
-// the folder named by QUORLAN_TABLES, the current directory when it holds any of the files, the
-// tables installed beside the program (bin/../share/quorlan, so that a moved install still finds
-// its own), and last the tables folder of the prefix the program was built for.
+// Where every front end that reads table files finds the five of them, wherever it is started: the
+// folder given (--tables), the folder named by QUORLAN_TABLES, the current directory when it holds
+// any of the files, the tables installed beside the program (bin/../share/quorlan, so that a moved
+// install still finds its own), and last the tables folder of the prefix the program was built for.
 
 struct TableFolderClues
 {
@@ -31,23 +31,22 @@ struct TablesLocation
     std::vector<std::filesystem::path> searched;
 };
 
+// A folder the user named (Option or Environment) that is no folder.
+struct TablesNotAFolder
+{
+    TableFolderSource source = TableFolderSource::Option;
+    std::filesystem::path folder;
+};
+
 // The clues of this process: QUORLAN_TABLES, the program's own file (programArgument, its argv[0],
 // where the system cannot tell) and the installed tables folder.
 TableFolderClues CluesOfThisProcess(std::optional<std::filesystem::path> option, std::string_view programArgument);
 
 // The first folder in the order above. Found nowhere, the current directory is read, so that every
 // calculation that needs a file says the file is missing. A folder given by --tables or
-// QUORLAN_TABLES must be one: otherwise the reason, for a usage message.
-Result<TablesLocation, std::string> LocateTables(const TableFolderClues& clues);
+// QUORLAN_TABLES must be one.
+Result<TablesLocation, TablesNotAFolder> LocateTables(const TableFolderClues& clues);
 
 // Whether a folder holds any, or every one, of the five files (of any kind).
 bool HoldsAnyTableFile(const std::filesystem::path& folder);
 bool HoldsEveryTableFile(const std::filesystem::path& folder);
-
-// Where the tables were looked for, in words: "--tables 'data'", "the current directory", or, found
-// nowhere, every folder tried.
-std::string WhereTablesWereSought(const TablesLocation& location);
-
-// For a calculation that failed: where the tables were looked for, when a file is missing there;
-// empty when all five are there.
-std::string MissingTablesNote(const TablesLocation& location);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "loaded_tables.h"
-#include "table_check.h"
+#include "table_findings.h"
 
 #include <array>
 #include <optional>
@@ -14,4 +14,4 @@
 // to IT8 is 0 and M and N are -ei of m and n in every grade. Cells that cannot be read are left to
 // the layout check. A file that could not be read at all is nothing.
 void CheckRelations(const std::array<std::optional<LoadedTable>, kTableCount>& tables,
-                    std::vector<TableProblem>& problems);
+                    std::vector<TableFinding>& findings);

@@ -1,6 +1,5 @@
 #include "table_folder.h"
 
-#include "printable_text.h"
 #include "table_id.h"
 
 #include <cstdlib>
@@ -12,30 +11,6 @@ bool IsFolder(const std::filesystem::path& path)
 {
     std::error_code error;
     return std::filesystem::is_directory(path, error);
-}
-
-std::string QuotedPath(const std::filesystem::path& path)
-{
-    return "'" + PathText(path) + "'";
-}
-
-std::string Describe(const std::filesystem::path& folder, TableFolderSource source)
-{
-    switch (source) {
-    case TableFolderSource::Option:
-        return "--tables " + QuotedPath(folder);
-    case TableFolderSource::Environment:
-        return "QUORLAN_TABLES " + QuotedPath(folder);
-    case TableFolderSource::CurrentDirectory:
-        return "the current directory";
-    case TableFolderSource::BesideProgram:
-        return QuotedPath(folder) + " (beside the program)";
-    case TableFolderSource::InstallPrefix:
-        return QuotedPath(folder) + " (the installed tables)";
-    case TableFolderSource::Nowhere:
-        break;
-    }
-    return "nowhere";
 }
 
 // The running program's own file: exact on Linux; elsewhere the name it was started by, when that
@@ -90,16 +65,16 @@ bool HoldsEveryTableFile(const std::filesystem::path& folder)
     return true;
 }
 
-Result<TablesLocation, std::string> LocateTables(const TableFolderClues& clues)
+Result<TablesLocation, TablesNotAFolder> LocateTables(const TableFolderClues& clues)
 {
     if (clues.option) {
         if (!IsFolder(*clues.option))
-            return "--tables " + QuotedPath(*clues.option) + " is not a folder";
+            return TablesNotAFolder {TableFolderSource::Option, *clues.option};
         return TablesLocation {*clues.option, TableFolderSource::Option, {}};
     }
     if (clues.environment && !clues.environment->empty()) {
         if (!IsFolder(*clues.environment))
-            return "QUORLAN_TABLES " + QuotedPath(*clues.environment) + " is not a folder";
+            return TablesNotAFolder {TableFolderSource::Environment, *clues.environment};
         return TablesLocation {*clues.environment, TableFolderSource::Environment, {}};
     }
     TablesLocation nowhere {{}, TableFolderSource::Nowhere, {std::filesystem::path()}};
@@ -119,27 +94,4 @@ Result<TablesLocation, std::string> LocateTables(const TableFolderClues& clues)
         nowhere.searched.push_back(clues.installedTables);
     }
     return nowhere;
-}
-
-std::string WhereTablesWereSought(const TablesLocation& location)
-{
-    if (location.source != TableFolderSource::Nowhere)
-        return Describe(location.folder, location.source);
-    std::string words;
-    for (std::size_t index = 0; index < location.searched.size(); ++index) {
-        const auto& folder = location.searched[index];
-        if (index > 0)
-            words += index + 1 == location.searched.size() ? " or " : ", ";
-        words += folder.empty() ? "the current directory" : QuotedPath(folder);
-    }
-    return words;
-}
-
-std::string MissingTablesNote(const TablesLocation& location)
-{
-    if (HoldsEveryTableFile(location.folder))
-        return {};
-    if (location.source == TableFolderSource::Nowhere)
-        return "no table files in " + WhereTablesWereSought(location) + "; give --tables DIR or set QUORLAN_TABLES";
-    return "the tables were read from " + WhereTablesWereSought(location);
 }
