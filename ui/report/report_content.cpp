@@ -45,8 +45,11 @@ constexpr ResultFormat kResultFormats[] = {
     {"shaft_von_mises_max_mpa", "MPa", 1, 1.0},
     {"hub_yield_safety", "", 2, 1.0},
     {"shaft_yield_safety", "", 2, 1.0},
+    {"interference_at_hub_yield_um", "µm", 1, 1.0},
+    {"interference_at_shaft_yield_um", "µm", 1, 1.0},
     {"torque_min_nm", "N·m", 1, 1.0},
     {"axial_force_min_n", "N", 0, 1.0},
+    {"slip_safety", "", 2, 1.0},
     {"press_force_max_n", "N", 0, 1.0},
     {"hub_assembly_temp_c", "°C", 1, 1.0},
     {"shaft_assembly_temp_c", "°C", 1, 1.0},
@@ -98,11 +101,18 @@ std::vector<ReportValue> InputsOf(const ServiceInputs& inputs, const ServiceResu
     optional("hub_od", inputs.hubOutsideDiameterMm, "mm");
     optional("shaft_bore", inputs.shaftBoreMm, "mm");
     optional("length", inputs.lengthMm, "mm");
+    optional("torque", inputs.torqueNm, "N·m");
+    optional("axial_force", inputs.axialForceN, "N");
+    if (inputs.torqueNm || inputs.axialForceN)
+        list.push_back({"required_slip_safety", ShortestNumber(inputs.requiredSlipSafety), ""});
+    list.push_back({"required_yield_safety", ShortestNumber(inputs.requiredYieldSafety), ""});
+    list.push_back({"joining", std::string(JoiningMethodName(results.joining)), ""});
     AddMaterial(list, "hub", inputs.hubMaterial, language);
     AddMaterial(list, "shaft", inputs.shaftMaterial, language);
     list.push_back({"hub_temp", ShortestNumber(inputs.hubTemperatureC), "°C"});
     list.push_back({"shaft_temp", ShortestNumber(inputs.shaftTemperatureC), "°C"});
     list.push_back({"friction", ShortestNumber(results.frictionHolding), ""});
+    list.push_back({"friction_pressing", ShortestNumber(results.frictionPressing), ""});
     list.push_back({"rz_hub", ShortestNumber(inputs.hubRzUm), "µm"});
     list.push_back({"rz_shaft", ShortestNumber(inputs.shaftRzUm), "µm"});
     list.push_back({"smoothing", ShortestNumber(results.smoothingFactor), ""});
@@ -116,6 +126,13 @@ std::string FitClassKey(FitType type)
     return std::string(FitTypeName(type));
 }
 
+// "at_standstill", "in_service" or, for a warning of neither alone, "in_both_states": a key the
+// report words.
+std::string StateKey(std::size_t state)
+{
+    return state == kStandstill ? "at_standstill" : state == kInService ? "in_service" : "in_both_states";
+}
+
 // The calculation's warnings, keyed as the core names them, with the numbers each sentence takes.
 std::vector<ReportNote> WarningsOf(const ServiceResults& r)
 {
@@ -125,10 +142,15 @@ std::vector<ReportNote> WarningsOf(const ServiceResults& r)
         switch (warning.code) {
         case ServiceWarningCode::HubYield:
         case ServiceWarningCode::ShaftYield:
-        case ServiceWarningCode::CoolingUnreachable:
-            args = {FixedDecimals(warning.value, 2)};
-            break;
         case ServiceWarningCode::Slip:
+            args = {StateKey(warning.state), FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)};
+            break;
+        case ServiceWarningCode::NoPressFit:
+            args = {StateKey(warning.state), FixedDecimals(warning.value, 1)};
+            break;
+        case ServiceWarningCode::CoolingUnreachable:
+            args = {FixedDecimals(warning.value, 1)};
+            break;
         case ServiceWarningCode::HubHeatingLimit:
         case ServiceWarningCode::AssemblyUnreachable:
             args = {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 1)};
@@ -136,7 +158,6 @@ std::vector<ReportNote> WarningsOf(const ServiceResults& r)
         case ServiceWarningCode::LoosensInService:
             args = {FitClassKey(r.states[kStandstill].fitType), FitClassKey(r.states[kInService].fitType)};
             break;
-        case ServiceWarningCode::NoPressFit:
         case ServiceWarningCode::NoRoughness:
             break;
         }
@@ -152,7 +173,7 @@ std::vector<ReportNote> AssumptionsOf(const ServiceInputs& inputs, const Service
         {"fit_class", {FitClassKey(r.fitTypeAt20c), FitClassKey(r.fitTypeAtService)}},
         {"smoothing", {FixedDecimals(r.smoothingLossUm.value_or(0.0), 2), FixedDecimals(r.smoothingFactor, 1)}},
         {"plane_stress", {}},
-        {"friction", {FixedDecimals(r.frictionHolding, 3)}},
+        {"friction_both", {FixedDecimals(r.frictionHolding, 3), FixedDecimals(r.frictionPressing, 3)}},
         {"joining_clearance", {FixedDecimals(r.joiningClearanceMm * 1000.0, 1)}},
         {"normal_distribution", {FixedDecimals(r.zoneSigmas, 1)}},
     };
@@ -163,6 +184,35 @@ std::vector<ReportNote> AssumptionsOf(const ServiceInputs& inputs, const Service
     else if (!inputs.lengthMm)
         notes.push_back({"needs_length", {}});
     return notes;
+}
+
+std::string StateValue(const std::optional<double>& value, const ResultFormat& format)
+{
+    return value ? FixedDecimals(*value * format.scale, format.decimals) : "-";
+}
+
+// Both states side by side: the effective interferences, then every value the core gives per state.
+void AddStates(ReportService& section, const ServiceResults& results)
+{
+    for (std::size_t state : {kStandstill, kInService}) {
+        section.hubTemperaturesC[state] = ShortestNumber(results.states[state].hubTemperatureC);
+        section.shaftTemperaturesC[state] = ShortestNumber(results.states[state].shaftTemperatureC);
+    }
+    for (const bool min : {true, false}) {
+        ReportStateRow row {min ? "effective_interference_min_um" : "effective_interference_max_um", "µm", {}};
+        for (std::size_t state : {kStandstill, kInService}) {
+            const ServiceState& s = results.states[state];
+            row.values[state] = FixedDecimals(min ? s.interferenceMinUm : s.interferenceMaxUm, 1);
+        }
+        section.states.push_back(std::move(row));
+    }
+    for (const ServiceStateField& field : ServiceStateFields()) {
+        const ResultFormat format = FormatOf(field.key);
+        ReportStateRow row {std::string(field.key), std::string(format.unit), {}};
+        for (std::size_t state : {kStandstill, kInService})
+            row.values[state] = StateValue(results.states[state].*(field.value), format);
+        section.states.push_back(std::move(row));
+    }
 }
 
 std::string RefusalKey(ServiceRefusalReason reason)
@@ -271,6 +321,15 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
                                            FixedDecimals(*value * format.scale, format.decimals),
                                            std::string(format.unit)});
             }
+            for (const ServiceResultField& field : ServiceResultFields()) {
+                const std::size_t state = GoverningState(results, field);
+                if (state == kNoState)
+                    continue;
+                for (ReportValue& value : section.results)
+                    if (value.key == field.key)
+                        value.state = state == kStandstill ? "standstill" : "service";
+            }
+            AddStates(section, results);
             section.warnings = WarningsOf(results);
             section.assumptions = AssumptionsOf(inputs, results);
             content.service = std::move(section);
