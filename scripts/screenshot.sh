@@ -3,7 +3,7 @@
 # deviations calculated. Then the fit analysis window, opened from there with Ctrl+F and set to a
 # transition fit (H7/k6 at 25 mm), so that both a clearance and an interference show. Drives the
 # real program under Xvfb with mouse clicks and keys. Then the window's fit finder tab (40 mm,
-# clearance 10 to 60 µm) and its service conditions tab (H7/s6, hub 80 mm across, 30 mm long).
+# clearance 10 to 60 µm) and its service conditions tab (H7/s6, hub 80 mm across, 30 mm long, 300 N·m).
 # Last, the workbench alone in English and Chinese at 100 % and 200 % (docs/workbench-*.png).
 # Usage: scripts/screenshot.sh [OUT.png [FIT_OUT.png [FINDER_OUT.png [SERVICE_OUT.png]]]]
 #   (defaults docs/screenshot.png, docs/fit-window.png, docs/fit-finder.png and
@@ -102,6 +102,8 @@ xdotool key alt+o
 xdotool type --delay 50 80
 xdotool key alt+l
 xdotool type --delay 50 30
+xdotool key alt+t
+xdotool type --delay 50 300
 xdotool key ctrl+shift+Tab ctrl+shift+Tab alt+d ctrl+a
 xdotool type --delay 50 H7/s6
 xdotool key ctrl+Tab ctrl+Tab

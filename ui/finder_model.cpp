@@ -52,3 +52,31 @@ Result<std::vector<FoundFit>, FinderProblem> FindFitsFor(const std::filesystem::
         return FinderProblem(found.reason());
     return *found;
 }
+
+Result<std::vector<LoadFoundFit>, FinderProblem> FindFitsForLoad(const std::filesystem::path& tablesFolder,
+                                                                 const FinderInputs& inputs, const ServiceForm& form)
+{
+    const auto size = ReadSize(inputs.sizeText);
+    if (!size)
+        return FinderProblem(size.reason());
+    if (inputs.finestGrade > inputs.coarsestGrade)
+        return FinderProblem(GradesReversed {});
+    const auto joint = ReadJointForm(form);
+    if (!joint)
+        return FinderProblem(joint.reason());
+
+    LoadFitSearchRequest request;
+    request.fits.size = *size;
+    request.fits.basis = inputs.basis;
+    request.fits.finestGrade = inputs.finestGrade;
+    request.fits.coarsestGrade = inputs.coarsestGrade;
+    request.fits.allGradePairs = inputs.allGradePairs;
+    request.service = *joint;
+    auto found = SearchFitsForLoad(LoadDeviationTables(tablesFolder), request);
+    if (!found) {
+        if (const auto* refusal = std::get_if<ServiceRefusal>(&found.reason()))
+            return FinderProblem(RefusalOf(*refusal));
+        return FinderProblem(std::get<Failure>(found.reason()));
+    }
+    return std::move(*found);
+}

@@ -3,7 +3,9 @@
 #include "analysis_model.h"
 #include "failure.h"
 #include "fit_search.h"
+#include "load_fit_search.h"
 #include "result.h"
+#include "service_model.h"
 
 #include <filesystem>
 #include <string>
@@ -42,9 +44,16 @@ struct GradesReversed
 {
 };
 
-// A table failure where the tables cannot be searched.
-using FinderProblem = std::variant<SizeProblem, BoundProblem, BoundsReversed, GradesReversed, Failure>;
+// A table failure where the tables cannot be searched; for a search from the load, a field of the
+// service tab that is no number, or a joint the core refuses or that lacks the hub, length or load.
+using FinderProblem
+    = std::variant<SizeProblem, BoundProblem, BoundsReversed, GradesReversed, Failure, FormProblem, ServiceRefusalOf>;
 
 // Reads the tables of the folder (empty: the current directory) on every call. Best first.
 Result<std::vector<FoundFit>, FinderProblem> FindFitsFor(const std::filesystem::path& tablesFolder,
                                                          const FinderInputs& inputs);
+
+// The fits that hold the load of the service tab's joint (its fields as typed), at the finder's size,
+// basis and grades; its clearance bounds play no part. Best first.
+Result<std::vector<LoadFoundFit>, FinderProblem> FindFitsForLoad(const std::filesystem::path& tablesFolder,
+                                                                 const FinderInputs& inputs, const ServiceForm& form);

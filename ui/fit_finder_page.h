@@ -4,6 +4,11 @@
 
 #include <QWidget>
 
+// moc cannot parse the C++20 library headers this brings in, and needs none of them.
+#ifndef Q_MOC_RUN
+#include "service_model.h"
+#endif
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -26,6 +31,9 @@ public:
     // The window's one size, as typed in its size field.
     void SetSizeText(const QString& sizeText);
 
+    // The service tab's joint and load, for the search from the load.
+    void SetServiceForm(const ServiceForm& form);
+
     // The list as shown (its order, the header first), or the reason there is none.
     QList<QStringList> ResultRows() const;
 
@@ -37,12 +45,17 @@ protected:
 
 private:
     QWidget* CreateInputs();
+    QTableWidget* NewTable(const char* name, const QStringList& headers);
+    void ShowProblem(const QString& problem);
+    void SearchClearances();
+    void SearchLoad();
     // Searches when the page is on show; else it searches when shown next.
     void Search();
     void SearchNow();
 
     std::filesystem::path m_tablesFolder;
     QString m_sizeText;
+    ServiceForm m_serviceForm;
     bool m_stale = true;
 
     QLineEdit* m_minClearanceBox = nullptr;
@@ -51,9 +64,11 @@ private:
     QComboBox* m_finestGradeList = nullptr;
     QComboBox* m_coarsestGradeList = nullptr;
     QCheckBox* m_allGradePairsBox = nullptr;
+    QCheckBox* m_fromLoadBox = nullptr;
     QLabel* m_countLabel = nullptr;
     QStackedWidget* m_output = nullptr;
     QTableWidget* m_resultTable = nullptr;
+    QTableWidget* m_loadTable = nullptr; // the fits that hold the load
     QWidget* m_problemPage = nullptr;
     WarningBanner* m_problemBanner = nullptr;
 };

@@ -133,6 +133,10 @@ void FitWindow::BuildContents()
     connect(m_finderPage, &FitFinderPage::fitChosen, this, &FitWindow::OnFoundFitChosen);
     connect(m_sizeBox, &QLineEdit::textChanged, m_analysisPage, &AnalysisPage::SetSizeText);
     connect(m_sizeBox, &QLineEdit::textChanged, m_finderPage, &FitFinderPage::SetSizeText);
+    // The finder's search from the load takes the service tab's joint as it stands.
+    connect(m_servicePage, &ServicePage::formChanged, this,
+            [this] { m_finderPage->SetServiceForm(m_servicePage->Form()); });
+    m_finderPage->SetServiceForm(m_servicePage->Form());
 
     const FitStart defaults;
     QVariantMap state;

@@ -9,6 +9,7 @@
 #include "service_conditions.h"
 #include "workbench_language.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -113,6 +114,30 @@ const std::map<QString, NumberField>& NumberFields()
          [](ServiceInputs& in, double v) {
              in.zoneSigmas = v;
          }},
+        {"friction-holding",
+         [](ServiceInputs& in, double v) {
+             in.frictionHolding = v;
+         }},
+        {"friction-pressing",
+         [](ServiceInputs& in, double v) {
+             in.frictionPressing = v;
+         }},
+        {"torque",
+         [](ServiceInputs& in, double v) {
+             in.torqueNm = v;
+         }},
+        {"axial-force",
+         [](ServiceInputs& in, double v) {
+             in.axialForceN = v;
+         }},
+        {"slip-safety",
+         [](ServiceInputs& in, double v) {
+             in.requiredSlipSafety = v;
+         }},
+        {"yield-safety",
+         [](ServiceInputs& in, double v) {
+             in.requiredYieldSafety = v;
+         }},
     };
     return fields;
 }
@@ -131,7 +156,23 @@ std::variant<ServiceInputs, QString> ReadServiceOptions(const ReportRequest& req
                 .arg(name, text);
         (name == QLatin1String("hub-material") ? inputs.hubMaterial : inputs.shaftMaterial) = material->properties;
     }
+    const auto given = [&request](const char* option) {
+        return std::any_of(request.serviceOptions.begin(), request.serviceOptions.end(),
+                           [option](const auto& pair) { return pair.first == QLatin1String(option); });
+    };
+    if (given("friction") && (given("friction-holding") || given("friction-pressing")))
+        return QStringLiteral("--friction sets both coefficients: give it or --friction-holding and "
+                              "--friction-pressing, not both");
     for (const auto& [name, text] : request.serviceOptions) {
+        if (name == QLatin1String("joining")) {
+            if (text == QLatin1String("press"))
+                inputs.joining = JoiningMethod::Press;
+            else if (text == QLatin1String("shrink"))
+                inputs.joining = JoiningMethod::Shrink;
+            else
+                return QStringLiteral("--joining \"%1\" is not press or shrink").arg(text);
+            continue;
+        }
         if (name == QLatin1String("smoothing")) {
             if (text == QLatin1String("0.4"))
                 inputs.smoothingFactor = kSmoothingFactorDin7190_2017;
@@ -158,8 +199,8 @@ std::variant<ServiceInputs, QString> ReadServiceOptions(const ReportRequest& req
 const std::vector<QString>& ReportServiceOptionNames()
 {
     static const std::vector<QString> names = [] {
-        std::vector<QString> list
-            = {QStringLiteral("hub-material"), QStringLiteral("shaft-material"), QStringLiteral("smoothing")};
+        std::vector<QString> list = {QStringLiteral("hub-material"), QStringLiteral("shaft-material"),
+                                     QStringLiteral("smoothing"), QStringLiteral("joining")};
         for (const auto& [name, field] : NumberFields())
             list.push_back(name);
         return list;

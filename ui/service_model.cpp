@@ -27,6 +27,11 @@ constexpr std::pair<std::string_view, ServiceField> kFieldNames[] = {
     {"shaft_rz_um", ServiceField::ShaftRz},
     {"joining_clearance_mm", ServiceField::JoiningClearance},
     {"zone_sigmas", ServiceField::ZoneSigmas},
+    {"friction_pressing", ServiceField::FrictionPressing},
+    {"torque_nm", ServiceField::Torque},
+    {"axial_force_n", ServiceField::AxialForce},
+    {"slip_safety", ServiceField::RequiredSlipSafety},
+    {"yield_safety", ServiceField::RequiredYieldSafety},
 };
 
 constexpr std::pair<std::string_view, ServiceInput> kOtherInputNames[] = {
@@ -85,7 +90,9 @@ private:
 bool IsOptionalField(ServiceField field)
 {
     return field == ServiceField::HubOutsideDiameter || field == ServiceField::ShaftBore
-        || field == ServiceField::Length || field == ServiceField::JoiningClearance || field == ServiceField::Friction;
+        || field == ServiceField::Length || field == ServiceField::JoiningClearance || field == ServiceField::Friction
+        || field == ServiceField::FrictionPressing || field == ServiceField::Torque
+        || field == ServiceField::AxialForce;
 }
 
 ServiceInputs InputsOfFit(const FitAnalysis& fit)
@@ -126,8 +133,29 @@ ServiceRefusalOf RefusalOf(const ServiceRefusal& refusal)
 
 Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const ServiceForm& form)
 {
+    const auto joint = ReadJointForm(form);
+    if (!joint)
+        return joint.reason();
+    ServiceInputs inputs = *joint;
+    const ServiceInputs limits = InputsOfFit(fit);
+    inputs.sizeMm = limits.sizeMm;
+    inputs.holeUpperUm = limits.holeUpperUm;
+    inputs.holeLowerUm = limits.holeLowerUm;
+    inputs.shaftUpperUm = limits.shaftUpperUm;
+    inputs.shaftLowerUm = limits.shaftLowerUm;
+    return inputs;
+}
+
+FrictionCoefficients DefaultFrictionOf(const ServiceForm& form)
+{
+    return DefaultFriction(form.joining, form.hubMaterial.family, form.shaftMaterial.family);
+}
+
+Result<ServiceInputs, FormProblem> ReadJointForm(const ServiceForm& form)
+{
     using enum ServiceField;
-    ServiceInputs inputs = InputsOfFit(fit);
+    ServiceInputs inputs;
+    inputs.joining = form.joining;
     inputs.hubMaterial = form.hubMaterial;
     inputs.shaftMaterial = form.shaftMaterial;
     inputs.smoothingFactor = form.smoothingFactor;
@@ -146,11 +174,15 @@ Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const
     reader.Read(HubTemperature, inputs.hubTemperatureC);
     reader.Read(ShaftTemperature, inputs.shaftTemperatureC);
     reader.ReadOptional(Friction, inputs.frictionHolding); // empty: DIN 7190-1's
-    inputs.frictionPressing = inputs.frictionHolding;
     reader.Read(HubRz, inputs.hubRzUm);
     reader.Read(ShaftRz, inputs.shaftRzUm);
     reader.ReadOptional(JoiningClearance, inputs.joiningClearanceMm, 1e-3);
     reader.Read(ZoneSigmas, inputs.zoneSigmas);
+    reader.ReadOptional(FrictionPressing, inputs.frictionPressing);
+    reader.ReadOptional(Torque, inputs.torqueNm);
+    reader.ReadOptional(AxialForce, inputs.axialForceN);
+    reader.Read(RequiredSlipSafety, inputs.requiredSlipSafety);
+    reader.Read(RequiredYieldSafety, inputs.requiredYieldSafety);
     if (reader.Problem())
         return *reader.Problem();
     return inputs;

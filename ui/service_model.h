@@ -34,8 +34,13 @@ enum class ServiceField {
     ShaftRz,
     JoiningClearance, // µm
     ZoneSigmas,
+    FrictionPressing, // empty: DIN 7190-1's, as Friction (the holding one)
+    Torque, // N·m; with the axial force, empty: no load
+    AxialForce, // N
+    RequiredSlipSafety,
+    RequiredYieldSafety,
 };
-inline constexpr std::size_t kServiceFieldCount = 18;
+inline constexpr std::size_t kServiceFieldCount = 23;
 
 // Left empty, these mean "not given"; the others must hold a number.
 bool IsOptionalField(ServiceField field);
@@ -47,6 +52,7 @@ struct ServiceForm
     MaterialProperties hubMaterial; // the chosen material, whose typed values override its own
     MaterialProperties shaftMaterial;
     double smoothingFactor = kSmoothingFactorDin7190_2017;
+    JoiningMethod joining = JoiningMethod::Press;
 
     std::string& operator[](ServiceField field) { return typed[static_cast<std::size_t>(field)]; }
     const std::string& operator[](ServiceField field) const { return typed[static_cast<std::size_t>(field)]; }
@@ -87,6 +93,13 @@ using ServiceProblem = std::variant<FormProblem, ServiceRefusalOf>;
 Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const ServiceForm& form);
 
 Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form);
+
+// The joint's inputs alone, without a fit's limits: what the fit finder searches with for a load.
+Result<ServiceInputs, FormProblem> ReadJointForm(const ServiceForm& form);
+
+// DIN 7190-1's friction coefficients for the form's joining method and materials: what an empty
+// friction field stands for.
+FrictionCoefficients DefaultFrictionOf(const ServiceForm& form);
 
 // The inputs of the fit alone, at 20 °C with default materials.
 ServiceInputs InputsOfFit(const FitAnalysis& fit);

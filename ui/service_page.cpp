@@ -13,6 +13,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -47,13 +49,28 @@ ServicePage::ServicePage(QWidget* parent)
 {
     setObjectName(QStringLiteral("servicePage"));
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(CreateInputs());
+    // Inputs and results scroll each on their own: the page is taller than the other tabs, and
+    // would otherwise make the whole window scroll on every tab.
+    auto* inputs = new QScrollArea(this);
+    inputs->setObjectName(QStringLiteral("serviceInputsScrollArea"));
+    inputs->setFrameShape(QFrame::NoFrame);
+    inputs->setWidgetResizable(true);
+    inputs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    inputs->setWidget(CreateInputs());
+    inputs->setMinimumWidth(inputs->widget()->minimumSizeHint().width()
+                            + inputs->verticalScrollBar()->sizeHint().width());
+    layout->addWidget(inputs);
 
     m_output = new QStackedWidget(this);
     m_output->addWidget(CreateResults(m_output));
     m_problemPage = NewProblemPage(m_output, QStringLiteral("serviceProblemLabel"), m_problemBanner);
     m_output->addWidget(m_problemPage);
-    layout->addWidget(m_output, 1);
+    auto* output = new QScrollArea(this);
+    output->setObjectName(QStringLiteral("serviceResultsScrollArea"));
+    output->setFrameShape(QFrame::NoFrame);
+    output->setWidgetResizable(true);
+    output->setWidget(m_output);
+    layout->addWidget(output, 1);
 
     for (QLineEdit* box : m_boxes)
         connect(box, &QLineEdit::textChanged, this, &ServicePage::Recalculate);
@@ -64,6 +81,8 @@ ServicePage::ServicePage(QWidget* parent)
         });
     }
     connect(m_smoothingList, &QComboBox::currentIndexChanged, this, &ServicePage::Recalculate);
+    connect(m_joiningList, &QComboBox::currentIndexChanged, this, &ServicePage::Recalculate);
+    ShowFrictionDefaults();
 }
 
 QLineEdit* ServicePage::NewBox(ServiceField field, const char* name, const QString& text, QWidget* parent)
@@ -123,7 +142,11 @@ QWidget* ServicePage::CreateInputs()
     row = 0;
     NewBox(HubTemperature, "serviceHubTemperatureBox", QStringLiteral("20"), service);
     NewBox(ShaftTemperature, "serviceShaftTemperatureBox", QStringLiteral("20"), service);
-    NewBox(Friction, "serviceFrictionBox", {}, service)->setPlaceholderText(tr("DIN 7190-1"));
+    m_joiningList = new QComboBox(service);
+    m_joiningList->setObjectName(QStringLiteral("serviceJoiningList"));
+    m_joiningList->addItems({tr("压装"), tr("热装或冷装")});
+    NewBox(Friction, "serviceFrictionBox", {}, service);
+    NewBox(FrictionPressing, "serviceFrictionPressingBox", {}, service);
     NewBox(HubRz, "serviceHubRzBox", QStringLiteral("0"), service);
     NewBox(ShaftRz, "serviceShaftRzBox", QStringLiteral("0"), service);
     m_smoothingList = new QComboBox(service);
@@ -133,13 +156,29 @@ QWidget* ServicePage::CreateInputs()
     NewBox(ZoneSigmas, "serviceZoneSigmaBox", Number(kDefaultZoneSigmas), service);
     addRow(serviceGrid, service, tr("轮毂温度"), Box(HubTemperature), QStringLiteral("°C"));
     addRow(serviceGrid, service, tr("轴温度"), Box(ShaftTemperature), QStringLiteral("°C"));
-    addRow(serviceGrid, service, tr("摩擦系数 μ"), Box(Friction), {});
+    addRow(serviceGrid, service, tr("装配方法(&J)"), m_joiningList, {});
+    // Empty: DIN 7190-1's value, shown in the empty box.
+    addRow(serviceGrid, service, tr("保持摩擦系数 μ"), Box(Friction), tr("空：DIN 7190-1"));
+    addRow(serviceGrid, service, tr("压入摩擦系数 μ"), Box(FrictionPressing), tr("空：DIN 7190-1"));
     addRow(serviceGrid, service, tr("孔 Rz"), Box(HubRz), QStringLiteral("µm"));
     addRow(serviceGrid, service, tr("轴 Rz"), Box(ShaftRz), QStringLiteral("µm"));
     addRow(serviceGrid, service, tr("压平系数"), m_smoothingList, {});
     addRow(serviceGrid, service, tr("装配间隙"), Box(JoiningClearance), QStringLiteral("µm"));
     addRow(serviceGrid, service, tr("公差带 σ 数"), Box(ZoneSigmas), {});
     columnLayout->addWidget(service);
+
+    auto* load = new QGroupBox(tr("载荷"), column);
+    auto* loadGrid = new QGridLayout(load);
+    row = 0;
+    NewBox(Torque, "serviceTorqueBox", {}, load)->setPlaceholderText(tr("无"));
+    NewBox(AxialForce, "serviceAxialForceBox", {}, load)->setPlaceholderText(tr("无"));
+    NewBox(RequiredSlipSafety, "serviceSlipSafetyBox", Number(kDefaultRequiredSlipSafety), load);
+    NewBox(RequiredYieldSafety, "serviceYieldSafetyBox", Number(kDefaultRequiredYieldSafety), load);
+    addRow(loadGrid, load, tr("扭矩(&T)"), Box(Torque), QStringLiteral("N·m"));
+    addRow(loadGrid, load, tr("轴向力(&F)"), Box(AxialForce), QStringLiteral("N"));
+    addRow(loadGrid, load, tr("要求的防滑安全系数"), Box(RequiredSlipSafety), {});
+    addRow(loadGrid, load, tr("要求的屈服安全系数"), Box(RequiredYieldSafety), {});
+    columnLayout->addWidget(load);
     columnLayout->addStretch(1);
     return column;
 }
@@ -149,6 +188,9 @@ void ServicePage::CreateMaterial(MaterialFields& fields, const char* name, QGrid
     QWidget* parent = grid->parentWidget();
     fields.list = new QComboBox(parent);
     fields.list->setObjectName(QStringLiteral("service%1MaterialList").arg(QLatin1String(name)));
+    // Long names in full in the open list only: the closed one must not widen the page.
+    fields.list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    fields.list->setMinimumContentsLength(12);
     for (const Material& material : BuiltInMaterials())
         fields.list->addItem(QString::fromStdString(MaterialName(material)));
     const QByteArray prefix = QByteArrayLiteral("service") + name;
@@ -187,7 +229,8 @@ QWidget* ServicePage::CreateResults(QWidget* parent)
     m_warningBanner
         = new WarningBanner(WarningBanner::Severity::Warning, QStringLiteral("serviceWarningLabel"), m_resultsPage);
     layout->addWidget(m_warningBanner);
-    auto* results = new QGroupBox(tr("结果"), m_resultsPage);
+    layout->addWidget(CreateStates(m_resultsPage));
+    auto* results = new QGroupBox(tr("结果（两种状态中较差的值）"), m_resultsPage);
     auto* grid = new QGridLayout(results);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(2);
@@ -198,13 +241,17 @@ QWidget* ServicePage::CreateResults(QWidget* parent)
         // "servicePressureMinValue" is clumsier to find than the core's key.
         value->setObjectName(QStringLiteral("service_") + FromUtf8(field.key));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        auto* state = new QLabel(results);
+        state->setObjectName(QStringLiteral("service_") + FromUtf8(field.key) + QStringLiteral("_state"));
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
+        grid->addWidget(state, row, 2);
         m_resultCaptions.append(caption);
         m_resultValues.append(value);
+        m_resultStates.append(state);
         ++row;
     }
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     layout->addWidget(results);
 
     auto* assumptions = new QGroupBox(tr("假设"), m_resultsPage);
@@ -217,6 +264,57 @@ QWidget* ServicePage::CreateResults(QWidget* parent)
     layout->addWidget(assumptions);
     layout->addStretch(1);
     return m_resultsPage;
+}
+
+QWidget* ServicePage::CreateStates(QWidget* parent)
+{
+    auto* states = new QGroupBox(tr("静止与工作两种状态"), parent);
+    states->setObjectName(QStringLiteral("serviceStatesBox"));
+    auto* grid = new QGridLayout(states);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(2);
+    const char* stateNames[] = {"standstill", "service"};
+    for (int state = 0; state < 2; ++state) {
+        auto* heading = new QLabel(states);
+        heading->setObjectName(QStringLiteral("serviceStateHeading_") + QLatin1String(stateNames[state]));
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(heading, 0, state + 1);
+        m_stateHeadings[static_cast<std::size_t>(state)] = heading;
+    }
+    // The rows the texts give: the effective interferences, then the core's values per state.
+    std::vector<std::string_view> keys = {"interference_min_um", "interference_max_um"};
+    for (const ServiceStateField& field : ServiceStateFields())
+        keys.push_back(field.key);
+    int row = 1;
+    for (const std::string_view key : keys) {
+        auto* caption = new QLabel(states);
+        grid->addWidget(caption, row, 0);
+        m_stateCaptions.append(caption);
+        std::array<QLabel*, 2> values {};
+        for (int state = 0; state < 2; ++state) {
+            auto* value = new QLabel(states);
+            value->setObjectName(
+                QStringLiteral("serviceState_%1_%2").arg(FromUtf8(key), QLatin1String(stateNames[state])));
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            grid->addWidget(value, row, state + 1);
+            values[static_cast<std::size_t>(state)] = value;
+        }
+        m_stateValues.append(values);
+        ++row;
+    }
+    grid->setColumnStretch(3, 1);
+    return states;
+}
+
+void ServicePage::ShowFrictionDefaults()
+{
+    const FrictionCoefficients friction = DefaultFrictionOf(Form());
+    Box(ServiceField::Friction)->setPlaceholderText(Number(friction.holding));
+    Box(ServiceField::FrictionPressing)->setPlaceholderText(Number(friction.pressing));
 }
 
 void ServicePage::SetFit(const std::optional<FitAnalysis>& fit, const QString& problem)
@@ -235,6 +333,7 @@ ServiceForm ServicePage::Form() const
     form.shaftMaterial = MaterialAt(m_shaft.list->currentIndex()).properties;
     form.smoothingFactor
         = m_smoothingList->currentIndex() == 1 ? kSmoothingFactorDin7190_2001 : kSmoothingFactorDin7190_2017;
+    form.joining = m_joiningList->currentIndex() == 1 ? JoiningMethod::Shrink : JoiningMethod::Press;
     return form;
 }
 
@@ -248,6 +347,8 @@ std::optional<ServiceInputs> ServicePage::Inputs() const
 
 void ServicePage::Recalculate()
 {
+    ShowFrictionDefaults();
+    emit formChanged();
     if (!m_fit) {
         m_fitLabel->clear();
         m_problemBanner->SetMessage(tr("“配合分析”中的配合不能使用：") + m_fitProblem);
@@ -269,6 +370,15 @@ void ServicePage::Recalculate()
         const ServiceLine& line = texts.results[static_cast<std::size_t>(index)];
         m_resultCaptions[index]->setText(QString::fromStdString(line.caption));
         m_resultValues[index]->setText(QString::fromStdString(line.value));
+        m_resultStates[index]->setText(QString::fromStdString(line.governs));
+    }
+    for (std::size_t state = 0; state < 2; ++state)
+        m_stateHeadings[state]->setText(QString::fromStdString(texts.stateHeadings[state]));
+    for (int index = 0; index < m_stateValues.size() && index < static_cast<int>(texts.states.size()); ++index) {
+        const ServiceStateLine& line = texts.states[static_cast<std::size_t>(index)];
+        m_stateCaptions[index]->setText(QString::fromStdString(line.caption));
+        for (std::size_t state = 0; state < 2; ++state)
+            m_stateValues[index][state]->setText(QString::fromStdString(line.values[state]));
     }
     QStringList warnings;
     for (const std::string& line : texts.warnings)

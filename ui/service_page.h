@@ -36,6 +36,13 @@ public:
     // The inputs as typed with the fit's limits, when there is a fit and every field reads.
     std::optional<ServiceInputs> Inputs() const;
 
+    // The fields as typed with the chosen lists: the joint and its load, for the fit finder.
+    ServiceForm Form() const;
+
+signals:
+    // An input changed: what the finder's search from the load takes has changed.
+    void formChanged();
+
 private:
     struct MaterialFields
     {
@@ -51,7 +58,8 @@ private:
     QLineEdit* NewBox(ServiceField field, const char* name, const QString& text, QWidget* parent);
     void CreateMaterial(MaterialFields& fields, const char* name, QGridLayout* grid, int column);
     void FillMaterial(const MaterialFields& fields);
-    ServiceForm Form() const;
+    QWidget* CreateStates(QWidget* parent);
+    void ShowFrictionDefaults();
     void Recalculate();
 
     std::optional<FitAnalysis> m_fit;
@@ -64,11 +72,16 @@ private:
     MaterialFields m_shaft {nullptr, ServiceField::ShaftYoungsModulus, ServiceField::ShaftPoissonRatio,
                             ServiceField::ShaftExpansion, ServiceField::ShaftStrength};
     QComboBox* m_smoothingList = nullptr;
+    QComboBox* m_joiningList = nullptr;
 
     QStackedWidget* m_output = nullptr;
     QWidget* m_resultsPage = nullptr;
     QList<QLabel*> m_resultCaptions;
     QList<QLabel*> m_resultValues;
+    QList<QLabel*> m_resultStates; // the state a worse-of-both value is from
+    QList<QLabel*> m_stateCaptions; // the states table: a caption and a value per state on each row
+    QList<std::array<QLabel*, 2>> m_stateValues;
+    std::array<QLabel*, 2> m_stateHeadings {};
     QLabel* m_assumptionsLabel = nullptr;
     QWidget* m_problemPage = nullptr;
     WarningBanner* m_problemBanner = nullptr;

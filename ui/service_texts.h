@@ -4,6 +4,7 @@
 #include "materials.h"
 #include "service_model.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -22,18 +23,34 @@ struct ServiceLine
 {
     std::string caption; // "最小接触压力"
     std::string value; // "52.3 MPa", or "—（需要轮毂外径）"
+    std::string governs; // of a worse-of-both-states value: the state it is from ("工作时"); else empty
+};
+
+// A result in each state, side by side: one per row of the states table.
+struct ServiceStateLine
+{
+    std::string key; // "pressure_min_mpa", "interference_min_um"
+    std::string caption;
+    std::array<std::string, 2> values; // kStandstill, kInService
 };
 
 struct ServiceTexts
 {
     std::vector<ServiceLine> results; // one per ServiceResultFields() entry, in that order
+    std::array<std::string, 2> stateHeadings; // "静止（轮毂 20 °C，轴 20 °C）", "工作（…）"
+    std::vector<ServiceStateLine> states;
     std::vector<std::string> assumptions;
-    std::vector<std::string> warnings; // results to doubt, shown where they cannot be missed
+    std::vector<std::string> warnings; // one sentence per warning with its numbers, never to be missed
 };
 
 ServiceTexts DescribeServiceResults(const ServiceResults& results);
 
 std::string ServiceProblemText(const ServiceProblem& problem);
+
+// A warning as a sentence with its numbers and state ("工作时轮毂会屈服：…"), and as a word or two
+// for a column ("轮毂屈服").
+std::string ServiceWarningSentence(const ServiceResults& results, const ServiceWarning& warning);
+std::string ServiceWarningShortText(ServiceWarningCode code);
 
 // The material's name in the window's language.
 std::string MaterialName(const Material& material);

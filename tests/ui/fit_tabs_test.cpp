@@ -1,4 +1,6 @@
 #include "fit_window.h"
+#include "load_fit_search.h"
+#include "loaded_tables.h"
 #include "ui_test_support.h"
 
 #include <algorithm>
@@ -44,6 +46,9 @@ private slots:
     void finderBadInput();
     void serviceConditions_data();
     void serviceConditions();
+    void serviceShowsBothStatesAndWarns();
+    void finderFromTheLoad_data();
+    void finderFromTheLoad();
     void transitionProbabilities_data();
     void transitionProbabilities();
     void wholeRange_data();
@@ -264,6 +269,91 @@ void FitTabsTest::serviceConditions()
     const double mpa = shown.chopped(4).toDouble();
     QVERIFY2(mpa > 10 && mpa < 100, qPrintable(shown));
     QVERIFY(F<QLabel>("serviceAssumptionsLabel")->text().contains(QStringLiteral("摩擦系数 0.110")));
+}
+
+void FitTabsTest::serviceShowsBothStatesAndWarns()
+{
+    // A thin steel hub on a shaft 130 K warmer: the shaft grows into the hub, which yields in service
+    // only; the worse state governs the result and the warning says so with its numbers.
+    Open("40", "H7/s6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("servicePage"));
+    TypeOver(F<QLineEdit>("serviceHubOutsideBox"), QStringLiteral("48"));
+    TypeOver(F<QLineEdit>("serviceLengthBox"), QStringLiteral("40"));
+    TypeOver(F<QLineEdit>("serviceShaftTemperatureBox"), QStringLiteral("150"));
+
+    QCOMPARE(F<QLabel>("serviceStateHeading_standstill")->text(), QStringLiteral("静止\n轮毂 20 °C，轴 20 °C"));
+    QCOMPARE(F<QLabel>("serviceStateHeading_service")->text(), QStringLiteral("工作\n轮毂 20 °C，轴 150 °C"));
+    const double standstill = F<QLabel>("serviceState_hub_yield_safety_standstill")->text().toDouble();
+    const double service = F<QLabel>("serviceState_hub_yield_safety_service")->text().toDouble();
+    QVERIFY2(standstill >= 1.0 && service > 0.0 && service < 1.0,
+             qPrintable(QStringLiteral("%1 / %2").arg(standstill).arg(service)));
+    QCOMPARE(F<QLabel>("service_hub_yield_safety")->text(), QString::number(service, 'f', 2));
+    QCOMPARE(F<QLabel>("service_hub_yield_safety_state")->text(), QStringLiteral("工作时"));
+    // The shaft grows: the interference is larger in service.
+    QVERIFY(F<QLabel>("serviceState_interference_min_um_service")->text().chopped(3).toDouble()
+            > F<QLabel>("serviceState_interference_min_um_standstill")->text().chopped(3).toDouble());
+
+    QVERIFY(F<QLabel>("serviceWarningLabel")->isVisible());
+    const QString warnings = F<QLabel>("serviceWarningLabel")->text();
+    QVERIFY2(warnings.contains(QStringLiteral("工作时轮毂会屈服：屈服安全系数 %1，低于要求的 1.00。")
+                                   .arg(QString::number(service, 'f', 2))),
+             qPrintable(warnings));
+    QVERIFY2(!warnings.contains(QStringLiteral("静止时轮毂")), qPrintable(warnings));
+}
+
+void FitTabsTest::finderFromTheLoad_data()
+{
+    QTest::addColumn<QString>("torque");
+    QTest::addColumn<QString>("problem"); // empty: the list, as the engine finds it
+    QTest::newRow("300 N·m") << "300"
+                             << "";
+    QTest::newRow("no load") << ""
+                             << "从载荷查找需要“使用条件”页的轮毂外径、配合长度和载荷：请在那里输入扭矩或轴向力。";
+}
+
+void FitTabsTest::finderFromTheLoad()
+{
+    QFETCH(QString, torque);
+    QFETCH(QString, problem);
+    Open("40", "H7/s6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("servicePage"));
+    TypeOver(F<QLineEdit>("serviceHubOutsideBox"), QStringLiteral("80"));
+    TypeOver(F<QLineEdit>("serviceLengthBox"), QStringLiteral("40"));
+    TypeOver(F<QLineEdit>("serviceTorqueBox"), torque);
+    TypeOver(F<QLineEdit>("serviceHubTemperatureBox"), QStringLiteral("40"));
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("fitFinderPage"));
+    F<QWidget>("finderFromLoadBox")->setFocus();
+    QTest::keyClick(F<QWidget>("finderFromLoadBox"), Qt::Key_Space);
+    QVERIFY(!F<QLineEdit>("finderMinClearanceBox")->isEnabled());
+
+    if (!problem.isEmpty()) {
+        QCOMPARE(F<QLabel>("finderProblemLabel")->text(), problem);
+        return;
+    }
+    // The same joint asked of the engine directly: the same fits in the same order, the same safeties.
+    LoadFitSearchRequest request;
+    request.fits.size = ExactLength::FromMm(40);
+    request.fits.finestGrade = F<QComboBox>("finderFinestGradeList")->currentIndex();
+    request.fits.coarsestGrade = F<QComboBox>("finderCoarsestGradeList")->currentIndex();
+    request.service.hubOutsideDiameterMm = 80.0;
+    request.service.lengthMm = 40.0;
+    request.service.torqueNm = 300.0;
+    request.service.hubTemperatureC = 40.0;
+    const auto expected = SearchFitsForLoad(LoadDeviationTables(kDataDir.toStdString()), request);
+    QVERIFY(expected && !expected->empty());
+    auto* table = F<QTableWidget>("finderLoadTable");
+    QVERIFY(table->isVisible());
+    QCOMPARE(table->rowCount(), static_cast<int>(expected->size()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const LoadFoundFit& fit = (*expected)[static_cast<std::size_t>(row)];
+        QCOMPARE(table->item(row, 0)->text(),
+                 QString::fromStdString(ClassName(fit.fit.analysis.hole.toleranceClass) + "/"
+                                        + ClassName(fit.fit.analysis.shaft.toleranceClass)));
+        QCOMPARE(table->item(row, 1)->text(), QString::number(*fit.results.slipSafety, 'f', 2));
+        QVERIFY(*fit.results.slipSafety >= 1.5);
+    }
+    // Every fit is listed with the warnings it still carries: no roughness was given, and more.
+    QVERIFY2(table->item(0, 7)->text().startsWith(QStringLiteral("未给 Rz")), qPrintable(table->item(0, 7)->text()));
 }
 
 void FitTabsTest::transitionProbabilities_data()

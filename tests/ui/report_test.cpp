@@ -92,6 +92,14 @@ void ReportTest::namesTheFitAndItsValues_data()
          QStringLiteral("40")}) << QStringList {"过盈配合",        "最大过盈 Ymax -59 µm", "最小过盈 Ymin -18 µm",
                                                 "轮毂外径 80 mm",  "最小接触压力",         "最小可传递扭矩",
                                                 "第 2 页，共 2 页"};
+    // A thin hub on a shaft 130 K warmer yields in service only: both states side by side, the
+    // warning with its state and numbers, the load among the inputs.
+    QTest::newRow("both states and a warning, English")
+        << fit("H7/s6", "40",
+               {"--lang", "en", "--hub-od", "48", "--length", "40", "--shaft-temp", "150", "--torque", "100"})
+        << QStringList {"Standstill (hub 20 °C, shaft 20 °C)", "Service (hub 20 °C, shaft 150 °C)",
+                        "The hub's yield safety in service is only 0.60, below the required 1.00", "Torque 100 N·m",
+                        "Hub safety against yield 0.60 (Service)"};
 }
 
 void ReportTest::namesTheFitAndItsValues()
@@ -126,6 +134,7 @@ void ReportTest::failureWritesNoFile_data()
     QTest::newRow("unknown material") << FitArguments(file, "H7/s6", "40")
             + QStringList {"--hub-od", "80", "--hub-material", "cheese"}
                                       << 2;
+    QTest::newRow("joining method") << FitArguments(file, "H7/s6", "40") + QStringList {"--joining", "glue"} << 2;
     QTest::newRow("hub thinner than bore") << FitArguments(file, "H7/s6", "40") + QStringList {"--hub-od", "30"} << 2;
     QTest::newRow("no such tables folder")
         << QStringList {"--report", file, "--fit", "H7/g6", "--size", "40", "--tables", data + "/none"} << 2;

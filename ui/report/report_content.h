@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,15 @@ struct ReportValue
     std::string key;
     std::string value;
     std::string unit;
+    std::string state = {}; // of a worse-of-both-states result: "standstill" or "service"; else empty
+};
+
+// A result in each state of the press fit, side by side.
+struct ReportStateRow
+{
+    std::string key; // "interference_min_um", "pressure_min_mpa", ...
+    std::string unit;
+    std::array<std::string, 2> values; // at standstill, in service; "-" where there is none
 };
 
 // A sentence of the report with the numbers it quotes; the key picks its words.
@@ -45,6 +55,9 @@ struct ReportService
 {
     std::vector<ReportValue> inputs; // the press fit's inputs, materials included
     std::vector<ReportValue> results; // those the inputs allow, in the command line's order
+    std::array<std::string, 2> hubTemperaturesC; // of the states: at standstill, in service
+    std::array<std::string, 2> shaftTemperaturesC;
+    std::vector<ReportStateRow> states;
     std::vector<ReportNote> warnings; // never to be missed: the document shows them in colour
     std::vector<ReportNote> assumptions;
 };

@@ -100,7 +100,9 @@ private:
     // Caption and value pairs, `pairsPerRow` side by side.
     // Side by side, in a smaller type with less room around it.
     Block Values(std::vector<std::pair<QString, QString>> rows, int pairsPerRow = 1) const;
-    Block Table(QStringList header, std::vector<QStringList> rows, std::vector<qreal> widths) const;
+    // Compact: the rows in the small type with less room around them, as the lists of values.
+    Block Table(QStringList header, std::vector<QStringList> rows, std::vector<qreal> widths,
+                bool compact = false) const;
     Block Diagram() const;
     Block Notes(QStringList notes, bool warnings) const;
 
@@ -228,9 +230,11 @@ Block ReportLayout::Values(std::vector<std::pair<QString, QString>> rows, int pa
             }};
 }
 
-Block ReportLayout::Table(QStringList header, std::vector<QStringList> rows, std::vector<qreal> widths) const
+Block ReportLayout::Table(QStringList header, std::vector<QStringList> rows, std::vector<qreal> widths,
+                          bool compact) const
 {
-    const qreal padding = m_page.Mm(1.2);
+    const qreal padding = m_page.Mm(compact ? 0.6 : 1.2);
+    const QFont& rowFont = compact ? m_small : m_bold;
     // Column widths are fractions of the whole; the first two columns are text, the others numbers.
     auto columns = [=](qreal width) {
         std::vector<qreal> px;
@@ -261,7 +265,7 @@ Block ReportLayout::Table(QStringList header, std::vector<QStringList> rows, std
     return {[=, this](qreal width) {
                 qreal height = lineHeight(m_small, header, width);
                 for (const QStringList& row : rows)
-                    height += lineHeight(m_bold, row, width);
+                    height += lineHeight(rowFont, row, width);
                 return height;
             },
             [=, this](QPainter& painter, const QRectF& rect) {
@@ -269,8 +273,8 @@ Block ReportLayout::Table(QStringList header, std::vector<QStringList> rows, std
                 painter.fillRect(line, kHeaderFill);
                 paintLine(painter, m_small, header, line);
                 for (const QStringList& row : rows) {
-                    line = QRectF(rect.left(), line.bottom(), rect.width(), lineHeight(m_bold, row, rect.width()));
-                    paintLine(painter, m_bold, row, line);
+                    line = QRectF(rect.left(), line.bottom(), rect.width(), lineHeight(rowFont, row, rect.width()));
+                    paintLine(painter, rowFont, row, line);
                     painter.setPen(QPen(kRule, m_page.Mm(0.1)));
                     painter.drawLine(line.bottomLeft(), line.bottomRight());
                 }
@@ -416,13 +420,24 @@ std::vector<Block> ReportLayout::Build()
         }
         std::vector<std::pair<QString, QString>> inputs;
         for (const ReportValue& value : s.inputs)
-            inputs.push_back({ReportTexts::Caption(value.key), WithUnit(value.value, value.unit)});
+            inputs.push_back({ReportTexts::Caption(value.key), ReportTexts::Value(value)});
         blocks.push_back(Heading(ReportTexts::tr("条件")));
         blocks.push_back(Values(inputs, 2));
         std::vector<std::pair<QString, QString>> results;
         for (const ReportValue& value : s.results)
-            results.push_back({ReportTexts::Caption(value.key), WithUnit(value.value, value.unit)});
-        blocks.push_back(Heading(ReportTexts::tr("结果")));
+            results.push_back({ReportTexts::Caption(value.key), ReportTexts::Value(value)});
+        blocks.push_back(Heading(ReportTexts::tr("静止与工作两种状态")));
+        std::vector<QStringList> states;
+        for (const ReportStateRow& row : s.states)
+            states.push_back({ReportTexts::Caption(row.key), Text(row.unit), Text(row.values[0]), Text(row.values[1])});
+        const auto heading = [&s](std::size_t state) {
+            return ReportTexts::tr("%1（轮毂 %2 °C，轴 %3 °C）")
+                .arg(ReportTexts::State(state == 0 ? "standstill" : "service"), Text(s.hubTemperaturesC[state]),
+                     Text(s.shaftTemperaturesC[state]));
+        };
+        blocks.push_back(Table({ReportTexts::tr("项目"), ReportTexts::tr("单位"), heading(0), heading(1)}, states,
+                               {0.36, 0.12, 0.26, 0.26}, true));
+        blocks.push_back(Heading(ReportTexts::tr("结果（两种状态中较差的值）")));
         blocks.push_back(Values(results, 2));
         QStringList assumptions;
         for (const ReportNote& note : s.assumptions)

@@ -22,7 +22,9 @@ void AddPart(QList<QStringList>& rows, const QString& part, const ReportPart& li
 void AddValues(QList<QStringList>& rows, const std::vector<ReportValue>& values)
 {
     for (const ReportValue& value : values)
-        rows << QStringList {ReportTexts::Caption(value.key), Text(value.value), Text(value.unit)};
+        rows << QStringList {ReportTexts::Caption(value.key),
+                             value.key == "joining" ? ReportTexts::State(value.value) : Text(value.value),
+                             Text(value.unit)};
 }
 
 } // namespace
@@ -48,7 +50,19 @@ QList<QStringList> ReportRows(const ReportContent& content, ReportSection sectio
     for (const ReportNote& warning : content.service->warnings)
         rows << QStringList {ReportTexts::tr("警告"), ReportTexts::Note(warning), QString()};
     AddValues(rows, content.service->inputs);
-    AddValues(rows, content.service->results);
+    for (const ReportValue& value : content.service->results) {
+        const QString state
+            = value.state.empty() ? QString() : ReportTexts::tr("（%1）").arg(ReportTexts::State(value.state));
+        rows << QStringList {ReportTexts::Caption(value.key) + state, Text(value.value), Text(value.unit)};
+    }
+    for (const ReportStateRow& row : content.service->states) {
+        for (std::size_t state = 0; state < 2; ++state) {
+            rows << QStringList {
+                ReportTexts::Caption(row.key) + QLatin1Char(' ')
+                    + ReportTexts::tr("（%1）").arg(ReportTexts::State(state == 0 ? "standstill" : "service")),
+                Text(row.values[state]), Text(row.unit)};
+        }
+    }
     for (const ReportNote& assumption : content.service->assumptions)
         rows << QStringList {ReportTexts::tr("假设"), ReportTexts::Note(assumption), QString()};
     return rows;

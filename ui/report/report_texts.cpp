@@ -41,7 +41,18 @@ constexpr Words kCaptions[] = {
     {"shaft_tensile", QT_TRANSLATE_NOOP("ReportTexts", "轴抗拉强度")},
     {"hub_temp", QT_TRANSLATE_NOOP("ReportTexts", "轮毂工作温度")},
     {"shaft_temp", QT_TRANSLATE_NOOP("ReportTexts", "轴工作温度")},
-    {"friction", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数")},
+    {"friction", QT_TRANSLATE_NOOP("ReportTexts", "保持摩擦系数")},
+    {"friction_pressing", QT_TRANSLATE_NOOP("ReportTexts", "压入摩擦系数")},
+    {"joining", QT_TRANSLATE_NOOP("ReportTexts", "装配方法")},
+    {"torque", QT_TRANSLATE_NOOP("ReportTexts", "扭矩")},
+    {"axial_force", QT_TRANSLATE_NOOP("ReportTexts", "轴向力")},
+    {"required_slip_safety", QT_TRANSLATE_NOOP("ReportTexts", "要求的防滑安全系数")},
+    {"required_yield_safety", QT_TRANSLATE_NOOP("ReportTexts", "要求的屈服安全系数")},
+    {"effective_interference_min_um", QT_TRANSLATE_NOOP("ReportTexts", "最小有效过盈")},
+    {"effective_interference_max_um", QT_TRANSLATE_NOOP("ReportTexts", "最大有效过盈")},
+    {"interference_at_hub_yield_um", QT_TRANSLATE_NOOP("ReportTexts", "轮毂允许的最大有效过盈")},
+    {"interference_at_shaft_yield_um", QT_TRANSLATE_NOOP("ReportTexts", "空心轴允许的最大有效过盈")},
+    {"slip_safety", QT_TRANSLATE_NOOP("ReportTexts", "防滑安全系数")},
     {"rz_hub", QT_TRANSLATE_NOOP("ReportTexts", "孔的 Rz")},
     {"rz_shaft", QT_TRANSLATE_NOOP("ReportTexts", "轴的 Rz")},
     {"smoothing", QT_TRANSLATE_NOOP("ReportTexts", "压平系数")},
@@ -80,6 +91,10 @@ constexpr Words kCaptions[] = {
     {"hub_temperature_c", QT_TRANSLATE_NOOP("ReportTexts", "轮毂工作温度")},
     {"shaft_temperature_c", QT_TRANSLATE_NOOP("ReportTexts", "轴工作温度")},
     {"friction_coefficient", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数")},
+    {"friction_holding", QT_TRANSLATE_NOOP("ReportTexts", "保持摩擦系数")},
+    {"torque_nm", QT_TRANSLATE_NOOP("ReportTexts", "扭矩")},
+    {"axial_force_n", QT_TRANSLATE_NOOP("ReportTexts", "轴向力")},
+    {"yield_safety", QT_TRANSLATE_NOOP("ReportTexts", "要求的屈服安全系数")},
     {"hub_rz_um", QT_TRANSLATE_NOOP("ReportTexts", "孔的 Rz")},
     {"shaft_rz_um", QT_TRANSLATE_NOOP("ReportTexts", "轴的 Rz")},
     {"smoothing_factor", QT_TRANSLATE_NOOP("ReportTexts", "压平系数")},
@@ -101,14 +116,26 @@ constexpr Words kFitTypes[] = {
     {"interference", QT_TRANSLATE_NOOP("ReportTexts", "过盈配合")},
 };
 
+// The states of the press fit, and the joining methods.
+constexpr Words kStates[] = {
+    {"standstill", QT_TRANSLATE_NOOP("ReportTexts", "静止")},
+    {"service", QT_TRANSLATE_NOOP("ReportTexts", "工作")},
+    {"at_standstill", QT_TRANSLATE_NOOP("ReportTexts", "静止时")},
+    {"in_service", QT_TRANSLATE_NOOP("ReportTexts", "工作时")},
+    {"in_both_states", QT_TRANSLATE_NOOP("ReportTexts", "静止和工作时")},
+    {"press", QT_TRANSLATE_NOOP("ReportTexts", "压装")},
+    {"shrink", QT_TRANSLATE_NOOP("ReportTexts", "热装或冷装")},
+};
+
 // Sentences; %1, %2 take the note's arguments in turn.
 constexpr Words kNotes[] = {
     // Warnings.
-    {"hub_yield", QT_TRANSLATE_NOOP("ReportTexts", "轮毂屈服安全系数只有 %1：轮毂孔壁会屈服。")},
-    {"shaft_yield", QT_TRANSLATE_NOOP("ReportTexts", "轴屈服安全系数只有 %1：轴会屈服。")},
+    {"hub_yield", QT_TRANSLATE_NOOP("ReportTexts", "%1轮毂屈服安全系数只有 %2，低于要求的 %3：轮毂孔壁会屈服。")},
+    {"shaft_yield", QT_TRANSLATE_NOOP("ReportTexts", "%1轴屈服安全系数只有 %2，低于要求的 %3：轴会屈服。")},
     {"loosens_in_service", QT_TRANSLATE_NOOP("ReportTexts", "工作时配合性质改变：20 °C 时为%1，工作温度下为%2。")},
-    {"no_press_fit", QT_TRANSLATE_NOOP("ReportTexts", "工作时可能出现间隙：此时没有接触压力，连接传递不了扭矩。")},
-    {"slip", QT_TRANSLATE_NOOP("ReportTexts", "防滑安全系数只有 %1，低于要求的 %2：连接会打滑。")},
+    {"no_press_fit",
+     QT_TRANSLATE_NOOP("ReportTexts", "%1可能出现间隙（最小有效过盈 %2 µm）：没有接触压力，连接传递不了扭矩。")},
+    {"slip", QT_TRANSLATE_NOOP("ReportTexts", "%1防滑安全系数只有 %2，低于要求的 %3：连接会打滑。")},
     {"no_roughness", QT_TRANSLATE_NOOP("ReportTexts", "未给出表面粗糙度 Rz：没有扣除压平量，压力和扭矩偏高。")},
     {"hub_heating_limit", QT_TRANSLATE_NOOP("ReportTexts", "仅加热轮毂需 %1 °C，高于其材料允许的 %2 °C。")},
     {"cooling_unreachable", QT_TRANSLATE_NOOP("ReportTexts", "仅冷却轴需 %1 °C，低于液氮的 -196 °C。")},
@@ -120,7 +147,7 @@ constexpr Words kNotes[] = {
     {"fit_class", QT_TRANSLATE_NOOP("ReportTexts", "20 °C 时为%1，工作温度下为%2。")},
     {"smoothing", QT_TRANSLATE_NOOP("ReportTexts", "压平量 %1 µm，即 %2 ×（孔 Rz + 轴 Rz）。")},
     {"plane_stress", QT_TRANSLATE_NOOP("ReportTexts", "平面应力、等长轮毂与轴、均匀接触压力（Lamé）。")},
-    {"friction", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数 %1，用于保持与压入。")},
+    {"friction_both", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数：保持 %1，压入 %2。")},
     {"joining_clearance", QT_TRANSLATE_NOOP("ReportTexts", "热装或冷装所需装配间隙 %1 µm。")},
     {"normal_distribution", QT_TRANSLATE_NOOP("ReportTexts", "尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。")},
     {"brittle", QT_TRANSLATE_NOOP("ReportTexts", "灰铸铁没有屈服点：以抗拉强度代替屈服强度。")},
@@ -160,6 +187,8 @@ QString Argument(const std::string& argument)
 {
     if (Find(kFitTypes, argument))
         return ReportTexts::FitType(argument);
+    if (Find(kStates, argument))
+        return ReportTexts::State(argument);
     if (Find(kCaptions, argument))
         return ReportTexts::Caption(argument);
     return QString::fromStdString(argument);
@@ -186,4 +215,20 @@ QString ReportTexts::Note(const ReportNote& note)
     for (const std::string& argument : note.arguments)
         sentence = sentence.arg(Argument(argument));
     return sentence;
+}
+
+QString ReportTexts::State(std::string_view key)
+{
+    const char* text = Find(kStates, key);
+    return text ? tr(text) : FromKey(key);
+}
+
+QString ReportTexts::Value(const ReportValue& value)
+{
+    QString text = value.key == "joining" ? State(value.value) : QString::fromStdString(value.value);
+    if (!value.unit.empty())
+        text += QLatin1Char(' ') + QString::fromStdString(value.unit);
+    if (!value.state.empty())
+        text += tr("（%1）").arg(State(value.state));
+    return text;
 }

@@ -17,6 +17,10 @@ public:
     static QString Caption(std::string_view key);
     // "间隙配合" for "clearance".
     static QString FitType(std::string_view key);
+    // "静止" for "standstill", "工作时" for "in_service"; a joining method ("press") too.
+    static QString State(std::string_view key);
+    // A value with its unit, a joining method worded, a worse-of-both-states result with its state.
+    static QString Value(const ReportValue& value);
     // A warning, an assumption or a refusal, its numbers filled in.
     static QString Note(const ReportNote& note);
 };

@@ -285,6 +285,34 @@
         <source>找到 %1 个配合，最佳在前；双击或按 Enter 查看分析。</source>
         <translation>%1 fits found, the best first; double-click or press Enter to analyse one.</translation>
     </message>
+    <message>
+        <source>扭矩或轴向力</source>
+        <translation>a torque or an axial force</translation>
+    </message>
+    <message>
+        <source>从载荷查找需要“使用条件”页的轮毂外径、配合长度和载荷：请在那里输入%1。</source>
+        <translation>Finding fits from the load needs the hub outside diameter, the fit length and a load on the Service conditions tab: enter %1 there.</translation>
+    </message>
+    <message>
+        <source>“使用条件”页：%1</source>
+        <translation>Service conditions tab: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>没有配合能承受该载荷：可放宽公差等级、加大轮毂或配合长度，或降低要求的安全系数。</source>
+        <translation>No fit holds this load: widen the grades, make the hub or the fit longer or larger, or lower the required safeties.</translation>
+    </message>
+    <message>
+        <source>%1 个配合能承受“使用条件”页的载荷，列出最佳的 %2 个。</source>
+        <translation>%1 fits hold the load of the Service conditions tab; the best %2 are listed.</translation>
+    </message>
+    <message>
+        <source>%1 个配合能承受“使用条件”页的载荷，最佳在前；双击或按 Enter 查看分析。</source>
+        <translation>%1 fits hold the load of the Service conditions tab, best first; double-click or press Enter to analyse one.</translation>
+    </message>
 </context>
 <context>
     <name>FitFinderPage</name>
@@ -371,6 +399,42 @@
     <message>
         <source>排名</source>
         <translation>Rank</translation>
+    </message>
+    <message>
+        <source>防滑安全系数</source>
+        <translation>Slip safety</translation>
+    </message>
+    <message>
+        <source>轮毂安全系数</source>
+        <translation>Hub safety</translation>
+    </message>
+    <message>
+        <source>轴安全系数</source>
+        <translation>Shaft safety</translation>
+    </message>
+    <message>
+        <source>最大压入力 N</source>
+        <translation>Press-in force N</translation>
+    </message>
+    <message>
+        <source>轮毂加热 °C</source>
+        <translation>Hub heated °C</translation>
+    </message>
+    <message>
+        <source>轴冷却 °C</source>
+        <translation>Shaft cooled °C</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>由载荷查找(&amp;L)</source>
+        <translation>From the &amp;load</translation>
+    </message>
+    <message>
+        <source>用“使用条件”页的轮毂、材料、温度和载荷，列出能承受该载荷的配合；不用间隙范围</source>
+        <translation>Lists the fits that hold the load with the hub, materials, temperatures and load of the Service conditions tab; the clearance range is not used</translation>
     </message>
 </context>
 <context>
@@ -616,10 +680,6 @@
     <message>
         <source>条件</source>
         <translation>Conditions</translation>
-    </message>
-    <message>
-        <source>结果</source>
-        <translation>Results</translation>
     </message>
     <message>
         <source>假设</source>
@@ -930,20 +990,8 @@
         <translation>interference fit</translation>
     </message>
     <message>
-        <source>轮毂屈服安全系数只有 %1：轮毂孔壁会屈服。</source>
-        <translation>Hub safety against yield only %1: the hub bore yields.</translation>
-    </message>
-    <message>
-        <source>轴屈服安全系数只有 %1：轴会屈服。</source>
-        <translation>Shaft safety against yield only %1: the shaft yields.</translation>
-    </message>
-    <message>
         <source>工作时配合性质改变：20 °C 时为%1，工作温度下为%2。</source>
         <translation>The fit changes type in service: %1 at 20 °C, %2 at the service temperatures.</translation>
-    </message>
-    <message>
-        <source>工作时可能出现间隙：此时没有接触压力，连接传递不了扭矩。</source>
-        <translation>The fit can have clearance in service: there is then no contact pressure and the joint transmits no torque.</translation>
     </message>
     <message>
         <source>尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。</source>
@@ -960,10 +1008,6 @@
     <message>
         <source>平面应力、等长轮毂与轴、均匀接触压力（Lamé）。</source>
         <translation>Plane stress, hub and shaft of equal length, uniform contact pressure (Lamé).</translation>
-    </message>
-    <message>
-        <source>摩擦系数 %1，用于保持与压入。</source>
-        <translation>Friction coefficient %1, for holding and for pressing in.</translation>
     </message>
     <message>
         <source>热装或冷装所需装配间隙 %1 µm。</source>
@@ -1030,10 +1074,6 @@
         <translation>The inputs are too large: %1 cannot be represented.</translation>
     </message>
     <message>
-        <source>防滑安全系数只有 %1，低于要求的 %2：连接会打滑。</source>
-        <translation>The slip safety is only %1, below the required %2: the joint may slip.</translation>
-    </message>
-    <message>
         <source>未给出表面粗糙度 Rz：没有扣除压平量，压力和扭矩偏高。</source>
         <translation>No roughness depth Rz given: nothing is deducted for smoothing, so pressure and torque are overstated.</translation>
     </message>
@@ -1057,6 +1097,118 @@
         <source>请给出%1。</source>
         <translation>Please give the %1.</translation>
     </message>
+    <message>
+        <source>静止与工作两种状态</source>
+        <translation>Standstill and service</translation>
+    </message>
+    <message>
+        <source>%1（轮毂 %2 °C，轴 %3 °C）</source>
+        <translation>%1 (hub %2 °C, shaft %3 °C)</translation>
+    </message>
+    <message>
+        <source>结果（两种状态中较差的值）</source>
+        <translation>Results (the worse of both states)</translation>
+    </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>保持摩擦系数</source>
+        <translation>Friction coefficient, holding</translation>
+    </message>
+    <message>
+        <source>压入摩擦系数</source>
+        <translation>Friction coefficient, pressing in</translation>
+    </message>
+    <message>
+        <source>装配方法</source>
+        <translation>Joining</translation>
+    </message>
+    <message>
+        <source>扭矩</source>
+        <translation>Torque</translation>
+    </message>
+    <message>
+        <source>轴向力</source>
+        <translation>Axial force</translation>
+    </message>
+    <message>
+        <source>要求的防滑安全系数</source>
+        <translation>Required slip safety</translation>
+    </message>
+    <message>
+        <source>要求的屈服安全系数</source>
+        <translation>Required yield safety</translation>
+    </message>
+    <message>
+        <source>最小有效过盈</source>
+        <translation>Effective interference, least</translation>
+    </message>
+    <message>
+        <source>最大有效过盈</source>
+        <translation>Effective interference, most</translation>
+    </message>
+    <message>
+        <source>轮毂允许的最大有效过盈</source>
+        <translation>Largest effective interference for the hub</translation>
+    </message>
+    <message>
+        <source>空心轴允许的最大有效过盈</source>
+        <translation>Largest effective interference for the hollow shaft</translation>
+    </message>
+    <message>
+        <source>防滑安全系数</source>
+        <translation>Slip safety</translation>
+    </message>
+    <message>
+        <source>静止</source>
+        <translation>Standstill</translation>
+    </message>
+    <message>
+        <source>工作</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>静止时</source>
+        <translation>at standstill</translation>
+    </message>
+    <message>
+        <source>工作时</source>
+        <translation>in service</translation>
+    </message>
+    <message>
+        <source>静止和工作时</source>
+        <translation>at standstill and in service</translation>
+    </message>
+    <message>
+        <source>压装</source>
+        <translation>press fit</translation>
+    </message>
+    <message>
+        <source>热装或冷装</source>
+        <translation>shrink fit</translation>
+    </message>
+    <message>
+        <source>%1轮毂屈服安全系数只有 %2，低于要求的 %3：轮毂孔壁会屈服。</source>
+        <translation>The hub&apos;s yield safety %1 is only %2, below the required %3: the hub bore yields.</translation>
+    </message>
+    <message>
+        <source>%1轴屈服安全系数只有 %2，低于要求的 %3：轴会屈服。</source>
+        <translation>The shaft&apos;s yield safety %1 is only %2, below the required %3: the shaft yields.</translation>
+    </message>
+    <message>
+        <source>%1可能出现间隙（最小有效过盈 %2 µm）：没有接触压力，连接传递不了扭矩。</source>
+        <translation>The parts may have clearance %1 (least effective interference %2 µm): no contact pressure, no torque is transmitted.</translation>
+    </message>
+    <message>
+        <source>%1防滑安全系数只有 %2，低于要求的 %3：连接会打滑。</source>
+        <translation>The slip safety %1 is only %2, below the required %3: the joint slips.</translation>
+    </message>
+    <message>
+        <source>摩擦系数：保持 %1，压入 %2。</source>
+        <translation>Friction coefficient %1 holding, %2 pressing in.</translation>
+    </message>
 </context>
 <context>
     <name>ServicePage</name>
@@ -1075,10 +1227,6 @@
     <message>
         <source>不填则无扭矩</source>
         <translation>empty: no torque</translation>
-    </message>
-    <message>
-        <source>DIN 7190-1</source>
-        <translation>DIN 7190-1</translation>
     </message>
     <message>
         <source>轮毂外径(&amp;O)</source>
@@ -1145,10 +1293,6 @@
         <translation>Shaft temperature</translation>
     </message>
     <message>
-        <source>摩擦系数 μ</source>
-        <translation>Friction coefficient μ</translation>
-    </message>
-    <message>
         <source>孔 Rz</source>
         <translation>Bore Rz</translation>
     </message>
@@ -1177,10 +1321,6 @@
         <translation>Yield strength Re or Rp0.2</translation>
     </message>
     <message>
-        <source>结果</source>
-        <translation>Results</translation>
-    </message>
-    <message>
         <source>假设</source>
         <translation>Assumptions</translation>
     </message>
@@ -1191,6 +1331,62 @@
     <message>
         <source>配合 Ø%1 %2（取自“配合分析”）</source>
         <translation>Fit Ø%1 %2 (from “Fit analysis”)</translation>
+    </message>
+    <message>
+        <source>压装</source>
+        <translation>Press fit</translation>
+    </message>
+    <message>
+        <source>热装或冷装</source>
+        <translation>Shrink fit (heat or cool)</translation>
+    </message>
+    <message>
+        <source>装配方法(&amp;J)</source>
+        <translation>&amp;Joining</translation>
+    </message>
+    <message>
+        <source>保持摩擦系数 μ</source>
+        <translation>Friction μ, holding</translation>
+    </message>
+    <message>
+        <source>压入摩擦系数 μ</source>
+        <translation>Friction μ, pressing in</translation>
+    </message>
+    <message>
+        <source>载荷</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>扭矩(&amp;T)</source>
+        <translation>&amp;Torque</translation>
+    </message>
+    <message>
+        <source>轴向力(&amp;F)</source>
+        <translation>Axial &amp;force</translation>
+    </message>
+    <message>
+        <source>要求的防滑安全系数</source>
+        <translation>Required slip safety</translation>
+    </message>
+    <message>
+        <source>要求的屈服安全系数</source>
+        <translation>Required yield safety</translation>
+    </message>
+    <message>
+        <source>结果（两种状态中较差的值）</source>
+        <translation>Results (the worse of both states)</translation>
+    </message>
+    <message>
+        <source>静止与工作两种状态</source>
+        <translation>Standstill and service</translation>
+    </message>
+    <message>
+        <source>空：DIN 7190-1</source>
+        <translation>empty: DIN 7190-1</translation>
     </message>
 </context>
 <context>
@@ -1444,10 +1640,6 @@
         <translation>shaft temperature</translation>
     </message>
     <message>
-        <source>摩擦系数</source>
-        <translation>friction coefficient</translation>
-    </message>
-    <message>
         <source>孔的 Rz</source>
         <translation>bore&apos;s Rz</translation>
     </message>
@@ -1484,10 +1676,6 @@
         <translation>Fit type: %1 at 20 °C, %2 at the service temperatures.</translation>
     </message>
     <message>
-        <source>摩擦系数 %1（保持与压入）；压平系数 %2 ×（孔 Rz + 轴 Rz）。</source>
-        <translation>Friction coefficient %1 (holding and pressing in); smoothing %2 × (bore Rz + shaft Rz).</translation>
-    </message>
-    <message>
         <source>装配间隙 %1 µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。</source>
         <translation>Joining clearance %1 µm; plane stress, hub and shaft of equal length, uniform pressure (Lamé).</translation>
     </message>
@@ -1500,12 +1688,188 @@
         <translation>Grey cast iron has no yield point: its tensile strength stands in for the yield strength.</translation>
     </message>
     <message>
-        <source>工作温度下配合性质改变：20 °C 时为%1，工作时为%2。</source>
-        <translation>The fit changes its type at the service temperatures: %1 at 20 °C, %2 in service.</translation>
+        <source>轮毂允许的最大有效过盈</source>
+        <translation>Largest effective interference for the hub</translation>
     </message>
     <message>
-        <source>%1只有 %2：低于 1，零件会屈服。</source>
-        <translation>%1 is only %2: below 1, the part yields.</translation>
+        <source>空心轴允许的最大有效过盈</source>
+        <translation>Largest effective interference for the hollow shaft</translation>
+    </message>
+    <message>
+        <source>防滑安全系数</source>
+        <translation>Slip safety</translation>
+    </message>
+    <message>
+        <source>—（仅空心轴）</source>
+        <translation>— (hollow shafts only)</translation>
+    </message>
+    <message>
+        <source>—（需要轮毂外径、配合长度和载荷）</source>
+        <translation>— (needs hub outside diameter, length and a load)</translation>
+    </message>
+    <message>
+        <source>静止时</source>
+        <translation>at standstill</translation>
+    </message>
+    <message>
+        <source>工作时</source>
+        <translation>in service</translation>
+    </message>
+    <message>
+        <source>静止和工作时</source>
+        <translation>at standstill and in service</translation>
+    </message>
+    <message>
+        <source>保持摩擦系数</source>
+        <translation>holding friction coefficient</translation>
+    </message>
+    <message>
+        <source>压入摩擦系数</source>
+        <translation>pressing-in friction coefficient</translation>
+    </message>
+    <message>
+        <source>扭矩</source>
+        <translation>torque</translation>
+    </message>
+    <message>
+        <source>轴向力</source>
+        <translation>axial force</translation>
+    </message>
+    <message>
+        <source>要求的防滑安全系数</source>
+        <translation>required slip safety</translation>
+    </message>
+    <message>
+        <source>要求的屈服安全系数</source>
+        <translation>required yield safety</translation>
+    </message>
+    <message>
+        <source>最小有效过盈</source>
+        <translation>Effective interference, least</translation>
+    </message>
+    <message>
+        <source>最大有效过盈</source>
+        <translation>Effective interference, most</translation>
+    </message>
+    <message>
+        <source>热装或冷装</source>
+        <translation>Shrink fit</translation>
+    </message>
+    <message>
+        <source>压装</source>
+        <translation>Press fit</translation>
+    </message>
+    <message>
+        <source>%1；摩擦系数 %2（保持）、%3（压入）；压平系数 %4 ×（孔 Rz + 轴 Rz）。</source>
+        <translation>%1; friction coefficient %2 holding, %3 pressing in; smoothing %4 × (Rz bore + Rz shaft).</translation>
+    </message>
+    <message>
+        <source>要求的防滑安全系数 %1，屈服安全系数 %2；结果取两种状态中较差的值。</source>
+        <translation>Required slip safety %1, yield safety %2; results are the worse of both states.</translation>
+    </message>
+    <message>
+        <source>DIN 7190-1 没有这对材料的摩擦系数：取其表中最低值，偏于安全。</source>
+        <translation>DIN 7190-1 gives no friction coefficient for this pair of materials: its lowest stands in, on the safe side.</translation>
+    </message>
+    <message>
+        <source>%1轮毂可能开裂：对抗拉强度的安全系数 %2，低于要求的 %3。</source>
+        <translation>The hub may crack %1: its safety against the tensile strength is %2, below the required %3.</translation>
+    </message>
+    <message>
+        <source>%1轮毂会屈服：屈服安全系数 %2，低于要求的 %3。</source>
+        <translation>The hub yields %1: its yield safety is %2, below the required %3.</translation>
+    </message>
+    <message>
+        <source>%1轴可能开裂：对抗拉强度的安全系数 %2，低于要求的 %3。</source>
+        <translation>The shaft may crack %1: its safety against the tensile strength is %2, below the required %3.</translation>
+    </message>
+    <message>
+        <source>%1轴会屈服：屈服安全系数 %2，低于要求的 %3。</source>
+        <translation>The shaft yields %1: its yield safety is %2, below the required %3.</translation>
+    </message>
+    <message>
+        <source>有效过盈须不大于 %1 µm。</source>
+        <translation> The effective interference must be at most %1 µm.</translation>
+    </message>
+    <message>
+        <source>%1可能没有过盈：最小有效过盈 %2 µm，零件间可能有间隙而无接触压力。</source>
+        <translation>Possibly no press fit %1: the least effective interference is %2 µm, so the parts may have clearance and no contact pressure.</translation>
+    </message>
+    <message>
+        <source>工作时配合性质改变：静止时为%1，工作时为%2。</source>
+        <translation>The fit type changes in service: %1 at standstill, %2 in service.</translation>
+    </message>
+    <message>
+        <source>%1连接可能打滑：防滑安全系数 %2，低于要求的 %3。</source>
+        <translation>The joint may slip %1: its slip safety is %2, below the required %3.</translation>
+    </message>
+    <message>
+        <source>未给出表面粗糙度（孔与轴的 Rz 均为 0）：没有扣除压平量，压力和扭矩偏高。</source>
+        <translation>No roughness given (Rz of bore and shaft both 0): nothing is deducted for smoothing, so pressure and torque come out high.</translation>
+    </message>
+    <message>
+        <source>仅加热轮毂需 %1 °C，高于其材料允许的装配温度 %2 °C。</source>
+        <translation>Heating the hub alone needs %1 °C, above the %2 °C its material may be heated to for joining.</translation>
+    </message>
+    <message>
+        <source>仅冷却轴，即使冷却到绝对零度也不够（液氮为 %1 °C）。</source>
+        <translation>Cooling the shaft alone would not do even at absolute zero (liquid nitrogen: %1 °C).</translation>
+    </message>
+    <message>
+        <source>仅冷却轴需 %1 °C，低于液氮的 %2 °C。</source>
+        <translation>Cooling the shaft alone needs %1 °C, below liquid nitrogen&apos;s %2 °C.</translation>
+    </message>
+    <message>
+        <source>无法靠温度装配：轮毂加热至极限并用液氮冷却轴，也只张开 %1 µm，不足所需的 %2 µm；请压装或选较松的配合。</source>
+        <translation>Cannot be joined by temperature: the hub heated to its limit and the shaft cooled in liquid nitrogen together open only %1 µm of the %2 µm needed; press the parts, or choose a looser fit.</translation>
+    </message>
+    <message>
+        <source>轮毂屈服</source>
+        <translation>hub yields</translation>
+    </message>
+    <message>
+        <source>轴屈服</source>
+        <translation>shaft yields</translation>
+    </message>
+    <message>
+        <source>可能无过盈</source>
+        <translation>maybe no press fit</translation>
+    </message>
+    <message>
+        <source>工作时变松</source>
+        <translation>loosens in service</translation>
+    </message>
+    <message>
+        <source>打滑</source>
+        <translation>slips</translation>
+    </message>
+    <message>
+        <source>未给 Rz</source>
+        <translation>no Rz</translation>
+    </message>
+    <message>
+        <source>加热温度过高</source>
+        <translation>hub too hot to heat</translation>
+    </message>
+    <message>
+        <source>冷却不到</source>
+        <translation>shaft too cold to cool</translation>
+    </message>
+    <message>
+        <source>无法热装冷装</source>
+        <translation>no shrink fit</translation>
+    </message>
+    <message>
+        <source>静止
+轮毂 %1 °C，轴 %2 °C</source>
+        <translation>Standstill
+hub %1 °C, shaft %2 °C</translation>
+    </message>
+    <message>
+        <source>工作
+轮毂 %1 °C，轴 %2 °C</source>
+        <translation>Service
+hub %1 °C, shaft %2 °C</translation>
     </message>
 </context>
 </TS>
