@@ -64,22 +64,6 @@ std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream&
     return *size;
 }
 
-std::string SignedUm(ExactLength length)
-{
-    return (length.nm > 0 ? "+" : "") + FormatUm(length);
-}
-
-std::string FixedMm4(ExactLength length)
-{
-    // Ten-thousandths of a millimetre, rounded half away from zero (ISO 286 values need no rounding).
-    const std::uint64_t magnitudeNm = length.nm < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(length.nm)
-                                                    : static_cast<std::uint64_t>(length.nm);
-    const std::uint64_t units = (magnitudeNm + 50) / 100;
-    std::string fraction = std::to_string(units % 10'000);
-    fraction.insert(0, 4 - fraction.size(), '0');
-    return (length.nm < 0 && units != 0 ? "-" : "") + std::to_string(units / 10'000) + "." + fraction;
-}
-
 std::optional<std::string> UntabulatedNote(const ToleranceClass& toleranceClass)
 {
     if (IsTabulated(toleranceClass))

@@ -38,12 +38,6 @@ std::string NumberProblemWords(NumberProblem problem, std::string_view unit = {}
 // the usage message, for anything else.
 std::optional<ExactLength> ReadSizeArgument(std::string_view text, std::ostream& err);
 
-// Micrometres with their sign for people: "+25", "0", "-10.5".
-std::string SignedUm(ExactLength length);
-
-// Millimetres with four decimals, as the dialog shows them ("0.0210", "-0.0525"); never "-0.0000".
-std::string FixedMm4(ExactLength length);
-
 // The standard's note for IT1 to IT5 above 500 mm, for text output.
 inline constexpr std::string_view kExperimentalGradeNote
     = "note: ISO 286-1 gives IT1 to IT5 above 500 mm for experimental use only";

@@ -124,7 +124,7 @@ void WriteText(const ServiceResults& r, std::ostream& out)
     Line(out, r, "torque held, least", "torque_min_nm", 1, "N·m", noLength);
     Line(out, r, "axial force held, least", "axial_force_min_n", 0, "N", noLength);
     Line(out, r, "slip safety under the load", "slip_safety", 2, "",
-         "needs --hub-od, --length and --torque or --axial-force");
+         r.torqueMinNm ? "needs --torque or --axial-force" : "needs --hub-od, --length and --torque or --axial-force");
     Line(out, r, "press-in force, most", "press_force_max_n", 0, "N", noLength);
     WriteAssembly(r, out);
     out << "probability of interference: " << FixedDecimals(*r.probabilityInterference * 100.0, 2) << " %\n"

@@ -3,32 +3,9 @@
 #include "loaded_tables.h"
 #include "table_answers.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace {
-
-// Exact micrometres as FormatUm writes them, appended without a string of their own: the deviation
-// table has some 46,000 rows.
-void AppendUm(std::string& text, ExactLength length)
-{
-    const std::uint64_t magnitude = length.nm < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(length.nm)
-                                                  : static_cast<std::uint64_t>(length.nm);
-    char buffer[32];
-    char* end = buffer;
-    if (length.nm < 0)
-        *end++ = '-';
-    end = std::to_chars(end, buffer + sizeof buffer, magnitude / 1000).ptr;
-    std::uint64_t fraction = magnitude % 1000;
-    if (fraction != 0) {
-        *end++ = '.';
-        for (std::uint64_t digit = 100; fraction != 0; digit /= 10) {
-            *end++ = static_cast<char>('0' + fraction / digit);
-            fraction %= digit;
-        }
-    }
-    text.append(buffer, end);
-}
 
 void WriteCsv(const ValueTable& table, std::ostream& out)
 {

@@ -18,31 +18,13 @@ std::string NamedPart(Part part, const ToleranceClass& shown)
                   {ClassName(shown)});
 }
 
-// Millimetres to at least three decimals, as drawings write them: "0.050", "25.000", "0.0003".
-std::string Mm(ExactLength length)
-{
-    std::string text = FormatMm(length);
-    const auto point = text.find('.');
-    const std::size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
-    if (point == std::string::npos)
-        text += '.';
-    if (decimals < 3)
-        text.append(3 - decimals, '0');
-    return text;
-}
-
 // "+0.025", "0", "-0.020": a deviation in mm with its sign, ASCII so that it pastes anywhere. A zero
 // deviation is a plain 0, as drawings write it.
 std::string SignedMm(ExactLength length)
 {
     if (length.nm == 0)
         return "0";
-    return (length.nm > 0 ? "+" : "") + Mm(length);
-}
-
-std::string SignedUm(ExactLength length)
-{
-    return (length.nm > 0 ? "+" : "") + FormatUm(length);
+    return (length.nm > 0 ? "+" : "") + DrawingMm(length);
 }
 
 std::string SignedBoth(ExactLength length)
@@ -52,7 +34,7 @@ std::string SignedBoth(ExactLength length)
 
 std::string UnsignedBoth(ExactLength length)
 {
-    return Mm(length) + " mm (" + FormatUm(length) + " µm)";
+    return DrawingMm(length) + " mm (" + FormatUm(length) + " µm)";
 }
 
 PartTexts DescribePart(const ExactLength size, const PartLimits& part)
@@ -60,8 +42,8 @@ PartTexts DescribePart(const ExactLength size, const PartLimits& part)
     return {NamedPart(part.toleranceClass.part, part.toleranceClass),
             SignedBoth(part.deviations.upper),
             SignedBoth(part.deviations.lower),
-            Mm(size + part.deviations.upper) + " mm",
-            Mm(size + part.deviations.lower) + " mm",
+            DrawingMm(size + part.deviations.upper) + " mm",
+            DrawingMm(size + part.deviations.lower) + " mm",
             UnsignedBoth(part.Tolerance())};
 }
 

@@ -2,22 +2,17 @@
 
 #include "analysis_texts.h"
 #include "decimal_text.h"
+#include "number_format.h"
 #include "service_texts.h"
 #include "text_language.h"
 #include "tolerance_class.h"
 
-#include <charconv>
 #include <optional>
 
 using words::Filled;
 using words::translate;
 
 namespace {
-
-std::string SignedUm(ExactLength length)
-{
-    return (length.nm > 0 ? "+" : "") + FormatUm(length);
-}
 
 std::string BoundProblemText(const BoundProblem& problem)
 {
@@ -33,11 +28,7 @@ std::string Fixed(const std::optional<double>& value, int decimals, const char* 
 {
     if (!value)
         return "—";
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::fixed, decimals);
-    if (error != std::errc())
-        return "?";
-    return std::string(buffer, end) + unit;
+    return FixedDecimals(*value, decimals) + unit;
 }
 
 std::string LoadProblemText(const ServiceRefusalOf& refusal)

@@ -1,10 +1,10 @@
 #include "service_texts.h"
 
 #include "decimal_text.h"
+#include "number_format.h"
 #include "text_language.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -100,22 +100,10 @@ std::string MissingText(Missing missing)
     return "—";
 }
 
-std::string Fixed(double value, int decimals)
-{
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (error != std::errc())
-        return "?";
-    std::string text(buffer, end);
-    // "-0.0" reads as a sign that is not there.
-    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
-
 std::string ValueText(double value, const ResultWords& words)
 {
-    return Fixed(value * words.scale, words.decimals) + (words.unit.empty() ? "" : " ") + std::string(words.unit);
+    return FixedDecimals(value * words.scale, words.decimals) + (words.unit.empty() ? "" : " ")
+        + std::string(words.unit);
 }
 
 std::string ValueText(const std::optional<double>& value, const ResultWords& words)
@@ -285,9 +273,7 @@ std::string MaterialName(const Material& material)
 
 std::string NumberText(double value)
 {
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : std::string();
+    return ShortestNumber(value);
 }
 
 ServiceTexts DescribeServiceResults(const ServiceResults& results)
@@ -337,14 +323,14 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
                    : translate("ServiceTexts", "配合性质：20 °C 时为%1，工作温度下为%2。"),
                {FitTypeWords(results.fitTypeAt20c), FitTypeWords(results.fitTypeAtService)}),
         Filled(translate("ServiceTexts", "%1；摩擦系数 %2（保持）、%3（压入）；压平系数 %4 ×（孔 Rz + 轴 Rz）。"),
-               {joining, Fixed(results.frictionHolding, 3), Fixed(results.frictionPressing, 3),
-                Fixed(results.smoothingFactor, 1)}),
+               {joining, FixedDecimals(results.frictionHolding, 3), FixedDecimals(results.frictionPressing, 3),
+                FixedDecimals(results.smoothingFactor, 1)}),
         Filled(translate("ServiceTexts", "要求的防滑安全系数 %1，屈服安全系数 %2；结果取两种状态中较差的值。"),
-               {Fixed(results.requiredSlipSafety, 2), Fixed(results.requiredYieldSafety, 2)}),
+               {FixedDecimals(results.requiredSlipSafety, 2), FixedDecimals(results.requiredYieldSafety, 2)}),
         Filled(translate("ServiceTexts", "装配间隙 %1 µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。"),
-               {Fixed(results.joiningClearanceMm * 1000.0, 1)}),
+               {FixedDecimals(results.joiningClearanceMm * 1000.0, 1)}),
         Filled(translate("ServiceTexts", "尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。"),
-               {Fixed(results.zoneSigmas, 1)}),
+               {FixedDecimals(results.zoneSigmas, 1)}),
     };
     if (!results.frictionTabulated)
         texts.assumptions.push_back(
@@ -369,39 +355,39 @@ std::string ServiceWarningSentence(const ServiceResults& results, const ServiceW
                            : translate("ServiceTexts", "%1轮毂会屈服：屈服安全系数 %2，低于要求的 %3。"))
                 : (brittle ? translate("ServiceTexts", "%1轴可能开裂：对抗拉强度的安全系数 %2，低于要求的 %3。")
                            : translate("ServiceTexts", "%1轴会屈服：屈服安全系数 %2，低于要求的 %3。")),
-            {state, Fixed(warning.value, 2), Fixed(warning.limit, 2)});
+            {state, FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)});
         const std::optional<double>& allowed
             = hub ? results.interferenceAtHubYieldUm : results.interferenceAtShaftYieldUm;
         if (allowed)
-            text += Filled(translate("ServiceTexts", "有效过盈须不大于 %1 µm。"), {Fixed(*allowed, 1)});
+            text += Filled(translate("ServiceTexts", "有效过盈须不大于 %1 µm。"), {FixedDecimals(*allowed, 1)});
         return text;
     }
     case ServiceWarningCode::NoPressFit:
         return Filled(translate("ServiceTexts", "%1可能没有过盈：最小有效过盈 %2 µm，零件间可能有间隙而无接触压力。"),
-                      {state, Fixed(warning.value, 1)});
+                      {state, FixedDecimals(warning.value, 1)});
     case ServiceWarningCode::LoosensInService:
         return Filled(
             translate("ServiceTexts", "工作时配合性质改变：静止时为%1，工作时为%2。"),
             {FitTypeWords(results.states[kStandstill].fitType), FitTypeWords(results.states[kInService].fitType)});
     case ServiceWarningCode::Slip:
         return Filled(translate("ServiceTexts", "%1连接可能打滑：防滑安全系数 %2，低于要求的 %3。"),
-                      {state, Fixed(warning.value, 2), Fixed(warning.limit, 2)});
+                      {state, FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)});
     case ServiceWarningCode::NoRoughness:
         return translate("ServiceTexts", "未给出表面粗糙度（孔与轴的 Rz 均为 0）：没有扣除压平量，压力和扭矩偏高。");
     case ServiceWarningCode::HubHeatingLimit:
         return Filled(translate("ServiceTexts", "仅加热轮毂需 %1 °C，高于其材料允许的装配温度 %2 °C。"),
-                      {Fixed(warning.value, 1), Fixed(warning.limit, 0)});
+                      {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 0)});
     case ServiceWarningCode::CoolingUnreachable:
         if (warning.value <= -273.15)
             return Filled(translate("ServiceTexts", "仅冷却轴，即使冷却到绝对零度也不够（液氮为 %1 °C）。"),
-                          {Fixed(warning.limit, 0)});
+                          {FixedDecimals(warning.limit, 0)});
         return Filled(translate("ServiceTexts", "仅冷却轴需 %1 °C，低于液氮的 %2 °C。"),
-                      {Fixed(warning.value, 1), Fixed(warning.limit, 0)});
+                      {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 0)});
     case ServiceWarningCode::AssemblyUnreachable:
         return Filled(translate("ServiceTexts",
                                 "无法靠温度装配：轮毂加热至极限并用液氮冷却轴，也只张开 %1 µm，"
                                 "不足所需的 %2 µm；请压装或选较松的配合。"),
-                      {Fixed(warning.value, 1), Fixed(warning.limit, 1)});
+                      {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 1)});
     }
     return {};
 }

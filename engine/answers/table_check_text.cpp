@@ -35,11 +35,6 @@ std::string Plural(int count, std::string_view one)
     return std::to_string(count) + " " + std::string(one) + (count == 1 ? "" : "s");
 }
 
-std::string SignedUm(ExactLength length)
-{
-    return (length.nm > 0 ? "+" : "") + FormatUm(length);
-}
-
 std::string ValueWords(const std::optional<ExactLength>& value)
 {
     return value ? SignedUm(*value) + " µm" : "'-' (no value)";

@@ -33,3 +33,15 @@ double ToMm(ExactLength length);
 // Exact decimal text with no trailing zeros and never "-0": "21", "-10.5", "0.15"; "40.025".
 std::string FormatUm(ExactLength length);
 std::string FormatMm(ExactLength length);
+// FormatUm's text appended to text: no string of its own for each of a table's many values.
+void AppendUm(std::string& text, ExactLength length);
+
+// Micrometres with their sign, for people: "+25", "0", "-10.5".
+std::string SignedUm(ExactLength length);
+
+// Millimetres to at least three decimals, as drawings write them: "0.050", "25.000", "0.0003".
+std::string DrawingMm(ExactLength length);
+
+// Millimetres with four decimals, as the main dialog shows them ("0.0210", "-0.0525"), rounded half
+// away from zero; never "-0.0000".
+std::string FixedMm4(ExactLength length);

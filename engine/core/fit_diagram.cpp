@@ -56,7 +56,7 @@ constexpr std::string_view kDiameterSign = "\xC3\x98"; // Ø
 constexpr std::string_view kMicro = "\xC2\xB5"; // µ
 
 // A deviation or clearance as the drawing writes it: "+25", "0", "−9.5".
-std::string SignedUm(ExactLength length)
+std::string TypographicUm(ExactLength length)
 {
     const std::string digits = FormatUm(length);
     if (length.nm > 0)
@@ -271,7 +271,7 @@ std::string Axis(const DiagramScale& scale, double axisX, const std::vector<Exac
     for (const ExactLength tick : ticks) {
         const double y = scale.Y(tick);
         const Label label {
-            "axis-label-" + std::to_string(number + 1), SignedUm(tick), axisX - 7, "end", kSmallFontPx, colours.text};
+            "axis-label-" + std::to_string(number + 1), TypographicUm(tick), axisX - 7, "end", kSmallFontPx, colours.text};
         const double top = y - kSmallFontPx / 2;
         const LabelBox box {label.Left(), top, label.Right(), top + kSmallFontPx};
         if (!space.IsFree(box))
@@ -335,12 +335,12 @@ std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
     // largest interference, a transition fit a largest clearance and a largest interference.
     const std::string_view maxSymbol = fit.type == FitType::Interference ? "Ymin" : "Xmax";
     const std::string_view minSymbol = fit.type == FitType::Clearance ? "Xmin" : "Ymax";
-    const std::string maxValue = SignedUm(fit.maxClearance);
-    const std::string minValue = SignedUm(fit.minClearance);
-    const std::string holeUpper = SignedUm(fit.hole.deviations.upper);
-    const std::string holeLower = SignedUm(fit.hole.deviations.lower);
-    const std::string shaftUpper = SignedUm(fit.shaft.deviations.upper);
-    const std::string shaftLower = SignedUm(fit.shaft.deviations.lower);
+    const std::string maxValue = TypographicUm(fit.maxClearance);
+    const std::string minValue = TypographicUm(fit.minClearance);
+    const std::string holeUpper = TypographicUm(fit.hole.deviations.upper);
+    const std::string holeLower = TypographicUm(fit.hole.deviations.lower);
+    const std::string shaftUpper = TypographicUm(fit.shaft.deviations.upper);
+    const std::string shaftLower = TypographicUm(fit.shaft.deviations.lower);
 
     LabelSpace space(30, kHeightPx - 2);
     const Label titleLabel {"title", title, 12, "start", kTitleFontPx, colours.text, true};
@@ -352,7 +352,7 @@ std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
     const std::vector<ExactLength> ticks = ShownTicks(scale);
     double tickLabelsWidth = 0;
     for (const ExactLength tick : ticks)
-        tickLabelsWidth = std::max(tickLabelsWidth, WidthPx(SignedUm(tick), kSmallFontPx));
+        tickLabelsWidth = std::max(tickLabelsWidth, WidthPx(TypographicUm(tick), kSmallFontPx));
     Columns columns {};
     columns.axisX = kMarginPx + tickLabelsWidth + 7;
     columns.holeLabelsRight = columns.axisX + 10 + WidestPx({holeUpper, holeLower}, kLabelFontPx);
@@ -430,9 +430,9 @@ std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
         const bool left = zone == &hole;
         const double x = left ? columns.holeLabelsRight : columns.shaftLabelsLeft;
         const std::string_view anchor = left ? "end" : "start";
-        const Label upper {part + "-upper", SignedUm(zone->limits.deviations.upper), x, anchor, kLabelFontPx,
+        const Label upper {part + "-upper", TypographicUm(zone->limits.deviations.upper), x, anchor, kLabelFontPx,
                            colours.text};
-        const Label lower {part + "-lower", SignedUm(zone->limits.deviations.lower), x, anchor, kLabelFontPx,
+        const Label lower {part + "-lower", TypographicUm(zone->limits.deviations.lower), x, anchor, kLabelFontPx,
                            colours.text};
         const Placed placedUpper
             = PlaceStack(space, {&upper}, scale.Y(zone->limits.deviations.upper), colours.background, true);
@@ -467,7 +467,7 @@ std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
     for (const Marker* marker : {&maxMarker, &minMarker}) {
         const Label symbol {marker->id + "-name", std::string(marker->symbol), marker->x + 5, "start",
                             kSmallFontPx,         markerColour(*marker)};
-        const Label value {marker->id + "-value", SignedUm(marker->clearance), marker->x + 5, "start",
+        const Label value {marker->id + "-value", TypographicUm(marker->clearance), marker->x + 5, "start",
                            kSmallFontPx,          markerColour(*marker)};
         svg += PlaceStack(space, {&symbol, &value}, (marker->holeY + marker->shaftY) / 2, colours.background, true).svg;
     }

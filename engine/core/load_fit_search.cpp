@@ -67,7 +67,10 @@ Result<std::vector<LoadFoundFit>, LoadSearchFailure> SearchFitsForLoad(const Dev
     const auto found = SearchFits(tables, fits);
     if (!found)
         return LoadSearchFailure {found.reason()};
+    // Room for every candidate at once: pages never written cost nothing, while growing as fits are
+    // found would move every result found so far again and again.
     std::vector<LoadFoundFit> holding;
+    holding.reserve(found->size());
     for (const FoundFit& fit : *found) {
         ServiceOutcome outcome = CalculateServiceConditions(WithLimits(service, fit.analysis));
         if (outcome && HoldsTheLoad(*outcome))

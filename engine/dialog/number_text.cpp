@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "number_format.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -95,15 +97,5 @@ double ParseLeadingDecimal(std::string_view text)
 
 std::string FormatFixed4(double value)
 {
-    // Room for the largest double in fixed notation: 309 digits, sign, point and four decimals.
-    std::array<char, 330> buffer {};
-    const auto [end, error]
-        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 4);
-    if (error != std::errc {})
-        return {};
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    // A value that rounds to zero is zero: "-0.0000" would read as a sign where there is none.
-    if (text == "-0.0000")
-        return "0.0000";
-    return std::string(text);
+    return FixedDecimals(value, 4);
 }

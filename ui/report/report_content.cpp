@@ -4,60 +4,20 @@
 #include "fit_analysis.h"
 #include "fit_diagram.h"
 #include "materials.h"
+#include "number_format.h"
 #include "service_conditions.h"
 
-#include <charconv>
 #include <cmath>
 #include <string_view>
 #include <utility>
 
 namespace {
 
-// "+25", "0", "-9.5": a deviation or clearance reads with its sign, as on a drawing.
-std::string SignedUm(ExactLength length)
-{
-    return (length.nm > 0 ? "+" : "") + FormatUm(length);
-}
-
-std::string Fixed(double value, int decimals)
-{
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (error != std::errc())
-        return "?";
-    std::string text(buffer, end);
-    // A value that rounds to zero is zero, never "-0.0".
-    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
-
-// The shortest text that reads back as the number: "210000", "0.3", "1.15e-05".
-std::string Shortest(double value)
-{
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : "?";
-}
-
-// A limit of size to at least three decimals, as a drawing gives it: "40.000", "40.0125".
-std::string LimitMm(ExactLength length)
-{
-    std::string text = FormatMm(length);
-    const auto point = text.find('.');
-    const std::size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
-    if (point == std::string::npos)
-        text += '.';
-    if (decimals < 3)
-        text.append(3 - decimals, '0');
-    return text;
-}
-
 ReportPart PartOf(ExactLength size, const PartLimits& part)
 {
-    return {ClassName(part.toleranceClass),        SignedUm(part.deviations.upper),
-            SignedUm(part.deviations.lower),       LimitMm(size + part.deviations.upper),
-            LimitMm(size + part.deviations.lower), FormatUm(part.Tolerance())};
+    return {ClassName(part.toleranceClass),          SignedUm(part.deviations.upper),
+            SignedUm(part.deviations.lower),         DrawingMm(size + part.deviations.upper),
+            DrawingMm(size + part.deviations.lower), FormatUm(part.Tolerance())};
 }
 
 // How each result is printed: its unit, its decimals and a scale (a fraction shown in %).
@@ -124,10 +84,11 @@ void AddMaterial(std::vector<ReportValue>& inputs, std::string_view part, const 
     const std::string prefix(part);
     const std::string name = MaterialName(material, language);
     inputs.push_back({prefix + "_material", name.empty() ? "-" : name, ""});
-    inputs.push_back({prefix + "_e", Shortest(material.youngsModulusMpa), "MPa"});
-    inputs.push_back({prefix + "_nu", Shortest(material.poissonRatio), ""});
-    inputs.push_back({prefix + "_alpha", Shortest(material.expansionPerK * 1e6), "× 10⁻⁶/K"});
-    inputs.push_back({prefix + (material.brittle ? "_tensile" : "_yield"), Shortest(material.strengthMpa), "MPa"});
+    inputs.push_back({prefix + "_e", ShortestNumber(material.youngsModulusMpa), "MPa"});
+    inputs.push_back({prefix + "_nu", ShortestNumber(material.poissonRatio), ""});
+    inputs.push_back({prefix + "_alpha", ShortestNumber(material.expansionPerK * 1e6), "× 10⁻⁶/K"});
+    inputs.push_back(
+        {prefix + (material.brittle ? "_tensile" : "_yield"), ShortestNumber(material.strengthMpa), "MPa"});
 }
 
 std::vector<ReportValue> InputsOf(const ServiceInputs& inputs, const ServiceResults& results, ReportLanguage language)
@@ -135,7 +96,7 @@ std::vector<ReportValue> InputsOf(const ServiceInputs& inputs, const ServiceResu
     std::vector<ReportValue> list;
     const auto optional = [&list](const char* key, const std::optional<double>& value, const char* unit) {
         if (value)
-            list.push_back({key, Shortest(*value), unit});
+            list.push_back({key, ShortestNumber(*value), unit});
     };
     optional("hub_od", inputs.hubOutsideDiameterMm, "mm");
     optional("shaft_bore", inputs.shaftBoreMm, "mm");
@@ -143,20 +104,20 @@ std::vector<ReportValue> InputsOf(const ServiceInputs& inputs, const ServiceResu
     optional("torque", inputs.torqueNm, "N·m");
     optional("axial_force", inputs.axialForceN, "N");
     if (inputs.torqueNm || inputs.axialForceN)
-        list.push_back({"required_slip_safety", Shortest(inputs.requiredSlipSafety), ""});
-    list.push_back({"required_yield_safety", Shortest(inputs.requiredYieldSafety), ""});
+        list.push_back({"required_slip_safety", ShortestNumber(inputs.requiredSlipSafety), ""});
+    list.push_back({"required_yield_safety", ShortestNumber(inputs.requiredYieldSafety), ""});
     list.push_back({"joining", std::string(JoiningMethodName(results.joining)), ""});
     AddMaterial(list, "hub", inputs.hubMaterial, language);
     AddMaterial(list, "shaft", inputs.shaftMaterial, language);
-    list.push_back({"hub_temp", Shortest(inputs.hubTemperatureC), "°C"});
-    list.push_back({"shaft_temp", Shortest(inputs.shaftTemperatureC), "°C"});
-    list.push_back({"friction", Shortest(results.frictionHolding), ""});
-    list.push_back({"friction_pressing", Shortest(results.frictionPressing), ""});
-    list.push_back({"rz_hub", Shortest(inputs.hubRzUm), "µm"});
-    list.push_back({"rz_shaft", Shortest(inputs.shaftRzUm), "µm"});
-    list.push_back({"smoothing", Shortest(results.smoothingFactor), ""});
-    list.push_back({"joining_clearance", Fixed(results.joiningClearanceMm * 1000.0, 1), "µm"});
-    list.push_back({"zone_sigma", Shortest(results.zoneSigmas), ""});
+    list.push_back({"hub_temp", ShortestNumber(inputs.hubTemperatureC), "°C"});
+    list.push_back({"shaft_temp", ShortestNumber(inputs.shaftTemperatureC), "°C"});
+    list.push_back({"friction", ShortestNumber(results.frictionHolding), ""});
+    list.push_back({"friction_pressing", ShortestNumber(results.frictionPressing), ""});
+    list.push_back({"rz_hub", ShortestNumber(inputs.hubRzUm), "µm"});
+    list.push_back({"rz_shaft", ShortestNumber(inputs.shaftRzUm), "µm"});
+    list.push_back({"smoothing", ShortestNumber(results.smoothingFactor), ""});
+    list.push_back({"joining_clearance", FixedDecimals(results.joiningClearanceMm * 1000.0, 1), "µm"});
+    list.push_back({"zone_sigma", ShortestNumber(results.zoneSigmas), ""});
     return list;
 }
 
@@ -182,17 +143,17 @@ std::vector<ReportNote> WarningsOf(const ServiceResults& r)
         case ServiceWarningCode::HubYield:
         case ServiceWarningCode::ShaftYield:
         case ServiceWarningCode::Slip:
-            args = {StateKey(warning.state), Fixed(warning.value, 2), Fixed(warning.limit, 2)};
+            args = {StateKey(warning.state), FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)};
             break;
         case ServiceWarningCode::NoPressFit:
-            args = {StateKey(warning.state), Fixed(warning.value, 1)};
+            args = {StateKey(warning.state), FixedDecimals(warning.value, 1)};
             break;
         case ServiceWarningCode::CoolingUnreachable:
-            args = {Fixed(warning.value, 1)};
+            args = {FixedDecimals(warning.value, 1)};
             break;
         case ServiceWarningCode::HubHeatingLimit:
         case ServiceWarningCode::AssemblyUnreachable:
-            args = {Fixed(warning.value, 1), Fixed(warning.limit, 1)};
+            args = {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 1)};
             break;
         case ServiceWarningCode::LoosensInService:
             args = {FitClassKey(r.states[kStandstill].fitType), FitClassKey(r.states[kInService].fitType)};
@@ -210,11 +171,11 @@ std::vector<ReportNote> AssumptionsOf(const ServiceInputs& inputs, const Service
     std::vector<ReportNote> notes = {
         {"sizes_at_20c", {}},
         {"fit_class", {FitClassKey(r.fitTypeAt20c), FitClassKey(r.fitTypeAtService)}},
-        {"smoothing", {Fixed(r.smoothingLossUm.value_or(0.0), 2), Fixed(r.smoothingFactor, 1)}},
+        {"smoothing", {FixedDecimals(r.smoothingLossUm.value_or(0.0), 2), FixedDecimals(r.smoothingFactor, 1)}},
         {"plane_stress", {}},
-        {"friction_both", {Fixed(r.frictionHolding, 3), Fixed(r.frictionPressing, 3)}},
-        {"joining_clearance", {Fixed(r.joiningClearanceMm * 1000.0, 1)}},
-        {"normal_distribution", {Fixed(r.zoneSigmas, 1)}},
+        {"friction_both", {FixedDecimals(r.frictionHolding, 3), FixedDecimals(r.frictionPressing, 3)}},
+        {"joining_clearance", {FixedDecimals(r.joiningClearanceMm * 1000.0, 1)}},
+        {"normal_distribution", {FixedDecimals(r.zoneSigmas, 1)}},
     };
     if (r.hubBrittle || r.shaftBrittle)
         notes.push_back({"brittle", {}});
@@ -227,21 +188,21 @@ std::vector<ReportNote> AssumptionsOf(const ServiceInputs& inputs, const Service
 
 std::string StateValue(const std::optional<double>& value, const ResultFormat& format)
 {
-    return value ? Fixed(*value * format.scale, format.decimals) : "-";
+    return value ? FixedDecimals(*value * format.scale, format.decimals) : "-";
 }
 
 // Both states side by side: the effective interferences, then every value the core gives per state.
 void AddStates(ReportService& section, const ServiceResults& results)
 {
     for (std::size_t state : {kStandstill, kInService}) {
-        section.hubTemperaturesC[state] = Shortest(results.states[state].hubTemperatureC);
-        section.shaftTemperaturesC[state] = Shortest(results.states[state].shaftTemperatureC);
+        section.hubTemperaturesC[state] = ShortestNumber(results.states[state].hubTemperatureC);
+        section.shaftTemperaturesC[state] = ShortestNumber(results.states[state].shaftTemperatureC);
     }
     for (const bool min : {true, false}) {
         ReportStateRow row {min ? "effective_interference_min_um" : "effective_interference_max_um", "µm", {}};
         for (std::size_t state : {kStandstill, kInService}) {
             const ServiceState& s = results.states[state];
-            row.values[state] = Fixed(min ? s.interferenceMinUm : s.interferenceMaxUm, 1);
+            row.values[state] = FixedDecimals(min ? s.interferenceMinUm : s.interferenceMaxUm, 1);
         }
         section.states.push_back(std::move(row));
     }
@@ -356,8 +317,9 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
                 if (!value || field.key == "size_mm")
                     continue;
                 const ResultFormat format = FormatOf(field.key);
-                section.results.push_back(
-                    {std::string(field.key), Fixed(*value * format.scale, format.decimals), std::string(format.unit)});
+                section.results.push_back({std::string(field.key),
+                                           FixedDecimals(*value * format.scale, format.decimals),
+                                           std::string(format.unit)});
             }
             for (const ServiceResultField& field : ServiceResultFields()) {
                 const std::size_t state = GoverningState(results, field);
