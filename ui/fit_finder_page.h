@@ -20,7 +20,9 @@ class WarningBanner;
 // "配合查找": the fits whose clearances stay within a required range, best first, at the window's
 // size. Every change of an input searches again (a search takes milliseconds); a bad input shows
 // its reason in place of the list; while the page is hidden, the search waits until it is shown.
-// Choosing a fit (double-click or Enter) hands it to the window.
+// "由载荷查找" lists instead the fits that hold the service tab's load, with their safeties, press-in
+// force, assembly temperatures and warnings. Choosing a fit (double-click or Enter) hands it to the
+// window.
 class FitFinderPage : public QWidget
 {
     Q_OBJECT

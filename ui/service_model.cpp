@@ -97,13 +97,7 @@ bool IsOptionalField(ServiceField field)
 
 ServiceInputs InputsOfFit(const FitAnalysis& fit)
 {
-    ServiceInputs inputs;
-    inputs.sizeMm = ToMm(fit.size);
-    inputs.holeUpperUm = ToUm(fit.hole.deviations.upper);
-    inputs.holeLowerUm = ToUm(fit.hole.deviations.lower);
-    inputs.shaftUpperUm = ToUm(fit.shaft.deviations.upper);
-    inputs.shaftLowerUm = ToUm(fit.shaft.deviations.lower);
-    return inputs;
+    return WithFitLimits(fit);
 }
 
 ServiceRefusalOf RefusalOf(const ServiceRefusal& refusal)
@@ -136,14 +130,7 @@ Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const
     const auto joint = ReadJointForm(form);
     if (!joint)
         return joint.reason();
-    ServiceInputs inputs = *joint;
-    const ServiceInputs limits = InputsOfFit(fit);
-    inputs.sizeMm = limits.sizeMm;
-    inputs.holeUpperUm = limits.holeUpperUm;
-    inputs.holeLowerUm = limits.holeLowerUm;
-    inputs.shaftUpperUm = limits.shaftUpperUm;
-    inputs.shaftLowerUm = limits.shaftLowerUm;
-    return inputs;
+    return WithFitLimits(fit, *joint);
 }
 
 FrictionCoefficients DefaultFrictionOf(const ServiceForm& form)

@@ -18,7 +18,8 @@ class QLineEdit;
 class QStackedWidget;
 class WarningBanner;
 
-// "使用条件": the window's fit as a press fit of a hub on a shaft at service temperatures. Every
+// "使用条件": the window's fit as a press fit of a hub on a shaft under a load, at standstill and at
+// service temperatures, both states side by side and each warning on the banner above them. Every
 // change of an input shows the results at once; an input that makes no sense, or a fit the
 // analysis has no limits for, shows its reason in place of the results.
 class ServicePage : public QWidget

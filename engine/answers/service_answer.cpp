@@ -99,10 +99,7 @@ Result<ServiceQuestion, AnswerRefusal> ReadServiceQuestion(const DeviationTables
         const auto analysis = AnalyseFit(tables, *fit, *size);
         if (!analysis)
             return RefusalOf(analysis.reason().failure, FitFailureText(*fit, analysis.reason(), *size, folder));
-        inputs.holeUpperUm = ToUm(analysis->hole.deviations.upper);
-        inputs.holeLowerUm = ToUm(analysis->hole.deviations.lower);
-        inputs.shaftUpperUm = ToUm(analysis->shaft.deviations.upper);
-        inputs.shaftLowerUm = ToUm(analysis->shaft.deviations.lower);
+        inputs = WithFitLimits(*analysis, inputs);
     } else if (direct) {
         if (auto refusal = ReadDeviations(options, "hole", naming, inputs.holeUpperUm, inputs.holeLowerUm))
             return *refusal;

@@ -62,7 +62,7 @@ struct OptionalNumberOption
     std::string_view key;
     std::optional<double> ServiceInputs::*value;
 };
-constexpr std::array<OptionalNumberOption, 8> kOptionalNumberOptions = {{
+constexpr std::array<OptionalNumberOption, 9> kOptionalNumberOptions = {{
     {"hub_od", &ServiceInputs::hubOutsideDiameterMm},
     {"shaft_id", &ServiceInputs::shaftBoreMm},
     {"length", &ServiceInputs::lengthMm},
@@ -71,6 +71,7 @@ constexpr std::array<OptionalNumberOption, 8> kOptionalNumberOptions = {{
     {"friction_holding", &ServiceInputs::frictionHolding},
     {"friction_pressing", &ServiceInputs::frictionPressing},
     {"torque", &ServiceInputs::torqueNm},
+    {"axial_force", &ServiceInputs::axialForceN},
 }};
 
 // The core's name of a refused input, and the option it comes from.
@@ -159,6 +160,21 @@ std::string_view ReasonCode(ServiceRefusalReason reason)
     }
 }
 
+// A number option, when given, into its input (a double, or an optional one).
+template<typename Target>
+std::optional<AnswerRefusal> ReadNumberOption(const nlohmann::json& options, std::string_view key, OptionNaming naming,
+                                              Target& target)
+{
+    const nlohmann::json& given = OptionValue(options, key);
+    if (given.is_null())
+        return std::nullopt;
+    const auto number = ReadFiniteNumber(given, OptionName(key, naming));
+    if (!number)
+        return number.reason();
+    target = *number;
+    return std::nullopt;
+}
+
 std::optional<AnswerRefusal> ReadMaterial(const nlohmann::json& options, std::string_view part, OptionNaming naming,
                                           MaterialProperties& properties)
 {
@@ -176,16 +192,8 @@ std::optional<AnswerRefusal> ReadMaterial(const nlohmann::json& options, std::st
                     + (naming == OptionNaming::CommandLine ? "--materials" : "materials()") + " lists them)");
         properties = material->properties;
     }
-    const auto read = [&](std::string_view suffix, double& value) -> std::optional<AnswerRefusal> {
-        const std::string key = prefix + "_" + std::string(suffix);
-        const nlohmann::json& given = OptionValue(options, key);
-        if (given.is_null())
-            return std::nullopt;
-        const auto number = ReadFiniteNumber(given, OptionName(key, naming));
-        if (!number)
-            return number.reason();
-        value = *number;
-        return std::nullopt;
+    const auto read = [&](std::string_view suffix, double& value) {
+        return ReadNumberOption(options, prefix + "_" + std::string(suffix), naming, value);
     };
     if (auto refusal = read("e", properties.youngsModulusMpa))
         return refusal;
@@ -261,34 +269,19 @@ Result<ServiceInputs, AnswerRefusal> ReadServiceJoint(const nlohmann::json& opti
     if (auto refusal = ReadChoice(options, "smoothing", naming, smoothings, "0.4 or 0.8", inputs.smoothingFactor))
         return *refusal;
     for (const NumberOption& option : kNumberOptions) {
-        const nlohmann::json& given = OptionValue(options, option.key);
-        if (given.is_null())
-            continue;
-        const auto number = ReadFiniteNumber(given, OptionName(option.key, naming));
-        if (!number)
-            return number.reason();
-        inputs.*option.value = *number;
+        if (auto refusal = ReadNumberOption(options, option.key, naming, inputs.*option.value))
+            return *refusal;
     }
     for (const OptionalNumberOption& option : kOptionalNumberOptions) {
-        const nlohmann::json& given = OptionValue(options, option.key);
-        if (given.is_null())
-            continue;
-        const auto number = ReadFiniteNumber(given, OptionName(option.key, naming));
-        if (!number)
-            return number.reason();
-        inputs.*option.value = *number;
+        if (auto refusal = ReadNumberOption(options, option.key, naming, inputs.*option.value))
+            return *refusal;
     }
-    for (const auto& [key, value] : {std::pair {"axial_force", &inputs.axialForceN},
-                                     std::pair {"joining_clearance", &inputs.joiningClearanceMm}}) {
-        const nlohmann::json& given = OptionValue(options, key);
-        if (given.is_null())
-            continue;
-        const auto number = ReadFiniteNumber(given, OptionName(key, naming));
-        if (!number)
-            return number.reason();
-        // The joining clearance is given in µm, kept in mm like the other lengths of the joint.
-        *value = value == &inputs.joiningClearanceMm ? *number / 1000.0 : *number;
-    }
+    std::optional<double> joiningClearanceUm;
+    if (auto refusal = ReadNumberOption(options, "joining_clearance", naming, joiningClearanceUm))
+        return *refusal;
+    // Given in µm, kept in mm like the other lengths of the joint.
+    if (joiningClearanceUm)
+        inputs.joiningClearanceMm = *joiningClearanceUm / 1000.0;
     return inputs;
 }
 

@@ -29,15 +29,6 @@ ExactLength OuterBound(double clearanceUm, double direction)
     return {static_cast<std::int64_t>(direction > 0 ? std::ceil(nm) : std::floor(nm))};
 }
 
-ServiceInputs WithLimits(ServiceInputs inputs, const FitAnalysis& fit)
-{
-    inputs.holeUpperUm = ToUm(fit.hole.deviations.upper);
-    inputs.holeLowerUm = ToUm(fit.hole.deviations.lower);
-    inputs.shaftUpperUm = ToUm(fit.shaft.deviations.upper);
-    inputs.shaftLowerUm = ToUm(fit.shaft.deviations.lower);
-    return inputs;
-}
-
 } // namespace
 
 Result<std::vector<LoadFoundFit>, LoadSearchFailure> SearchFitsForLoad(const DeviationTables& tables,
@@ -72,7 +63,7 @@ Result<std::vector<LoadFoundFit>, LoadSearchFailure> SearchFitsForLoad(const Dev
     std::vector<LoadFoundFit> holding;
     holding.reserve(found->size());
     for (const FoundFit& fit : *found) {
-        ServiceOutcome outcome = CalculateServiceConditions(WithLimits(service, fit.analysis));
+        ServiceOutcome outcome = CalculateServiceConditions(WithFitLimits(fit.analysis, service));
         if (outcome && HoldsTheLoad(*outcome))
             holding.push_back({fit, std::move(*outcome)});
     }

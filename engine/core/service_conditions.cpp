@@ -418,3 +418,13 @@ std::size_t GoverningState(const ServiceResults& results, const ServiceResultFie
     const bool standstillLower = *standstill < *service;
     return (field.worse == Worse::Lower) == standstillLower ? kStandstill : kInService;
 }
+
+ServiceInputs WithFitLimits(const FitAnalysis& fit, ServiceInputs inputs)
+{
+    inputs.sizeMm = ToMm(fit.size);
+    inputs.holeUpperUm = ToUm(fit.hole.deviations.upper);
+    inputs.holeLowerUm = ToUm(fit.hole.deviations.lower);
+    inputs.shaftUpperUm = ToUm(fit.shaft.deviations.upper);
+    inputs.shaftLowerUm = ToUm(fit.shaft.deviations.lower);
+    return inputs;
+}

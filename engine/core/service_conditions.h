@@ -181,6 +181,10 @@ using ServiceOutcome = Result<ServiceResults, ServiceRefusal>;
 
 ServiceOutcome CalculateServiceConditions(const ServiceInputs& inputs);
 
+// The inputs with the size and the four deviations of a fit from the tables (default inputs where none
+// are given): whatever limits they held before are replaced.
+ServiceInputs WithFitLimits(const FitAnalysis& fit, ServiceInputs inputs = {});
+
 // Whether the joint holds its load: it transmits it with the required slip safety and keeps hub and
 // shaft within the required yield safety in both states, and it can be joined. False without a load.
 bool HoldsTheLoad(const ServiceResults& results);

@@ -10,15 +10,6 @@
 
 namespace {
 
-ServiceInputs WithLimits(ServiceInputs inputs, const FitAnalysis& fit)
-{
-    inputs.holeUpperUm = ToUm(fit.hole.deviations.upper);
-    inputs.holeLowerUm = ToUm(fit.hole.deviations.lower);
-    inputs.shaftUpperUm = ToUm(fit.shaft.deviations.upper);
-    inputs.shaftLowerUm = ToUm(fit.shaft.deviations.lower);
-    return inputs;
-}
-
 std::string NameOf(const FitAnalysis& fit)
 {
     return FitName({fit.hole.toleranceClass, fit.shaft.toleranceClass});
@@ -61,7 +52,7 @@ TEST(LoadFitSearch, ListsExactlyTheFitsServiceFindsHolding)
     int holding = 0;
     for (std::size_t index = 0; index < all->size(); index += 3) {
         const FitAnalysis& fit = (*all)[index].analysis;
-        const ServiceOutcome outcome = CalculateServiceConditions(WithLimits(service, fit));
+        const ServiceOutcome outcome = CalculateServiceConditions(WithFitLimits(fit, service));
         const bool holds = outcome && HoldsTheLoad(*outcome);
         holding += holds;
         EXPECT_EQ(holds, listed.contains(NameOf(fit))) << NameOf(fit);

@@ -134,6 +134,9 @@ void ReportTest::failureWritesNoFile_data()
     QTest::newRow("unknown material") << FitArguments(file, "H7/s6", "40")
             + QStringList {"--hub-od", "80", "--hub-material", "cheese"}
                                       << 2;
+    QTest::newRow("friction twice") << FitArguments(file, "H7/s6", "40")
+            + QStringList {"--friction", "0.1", "--friction-holding", "0.12"}
+                                    << 2;
     QTest::newRow("joining method") << FitArguments(file, "H7/s6", "40") + QStringList {"--joining", "glue"} << 2;
     QTest::newRow("hub thinner than bore") << FitArguments(file, "H7/s6", "40") + QStringList {"--hub-od", "30"} << 2;
     QTest::newRow("no such tables folder")

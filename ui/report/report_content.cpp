@@ -252,13 +252,7 @@ std::string RefusalKey(ServiceRefusalReason reason)
 
 ServiceInputs ServiceInputsOf(const FitAnalysis& fit)
 {
-    ServiceInputs inputs;
-    inputs.sizeMm = ToMm(fit.size);
-    inputs.holeUpperUm = ToUm(fit.hole.deviations.upper);
-    inputs.holeLowerUm = ToUm(fit.hole.deviations.lower);
-    inputs.shaftUpperUm = ToUm(fit.shaft.deviations.upper);
-    inputs.shaftLowerUm = ToUm(fit.shaft.deviations.lower);
-    return inputs;
+    return WithFitLimits(fit);
 }
 
 ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* service, ReportLanguage language,
@@ -297,13 +291,7 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
 
     if (service) {
         // The limits are the fit's, whatever the caller's inputs held.
-        ServiceInputs inputs = *service;
-        const ServiceInputs limits = ServiceInputsOf(fit);
-        inputs.sizeMm = limits.sizeMm;
-        inputs.holeUpperUm = limits.holeUpperUm;
-        inputs.holeLowerUm = limits.holeLowerUm;
-        inputs.shaftUpperUm = limits.shaftUpperUm;
-        inputs.shaftLowerUm = limits.shaftLowerUm;
+        const ServiceInputs inputs = WithFitLimits(fit, *service);
         const ServiceOutcome outcome = CalculateServiceConditions(inputs);
         if (!outcome) {
             const ServiceRefusal& refusal = outcome.reason();
