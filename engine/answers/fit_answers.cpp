@@ -9,6 +9,26 @@
 #include "standard_tolerances.h"
 #include "tabulated_classes.h"
 
+namespace {
+
+// A fit read from its designation and size, and analysed: or why not.
+Result<FitAnalysis, AnswerRefusal> ReadAndAnalyseFit(const DeviationTables& tables, std::string_view designation,
+                                                     const nlohmann::json& sizeMm, const std::filesystem::path& folder)
+{
+    const auto fit = ReadFitDesignation(designation);
+    if (!fit)
+        return fit.reason();
+    const auto size = ReadSizeMm(sizeMm);
+    if (!size)
+        return size.reason();
+    auto analysis = AnalyseFit(tables, *fit, *size);
+    if (!analysis)
+        return RefusalOf(analysis.reason().failure, FitFailureText(*fit, analysis.reason(), *size, folder));
+    return std::move(*analysis);
+}
+
+} // namespace
+
 nlohmann::ordered_json PartJson(const PartLimits& part, ExactLength size)
 {
     return JsonObject(7)
@@ -50,13 +70,10 @@ Answer FitAnswer(const DeviationTables& tables, const FitDesignation& fit, Exact
 Answer FitAnswer(const DeviationTables& tables, std::string_view designation, const nlohmann::json& sizeMm,
                  const std::filesystem::path& folder)
 {
-    const auto fit = ReadFitDesignation(designation);
-    if (!fit)
-        return fit.reason();
-    const auto size = ReadSizeMm(sizeMm);
-    if (!size)
-        return size.reason();
-    return FitAnswer(tables, *fit, *size, folder);
+    const auto analysis = ReadAndAnalyseFit(tables, designation, sizeMm, folder);
+    if (!analysis)
+        return analysis.reason();
+    return FitJson(*analysis);
 }
 
 Answer LimitsAnswer(const DeviationTables& tables, std::string_view toleranceClass, const nlohmann::json& sizeMm,
@@ -99,14 +116,8 @@ Answer ToleranceAnswer(std::string_view grade, const nlohmann::json& sizeMm)
 Answer DiagramSvgAnswer(const DeviationTables& tables, std::string_view designation, const nlohmann::json& sizeMm,
                         const std::filesystem::path& folder)
 {
-    const auto fit = ReadFitDesignation(designation);
-    if (!fit)
-        return fit.reason();
-    const auto size = ReadSizeMm(sizeMm);
-    if (!size)
-        return size.reason();
-    const auto analysis = AnalyseFit(tables, *fit, *size);
+    const auto analysis = ReadAndAnalyseFit(tables, designation, sizeMm, folder);
     if (!analysis)
-        return RefusalOf(analysis.reason().failure, FitFailureText(*fit, analysis.reason(), *size, folder));
+        return analysis.reason();
     return nlohmann::ordered_json(FitDiagramSvg(*analysis));
 }

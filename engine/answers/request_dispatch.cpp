@@ -51,64 +51,42 @@ private:
 
 using Handler = std::function<Answer(const nlohmann::json&)>;
 
-Answer FitRequest(const nlohmann::json& request)
+// A request of one text (a fit, a class, a grade) and a size, answered from them.
+using TextAndSizeAnswer = Answer (*)(std::string_view text, const nlohmann::json& sizeMm);
+
+template<const char* textKey, TextAndSizeAnswer answer> Answer TextAndSizeRequest(const nlohmann::json& request)
 {
-    const RequestFields fields(request, {"fit", "size_mm"});
+    const RequestFields fields(request, {textKey, "size_mm"});
     if (fields.Unknown())
         return *fields.Unknown();
-    const auto fit = fields.Text("fit");
-    if (!fit)
-        return fit.reason();
-    return FitAnswer(ShippedTables(), *fit, fields["size_mm"]);
+    const auto text = fields.Text(textKey);
+    if (!text)
+        return text.reason();
+    return answer(*text, fields["size_mm"]);
 }
 
-Answer DiagramSvgRequest(const nlohmann::json& request)
+constexpr char kFitKey[] = "fit";
+constexpr char kClassKey[] = "tolerance_class";
+constexpr char kGradeKey[] = "grade";
+
+Answer FitFromShipped(std::string_view fit, const nlohmann::json& sizeMm)
 {
-    const RequestFields fields(request, {"fit", "size_mm"});
-    if (fields.Unknown())
-        return *fields.Unknown();
-    const auto fit = fields.Text("fit");
-    if (!fit)
-        return fit.reason();
-    return DiagramSvgAnswer(ShippedTables(), *fit, fields["size_mm"]);
+    return FitAnswer(ShippedTables(), fit, sizeMm);
 }
 
-Answer LimitsRequest(const nlohmann::json& request)
+Answer DiagramFromShipped(std::string_view fit, const nlohmann::json& sizeMm)
 {
-    const RequestFields fields(request, {"tolerance_class", "size_mm"});
-    if (fields.Unknown())
-        return *fields.Unknown();
-    const auto toleranceClass = fields.Text("tolerance_class");
-    if (!toleranceClass)
-        return toleranceClass.reason();
-    return LimitsAnswer(ShippedTables(), *toleranceClass, fields["size_mm"]);
+    return DiagramSvgAnswer(ShippedTables(), fit, sizeMm);
 }
 
-Answer ToleranceRequest(const nlohmann::json& request)
+Answer LimitsFromShipped(std::string_view toleranceClass, const nlohmann::json& sizeMm)
 {
-    const RequestFields fields(request, {"grade", "size_mm"});
-    if (fields.Unknown())
-        return *fields.Unknown();
-    const auto grade = fields.Text("grade");
-    if (!grade)
-        return grade.reason();
-    return ToleranceAnswer(*grade, fields["size_mm"]);
+    return LimitsAnswer(ShippedTables(), toleranceClass, sizeMm);
 }
 
-Answer LimitsTableRequest(const nlohmann::json& request)
+Answer LimitsTableFromShipped()
 {
-    const RequestFields fields(request, {});
-    if (fields.Unknown())
-        return *fields.Unknown();
     return LimitsTableAnswer(ShippedTables());
-}
-
-Answer TolerancesTableRequest(const nlohmann::json& request)
-{
-    const RequestFields fields(request, {});
-    if (fields.Unknown())
-        return *fields.Unknown();
-    return TolerancesTableAnswer();
 }
 
 // The request without "op": the answer's options.
@@ -141,16 +119,16 @@ template<Answer (*answer)()> Answer ListRequest(const nlohmann::json& request)
 const std::map<std::string, Handler, std::less<>>& Handlers()
 {
     static const std::map<std::string, Handler, std::less<>> handlers = {
-        {"fit", FitRequest},
-        {"limits", LimitsRequest},
+        {"fit", TextAndSizeRequest<kFitKey, FitFromShipped>},
+        {"limits", TextAndSizeRequest<kClassKey, LimitsFromShipped>},
         {"find_fits", FindFitsRequest},
-        {"diagram_svg", DiagramSvgRequest},
+        {"diagram_svg", TextAndSizeRequest<kFitKey, DiagramFromShipped>},
         {"materials", ListRequest<MaterialsAnswer>},
         {"preferred_fits", ListRequest<PreferredFitsAnswer>},
         {"service", ServiceRequest},
-        {"tolerance", ToleranceRequest},
-        {"limits_table", LimitsTableRequest},
-        {"tolerances_table", TolerancesTableRequest},
+        {"tolerance", TextAndSizeRequest<kGradeKey, ToleranceAnswer>},
+        {"limits_table", ListRequest<LimitsTableFromShipped>},
+        {"tolerances_table", ListRequest<TolerancesTableAnswer>},
     };
     return handlers;
 }
