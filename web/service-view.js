@@ -86,6 +86,9 @@ function showWarnings(answer, texts) {
     el('div', 'table-wrap', el('table', 'values states', el('thead', null, head), el('tbody', null, ...rows))));
 }
 
+// The results a test or a link can find by id.
+const kValueIds = {pressure_max_mpa: 'pressure-max', slip_safety: 'slip-safety'};
+
 export function renderServiceView(page) {
   const {state, engine, texts} = page;
   showMaterials(page);
@@ -107,7 +110,7 @@ export function renderServiceView(page) {
   const rows = [];
   for (const [key, label] of Object.entries(texts.resultLabels)) {
     if (!(key in answer)) continue;
-    rows.push(el('tr', null, el('th', null, label), valueCell(key, answer[key], texts, key === 'pressure_max_mpa' ? 'pressure-max' : null)));
+    rows.push(el('tr', null, el('th', null, label), valueCell(key, answer[key], texts, own(kValueIds, key))));
   }
   document.getElementById('service-values').replaceChildren(...rows);
   document.getElementById('service-needs').textContent = answer.pressure_max_mpa === null || answer.torque_min_nm === null ? texts.needsHubOd : '';

@@ -82,6 +82,8 @@ try {
     ['a press fit', '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&lang=en', {'pressure-max': '116.2'}],
     ['a press fit on a cast-iron hub', '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron&lang=en',
       {'pressure-max': '70.7'}],
+    ['a press fit under a load, worse in service', '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300&rz_hub=4&rz_shaft=4&hub_temp=60&shaft_temp=40&lang=en',
+      {'slip-safety': '1.61'}],
   ];
   for (const [name, fragment, expected] of kShown) {
     await check(name, async () => {
