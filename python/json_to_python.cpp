@@ -1,5 +1,6 @@
 #include "json_to_python.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -136,30 +137,91 @@ py::object ToPython(const nlohmann::ordered_json& json)
     return py::reinterpret_steal<py::object>(object);
 }
 
-nlohmann::json FromPython(py::handle value, const char* key)
+namespace {
+
+std::string TypeName(py::handle value)
 {
-    if (value.is_none())
-        return nullptr;
-    if (PyBool_Check(value.ptr()))
-        return value.cast<bool>();
-    if (PyLong_Check(value.ptr())) {
+    return Py_TYPE(value.ptr())->tp_name;
+}
+
+AnswerRefusal WrongType(const char* key, std::string_view wanted, py::handle value)
+{
+    return BadInput("wrong_type", std::string(key) + " must be " + std::string(wanted) + ", not " + TypeName(value));
+}
+
+// An integer beyond 64 bits as decimal text, for the readers to refuse as too large. Python prints at
+// most 4,300 digits by default (more would take quadratic time); beyond that a power of ten of the
+// same length stands for it, and the message quotes only its first digits anyway.
+std::string LargeIntegerText(py::handle value)
+{
+    const auto bits = py::cast<std::size_t>(value.attr("bit_length")());
+    if (bits <= 8192)
+        return py::str(value).cast<std::string>();
+    const bool negative = PyObject_RichCompareBool(value.ptr(), py::int_(0).ptr(), Py_LT) == 1;
+    const auto zeros = std::min<std::size_t>(static_cast<std::size_t>(static_cast<double>(bits - 1) * 0.30103), 5000);
+    return std::string(negative ? "-1" : "1") + std::string(zeros, '0');
+}
+
+Result<nlohmann::json, AnswerRefusal> ValueFromPython(py::handle value, const char* key)
+{
+    PyObject* object = value.ptr();
+    if (object == Py_None)
+        return nlohmann::json(nullptr);
+    if (PyBool_Check(object))
+        return nlohmann::json(object == Py_True);
+    if (PyLong_Check(object)) {
         int overflow = 0;
-        const long long number = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
+        const long long number = PyLong_AsLongLongAndOverflow(object, &overflow);
         if (overflow == 0 && !(number == -1 && PyErr_Occurred()))
-            return number;
+            return nlohmann::json(number);
         PyErr_Clear();
-        return py::str(value).cast<std::string>(); // the readers refuse it as too large
+        return nlohmann::json(LargeIntegerText(value));
     }
-    if (PyFloat_Check(value.ptr()))
-        return PyFloat_AS_DOUBLE(value.ptr());
-    if (PyUnicode_Check(value.ptr()))
-        return value.cast<std::string>();
-    if (PyList_Check(value.ptr()) || PyTuple_Check(value.ptr())) {
-        nlohmann::json items = nlohmann::json::array();
-        for (const py::handle item : value)
-            items.push_back(FromPython(item, key));
+    if (PyFloat_Check(object))
+        return nlohmann::json(PyFloat_AS_DOUBLE(object));
+    if (PyUnicode_Check(object)) {
+        auto text = TextFromPython(value, key);
+        if (!text)
+            return text.reason();
+        return nlohmann::json(std::move(*text));
+    }
+    return WrongType(key, "a number or a text", value);
+}
+
+} // namespace
+
+Result<std::string, AnswerRefusal> TextFromPython(py::handle value, const char* key)
+{
+    if (!PyUnicode_Check(value.ptr()))
+        return WrongType(key, "a text", value);
+    Py_ssize_t size = 0;
+    const char* utf8 = PyUnicode_AsUTF8AndSize(value.ptr(), &size);
+    if (!utf8) {
+        PyErr_Clear();
+        return BadInput("not_text", std::string(key) + " holds a lone surrogate, which is not Unicode text");
+    }
+    return std::string(utf8, static_cast<std::size_t>(size));
+}
+
+Result<nlohmann::json, AnswerRefusal> FromPython(py::handle value, const char* key, ArgumentShape shape)
+{
+    const bool sequence = PyList_Check(value.ptr()) || PyTuple_Check(value.ptr());
+    if (!sequence)
+        return ValueFromPython(value, key);
+    if (shape != ArgumentShape::Pair)
+        return WrongType(key, "a number or a text", value);
+    // Any other length is refused by the reader as not a pair: its items are never looked at.
+    nlohmann::json items = nlohmann::json::array();
+    if (PySequence_Fast_GET_SIZE(value.ptr()) != 2)
         return items;
+    for (Py_ssize_t index = 0; index < 2; ++index) {
+        py::handle item = PySequence_Fast_GET_ITEM(value.ptr(), index);
+        if (PyList_Check(item.ptr()) || PyTuple_Check(item.ptr()))
+            return WrongType(key, "two numbers", item);
+        auto converted = ValueFromPython(item, key);
+        if (!converted)
+            return converted.reason();
+        items.push_back(std::move(*converted));
     }
-    throw py::type_error(std::string(key) + " must be a number or a text, not "
-                         + py::str(py::type::handle_of(value).attr("__name__")).cast<std::string>());
+    return items;
 }

@@ -1,6 +1,7 @@
 // The Python module quorlan: the answers of quorlan-cli --json as plain dicts and lists.
 
 #include "answer.h"
+#include "answer_inputs.h"
 #include "find_fits_answer.h"
 #include "fit_answers.h"
 #include "json_to_python.h"
@@ -41,26 +42,65 @@ py::object Return(const Answer& answer)
     return ToPython(*answer);
 }
 
-// A folder given as str, bytes or os.PathLike, as the bytes the file system takes.
-std::filesystem::path FolderPath(const py::object& folder)
+template <typename Value>
+Value Take(Result<Value, AnswerRefusal> read)
 {
-    return py::module_::import("os").attr("fsencode")(folder).cast<std::string>();
+    if (!read)
+        Raise(read.reason());
+    return std::move(*read);
+}
+
+nlohmann::json Argument(py::handle value, const char* key, ArgumentShape shape = ArgumentShape::Value)
+{
+    return Take(FromPython(value, key, shape));
+}
+
+std::string TextArgument(py::handle value, const char* key)
+{
+    return Take(TextFromPython(value, key));
+}
+
+// A folder given as str, bytes or os.PathLike, as the bytes the file system takes. The empty name
+// and a NUL (which would end the name early, naming another folder) are no folder names.
+std::filesystem::path FolderPath(const py::handle& folder, const char* key)
+{
+    std::string bytes;
+    try {
+        bytes = py::module_::import("os").attr("fsencode")(folder).cast<std::string>();
+    } catch (const py::error_already_set& error) {
+        if (!error.matches(PyExc_TypeError) && !error.matches(PyExc_UnicodeError))
+            throw;
+        Raise(BadInput("not_a_folder_name", std::string(key) + " must be a folder's name (str, bytes or os.PathLike), "
+                                                "not " + Py_TYPE(folder.ptr())->tp_name));
+    }
+    if (bytes.empty())
+        Raise(BadInput("not_a_folder_name", std::string(key) + " is empty: give a folder ('.' for the current one)"));
+    if (bytes.find('\0') != std::string::npos)
+        Raise(BadInput("not_a_folder_name", std::string(key) + " " + QuotedInput(bytes)
+                                                + " holds a NUL character, which no file name can hold"));
+    return bytes;
 }
 
 // The tables an answer reads: the shipped ones, or the five files of a folder, read as the
-// command line reads them.
+// command line reads them. Load() reads the files: call it with the interpreter released.
 class Tables
 {
 public:
     explicit Tables(const py::object& folder)
     {
-        if (folder.is_none())
-            return;
-        m_folder = FolderPath(folder);
+        if (!folder.is_none())
+            m_folder = FolderPath(folder, "tables");
+    }
+
+    std::optional<AnswerRefusal> Load()
+    {
+        if (m_folder.empty())
+            return std::nullopt;
         std::error_code error;
         if (!std::filesystem::is_directory(m_folder, error))
-            Raise(BadInput("tables_not_a_folder", "tables '" + PathText(m_folder) + "' is not a folder"));
+            return BadInput("tables_not_a_folder", "tables '" + PathText(m_folder) + "' is not a folder");
         m_loaded = LoadDeviationTables(m_folder);
+        return std::nullopt;
     }
 
     const DeviationTables& Get() const { return m_loaded ? *m_loaded : ShippedTables(); }
@@ -71,33 +111,64 @@ private:
     std::optional<DeviationTables> m_loaded;
 };
 
-py::object Fit(const std::string& designation, const py::handle& sizeMm, const py::object& tables)
+// Computes with the interpreter released, so that other Python threads run meanwhile (a search over
+// every pair, a table folder on a slow disk); the answer becomes Python objects once it holds again.
+template <typename Compute>
+py::object Answered(Compute compute)
 {
-    const Tables read(tables);
-    return Return(FitAnswer(read.Get(), designation, FromPython(sizeMm, "size_mm"), read.Folder()));
+    std::optional<Answer> answer;
+    {
+        const py::gil_scoped_release released;
+        answer.emplace(compute());
+    }
+    return Return(*answer);
 }
 
-py::object Limits(const std::string& toleranceClass, const py::handle& sizeMm, const py::object& tables)
+template <typename Compute>
+py::object AnsweredWithTables(Tables& tables, Compute compute)
 {
-    const Tables read(tables);
-    return Return(LimitsAnswer(read.Get(), toleranceClass, FromPython(sizeMm, "size_mm"), read.Folder()));
+    return Answered([&]() -> Answer {
+        if (auto refusal = tables.Load())
+            return *refusal;
+        return compute();
+    });
 }
 
-py::object DiagramSvg(const std::string& designation, const py::handle& sizeMm, const py::object& tables)
+py::object Fit(const py::handle& designation, const py::handle& sizeMm, const py::object& tables)
 {
-    const Tables read(tables);
-    return Return(DiagramSvgAnswer(read.Get(), designation, FromPython(sizeMm, "size_mm"), read.Folder()));
+    const std::string fit = TextArgument(designation, "designation");
+    const nlohmann::json size = Argument(sizeMm, "size_mm");
+    Tables read(tables);
+    return AnsweredWithTables(read, [&] { return FitAnswer(read.Get(), fit, size, read.Folder()); });
 }
 
-py::object Tolerance(const std::string& grade, const py::handle& sizeMm)
+py::object Limits(const py::handle& toleranceClass, const py::handle& sizeMm, const py::object& tables)
 {
-    return Return(ToleranceAnswer(grade, FromPython(sizeMm, "size_mm")));
+    const std::string name = TextArgument(toleranceClass, "tolerance_class");
+    const nlohmann::json size = Argument(sizeMm, "size_mm");
+    Tables read(tables);
+    return AnsweredWithTables(read, [&] { return LimitsAnswer(read.Get(), name, size, read.Folder()); });
+}
+
+py::object DiagramSvg(const py::handle& designation, const py::handle& sizeMm, const py::object& tables)
+{
+    const std::string fit = TextArgument(designation, "designation");
+    const nlohmann::json size = Argument(sizeMm, "size_mm");
+    Tables read(tables);
+    return AnsweredWithTables(read, [&] { return DiagramSvgAnswer(read.Get(), fit, size, read.Folder()); });
+}
+
+py::object Tolerance(const py::handle& grade, const py::handle& sizeMm)
+{
+    const std::string name = TextArgument(grade, "grade");
+    const nlohmann::json size = Argument(sizeMm, "size_mm");
+    return Answered([&] { return ToleranceAnswer(name, size); });
 }
 
 py::object AllLimits(const py::object& tables)
 {
-    const Tables read(tables);
-    return Return(LimitsTableAnswer(read.Get(), read.Folder()));
+    Tables read(tables);
+    return AnsweredWithTables(read, [&] { return LimitsTableAnswer(read.Get(), read.Folder()); });
 }
 
 py::object FindFits(const py::handle& sizeMm, const py::handle& minClearance, const py::handle& maxClearance,
@@ -105,35 +176,47 @@ py::object FindFits(const py::handle& sizeMm, const py::handle& minClearance, co
                     const py::handle& grades, const py::handle& allGradePairs, const py::handle& limit,
                     const py::object& tables, const py::handle& near)
 {
-    const Tables read(tables);
     nlohmann::json options = nlohmann::json::object();
     for (const auto& [key, value] :
          {std::pair {"size_mm", sizeMm}, std::pair {"min_clearance", minClearance},
           std::pair {"max_clearance", maxClearance}, std::pair {"min_interference", minInterference},
           std::pair {"max_interference", maxInterference}, std::pair {"basis", basis}, std::pair {"grades", grades},
           std::pair {"all_grade_pairs", allGradePairs}, std::pair {"limit", limit}, std::pair {"near", near}})
-        options[key] = FromPython(value, key);
-    return Return(FindFitsAnswer(read.Get(), options, read.Folder()));
+        options[key] = Argument(value, key);
+    Tables read(tables);
+    return AnsweredWithTables(read, [&] { return FindFitsAnswer(read.Get(), options, read.Folder()); });
 }
 
-py::object CheckTables(const py::object& folder)
+py::object CheckTables(const py::handle& folder)
 {
-    return Return(CheckTablesAnswer(FolderPath(folder)));
+    const std::filesystem::path path = FolderPath(folder, "folder");
+    return Answered([&] { return CheckTablesAnswer(path); });
 }
 
 py::object Service(const py::handle& sizeMm, const py::handle& fit, const py::handle& hole, const py::handle& shaft,
                    const py::object& tables, const py::kwargs& keywords)
 {
-    const Tables read(tables);
     nlohmann::json options = nlohmann::json::object();
-    for (const auto& [key, value] :
-         {std::pair {"size_mm", sizeMm}, std::pair {"fit", fit}, std::pair {"hole", hole}, std::pair {"shaft", shaft}})
-        options[key] = FromPython(value, key);
+    options["size_mm"] = Argument(sizeMm, "size_mm");
+    options["fit"] = Argument(fit, "fit");
+    options["hole"] = Argument(hole, "hole", ArgumentShape::Pair);
+    options["shaft"] = Argument(shaft, "shaft", ArgumentShape::Pair);
     for (const auto& [key, value] : keywords) {
-        const std::string name = py::str(key).cast<std::string>();
-        options[name] = FromPython(value, name.c_str());
+        const std::string name = TextArgument(key, "option name");
+        options[name] = Argument(value, name.c_str());
     }
-    return Return(ServiceAnswer(read.Get(), options, OptionNaming::Keyword, read.Folder()));
+    Tables read(tables);
+    return AnsweredWithTables(read, [&] { return ServiceAnswer(read.Get(), options, OptionNaming::Keyword, read.Folder()); });
+}
+
+py::object AllMaterials()
+{
+    return Answered([] { return MaterialsAnswer(); });
+}
+
+py::object AllTolerances()
+{
+    return Answered([] { return TolerancesTableAnswer(); });
 }
 
 } // namespace
@@ -175,7 +258,7 @@ PYBIND11_MODULE(quorlan, module)
                "Give fit ('H7/s6') or hole and shaft as (upper_um, lower_um); the other options are quorlan-cli "
                "service's long options with _ for -: hub_od=80, length=40, hub_material='cast-iron', torque=300.");
     module.def(
-        "materials", [] { return Return(MaterialsAnswer()); },
+        "materials", &AllMaterials,
         "The built-in materials: id, names, E (MPa), Poisson's ratio, expansion (1/K, from 20 °C upwards and down "
         "to -78 °C and -196 °C), strength (MPa), the highest joining temperature (°C), and the source of each.");
     module.def("limits_table", &AllLimits, py::arg("tables") = py::none(),
@@ -185,7 +268,7 @@ PYBIND11_MODULE(quorlan, module)
                "Every problem of the five table files in a folder, as quorlan-cli check-tables --json lists "
                "them: a list of {file, line, field, severity, reason}; empty when they are in order.");
     module.def(
-        "tolerances_table", [] { return Return(TolerancesTableAnswer()); },
+        "tolerances_table", &AllTolerances,
         "Every standard tolerance: a list of {grade, from_mm, to_mm, tolerance_um}; None where the standard "
         "gives none.");
 }

@@ -13,7 +13,7 @@ shift || true
 build=${QUORLAN_FUZZ_BUILD:-$root/build-fuzz}
 work=${QUORLAN_FUZZ_WORK:-$build/fuzz-work}
 
-# clang's own package leaves libFuzzer out: it comes with libclang-rt-14-dev.
+# clang's own package leaves libFuzzer out: it comes with libclang-rt-14-dev (scripts/setup.sh installs both).
 if ! command -v clang++ >/dev/null || ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a \
     >/dev/null 2>&1; then
     sudo=""
@@ -24,11 +24,16 @@ if ! command -v clang++ >/dev/null || ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux
         >/dev/null
 fi
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORLAN_FUZZ=ON \
-    -DQUORLAN_BUILD_UI=OFF -DBUILD_TESTING=OFF >/dev/null
 harnesses=(table_files text_readers fit_checks)
 [ "$#" -eq 0 ] || harnesses=("$@")
-cmake --build "$build" -j2 --target "${harnesses[@]/%/_fuzz}"
+# QUORLAN_FUZZ_TRACE: a log for scripts/check-setup.sh of what the build starts and opens (the test
+# command's setup check); the fuzzing itself runs untraced, as LeakSanitizer needs.
+build_step=()
+[ -z "${QUORLAN_FUZZ_TRACE:-}" ] || build_step=("$root/scripts/traced.sh" "$QUORLAN_FUZZ_TRACE")
+CC=clang CXX=clang++ "${build_step[@]}" cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUORLAN_FUZZ=ON -DQUORLAN_WERROR=ON -DQUORLAN_BUILD_UI=OFF -DQUORLAN_BUILD_PYTHON=OFF -DBUILD_TESTING=OFF \
+    >/dev/null
+"${build_step[@]}" cmake --build "$build" -j2 --target "${harnesses[@]/%/_fuzz}"
 
 # Inputs of whole table files may be long; texts a person types are short.
 declare -A max_len=([table_files]=65536 [text_readers]=8192 [fit_checks]=65536)

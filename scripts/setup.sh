@@ -9,6 +9,7 @@ packages=(
     qt6-translations-l10n   # Qt's own button texts (确定) in Chinese, like the rest of the dialog
     qt6-svg-dev             # Qt SVG: its image plugin draws the fit analysis window's diagram, loaded on first use
     qt6-l10n-tools          # lupdate and lrelease: the fit analysis window's English catalogue
+    qt6-tools-dev           # Qt's LinguistTools CMake package, which runs lupdate and lrelease in the build
     libgtest-dev            # engine and command-line tests
     libcli11-dev            # the command line's argument parsing
     nlohmann-json3-dev      # the command line's JSON output
@@ -22,6 +23,8 @@ packages=(
     pybind11-dev python3-pybind11 python3-dev python3-pytest  # the Python module quorlan and its tests
     emscripten              # the browser page: the engine in WebAssembly (scripts/build-web.sh)
     chromium                # the browser page's tests, in headless Chromium
+    clang libclang-rt-14-dev  # the fuzz targets: clang's libFuzzer and sanitizer runtimes
+    strace                  # the test command's setup check: which programs the build and the tests start
 )
 # The browser tests' driver (puppeteer-core, from npm) runs on Node.js: Debian's, unless the machine
 # has its own.

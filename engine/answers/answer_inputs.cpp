@@ -12,9 +12,7 @@ namespace {
 
 AnswerRefusal NotANumber(std::string_view key, const nlohmann::json& value, std::string_view what)
 {
-    const std::string shown
-        = value.is_string() ? QuotedInput(value.get_ref<const std::string&>()) : QuotedInput(value.dump());
-    return BadInput("not_a_number", std::string(key) + " " + shown + " is not " + std::string(what));
+    return BadInput("not_a_number", std::string(key) + " " + QuotedValue(value) + " is not " + std::string(what));
 }
 
 #ifdef __EMSCRIPTEN__
@@ -61,6 +59,17 @@ std::string QuotedInput(std::string_view text)
             c = '?';
     }
     return "'" + printable + "'";
+}
+
+std::string QuotedValue(const nlohmann::json& value)
+{
+    if (value.is_string())
+        return QuotedInput(value.get_ref<const std::string&>());
+    if (value.is_number_float() && !std::isfinite(value.get<double>())) {
+        const double number = value.get<double>();
+        return QuotedInput(std::isnan(number) ? "nan" : number > 0 ? "inf" : "-inf");
+    }
+    return QuotedInput(value.dump());
 }
 
 std::optional<std::string> NumberText(const nlohmann::json& value)
@@ -154,7 +163,7 @@ Result<double, AnswerRefusal> ReadFiniteNumber(const nlohmann::json& value, std:
 Result<std::string, AnswerRefusal> ReadText(const nlohmann::json& value, std::string_view key)
 {
     if (!value.is_string())
-        return BadInput("not_text", std::string(key) + " " + QuotedInput(value.dump()) + " is not a text");
+        return BadInput("not_text", std::string(key) + " " + QuotedValue(value) + " is not a text");
     return value.get<std::string>();
 }
 

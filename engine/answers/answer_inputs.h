@@ -16,6 +16,10 @@
 // A user's text for a message: quoted, cut short, and printable ASCII only.
 std::string QuotedInput(std::string_view text);
 
+// Any input value for a message, quoted: a string as it is, NaN and infinities by name (the JSON
+// library would print them as null), anything else as JSON.
+std::string QuotedValue(const nlohmann::json& value);
+
 // A JSON number as its shortest exact decimal text ("40.025", never an exponent), a string as it
 // is; nothing for any other kind (booleans included).
 std::optional<std::string> NumberText(const nlohmann::json& value);

@@ -59,7 +59,7 @@ bool ReadGradeRange(std::string_view text, FitSearchRequest& request)
 
 std::string ShownText(const nlohmann::json& value)
 {
-    return QuotedInput(value.is_string() ? value.get_ref<const std::string&>() : value.dump());
+    return QuotedValue(value);
 }
 
 // A whole number, 0 or more; nothing when not given.

@@ -230,7 +230,7 @@ std::optional<AnswerRefusal> ReadChoice(const nlohmann::json& options, std::stri
         }
     }
     return BadInput("bad_choice",
-                    OptionName(key, naming) + " " + QuotedInput(text ? *text : given.dump()) + " is not "
+                    OptionName(key, naming) + " " + (text ? QuotedInput(*text) : QuotedValue(given)) + " is not "
                         + std::string(choicesWords));
 }
 

@@ -4,11 +4,30 @@
 #include "scales.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
+#include <fcntl.h>
 #include <string>
-#include <system_error>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+// Closes the file however the reading ends.
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int descriptor)
+        : m_descriptor(descriptor)
+    {
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() { ::close(m_descriptor); }
+    int Get() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -171,33 +190,35 @@ LoadedTable ParseTable(std::string_view content, TableId table, std::vector<Tabl
 Result<std::string, Failure::Kind> ReadTableFile(const std::filesystem::path& folder, TableId table)
 {
     const std::filesystem::path path = folder / TableFileName(table);
-    // Looked at before it is opened, so that a FIFO or a device is never opened (which could block
-    // or flood the program) and a folder is named as such.
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status))
+    // Opened first and then looked at through the handle, never looked up by name before: a file
+    // swapped for a FIFO between a check and the open would block the open for ever. Non-blocking,
+    // the open of a FIFO returns at once and fstat names it; no terminal becomes ours.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno == EISDIR ? Failure::Kind::TableNotAFile : Failure::Kind::TableMissing;
+    const FileDescriptor file {descriptor};
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0)
         return Failure::Kind::TableMissing;
-    if (!std::filesystem::is_regular_file(status))
+    if (!S_ISREG(status.st_mode))
         return Failure::Kind::TableNotAFile;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error)
-        return Failure::Kind::TableMissing;
-    if (size > kLargestTableFileBytes)
+    if (static_cast<std::uintmax_t>(status.st_size) > kLargestTableFileBytes)
         return Failure::Kind::TableTooLarge;
 
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return Failure::Kind::TableMissing;
     // The size may change while reading: never hold more than the cap and one chunk past it.
     std::string content;
-    content.reserve(static_cast<std::size_t>(size) + 1);
+    content.reserve(static_cast<std::size_t>(status.st_size) + 1);
     char chunk[16384];
-    while (content.size() <= kLargestTableFileBytes && file) {
-        file.read(chunk, sizeof chunk);
-        content.append(chunk, static_cast<std::size_t>(file.gcount()));
+    while (content.size() <= kLargestTableFileBytes) {
+        const ssize_t count = ::read(file.Get(), chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return Failure::Kind::TableMissing;
+        if (count == 0)
+            break;
+        content.append(chunk, static_cast<std::size_t>(count));
     }
-    if (file.bad())
-        return Failure::Kind::TableMissing;
     if (content.size() > kLargestTableFileBytes)
         return Failure::Kind::TableTooLarge;
     return content;

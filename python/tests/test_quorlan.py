@@ -12,6 +12,8 @@ import quorlan
 CLI = os.environ["QUORLAN_CLI"]
 DATA = os.environ["QUORLAN_DATA_DIR"]
 DATA_PATH = pathlib.Path(DATA)
+CYCLIC_LIST = [1]
+CYCLIC_LIST.append(CYCLIC_LIST)
 
 
 def cli_json(*args):
@@ -79,6 +81,17 @@ def test_diagram_is_the_command_lines(tmp_path):
         (lambda: quorlan.service(40, fit="H7/s6", hub_od=30), ValueError, "not_physical"),
         (lambda: quorlan.service(0.001, hole=(10, -5), shaft=(0, -2000)), quorlan.Refused, "limit_size_not_positive"),
         (lambda: quorlan.find_fits(40, min_clearance=1, max_clearance=9, basis="hub"), ValueError, "not_a_basis"),
+        # Hostile arguments: never converted deeper than their shape, never anything but ValueError.
+        (lambda: quorlan.fit("H7/g6", CYCLIC_LIST), ValueError, "wrong_type"),
+        (lambda: quorlan.service(40, hole=[[1, 2], 3], shaft=(0, -5)), ValueError, "wrong_type"),
+        (lambda: quorlan.fit(["H7/g6"], 40), ValueError, "wrong_type"),
+        (lambda: quorlan.fit("H7/g6", 10**5000), ValueError, "size_out_of_range"),
+        (lambda: quorlan.fit("\ud800", 40), ValueError, "not_text"),
+        (lambda: quorlan.service(40, fit="\ud800"), ValueError, "not_text"),
+        (lambda: quorlan.fit("H7/g6", 40, tables=DATA + "\x00junk"), ValueError, "not_a_folder_name"),
+        (lambda: quorlan.fit("H7/g6", 40, tables=""), ValueError, "not_a_folder_name"),
+        (lambda: quorlan.check_tables(""), ValueError, "not_a_folder_name"),
+        (lambda: quorlan.check_tables(40), ValueError, "not_a_folder_name"),
     ],
 )
 def test_refusals(call, error, reason):
@@ -86,6 +99,11 @@ def test_refusals(call, error, reason):
         call()
     assert raised.value.reason == reason
     assert error is quorlan.Refused or not isinstance(raised.value, quorlan.Refused)
+
+
+def test_messages_name_what_was_given():
+    with pytest.raises(ValueError, match="'nan'"):
+        quorlan.fit("H7/g6", float("nan"))
 
 
 def test_classes_iso_286_2_does_not_print_are_computed_and_flagged():

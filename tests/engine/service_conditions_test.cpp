@@ -377,7 +377,7 @@ TEST_P(Limits, ResultsGoverningStatesAndWarnings)
     }
     for (const auto& [key, state] : limitCase.governing) {
         const auto field = std::find_if(ServiceResultFields().begin(), ServiceResultFields().end(),
-                                        [key](const ServiceResultField& f) { return f.key == key; });
+                                        [wanted = key](const ServiceResultField& f) { return f.key == wanted; });
         EXPECT_EQ(GoverningState(results, *field), state) << key;
         EXPECT_EQ(results.*field->value, results.states[state].*field->stateValue) << key;
     }
