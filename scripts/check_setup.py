@@ -23,7 +23,7 @@ import sys
 
 # Where the packages' files live (Debian 12 merges /bin, /lib and /sbin into /usr).
 SYSTEM_PREFIXES = ("/usr/", "/bin/", "/sbin/", "/lib/", "/lib64/", "/etc/", "/opt/")
-# Places that hold files but no package's: a program there is reported, not failed on.
+# Places that hold programs but no package's: one started from there is reported, not failed on.
 LOCAL_PREFIXES = ("/usr/local/", "/opt/")
 
 
@@ -74,13 +74,13 @@ def build_files(build):
 
 def traced_files(build):
     """Programs started (execve) and files opened (openat) successfully, from strace's logs."""
-    files = set()
+    programs, opened = set(), set()
     for log in glob.glob(os.path.join(build, "setup-trace", "*.log")):
         for line in open(log, encoding="utf-8", errors="replace"):
             m = re.search(r'\b(execve|openat)\((?:AT_FDCWD, )?"([^"]+)".*\)\s*=\s*(\d+)', line)
             if m and m.group(2).startswith("/") and os.path.isfile(m.group(2)):
-                files.add(m.group(2))
-    return files
+                (programs if m.group(1) == "execve" else opened).add(m.group(2))
+    return programs, opened
 
 
 def package_files():
@@ -95,9 +95,9 @@ def package_files():
 
 
 def owners(files):
-    """The package of each file dpkg knows, and the files under a local prefix that no package owns."""
+    """The package of each file dpkg knows, and the files that no package owns."""
     owner = package_files()
-    found, local = {}, set()
+    found, unowned = {}, set()
     for path in sorted(f for f in files if f.startswith(SYSTEM_PREFIXES)):
         # A file may be known by the name its package installed: /bin/sh as /usr/bin/sh, or a link's target.
         for name in (path, re.sub(r"^/usr/", "/", path), "/usr" + path, os.path.realpath(path)):
@@ -105,9 +105,8 @@ def owners(files):
                 found.setdefault(owner[name], path)
                 break
         else:
-            if path.startswith(LOCAL_PREFIXES):
-                local.add(path)
-    return found, local
+            unowned.add(path)
+    return found, unowned
 
 
 def closure(names):
@@ -151,9 +150,13 @@ def main():
         return 2
     have = closure(declared)
     traces = glob.glob(os.path.join(build, "setup-trace", "*.log"))
-    used, local = owners(build_files(build) | traced_files(build))
-    for path in sorted(local):
-        print(f"check-setup: note: {path} comes from no Debian package; a fresh machine finds another or none")
+    programs, opened = traced_files(build)
+    used, unowned = owners(build_files(build) | programs | opened)
+    # Files no package owns are the machine's own (generated caches, locales); a program among them
+    # is worth a word: a fresh machine finds another one or none.
+    for path in sorted(unowned & programs):
+        if path.startswith(LOCAL_PREFIXES):
+            print(f"check-setup: note: the program {path} comes from no Debian package")
     missing = {pkg: path for pkg, path in used.items() if pkg not in have}
     what = f"{len(used)} packages the build in {build} used" + (f" (and its {len(traces)} traces)" if traces else "")
     if not missing:

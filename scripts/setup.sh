@@ -24,6 +24,7 @@ packages=(
     emscripten              # the browser page: the engine in WebAssembly (scripts/build-web.sh)
     chromium                # the browser page's tests, in headless Chromium
     clang libclang-rt-14-dev  # the fuzz targets: clang's libFuzzer and sanitizer runtimes
+    llvm                    # llvm-ar and llvm-ranlib, which CMake takes for a clang build
     strace                  # the test command's setup check: which programs the build and the tests start
 )
 # The browser tests' driver (puppeteer-core, from npm) runs on Node.js: Debian's, unless the machine
