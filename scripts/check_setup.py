@@ -25,6 +25,11 @@ import sys
 SYSTEM_PREFIXES = ("/usr/", "/bin/", "/sbin/", "/lib/", "/lib64/", "/etc/", "/opt/")
 # Places that hold programs but no package's: one started from there is reported, not failed on.
 LOCAL_PREFIXES = ("/usr/local/", "/opt/")
+# What a program runs: shared libraries, and the modules of Python and Node.js.
+CODE = re.compile(r"(\.so(\.[0-9]+)*|\.py|\.pyc|\.js|\.mjs|\.cjs)$")
+# Code that runs only because it is installed: setuptools' hook, which Python's start-up loads through
+# a .pth file wherever setuptools is there; nothing of ours imports it.
+LOADED_WHEREVER_PRESENT = re.compile(r"/_distutils_hack/")
 
 
 def declared_packages(setup):
@@ -73,13 +78,19 @@ def build_files(build):
 
 
 def traced_files(build):
-    """Programs started (execve) and files opened (openat) successfully, from strace's logs."""
+    """Programs started (execve) and code loaded (openat of libraries and modules) successfully, from strace's logs.
+    Other files opened are left out: a scan opens whatever is there (Python's entry points, the
+    loader's configuration folder), which says nothing of what is needed."""
     programs, opened = set(), set()
     for log in glob.glob(os.path.join(build, "setup-trace", "*.log")):
         for line in open(log, encoding="utf-8", errors="replace"):
             m = re.search(r'\b(execve|openat)\((?:AT_FDCWD, )?"([^"]+)".*\)\s*=\s*(\d+)', line)
             if m and m.group(2).startswith("/") and os.path.isfile(m.group(2)):
-                (programs if m.group(1) == "execve" else opened).add(m.group(2))
+                if m.group(1) == "execve":
+                    programs.add(m.group(2))
+                elif CODE.search(m.group(2)) and not LOADED_WHEREVER_PRESENT.search(m.group(2)):
+                    # Python reads a module from its cache when it can: the package owns the source.
+                    opened.add(re.sub(r"__pycache__/([^/.]+)\.[^/]*\.pyc$", r"\1.py", m.group(2)))
     return programs, opened
 
 
@@ -110,10 +121,16 @@ def owners(files):
 
 
 def closure(names):
+    """Every package that installing these brings, with every system's own (Essential or Priority
+    required) and what they pull in."""
+    installed = subprocess.run(["dpkg-query", "-W", "-f", "${Package}\t${Provides}\t${Essential}\t${Priority}\n"],
+                               capture_output=True, text=True).stdout
+    rows = [(line.split("\t") + ["", "", ""])[:4] for line in installed.splitlines()]
+    base = [package for package, _, essential, priority in rows if essential == "yes" or priority == "required"]
     args = ["apt-cache", "depends", "--recurse", "--no-recommends", "--no-suggests", "--no-conflicts",
-            "--no-breaks", "--no-replaces", "--no-enhances", *names]
+            "--no-breaks", "--no-replaces", "--no-enhances", *names, *base]
     out = subprocess.run(args, capture_output=True, text=True).stdout
-    have = set(names)
+    have = set(names) | set(base)
     for line in out.splitlines():
         line = line.strip()
         m = re.match(r"^\|?(?:Pre)?Depends: <?([^>\s]+)>?", line)
@@ -122,12 +139,8 @@ def closure(names):
         elif line and not line.startswith(("|", "<")) and ":" not in line:
             have.add(line)
     # A virtual package is satisfied by what provides it: the installed provider counts as pulled in.
-    installed = subprocess.run(["dpkg-query", "-W", "-f", "${Package}\t${Provides}\t${Essential}\t${Priority}\n"],
-                               capture_output=True, text=True).stdout
-    for line in installed.splitlines():
-        package, provides, essential, priority = (line.split("\t") + ["", "", ""])[:4]
-        provided = {p.strip().split(" ")[0] for p in provides.split(",") if p.strip()}
-        if essential == "yes" or priority == "required" or provided & have:
+    for package, provides, _, _ in rows:
+        if {p.strip().split(" ")[0] for p in provides.split(",") if p.strip()} & have:
             have.add(package)
     return have
 
