@@ -19,6 +19,7 @@ packages=(
     locales                 # a German locale, to prove numbers keep their decimal point
     dpkg-dev file           # the Debian package: CPack's dependency scan runs dpkg-shlibdeps, which needs file
     desktop-file-utils appstream groff-base  # the package test: desktop file, AppStream metainfo, man page
+    poppler-utils           # pdftotext: the report test reads its PDF back (without it, that test skips)
     librsvg2-bin            # ui/res/make-icons.sh: the icon's PNG sizes from its SVG
     pybind11-dev python3-pybind11 python3-dev python3-pytest  # the Python module quorlan and its tests
     emscripten              # the browser page: the engine in WebAssembly (scripts/build-web.sh)
