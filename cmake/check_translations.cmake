@@ -5,7 +5,7 @@ file(MAKE_DIRECTORY "${WORK_DIR}")
 get_filename_component(name "${TS_FILE}" NAME)
 set(copy "${WORK_DIR}/${name}")
 file(COPY_FILE "${TS_FILE}" "${copy}")
-file(GLOB sources "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/report/*.cpp" "${SOURCE_DIR}/report/*.h")
+file(GLOB_RECURSE sources "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")
 execute_process(COMMAND "${LUPDATE}" -silent -no-obsolete -locations none ${sources} -ts "${copy}"
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

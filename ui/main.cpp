@@ -1,4 +1,4 @@
-#include "quorlan_app.h"
+#include "start/quorlan_app.h"
 
 #include <cstring>
 

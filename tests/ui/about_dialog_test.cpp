@@ -1,5 +1,5 @@
-#include "about_dlg.h"
-#include "system_command.h"
+#include "main_dialog/about_dlg.h"
+#include "main_dialog/system_command.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,7 +23,7 @@ void AboutDialogTest::aboutCommand_data()
 {
     QTest::addColumn<unsigned>("command");
     QTest::addColumn<bool>("about");
-    QTest::addColumn<bool>("fitWindow");
+    QTest::addColumn<bool>("workbench");
     QTest::newRow("about") << 16u << true << false;
     QTest::newRow("about, low bits set") << 17u << true << false;
     QTest::newRow("about, all low bits set") << 31u << true << false;
@@ -42,9 +42,9 @@ void AboutDialogTest::aboutCommand()
 {
     QFETCH(unsigned, command);
     QFETCH(bool, about);
-    QFETCH(bool, fitWindow);
+    QFETCH(bool, workbench);
     QCOMPARE(IsAboutCommand(command), about);
-    QCOMPARE(IsFitWindowCommand(command), fitWindow);
+    QCOMPARE(IsWorkbenchCommand(command), workbench);
 }
 
 void AboutDialogTest::contents()

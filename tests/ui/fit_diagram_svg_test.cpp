@@ -1,6 +1,6 @@
 // The tolerance-zone diagram read back as XML: its geometry must say what the fit says.
 
-#include "svg_image.h"
+#include "widgets/svg_image.h"
 
 #include <cmath>
 

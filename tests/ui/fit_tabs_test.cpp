@@ -1,4 +1,4 @@
-#include "fit_window.h"
+#include "workbench/workbench.h"
 #include "load_fit_search.h"
 #include "loaded_tables.h"
 #include "ui_test_support.h"
@@ -62,7 +62,7 @@ private:
 
     std::unique_ptr<ModalWatchdog> m_watchdog;
     std::unique_ptr<MessageRecorder> m_messages;
-    std::unique_ptr<FitWindow> m_window;
+    std::unique_ptr<Workbench> m_window;
 };
 
 void FitTabsTest::init()
@@ -83,7 +83,7 @@ void FitTabsTest::cleanup()
 
 void FitTabsTest::Open(const char* size, const char* fit)
 {
-    m_window = std::make_unique<FitWindow>(FitStart {size, fit}, kDataDir.toStdString());
+    m_window = std::make_unique<Workbench>(FitStart {size, fit}, kDataDir.toStdString());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }

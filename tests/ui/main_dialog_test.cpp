@@ -1,10 +1,10 @@
 #include "calc_state.h"
 #include "fit_type.h"
 #include "messages.h"
-#include "quorlan_dlg.h"
+#include "main_dialog/quorlan_dlg.h"
 #include "scales.h"
 #include "ui_test_support.h"
-#include "warning_message.h"
+#include "widgets/warning_message.h"
 
 #include <memory>
 #include <span>

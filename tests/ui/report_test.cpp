@@ -1,7 +1,7 @@
 // `quorlan --report`: what the PDF says (read back with pdftotext), the exit status and that a
 // failure leaves no file; the text forms of result tables.
 
-#include "table_export.h"
+#include "widgets/table_export.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "ui_test_support.h"
 
-#include "warning_message.h"
+#include "widgets/warning_message.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "fit_window.h"
-#include "quorlan_app.h"
-#include "quorlan_dlg.h"
-#include "start_options.h"
+#include "workbench/workbench.h"
+#include "start/quorlan_app.h"
+#include "main_dialog/quorlan_dlg.h"
+#include "start/start_options.h"
 #include "ui_test_support.h"
-#include "workbench_language.h"
+#include "workbench/workbench_language.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,7 +51,7 @@ private slots:
     void outlivesTheDialog();
 
 private:
-    std::unique_ptr<FitWindow> Open(const std::optional<FitStart>& start);
+    std::unique_ptr<Workbench> Open(const std::optional<FitStart>& start);
 };
 
 void WorkbenchTest::init()
@@ -66,9 +66,9 @@ void WorkbenchTest::cleanup()
     ApplyWorkbenchLanguage(WorkbenchLanguage::Chinese);
 }
 
-std::unique_ptr<FitWindow> WorkbenchTest::Open(const std::optional<FitStart>& start)
+std::unique_ptr<Workbench> WorkbenchTest::Open(const std::optional<FitStart>& start)
 {
-    auto window = std::make_unique<FitWindow>(start, kDataDir.toStdString());
+    auto window = std::make_unique<Workbench>(start, kDataDir.toStdString());
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         return nullptr;
@@ -82,7 +82,7 @@ void WorkbenchTest::startsAloneInEnglish()
                              QStringLiteral("en"), QStringLiteral("--fit"), QStringLiteral("H7/s6"),
                              QStringLiteral("--size"), QStringLiteral("40"), QStringLiteral("--tables"), kDataDir});
     QVERIFY(options.workbench);
-    QPointer<FitWindow> window = OpenWorkbench(options);
+    QPointer<Workbench> window = OpenWorkbench(options);
     QVERIFY(QTest::qWaitForWindowExposed(window.data()));
     // No main dialog: the window is the program's one window.
     for (const QWidget* shown : QApplication::topLevelWidgets())
@@ -179,11 +179,11 @@ void WorkbenchTest::movingThroughPreferredFitsKeepsTheFit()
 void WorkbenchTest::outlivesTheDialog()
 {
     auto dlg = std::make_unique<CQuorlanDlg>();
-    dlg->OpenFitWindow(FitStart {"40", "H8/f7"});
-    QPointer<FitWindow> window = dlg->OpenedFitWindow();
+    dlg->OpenWorkbench(FitStart {"40", "H8/f7"});
+    QPointer<Workbench> window = dlg->OpenedWorkbench();
     QVERIFY(window && window->isVisible());
     dlg->close();
-    KeepFitWindowOpen(*dlg);
+    KeepWorkbenchOpen(*dlg);
     dlg.reset();
     QVERIFY(!window.isNull());
     QVERIFY(window->isVisible());

@@ -1,7 +1,7 @@
-#include "report_actions.h"
+#include "report/report_actions.h"
 
-#include "report_loader.h"
-#include "table_export.h"
+#include "report/report_loader.h"
+#include "widgets/table_export.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report_content.h"
+#include "report/report_content.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "report_content.h"
+#include "report/report_content.h"
 
-#include "analysis_texts.h"
+#include "workbench/analysis/analysis_texts.h"
 #include "fit_analysis.h"
 #include "fit_diagram.h"
 #include "materials.h"

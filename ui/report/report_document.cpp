@@ -1,6 +1,6 @@
-#include "report_document.h"
+#include "report/report_document.h"
 
-#include "report_texts.h"
+#include "report/report_texts.h"
 
 #include <algorithm>
 #include <functional>

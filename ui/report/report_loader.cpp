@@ -1,6 +1,6 @@
-#include "report_loader.h"
+#include "report/report_loader.h"
 
-#include "report_pdf.h"
+#include "report/report_pdf.h"
 
 #include <QCoreApplication>
 #include <QDir>

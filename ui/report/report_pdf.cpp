@@ -1,7 +1,7 @@
-#include "report_pdf.h"
+#include "report/report_pdf.h"
 
-#include "report_document.h"
-#include "report_texts.h"
+#include "report/report_document.h"
+#include "report/report_texts.h"
 
 #include <QPageSize>
 #include <QPdfWriter>

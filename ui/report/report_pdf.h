@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report_content.h"
-#include "report_rows.h"
+#include "report/report_content.h"
+#include "report/report_rows.h"
 
 #include <QString>
 

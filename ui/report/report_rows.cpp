@@ -1,6 +1,6 @@
-#include "report_rows.h"
+#include "report/report_rows.h"
 
-#include "report_texts.h"
+#include "report/report_texts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "report_texts.h"
+#include "report/report_texts.h"
 
 #include <string>
 

@@ -438,7 +438,7 @@
     </message>
 </context>
 <context>
-    <name>FitWindow</name>
+    <name>Workbench</name>
     <message>
         <source>配合分析 - Quorlan</source>
         <translation>Fit analysis - Quorlan</translation>

@@ -1,0 +1,95 @@
+#include "start/start_options.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QCommandLineParser>
+#include <QLocale>
+
+namespace {
+
+constexpr int kExitUsage = 2;
+
+} // namespace
+
+StartOptions ParseStartOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("ISO 286 公差与配合计算器"));
+    parser.addHelpOption();
+    const QCommandLineOption fit(QStringLiteral("fit"),
+                                 QStringLiteral("启动时打开配合分析窗口，显示该配合（如 H7/g6）。"),
+                                 QStringLiteral("孔/轴"));
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("启动时打开配合分析窗口，基本尺寸取该值（mm，大于 0 且不大于 500）。"),
+                                  QStringLiteral("mm"));
+    const QCommandLineOption tables(
+        QStringLiteral("tables"),
+        QStringLiteral("从该文件夹读取偏差表文件（默认：环境变量 QUORLAN_TABLES 所指的文件夹，"
+                       "其次是含有偏差表的当前文件夹，最后是安装的偏差表）。"),
+        QStringLiteral("文件夹"));
+    const QCommandLineOption report(
+        QStringLiteral("report"), QStringLiteral("不显示窗口，把 --fit 与 --size 所给配合的报告写成 PDF 文件后退出。"),
+        QStringLiteral("FILE.pdf"));
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("配合分析窗口与报告的语言：zh（中文）或 en（英文）；默认随系统。"),
+                                      QStringLiteral("zh|en"));
+    const QCommandLineOption workbench(QStringLiteral("workbench"),
+                                       QStringLiteral("只打开配合分析窗口（不打开主对话框）。"));
+    parser.addOptions({fit, size, tables, report, language, workbench});
+    // The press-fit options of `quorlan-cli service`, for the report.
+    std::vector<QCommandLineOption> serviceOptions;
+    for (const QString& name : ReportServiceOptionNames()) {
+        serviceOptions.emplace_back(name, QStringLiteral("报告中的过盈连接：同 quorlan-cli service --%1。").arg(name),
+                                    QStringLiteral("值"));
+        parser.addOption(serviceOptions.back());
+    }
+
+    const auto usageError = [](const QString& message) {
+        std::fprintf(stderr, "quorlan: %s\n(quorlan --help explains the options)\n", message.toUtf8().constData());
+        std::exit(kExitUsage);
+    };
+    if (!parser.parse(arguments))
+        usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (!parser.positionalArguments().isEmpty())
+        usageError(QStringLiteral("unexpected argument: ") + parser.positionalArguments().constFirst());
+
+    StartOptions options;
+    options.tablesFolder = parser.value(tables);
+    const QString lang = parser.value(language);
+    if (parser.isSet(language) && lang != QLatin1String("zh") && lang != QLatin1String("en"))
+        usageError(QStringLiteral("--lang takes zh or en, not ") + lang);
+    options.language = lang;
+    options.workbench = parser.isSet(workbench);
+
+    if (parser.isSet(report)) {
+        ReportRequest request;
+        request.path = parser.value(report);
+        request.fit = parser.value(fit);
+        request.size = parser.value(size);
+        request.tablesFolder = options.tablesFolder;
+        // Without --lang, the language of the system: Chinese for zh_*, English otherwise.
+        request.english = parser.isSet(language) ? lang == QLatin1String("en")
+                                                 : !QLocale::system().name().startsWith(QLatin1String("zh"));
+        for (const QCommandLineOption& option : serviceOptions)
+            if (parser.isSet(option))
+                request.serviceOptions.emplace_back(option.names().constFirst(), parser.value(option));
+        options.report = request;
+        return options;
+    }
+    for (const QCommandLineOption& option : serviceOptions)
+        if (parser.isSet(option))
+            usageError(QStringLiteral("--%1 belongs to --report").arg(option.names().constFirst()));
+
+    if (parser.isSet(fit) || parser.isSet(size)) {
+        FitStart start;
+        if (parser.isSet(fit))
+            start.designation = parser.value(fit).toStdString();
+        if (parser.isSet(size))
+            start.sizeText = parser.value(size).toStdString();
+        options.workbenchStart = start;
+    }
+    return options;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "workbench/fit_start.h"
+#include "start/report_command.h"
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks of the desktop program.
+struct StartOptions
+{
+    // The folder to read the deviation tables from; empty: the current directory.
+    QString tablesFolder;
+    // Set by --fit or --size: the fit analysis window opens at start on this fit.
+    std::optional<FitStart> workbenchStart;
+    // --workbench: the fit analysis window alone, without the main dialog.
+    bool workbench = false;
+    // --lang: the fit analysis window's language ("en", "zh"); empty: the system's.
+    QString language;
+    // Set by --report: the report is written and the program ends, showing no window.
+    std::optional<ReportRequest> report;
+};
+
+// Reads `quorlan [--workbench] [--fit H7/g6] [--size 40] [--tables DIR] [--lang en|zh]` and `quorlan --report FILE.pdf
+// ...`.
+// --help prints the usage (exit 0) and a wrong option prints why (exit 2); both then end the
+// program, as command lines do.
+StartOptions ParseStartOptions(const QStringList& arguments);
