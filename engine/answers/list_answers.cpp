@@ -3,6 +3,7 @@
 #include "fit_search.h"
 #include "json_object.h"
 #include "materials.h"
+#include "preferred_fit_lists.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ Answer MaterialsAnswer()
 Answer PreferredFitsAnswer()
 {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const std::string_view fit : IsoPreferredFits())
-        list.push_back(std::string(fit));
+    for (const IsoPreferredFit& fit : IsoPreferredFitList())
+        list.push_back(std::string(fit.designation));
     return list;
 }

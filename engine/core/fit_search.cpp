@@ -1,5 +1,6 @@
 #include "fit_search.h"
 
+#include "preferred_fit_lists.h"
 #include "scales.h"
 
 #include <algorithm>
@@ -69,19 +70,13 @@ bool KeyBefore(const Ranked& a, const Ranked& b)
     return a.key < b.key;
 }
 
-constexpr std::array<std::string_view, 19> kIsoPreferredFits {
-    // Hole basis
-    "H11/c11", "H9/d9", "H8/f7", "H7/g6", "H7/h6", "H7/k6", "H7/n6", "H7/p6", "H7/s6", "H7/u6",
-    // Shaft basis (H7/h6 above)
-    "C11/h11", "D9/h9", "F8/h7", "G7/h6", "K7/h6", "N7/h6", "P7/h6", "S7/h6", "U7/h6"};
-
-// The same, parsed once.
+// The ISO 286-1 preferred fits, parsed once.
 const std::vector<FitDesignation>& IsoPreferredDesignations()
 {
     static const std::vector<FitDesignation> designations = [] {
         std::vector<FitDesignation> parsed;
-        for (const std::string_view fit : kIsoPreferredFits)
-            parsed.push_back(*ParseFitDesignation(fit));
+        for (const IsoPreferredFit& fit : IsoPreferredFitList())
+            parsed.push_back(*ParseFitDesignation(fit.designation));
         return parsed;
     }();
     return designations;
@@ -123,11 +118,6 @@ ExactLength Miss(const PartLimits& hole, const PartLimits& shaft, const FitSearc
 }
 
 } // namespace
-
-std::span<const std::string_view> IsoPreferredFits()
-{
-    return kIsoPreferredFits;
-}
 
 bool IsIsoPreferredFit(const FitDesignation& fit)
 {

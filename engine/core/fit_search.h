@@ -38,9 +38,7 @@ struct FoundFit
     ExactLength miss;
 };
 
-// The preferred fits of ISO 286-1 (hole basis H11/c11 ... H7/u6, shaft basis C11/h11 ... U7/h6),
-// in that order; H7/h6 belongs to both systems and is listed once.
-std::span<const std::string_view> IsoPreferredFits();
+// One of the preferred fits of ISO 286-1 (IsoPreferredFitList).
 bool IsIsoPreferredFit(const FitDesignation& fit);
 
 // The finder's order, best first: preferred fits; fits on a basis system (an H hole or an h

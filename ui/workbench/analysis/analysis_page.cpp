@@ -218,7 +218,7 @@ QWidget* AnalysisPage::CreateInputs()
 
 QTableWidget* AnalysisPage::CreatePreferredFitTable(QWidget* parent)
 {
-    // One column per fit class, both bases together; a fit listed twice in a class is shown once.
+    // The ISO 286-1 preferred fits of both systems, one column per fit type, as the standard groups them.
     const std::pair<FitType, QString> classes[] = {{FitType::Clearance, tr("间隙配合")},
                                                    {FitType::Transition, tr("过渡配合")},
                                                    {FitType::Interference, tr("过盈配合")}};
@@ -226,11 +226,9 @@ QTableWidget* AnalysisPage::CreatePreferredFitTable(QWidget* parent)
     QStringList headings;
     for (const auto& [fitClass, heading] : classes) {
         QStringList listed;
-        for (const int basis : {kBasisHole, kBasisShaft}) {
-            for (const std::string_view fit : PreferredFits(basis, fitClass)) {
-                if (!listed.contains(FromUtf8(fit)))
-                    listed.append(FromUtf8(fit));
-            }
+        for (const IsoPreferredFit& fit : IsoPreferredFitList()) {
+            if (fit.type == fitClass)
+                listed.append(FromUtf8(fit.designation));
         }
         columns.push_back(listed);
         headings.append(heading);
