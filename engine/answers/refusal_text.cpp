@@ -104,19 +104,18 @@ AnswerRefusal RefusalOf(const Failure& failure, std::string message)
             std::string(FailureReason(failure)), std::move(message)};
 }
 
-std::string_view FitTextProblemText(FitTextProblem problem)
+std::string_view FitTextProblemText(const FitTextProblem& problem)
 {
-    switch (problem) {
-    case FitTextProblem::NoSlash:
+    using Kind = FitTextProblem::Kind;
+    const bool hole = problem.part == Part::Hole;
+    switch (problem.kind) {
+    case Kind::Empty:
+    case Kind::NoSlash:
         return "is not a hole class, a slash and a shaft class, such as H7/g6";
-    case FitTextProblem::HoleNotAClass:
-        return "does not start with a hole class such as H7";
-    case FitTextProblem::ShaftNotAClass:
-        return "does not end with a shaft class such as g6";
-    case FitTextProblem::HoleNotUpperCase:
-        return "needs the hole (upper case) before the slash";
-    case FitTextProblem::ShaftNotLowerCase:
-        return "needs the shaft (lower case) after the slash";
+    case Kind::BadClass:
+        return hole ? "does not start with a hole class such as H7" : "does not end with a shaft class such as g6";
+    case Kind::WrongCase:
+        return hole ? "needs the hole (upper case) before the slash" : "needs the shaft (lower case) after the slash";
     }
     return "is not a fit";
 }

@@ -28,4 +28,4 @@ std::string_view FailureReason(const Failure& failure);
 AnswerRefusal RefusalOf(const Failure& failure, std::string message);
 
 // What is wrong with a fit designation, after its text: "is not a hole class, a slash and a shaft class".
-std::string_view FitTextProblemText(FitTextProblem problem);
+std::string_view FitTextProblemText(const FitTextProblem& problem);

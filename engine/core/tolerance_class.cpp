@@ -76,21 +76,46 @@ std::string ClassName(const ToleranceClass& toleranceClass)
         + std::string(GradeName(toleranceClass.grade).substr(2));
 }
 
+namespace {
+
+FitTextProblem Problem(FitTextProblem::Kind kind, Part part = Part::Hole)
+{
+    FitTextProblem problem;
+    problem.kind = kind;
+    problem.part = part;
+    return problem;
+}
+
+// One side of the slash: a class of the expected part, or why not.
+Result<ToleranceClass, FitTextProblem> ParseFitPart(std::string_view text, Part expected)
+{
+    const auto parsed = ParseToleranceClass(text);
+    if (!parsed) {
+        FitTextProblem problem = Problem(FitTextProblem::Kind::BadClass, expected);
+        problem.partText = std::string(text);
+        problem.classProblem = parsed.reason();
+        return problem;
+    }
+    if (parsed->part != expected)
+        return Problem(FitTextProblem::Kind::WrongCase, expected);
+    return *parsed;
+}
+
+} // namespace
+
 Result<FitDesignation, FitTextProblem> ParseFitDesignation(std::string_view text)
 {
+    if (text.empty())
+        return Problem(FitTextProblem::Kind::Empty);
     const auto slash = text.find('/');
     if (slash == std::string_view::npos)
-        return FitTextProblem::NoSlash;
-    const auto hole = ParseToleranceClass(text.substr(0, slash));
+        return Problem(FitTextProblem::Kind::NoSlash);
+    const auto hole = ParseFitPart(text.substr(0, slash), Part::Hole);
     if (!hole)
-        return FitTextProblem::HoleNotAClass;
-    const auto shaft = ParseToleranceClass(text.substr(slash + 1));
+        return hole.reason();
+    const auto shaft = ParseFitPart(text.substr(slash + 1), Part::Shaft);
     if (!shaft)
-        return FitTextProblem::ShaftNotAClass;
-    if (hole->part != Part::Hole)
-        return FitTextProblem::HoleNotUpperCase;
-    if (shaft->part != Part::Shaft)
-        return FitTextProblem::ShaftNotLowerCase;
+        return shaft.reason();
     return FitDesignation {*hole, *shaft};
 }
 

@@ -46,15 +46,24 @@ struct FitDesignation
     friend auto operator<=>(const FitDesignation&, const FitDesignation&) = default;
 };
 
-enum class FitTextProblem {
-    NoSlash, // not "HOLE/SHAFT"
-    HoleNotAClass,
-    ShaftNotAClass,
-    HoleNotUpperCase, // the part before the slash must be a hole
-    ShaftNotLowerCase,
+// Why a text is no fit designation, read left to right: the first part at fault is named.
+struct FitTextProblem
+{
+    enum class Kind {
+        Empty,
+        NoSlash, // not "HOLE/SHAFT"
+        WrongCase, // a shaft class before the slash, or a hole class after it
+        BadClass, // one part is no tolerance class
+    };
+    Kind kind = Kind::NoSlash;
+    Part part = Part::Hole; // for WrongCase and BadClass: the side of the slash at fault
+    std::string partText; // that side as written, for BadClass
+    ClassTextProblem classProblem = ClassTextProblem::NotAClass; // for BadClass
+
+    friend bool operator==(const FitTextProblem&, const FitTextProblem&) = default;
 };
 
-// "H7/g6": a hole class, a slash, a shaft class.
+// "H7/g6": a hole class, a slash, a shaft class, nothing else (no spaces).
 Result<FitDesignation, FitTextProblem> ParseFitDesignation(std::string_view text);
 
 std::string FitName(const FitDesignation& fit);

@@ -210,7 +210,7 @@ TEST(LongTexts, AreReadOrRefusedInFull)
     EXPECT_FALSE(ParseDecimalNumber(digits));
     EXPECT_EQ(ParseToleranceClass("H" + digits).reason(), ClassTextProblem::UnknownGrade);
     EXPECT_EQ(ParseToleranceClass(std::string(1 << 20, 'Z') + "7").reason(), ClassTextProblem::UnknownLetter);
-    EXPECT_EQ(ParseFitDesignation("H7/" + digits).reason(), FitTextProblem::ShaftNotAClass);
+    EXPECT_EQ(ParseFitDesignation("H7/" + digits).reason().kind, FitTextProblem::Kind::BadClass);
     EXPECT_LE(QuotePrefix(digits).size(), 43U);
     const std::string invalidUtf8(1 << 20, '\xC3');
     EXPECT_EQ(ParseLeadingDecimal(invalidUtf8), 0.0);

@@ -217,7 +217,7 @@ int RunReportCommand(const ReportRequest& request)
         return Fail(kExitUsage, QString::fromStdString(SizeProblemText(size.reason())));
     const auto designation = ReadDesignation(request.fit.toStdString());
     if (!designation)
-        return Fail(kExitUsage, QString::fromStdString(DesignationProblemText(designation.reason())));
+        return Fail(kExitUsage, QString::fromStdString(FitTextProblemWords(designation.reason())));
 
     if (!request.tablesFolder.isEmpty() && !QFileInfo(request.tablesFolder).isDir())
         return Fail(kExitUsage, QStringLiteral("--tables: no such folder: %1").arg(request.tablesFolder));

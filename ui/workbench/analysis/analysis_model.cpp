@@ -15,31 +15,6 @@ std::string WithoutSpaces(std::string_view text)
     return kept;
 }
 
-DesignationProblem Problem(DesignationProblem::Kind kind, Part part = Part::Hole)
-{
-    DesignationProblem problem;
-    problem.kind = kind;
-    problem.part = part;
-    return problem;
-}
-
-// One side of the slash: a class of the expected part, or why not.
-Result<ToleranceClass, DesignationProblem> ReadPart(std::string_view text, Part expected)
-{
-    const auto parsed = ParseToleranceClass(text);
-    if (!parsed) {
-        return DesignationProblem {DesignationProblem::Kind::BadClass, expected, std::string(text), parsed.reason()};
-    }
-    if (parsed->part != expected)
-        return Problem(DesignationProblem::Kind::WrongCase, expected);
-    // The window covers the core's whole scale: IT01 to IT18.
-    if (parsed->grade >= kCoreGradeCount) {
-        return DesignationProblem {DesignationProblem::Kind::BadClass, expected, std::string(text),
-                                   ClassTextProblem::UnknownGrade};
-    }
-    return *parsed;
-}
-
 } // namespace
 
 Result<ExactLength, SizeProblem> ReadSize(std::string_view text)
@@ -64,21 +39,9 @@ Result<ExactLength, SizeProblem> ReadSize(std::string_view text)
     return *size;
 }
 
-Result<FitDesignation, DesignationProblem> ReadDesignation(std::string_view text)
+Result<FitDesignation, FitTextProblem> ReadDesignation(std::string_view text)
 {
-    const std::string typed = WithoutSpaces(text);
-    if (typed.empty())
-        return Problem(DesignationProblem::Kind::Empty);
-    const auto slash = typed.find('/');
-    if (slash == std::string::npos)
-        return Problem(DesignationProblem::Kind::NoSlash);
-    const auto hole = ReadPart(std::string_view(typed).substr(0, slash), Part::Hole);
-    if (!hole)
-        return hole.reason();
-    const auto shaft = ReadPart(std::string_view(typed).substr(slash + 1), Part::Shaft);
-    if (!shaft)
-        return shaft.reason();
-    return FitDesignation {*hole, *shaft};
+    return ParseFitDesignation(WithoutSpaces(text));
 }
 
 Result<FitAnalysis, AnalysisProblem> AnalyseTypedFit(const std::filesystem::path& tablesFolder,

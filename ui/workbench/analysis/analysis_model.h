@@ -19,20 +19,6 @@ enum class SizeProblem {
     OffScale, // not over 0 and up to 3150 mm
 };
 
-struct DesignationProblem
-{
-    enum class Kind {
-        Empty,
-        NoSlash,
-        WrongCase, // a shaft class before the slash, or a hole class after it
-        BadClass, // one part is no tolerance class
-    };
-    Kind kind = Kind::Empty;
-    Part part = Part::Hole; // for WrongCase and BadClass
-    std::string partText; // the part as typed, for BadClass
-    ClassTextProblem classProblem = ClassTextProblem::NotAClass; // for BadClass
-};
-
 // The tables give no limits for a part of a well-formed fit at a usable size.
 struct FitRefusal
 {
@@ -41,14 +27,14 @@ struct FitRefusal
     ExactLength size;
 };
 
-using AnalysisProblem = std::variant<SizeProblem, DesignationProblem, FitRefusal>;
+using AnalysisProblem = std::variant<SizeProblem, FitTextProblem, FitRefusal>;
 
 // A size as typed, surrounding spaces ignored: over 0 and up to 3150 mm.
 Result<ExactLength, SizeProblem> ReadSize(std::string_view text);
 
-// A fit designation as typed ("H7/g6"), spaces ignored, grades IT01 to IT18; the reason names the
+// A fit designation as typed ("H7/g6"), spaces ignored, as the core reads it; the reason names the
 // part at fault.
-Result<FitDesignation, DesignationProblem> ReadDesignation(std::string_view text);
+Result<FitDesignation, FitTextProblem> ReadDesignation(std::string_view text);
 
 // Reads the deviation tables of the folder (empty: the current directory) on every call, as the
 // main dialog does for every calculation, so that a table put right counts at once.

@@ -82,9 +82,9 @@ std::string SizeProblemText(SizeProblem problem)
     return "";
 }
 
-std::string DesignationProblemText(const DesignationProblem& problem)
+std::string FitTextProblemWords(const FitTextProblem& problem)
 {
-    using Kind = DesignationProblem::Kind;
+    using Kind = FitTextProblem::Kind;
     switch (problem.kind) {
     case Kind::Empty:
         return translate("AnalysisTexts", "请输入配合代号，如 H7/g6。");
@@ -156,8 +156,8 @@ std::string AnalysisProblemText(const AnalysisProblem& problem, const std::files
 {
     if (const auto* size = std::get_if<SizeProblem>(&problem))
         return SizeProblemText(*size);
-    if (const auto* designation = std::get_if<DesignationProblem>(&problem))
-        return DesignationProblemText(*designation);
+    if (const auto* designation = std::get_if<FitTextProblem>(&problem))
+        return FitTextProblemWords(*designation);
     return FitRefusalText(std::get<FitRefusal>(problem), tablesFolder);
 }
 

@@ -11,7 +11,7 @@
 // in place of its results, and the results themselves. Plain C++.
 
 std::string SizeProblemText(SizeProblem problem);
-std::string DesignationProblemText(const DesignationProblem& problem);
+std::string FitTextProblemWords(const FitTextProblem& problem);
 
 // Why the tables give no analysis; the folder names where the tables were looked for.
 std::string FitRefusalText(const FitRefusal& refusal, const std::filesystem::path& tablesFolder);
