@@ -14,8 +14,8 @@ constexpr std::string_view kDinCooling
     = "-196 C: DIN 7190-1:2017 (Roloff/Matek TB 12-6b); -78 C: iron, NBS Monograph 29 (Corruccini & Gniewek)";
 constexpr std::string_view kSteelJoining = "DIN 7190-1:2017, 9.3.1 (heating the outer part, steel)";
 
-// One grade stands for each kind, so that every value has a source a user can look up. The README
-// lists the same values and sources.
+// One grade stands for each kind, so that every value has a source a user can look up.
+// docs/service-conditions.md lists the same values and sources.
 constexpr std::array kMaterials = {
     Material {
         "steel",
