@@ -49,6 +49,8 @@ expected=(
     /usr/share/icons/hicolor/scalable/apps/quorlan.svg
     /usr/share/man/man1/quorlan-cli.1.gz
     /usr/share/doc/quorlan/copyright
+    /usr/share/doc/quorlan/README.md
+    /usr/share/doc/quorlan/docs/tables.md
 )
 for size_px in 16 22 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size_px}x${size_px}/apps/quorlan.png")
