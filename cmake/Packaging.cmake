@@ -1,6 +1,6 @@
 # The Debian package: the files it holds beyond the programs, tables, icons and desktop file (man
-# page, AppStream metainfo, README and docs), and how CPack builds it. `cpack -G DEB` in a build
-# folder, or scripts/package.sh, writes quorlan_<version>_<arch>.deb.
+# page, AppStream metainfo, README, changelog and docs), and how CPack builds it. `cpack -G DEB` in
+# a build folder, or scripts/package.sh, writes quorlan_<version>_<arch>.deb.
 
 set(QUORLAN_SCREENSHOT_URL "" CACHE STRING
     "Public https address of a screenshot for the AppStream metainfo (left out when empty)")
@@ -20,7 +20,7 @@ add_custom_command(OUTPUT ${man_page}
 add_custom_target(quorlan_man_page ALL DEPENDS ${man_page})
 install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorlan)
+install(FILES README.md CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorlan)
 # The README links into docs/, and the man page names docs/tables.md: they go beside it, with the
 # pictures they show, so that every link of the installed copy still holds.
 install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorlan/docs

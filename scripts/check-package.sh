@@ -50,6 +50,7 @@ expected=(
     /usr/share/man/man1/quorlan-cli.1.gz
     /usr/share/doc/quorlan/copyright
     /usr/share/doc/quorlan/README.md
+    /usr/share/doc/quorlan/CHANGELOG.md
     /usr/share/doc/quorlan/docs/tables.md
 )
 for size_px in 16 22 24 32 48 64 128 256; do
