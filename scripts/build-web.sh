@@ -27,7 +27,9 @@ cmake --build "$wasm_build" -j"$(nproc)" --target quorlan_wasm
 staging=$out.new
 rm -rf "$staging"
 mkdir -p "$staging"
-(cd "$root/web" && tar cf - --exclude=./wasm .) | (cd "$staging" && tar xf -)
+# web/wasm is the binding compiled above; web/package.json only tells Node.js that the files are
+# ES modules (the tests import some). Neither belongs on the site.
+(cd "$root/web" && tar cf - --exclude=./wasm --exclude=./package.json .) | (cd "$staging" && tar xf -)
 cp "$wasm_build/web/wasm/quorlan.js" "$wasm_build/web/wasm/quorlan.wasm" "$staging/"
 cp "$root/ui/res/icons/quorlan.svg" "$staging/icon.svg"
 cp "$root/ui/res/icons/quorlan-256.png" "$staging/icon-256.png"
