@@ -55,6 +55,13 @@ constexpr std::string_view kMinusSign = "\xE2\x88\x92"; // U+2212, the typograph
 constexpr std::string_view kDiameterSign = "\xC3\x98"; // Ø
 constexpr std::string_view kMicro = "\xC2\xB5"; // µ
 
+// An element's id: its name behind the drawing's prefix, so that a page holding the drawing keeps
+// its own ids unique; no name, no id.
+std::string ElementId(std::string_view name)
+{
+    return name.empty() ? std::string() : std::string(kFitDiagramIdPrefix) + std::string(name);
+}
+
 // A deviation or clearance as the drawing writes it: "+25", "0", "−9.5".
 std::string TypographicUm(ExactLength length)
 {
@@ -102,7 +109,7 @@ std::string PlacedText(const Label& label, double topPx, std::string_view backin
                        {"fill", std::string(backing)},
                        {"fill-opacity", "0.85"}})
         + SvgElement("text",
-                     {{"id", label.id},
+                     {{"id", ElementId(label.id)},
                       {"x", Px(label.x)},
                       {"y", Px(baseline)},
                       {"text-anchor", std::string(label.anchor)},
@@ -173,7 +180,7 @@ std::string ZoneBand(const Zone& zone, const DiagramScale& scale)
     const double top = scale.Y(zone.limits.deviations.upper);
     const double bottom = scale.Y(zone.limits.deviations.lower);
     return SvgElement("rect",
-                      {{"id", std::string(zone.part) + "-zone"},
+                      {{"id", ElementId(std::string(zone.part) + "-zone")},
                        {"x", Px(zone.left)},
                        {"y", Px(top)},
                        {"width", Px(zone.right - zone.left)},
@@ -211,7 +218,7 @@ std::string MarkerLines(const Marker& marker, const Columns& columns, std::strin
     std::string svg;
     svg += SvgLine("", columns.holeRight, marker.holeY, marker.x + 6, marker.holeY, extension, 0.8, "3,2");
     svg += SvgLine("", columns.shaftLeft, marker.shaftY, marker.x - 6, marker.shaftY, extension, 0.8, "3,2");
-    svg += SvgLine(marker.id + "-line", marker.x, marker.holeY, marker.x, marker.shaftY, colour, 1.2);
+    svg += SvgLine(ElementId(marker.id + "-line"), marker.x, marker.holeY, marker.x, marker.shaftY, colour, 1.2);
 
     const double length = marker.shaftY - marker.holeY;
     const double direction = length >= 0 ? 1 : -1;
@@ -250,14 +257,14 @@ std::string Zigzag(double x, double top, double bottom, std::string_view colour,
 std::string Axis(const DiagramScale& scale, double axisX, const std::vector<ExactLength>& ticks, const Colours& colours,
                  LabelSpace& space)
 {
-    std::string svg = SvgLine("axis-line", axisX, scale.Y(scale.Highest()) - kAxisOverhangPx, axisX,
+    std::string svg = SvgLine(ElementId("axis-line"), axisX, scale.Y(scale.Highest()) - kAxisOverhangPx, axisX,
                               scale.Y(scale.Lowest()) + kAxisOverhangPx, colours.text, 1);
     int number = 0;
     for (const DiagramScale::Stretch& stretch : scale.Enlarged()) {
         const double top = scale.Y(stretch.upper);
         const double bottom = scale.Y(stretch.lower);
         // The axis is cut over the stretch and a zigzag bridges the cut.
-        svg += "<g id=\"axis-break-" + std::to_string(++number) + "\">\n";
+        svg += "<g id=\"" + ElementId("axis-break-" + std::to_string(++number)) + "\">\n";
         svg += SvgElement("rect",
                           {{"x", Px(axisX - 2)},
                            {"y", Px(top - kBreakReachPx)},
@@ -278,7 +285,7 @@ std::string Axis(const DiagramScale& scale, double axisX, const std::vector<Exac
             continue;
         ++number;
         space.Take(box);
-        svg += SvgLine("axis-tick-" + std::to_string(number), axisX - 4, y, axisX, y, colours.text, 1);
+        svg += SvgLine(ElementId("axis-tick-" + std::to_string(number)), axisX - 4, y, axisX, y, colours.text, 1);
         svg += PlacedText(label, top, colours.background);
     }
     return svg;
@@ -404,13 +411,13 @@ std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
         if (static_cast<double>(zone->limits.Tolerance().nm) * scale.PxPerNm() >= kFitDiagramMinZonePx)
             continue;
         const double x = zone->left + 12;
-        svg += "<g id=\"" + std::string(zone->part) + "-break\">\n";
+        svg += "<g id=\"" + ElementId(std::string(zone->part) + "-break") + "\">\n";
         svg += Zigzag(x, top, bottom, colours.background, 4);
         svg += Zigzag(x, top, bottom, zone->stroke, 1.2);
         svg += "</g>\n";
         space.Take({x - 5, top - kBreakReachPx, x + 5, bottom + kBreakReachPx});
     }
-    svg += SvgLine("zero-line", columns.axisX, zeroY, kWidthPx - kMarginPx, zeroY, colours.text, 1.5);
+    svg += SvgLine(ElementId("zero-line"), columns.axisX, zeroY, kWidthPx - kMarginPx, zeroY, colours.text, 1.5);
     space.Take({columns.axisX, zeroY - 0.75, kWidthPx - kMarginPx, zeroY + 0.75});
     LabelBox lineBox;
     svg += MarkerLines(maxMarker, columns, markerColour(maxMarker), colours.muted, lineBox);

@@ -12,15 +12,20 @@
 // (negative: interference). A zone too thin to see at that scale is drawn at a readable height, and
 // the axis is broken over the stretch so enlarged; the labels keep the true values.
 //
-// The elements a reader needs carry ids: zero-line, hole-zone, shaft-zone, hole-class,
-// shaft-class, hole-upper, hole-lower, shaft-upper, shaft-lower, max-clearance-line,
-// max-clearance-name, max-clearance-value, the same for min-clearance, nominal-size, unit, the
-// axis's tick labels axis-label-1, ... with their ticks axis-tick-1, ..., its breaks axis-break-1, ...
-// and the break on a zone drawn larger than to scale, hole-break or shaft-break. Labels use
-// the symbols of the drawing office (Xmax, Ymax: largest clearance, largest interference) and no
-// words, so the drawing needs no translation. No label overlaps another, a dimension line or the
-// zero line.
+// The elements a reader needs carry ids, each behind the prefix kFitDiagramIdPrefix ("diagram-"),
+// so that they never collide with those of a page that shows the drawing: diagram-zero-line,
+// diagram-hole-zone, diagram-shaft-zone, diagram-hole-class, diagram-shaft-class, diagram-hole-upper,
+// diagram-hole-lower, diagram-shaft-upper, diagram-shaft-lower, diagram-max-clearance-line,
+// diagram-max-clearance-name, diagram-max-clearance-value, the same for min-clearance,
+// diagram-nominal-size, diagram-unit, diagram-title, diagram-axis-line, the axis's tick labels
+// diagram-axis-label-1, ... with their ticks diagram-axis-tick-1, ..., its breaks diagram-axis-break-1,
+// ... and the break on a zone drawn larger than to scale, diagram-hole-break or diagram-shaft-break.
+// Labels use the symbols of the drawing office (Xmax, Ymax: largest clearance, largest
+// interference) and no words, so the drawing needs no translation. No label overlaps another, a
+// dimension line or the zero line.
 enum class DiagramPalette { Light, Dark };
+
+inline constexpr std::string_view kFitDiagramIdPrefix = "diagram-";
 
 std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette = DiagramPalette::Light);
 

@@ -54,7 +54,7 @@ TEST(DispatchedRequest, DiagramAndListsHoldWhatThePageShows)
     };
     const std::string svg = answer(R"({"op":"diagram_svg","fit":"H7/k6","size_mm":25})").get<std::string>();
     EXPECT_NE(svg.find("<svg"), std::string::npos);
-    EXPECT_NE(svg.find("id=\"hole-zone\""), std::string::npos);
+    EXPECT_NE(svg.find("id=\"diagram-hole-zone\""), std::string::npos);
     const auto materials = answer(R"({"op":"materials"})");
     ASSERT_FALSE(materials.empty());
     EXPECT_EQ(materials[0]["id"], "steel");

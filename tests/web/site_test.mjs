@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import {readFile} from 'node:fs/promises';
 import puppeteer from 'puppeteer-core';
 import {serveSite} from './static_server.mjs';
-import {kTexts} from '../../web/texts.js';
+import {kLanguages, kTexts} from '../../web/texts.js';
 import {stateFromFragment, fragmentFromState} from '../../web/state.js';
 
 const siteFolder = process.argv[2];
@@ -98,7 +98,7 @@ try {
   await check('the diagram is the engine’s SVG; a preferred fit is a click away', async () => {
     const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
     assert.equal(await page.$eval('#diagram', (box) => box.firstElementChild?.namespaceURI), 'http://www.w3.org/2000/svg');
-    assert.ok(await page.$('#diagram svg #hole-zone'));
+    assert.ok(await page.$('#diagram svg #diagram-hole-zone'));
     const chips = await page.$$eval('#preferred-lists .chip', (found) => found.map((chip) => chip.textContent));
     assert.ok(chips.includes('H7/k6') && chips.every((chip) => /^[A-Z]+\d+\/[a-z]+\d+$/.test(chip)), chips.join(' '));
     await page.evaluate(() => [...document.querySelectorAll('#preferred-lists .chip')].find((chip) => chip.textContent === 'H7/k6').click());
@@ -146,6 +146,26 @@ try {
       await page.close();
     });
   }
+
+  await check('every id of the page is unique, in every view and both languages', async () => {
+    const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
+    for (const fragment of ['#fit=H7/k6&size=25', '#tab=find&size=40&min_clearance=10&max_clearance=60',
+      '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300', '#tab=table&size=40&letter=H']) {
+      for (const lang of kLanguages) {
+        // The address changes within the page, as a link or the back button changes it.
+        const repeated = await page.evaluate((address) => new Promise((done) => {
+          window.addEventListener('hashchange', () => setTimeout(() => {
+            const ids = [...document.querySelectorAll('[id]')].map((element) => element.id);
+            done(ids.filter((id, index) => ids.indexOf(id) !== index));
+          }), {once: true});
+          location.hash = address;
+        }), `${fragment}&lang=${lang}`);
+        assert.deepEqual(repeated, [], `${fragment}&lang=${lang}`);
+      }
+    }
+    assert.ok(await page.$('#diagram svg #diagram-hole-upper'));
+    await page.close();
+  });
 
   await check('the language follows the browser and can be switched', async () => {
     const page = await open(browser, `${site.url}#fit=H7/g6&size=40`, ['zh-CN', 'en']);
