@@ -1,6 +1,7 @@
 #include "number_format.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,9 +11,33 @@ namespace {
 constexpr int kMostDecimals = 60;
 constexpr std::size_t kBufferBytes = 320 + kMostDecimals;
 
+// The fewest significant digits that read back as the same number, with an exponent: "1e+300".
+std::string ScientificNumber(double value)
+{
+    char buffer[64];
+#ifdef __EMSCRIPTEN__
+    for (int decimals = 0; decimals <= 16; ++decimals) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", decimals, value);
+        if (std::strtod(buffer, nullptr) == value)
+            break;
+    }
+    return buffer;
+#else
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
+#endif
+}
+
 } // namespace
 
 std::string FixedDecimals(double value, int decimals)
+{
+    if (std::isfinite(value) && std::fabs(value) >= kLargestFixedNumber)
+        return ScientificNumber(value);
+    return FixedDecimalsInFull(value, decimals);
+}
+
+std::string FixedDecimalsInFull(double value, int decimals)
 {
     decimals = decimals < 0 ? 0 : (decimals > kMostDecimals ? kMostDecimals : decimals);
     char buffer[kBufferBytes];

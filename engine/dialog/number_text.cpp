@@ -97,5 +97,5 @@ double ParseLeadingDecimal(std::string_view text)
 
 std::string FormatFixed4(double value)
 {
-    return FixedDecimals(value, 4);
+    return FixedDecimalsInFull(value, 4);
 }

@@ -28,8 +28,10 @@ function texts(page, ids) {
   })), ids);
 }
 
-async function open(browser, url, languages = ['en-US']) {
+// A page at a phone's width (360 px) unless told otherwise.
+async function open(browser, url, languages = ['en-US'], width = 360) {
   const page = await browser.newPage();
+  await page.setViewport({width, height: 740});
   const problems = [];
   page.on('pageerror', (error) => problems.push(error.message));
   page.on('dialog', async (dialog) => {
@@ -44,6 +46,11 @@ async function open(browser, url, languages = ['en-US']) {
   await page.waitForSelector('body[data-ready]', {timeout: 15000});
   page.problems = problems;
   return page;
+}
+
+// How far the page reaches past the window's width: 0 when nothing scrolls sideways.
+function sidewaysOverflow(page) {
+  return page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
 }
 
 // Every text in both languages, with the same kind of value (a text, or a text made from values).
@@ -84,12 +91,19 @@ try {
       {'pressure-max': '70.7'}],
     ['a press fit under a load, worse in service', '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300&rz_hub=4&rz_shaft=4&hub_temp=60&shaft_temp=40&lang=en',
       {'slip-safety': '1.61'}],
+    ['a temperature too large to mean anything, with an exponent', '#tab=service&fit=H7/s6&size=40&hub_temp=1e300&lang=en',
+      {'service-warnings': /interference is -4\.803e\+299 µm/}],
   ];
   for (const [name, fragment, expected] of kShown) {
     await check(name, async () => {
       const page = await open(browser, site.url + fragment);
-      assert.deepEqual(await texts(page, Object.keys(expected)), expected);
+      const shown = await texts(page, Object.keys(expected));
+      for (const [id, text] of Object.entries(expected)) {
+        if (text instanceof RegExp) assert.match(shown[id], text, id);
+        else assert.equal(shown[id], text, id);
+      }
       assert.equal(await page.$eval('#reason', (reason) => reason.hidden), true);
+      assert.equal(await sidewaysOverflow(page), 0);
       assert.deepEqual(page.problems, []);
       await page.close();
     });
@@ -142,6 +156,7 @@ try {
       assert.match(shown.text, reason);
       assert.equal(await page.$$eval('main img, main [onerror], main [onload]', (found) => found.length), 0);
       assert.equal(await page.$eval('.view:not([hidden]) .results', (results) => results.hidden), true);
+      assert.equal(await sidewaysOverflow(page), 0);
       assert.deepEqual(page.problems, []);
       await page.close();
     });
