@@ -75,22 +75,25 @@ function showInputs(everyInput) {
   for (const input of document.querySelectorAll('[data-key]')) {
     const value = page.state[input.dataset.key] ?? '';
     if (input.type === 'checkbox') input.checked = value !== '';
-    else if (input.value !== value && (everyInput || document.activeElement !== input)) setValue(input, value);
+    else if (input.tagName === 'SELECT') showChoice(input, value);
+    else if (input.value !== value && (everyInput || document.activeElement !== input)) input.value = value;
   }
 }
 
 // A select shows a value it has no option for (from a link) as an option of its own, so that
-// the engine's refusal of it makes sense.
-function setValue(input, value) {
-  if (input.tagName === 'SELECT' && ![...input.options].some((option) => option.value === value)) {
-    input.querySelector('option[data-foreign]')?.remove();
+// the engine's refusal of it makes sense; once a value of its own is chosen, that option goes.
+function showChoice(select, value) {
+  const foreign = select.querySelector('option[data-foreign]');
+  const known = [...select.options].some((option) => option !== foreign && option.value === value);
+  if (foreign && (known || foreign.value !== value)) foreign.remove();
+  if (!known && foreign?.value !== value) {
     const option = document.createElement('option');
     option.value = value;
     option.textContent = value;
     option.dataset.foreign = '';
-    input.append(option);
+    select.append(option);
   }
-  input.value = value;
+  if (select.value !== value) select.value = value;
 }
 
 function showTab() {

@@ -140,15 +140,21 @@ try {
     await page.close();
   });
 
-  // Refused inputs: the engine's reason in place of the results, as text, and no dialog.
+  // Refused inputs: the engine's reason in place of the results, as text, and no dialog; then, where
+  // given, what the page must do next.
   const kRefused = [
-    ['a size of 0', '#fit=H7/g6&size=0&lang=en', /size_mm '0'/, /./],
-    ['a size of 0, in Chinese', '#fit=H7/g6&size=0&lang=zh', /公称尺寸/, /./],
-    ['a hostile fit', '#fit=<img src=x onerror=alert(1)>&lang=en', /<img src=x onerror=alert\(1\)>/, /^$/],
-    ['a hostile fit, percent-encoded', '#fit=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', /<img src=x/, /^$/],
-    ['a hostile letter', '#tab=table&letter=<svg onload=alert(1)>', /<svg onload/, /^$/],
+    ['a size of 0', '#fit=H7/g6&size=0&lang=en', /size_mm '0'/],
+    ['a size of 0, in Chinese', '#fit=H7/g6&size=0&lang=zh', /公称尺寸/],
+    ['a hostile fit', '#fit=<img src=x onerror=alert(1)>&lang=en', /<img src=x onerror=alert\(1\)>/],
+    ['a hostile fit, percent-encoded', '#fit=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', /<img src=x/],
+    ['a hostile letter', '#tab=table&letter=<svg onload=alert(1)>', /<svg onload/],
+    ['a letter not in the tables, until one is chosen', '#tab=table&size=40&letter=Q&lang=en', /'Q01'/, async (page) => {
+      await page.select('#letter', 'H');
+      assert.deepEqual(await page.$$eval('#letter option', (options) => options.filter((option) => option.value === 'Q').length), 0);
+      assert.equal(await page.$eval('#reason', (reason) => reason.hidden), true);
+    }],
   ];
-  for (const [name, fragment, reason] of kRefused) {
+  for (const [name, fragment, reason, after] of kRefused) {
     await check(`refused: ${name}`, async () => {
       const page = await open(browser, site.url + fragment);
       const shown = await page.$eval('#reason', (element) => ({hidden: element.hidden, text: element.textContent}));
@@ -157,6 +163,7 @@ try {
       assert.equal(await page.$$eval('main img, main [onerror], main [onload]', (found) => found.length), 0);
       assert.equal(await page.$eval('.view:not([hidden]) .results', (results) => results.hidden), true);
       assert.equal(await sidewaysOverflow(page), 0);
+      await after?.(page);
       assert.deepEqual(page.problems, []);
       await page.close();
     });
