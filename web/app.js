@@ -31,8 +31,8 @@ const page = {
     render();
   },
   refusalText(reply) {
-    const zh = page.lang === 'zh' ? own(kReasonTexts, reply.reason) : undefined;
-    return zh ? `${zh}（${reply.message}）` : reply.message;
+    const words = own(kReasonTexts[page.lang], reply.reason);
+    return words ? page.texts.refusal(words, reply.message) : reply.message;
   },
 };
 

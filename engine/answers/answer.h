@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reason_codes.h"
 #include "result.h"
 
 #include <nlohmann/json.hpp>
@@ -12,19 +13,19 @@ struct AnswerRefusal
 {
     enum class Kind { BadInput, Refused };
     Kind kind = Kind::BadInput;
-    std::string reason; // short stable snake_case code, e.g. "no_standard_value", "table_missing"
+    std::string reason; // short stable snake_case code from kReasonCodes, e.g. "no_standard_value"
     std::string message; // one English line
 };
 
 // Every answer is one JSON value, with the keys the command line's --json prints.
 using Answer = Result<nlohmann::ordered_json, AnswerRefusal>;
 
-inline AnswerRefusal BadInput(std::string reason, std::string message)
+inline AnswerRefusal BadInput(ReasonCode reason, std::string message)
 {
-    return {AnswerRefusal::Kind::BadInput, std::move(reason), std::move(message)};
+    return {AnswerRefusal::Kind::BadInput, std::string(reason.Text()), std::move(message)};
 }
 
-inline AnswerRefusal Refused(std::string reason, std::string message)
+inline AnswerRefusal Refused(ReasonCode reason, std::string message)
 {
-    return {AnswerRefusal::Kind::Refused, std::move(reason), std::move(message)};
+    return {AnswerRefusal::Kind::Refused, std::string(reason.Text()), std::move(message)};
 }

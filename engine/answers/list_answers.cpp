@@ -51,3 +51,11 @@ Answer PreferredFitsAnswer()
         list.push_back(std::string(fit.designation));
     return list;
 }
+
+Answer ReasonCodesAnswer()
+{
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const std::string_view code : kReasonCodes)
+        list.push_back(std::string(code));
+    return list;
+}

@@ -12,3 +12,6 @@ Answer MaterialsAnswer();
 
 // The preferred fits of ISO 286-1, hole basis then shaft basis, each once: ["H11/c11", ...].
 Answer PreferredFitsAnswer();
+
+// Every code a refusal can carry (kReasonCodes), for a front end to check it has words for each.
+Answer ReasonCodesAnswer();

@@ -66,7 +66,7 @@ std::string FitFailureText(const FitDesignation& fit, const FitFailure& failure,
         + " mm: " + FailureText(failure.failure, tables);
 }
 
-std::string_view FailureReason(const Failure& failure)
+ReasonCode FailureReason(const Failure& failure)
 {
     switch (failure.kind) {
     case Failure::Kind::NoStandardValue:
@@ -100,8 +100,8 @@ std::string_view FailureReason(const Failure& failure)
 AnswerRefusal RefusalOf(const Failure& failure, std::string message)
 {
     const bool badInput = failure.kind == Failure::Kind::SizeOffScale || failure.kind == Failure::Kind::GradeOffScale;
-    return {badInput ? AnswerRefusal::Kind::BadInput : AnswerRefusal::Kind::Refused,
-            std::string(FailureReason(failure)), std::move(message)};
+    return badInput ? BadInput(FailureReason(failure), std::move(message))
+                    : Refused(FailureReason(failure), std::move(message));
 }
 
 std::string_view FitTextProblemText(const FitTextProblem& problem)

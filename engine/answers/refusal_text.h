@@ -21,7 +21,7 @@ std::string FitFailureText(const FitDesignation& fit, const FitFailure& failure,
                            const std::filesystem::path& tables);
 
 // The stable code of a failure: "no_standard_value", "table_missing", ...
-std::string_view FailureReason(const Failure& failure);
+ReasonCode FailureReason(const Failure& failure);
 
 // A failure as a refusal with that code and message: the size or grade off the scale is bad input,
 // anything else a refusal.

@@ -125,6 +125,7 @@ const std::map<std::string, Handler, std::less<>>& Handlers()
         {"diagram_svg", TextAndSizeRequest<kFitKey, DiagramFromShipped>},
         {"materials", ListRequest<MaterialsAnswer>},
         {"preferred_fits", ListRequest<PreferredFitsAnswer>},
+        {"reason_codes", ListRequest<ReasonCodesAnswer>},
         {"service", ServiceRequest},
         {"tolerance", TextAndSizeRequest<kGradeKey, ToleranceAnswer>},
         {"limits_table", ListRequest<LimitsTableFromShipped>},
@@ -172,6 +173,7 @@ std::string AnswerRequestJson(std::string_view requestJson)
         reply["answer"] = *answer;
         return reply.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     } catch (const std::exception& error) { // out of memory, or a fault: a reply all the same
+        static_assert(IsReasonCode("internal_error"));
         return R"({"ok":false,"kind":"refused","reason":"internal_error","message":"the answer failed"})";
     }
 }

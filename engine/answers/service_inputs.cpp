@@ -148,7 +148,7 @@ std::string_view RefusalWords(ServiceRefusalReason reason)
     return "is refused";
 }
 
-std::string_view ReasonCode(ServiceRefusalReason reason)
+ReasonCode ServiceReasonCode(ServiceRefusalReason reason)
 {
     switch (reason) {
     case ServiceRefusalReason::kMissing:
@@ -303,7 +303,7 @@ AnswerRefusal ServiceRefusalAnswer(const ServiceRefusal& refusal, ExactLength si
     if (refusal.reason == ServiceRefusalReason::kMissing && refusal.field == "torque_nm")
         name = OptionName("torque", naming) + " or " + OptionName("axial_force", naming);
     if (refusal.reason == ServiceRefusalReason::kResultOutOfRange)
-        return BadInput(std::string(ReasonCode(refusal.reason)),
+        return BadInput(ServiceReasonCode(refusal.reason),
                         "the result " + name + " " + std::string(RefusalWords(refusal.reason)));
-    return BadInput(std::string(ReasonCode(refusal.reason)), name + " " + std::string(RefusalWords(refusal.reason)));
+    return BadInput(ServiceReasonCode(refusal.reason), name + " " + std::string(RefusalWords(refusal.reason)));
 }

@@ -100,6 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         RequestCase {R"({"op":"fit","fit":"A11/h11","size_mm":0.5})", "refused", "not_used_at_this_size"},
         RequestCase {R"({"op":"limits","tolerance_class":"cd7","size_mm":600})", "refused", "no_standard_value"},
         RequestCase {R"({"op":"find_fits","size_mm":40,"min_clearance":10})", "bad_input", "bound_missing"},
+        RequestCase {R"({"op":"reason_codes"})", "", ""},
         RequestCase {R"({"op":"find_fits","size_mm":40,"min_clearance":9,"max_clearance":8})", "bad_input",
                      "bounds_reversed"},
         RequestCase {R"({"op":"explode"})", "bad_input", "unknown_op"},

@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import {readFile} from 'node:fs/promises';
 import puppeteer from 'puppeteer-core';
 import {serveSite} from './static_server.mjs';
-import {kLanguages, kTexts} from '../../web/texts.js';
+import {kLanguages, kTexts, kReasonTexts} from '../../web/texts.js';
 import {stateFromFragment, fragmentFromState} from '../../web/state.js';
 
 const siteFolder = process.argv[2];
@@ -168,6 +168,19 @@ try {
       await page.close();
     });
   }
+
+  await check('every refusal code of the engine has its words in both languages', async () => {
+    const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
+    const codes = await page.evaluate(async () => (await (await import('./engine.js')).loadEngine()).ask({op: 'reason_codes'}).answer);
+    assert.ok(codes.includes('no_standard_value'), String(codes));
+    // request_too_long is the page's own (engine.js).
+    const known = [...codes, 'request_too_long'];
+    for (const lang of kLanguages) {
+      assert.deepEqual(known.filter((code) => typeof kReasonTexts[lang][code] !== 'string'), [], `${lang}: codes without words`);
+      assert.deepEqual(Object.keys(kReasonTexts[lang]).filter((code) => !known.includes(code)), [], `${lang}: words for no code`);
+    }
+    await page.close();
+  });
 
   await check('every id of the page is unique, in every view and both languages', async () => {
     const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
