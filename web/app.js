@@ -74,11 +74,15 @@ function applyTexts() {
 function showInputs(everyInput) {
   for (const input of document.querySelectorAll('[data-key]')) {
     const value = page.state[input.dataset.key] ?? '';
-    if (input.type === 'checkbox') input.checked = value !== '';
+    if (input.type === 'checkbox') input.checked = kCheckedWords.includes(value);
     else if (input.tagName === 'SELECT') showChoice(input, value);
     else if (input.value !== value && (everyInput || document.activeElement !== input)) input.value = value;
   }
 }
+
+// The words a checkbox shows as ticked; it writes "yes". The engine reads every value, and refuses
+// what is not a yes or a no.
+const kCheckedWords = ['yes', 'true'];
 
 // A select shows a value it has no option for (from a link) as an option of its own, so that
 // the engine's refusal of it makes sense; once a value of its own is chosen, that option goes.

@@ -35,17 +35,19 @@ function clearances(fit, texts) {
 export function renderFindView(page) {
   const {state, engine, texts} = page;
   showGrades(state.grades);
-  const reply = engine.ask({
+  const request = {
     op: 'find_fits',
     size_mm: state.size,
     min_clearance: state.min_clearance,
     max_clearance: state.max_clearance,
     basis: state.basis,
     grades: state.grades,
-    all_grade_pairs: state.all_grade_pairs !== '',
     // One more than shown tells whether there are more, without answering thousands of fits.
     limit: kShown + 1,
-  });
+  };
+  // The address's text as it stands: the engine reads a yes or a no and refuses anything else.
+  if (state.all_grade_pairs !== '') request.all_grade_pairs = state.all_grade_pairs;
+  const reply = engine.ask(request);
   if (!reply.ok) return reply;
   const fits = reply.answer;
   const shown = fits.slice(0, kShown);

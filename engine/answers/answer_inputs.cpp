@@ -160,6 +160,20 @@ Result<double, AnswerRefusal> ReadFiniteNumber(const nlohmann::json& value, std:
     return NotANumber(key, value, "a number");
 }
 
+Result<bool, AnswerRefusal> ReadFlag(const nlohmann::json& value, std::string_view key)
+{
+    if (value.is_boolean())
+        return value.get<bool>();
+    if (value.is_string()) {
+        const std::string& text = value.get_ref<const std::string&>();
+        if (text == "true" || text == "yes")
+            return true;
+        if (text == "false" || text == "no")
+            return false;
+    }
+    return BadInput("not_a_flag", std::string(key) + " " + QuotedValue(value) + " is not true or false (yes or no)");
+}
+
 Result<std::string, AnswerRefusal> ReadText(const nlohmann::json& value, std::string_view key)
 {
     if (!value.is_string())

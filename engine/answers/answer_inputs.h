@@ -33,6 +33,10 @@ Result<ExactLength, AnswerRefusal> ReadMicrometres(const nlohmann::json& value, 
 // Any finite number.
 Result<double, AnswerRefusal> ReadFiniteNumber(const nlohmann::json& value, std::string_view key);
 
+// A yes-or-no: a JSON boolean, or exactly the text "true", "false", "yes" or "no" (an address holds
+// only texts); anything else is refused, never taken for yes.
+Result<bool, AnswerRefusal> ReadFlag(const nlohmann::json& value, std::string_view key);
+
 // A string, as a JSON string.
 Result<std::string, AnswerRefusal> ReadText(const nlohmann::json& value, std::string_view key);
 

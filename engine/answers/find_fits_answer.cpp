@@ -124,10 +124,12 @@ Result<FitSearchQuery, AnswerRefusal> ReadFitSearch(const nlohmann::json& option
                             + " is not a grade range such as 5-11, IT5-IT11 or 01-12");
 
     const nlohmann::json& allPairs = OptionValue(options, "all_grade_pairs");
-    if (!allPairs.is_null() && !allPairs.is_boolean())
-        return BadInput("not_a_flag",
-                        OptionName("all_grade_pairs", naming) + " " + ShownText(allPairs) + " is not true or false");
-    search.allGradePairs = allPairs.is_boolean() && allPairs.get<bool>();
+    if (!allPairs.is_null()) {
+        const auto flag = ReadFlag(allPairs, OptionName("all_grade_pairs", naming));
+        if (!flag)
+            return flag.reason();
+        search.allGradePairs = *flag;
+    }
 
     const auto limit = ReadCount(options, "limit", naming);
     if (!limit)

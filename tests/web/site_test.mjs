@@ -91,6 +91,8 @@ try {
       {'pressure-max': '70.7'}],
     ['a press fit under a load, worse in service', '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300&rz_hub=4&rz_shaft=4&hub_temp=60&shaft_temp=40&lang=en',
       {'slip-safety': '1.61'}],
+    ['all_grade_pairs=no is off', '#tab=find&size=40&min_clearance=10&max_clearance=60&all_grade_pairs=no&lang=en',
+      {'find-summary': '3 fits found, best first:'}],
     ['a temperature too large to mean anything, with an exponent', '#tab=service&fit=H7/s6&size=40&hub_temp=1e300&lang=en',
       {'service-warnings': /interference is -4\.803e\+299 µm/}],
   ];
@@ -148,6 +150,8 @@ try {
     ['a hostile fit', '#fit=<img src=x onerror=alert(1)>&lang=en', /<img src=x onerror=alert\(1\)>/],
     ['a hostile fit, percent-encoded', '#fit=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', /<img src=x/],
     ['a hostile letter', '#tab=table&letter=<svg onload=alert(1)>', /<svg onload/],
+    ['a yes-or-no that is neither', '#tab=find&size=40&min_clearance=10&max_clearance=60&all_grade_pairs=on&lang=zh',
+      /^不是有效的开关值（all_grade_pairs 'on'/],
     ['a letter not in the tables, until one is chosen', '#tab=table&size=40&letter=Q&lang=en', /'Q01'/, async (page) => {
       await page.select('#letter', 'H');
       assert.deepEqual(await page.$$eval('#letter option', (options) => options.filter((option) => option.value === 'Q').length), 0);
