@@ -37,10 +37,12 @@ const kAlwaysWritten = {
 // Written last, in this order; every other key in the order of kDefaults.
 const kWrittenLast = ['lang'];
 
-// A text of the fragment: percent-decoded where it can be, as it stands where it cannot.
+// A text of the fragment: percent-decoded where it can be, as it stands where it cannot. A "+" is
+// a plus, as the command line reads it (#size=+40), not a form's space: the page writes a space
+// as %20.
 function decoded(text) {
   try {
-    return decodeURIComponent(text.replace(/\+/g, ' '));
+    return decodeURIComponent(text);
   } catch {
     return text;
   }

@@ -106,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "bad_input", "not_a_flag"},
         RequestCase {R"({"op":"find_fits","size_mm":40,"min_clearance":10,"max_clearance":60,"all_grade_pairs":1})",
                      "bad_input", "not_a_flag"},
+        RequestCase {R"({"op":"fit","fit":"H7/g6","size_mm":"+40"})", "", ""},
         RequestCase {R"({"op":"reason_codes"})", "", ""},
         RequestCase {R"({"op":"find_fits","size_mm":40,"min_clearance":9,"max_clearance":8})", "bad_input",
                      "bounds_reversed"},
