@@ -1,9 +1,9 @@
-#include "cli_text.h"
+#include "cli/cli_text.h"
 
-#include "commands.h"
-#include "printable_text.h"
-#include "scales.h"
-#include "tabulated_classes.h"
+#include "cli/commands.h"
+#include "core/printable_text.h"
+#include "core/scales.h"
+#include "core/tabulated_classes.h"
 
 #include <ostream>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "commands.h"
-#include "decimal_text.h"
-#include "exact_length.h"
-#include "failure.h"
-#include "fit_analysis.h"
-#include "refusal_text.h" // FailureText, FitFailureText: the reasons in English
-#include "tolerance_class.h"
+#include "cli/commands.h"
+#include "core/decimal_text.h"
+#include "core/exact_length.h"
+#include "core/failure.h"
+#include "core/fit_analysis.h"
+#include "answers/refusal_text.h" // FailureText, FitFailureText: the reasons in English
+#include "core/tolerance_class.h"
 
 #include <filesystem>
 #include <iosfwd>

@@ -1,11 +1,11 @@
-#include "core_answers.h"
+#include "cli/core_answers.h"
 
-#include "cli_text.h"
-#include "commands.h"
-#include "limit_deviations.h"
-#include "loaded_tables.h"
-#include "scales.h"
-#include "standard_tolerances.h"
+#include "cli/cli_text.h"
+#include "cli/commands.h"
+#include "core/limit_deviations.h"
+#include "core/loaded_tables.h"
+#include "core/scales.h"
+#include "core/standard_tolerances.h"
 
 #include <ostream>
 

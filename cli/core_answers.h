@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exact_length.h"
-#include "tolerance_class.h"
+#include "core/exact_length.h"
+#include "core/tolerance_class.h"
 
 #include <filesystem>
 #include <iosfwd>

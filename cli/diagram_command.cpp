@@ -1,11 +1,11 @@
-#include "atomic_file.h"
-#include "cli_text.h"
-#include "commands.h"
-#include "fit_analysis.h"
-#include "fit_diagram.h"
-#include "loaded_tables.h"
-#include "printable_text.h"
-#include "tolerance_class.h"
+#include "cli/atomic_file.h"
+#include "cli/cli_text.h"
+#include "cli/commands.h"
+#include "core/fit_analysis.h"
+#include "core/fit_diagram.h"
+#include "core/loaded_tables.h"
+#include "core/printable_text.h"
+#include "core/tolerance_class.h"
 
 #include <ostream>
 

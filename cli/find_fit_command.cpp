@@ -1,13 +1,13 @@
-#include "cli_text.h"
-#include "commands.h"
-#include "find_fits_answer.h"
-#include "fit_lines.h"
-#include "fit_search.h"
-#include "load_fit_command.h"
-#include "loaded_tables.h"
-#include "scales.h"
-#include "service_inputs.h"
-#include "tolerance_class.h"
+#include "cli/cli_text.h"
+#include "cli/commands.h"
+#include "answers/find_fits_answer.h"
+#include "cli/fit_lines.h"
+#include "core/fit_search.h"
+#include "cli/load_fit_command.h"
+#include "core/loaded_tables.h"
+#include "core/scales.h"
+#include "answers/service_inputs.h"
+#include "core/tolerance_class.h"
 
 #include <algorithm>
 #include <cstdint>

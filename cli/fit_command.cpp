@@ -1,10 +1,10 @@
-#include "cli_text.h"
-#include "commands.h"
-#include "fit_analysis.h"
-#include "fit_answers.h"
-#include "loaded_tables.h"
-#include "standard_tolerances.h"
-#include "tolerance_class.h"
+#include "cli/cli_text.h"
+#include "cli/commands.h"
+#include "core/fit_analysis.h"
+#include "answers/fit_answers.h"
+#include "core/loaded_tables.h"
+#include "core/standard_tolerances.h"
+#include "core/tolerance_class.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
-#include "fit_lines.h"
+#include "cli/fit_lines.h"
 
-#include "tolerance_class.h"
+#include "core/tolerance_class.h"
 
 std::string FitColumn(const FitAnalysis& fit)
 {

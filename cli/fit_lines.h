@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fit_analysis.h"
+#include "core/fit_analysis.h"
 
 #include <string>
 

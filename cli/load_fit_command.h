@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commands.h"
-#include "fit_search.h"
+#include "cli/commands.h"
+#include "core/fit_search.h"
 
 #include <cstddef>
 #include <iosfwd>

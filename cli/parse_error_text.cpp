@@ -1,7 +1,7 @@
-#include "parse_error_text.h"
+#include "cli/parse_error_text.h"
 
-#include "decimal_text.h"
-#include "printable_text.h"
+#include "core/decimal_text.h"
+#include "core/printable_text.h"
 
 namespace {
 

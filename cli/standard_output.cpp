@@ -1,6 +1,6 @@
-#include "standard_output.h"
+#include "cli/standard_output.h"
 
-#include "commands.h"
+#include "cli/commands.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,17 +1,17 @@
 // The Python module quorlan: the answers of quorlan-cli --json as plain dicts and lists.
 
-#include "answer.h"
-#include "answer_inputs.h"
-#include "find_fits_answer.h"
-#include "fit_answers.h"
+#include "answers/answer.h"
+#include "answers/answer_inputs.h"
+#include "answers/find_fits_answer.h"
+#include "answers/fit_answers.h"
 #include "json_to_python.h"
-#include "list_answers.h"
-#include "loaded_tables.h"
-#include "printable_text.h"
-#include "service_answer.h"
-#include "shipped_tables.h"
-#include "table_answers.h"
-#include "table_check_text.h"
+#include "answers/list_answers.h"
+#include "core/loaded_tables.h"
+#include "core/printable_text.h"
+#include "answers/service_answer.h"
+#include "answers/shipped_tables.h"
+#include "answers/table_answers.h"
+#include "answers/table_check_text.h"
 
 #include <filesystem>
 #include <optional>

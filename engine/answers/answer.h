@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reason_codes.h"
-#include "result.h"
+#include "answers/reason_codes.h"
+#include "core/result.h"
 
 #include <nlohmann/json.hpp>
 #include <string>

@@ -1,8 +1,8 @@
-#include "answer_inputs.h"
+#include "answers/answer_inputs.h"
 
-#include "decimal_text.h"
-#include "refusal_text.h"
-#include "scales.h"
+#include "core/decimal_text.h"
+#include "answers/refusal_text.h"
+#include "core/scales.h"
 
 #include <charconv>
 #include <cmath>

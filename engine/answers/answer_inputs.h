@@ -1,8 +1,8 @@
 #pragma once
 
-#include "answer.h"
-#include "exact_length.h"
-#include "tolerance_class.h"
+#include "answers/answer.h"
+#include "core/exact_length.h"
+#include "core/tolerance_class.h"
 
 #include <nlohmann/json.hpp>
 #include <optional>

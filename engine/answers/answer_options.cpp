@@ -1,6 +1,6 @@
-#include "answer_options.h"
+#include "answers/answer_options.h"
 
-#include "answer_inputs.h"
+#include "answers/answer_inputs.h"
 
 #include <algorithm>
 

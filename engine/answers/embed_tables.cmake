@@ -11,7 +11,7 @@ foreach(file IN LISTS FILES)
     math(EXPR index "${index} + 1")
 endforeach()
 file(WRITE "${OUTPUT}.tmp" "// Made by embed_tables.cmake from the shipped table files; do not edit.
-#include \"table_id.h\"
+#include \"core/table_id.h\"
 
 #include <array>
 #include <string_view>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "answer.h"
-#include "answer_options.h"
-#include "fit_search.h"
-#include "loaded_tables.h"
+#include "answers/answer.h"
+#include "answers/answer_options.h"
+#include "core/fit_search.h"
+#include "core/loaded_tables.h"
 
 #include <cstddef>
 #include <filesystem>

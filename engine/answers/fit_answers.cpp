@@ -1,13 +1,13 @@
-#include "fit_answers.h"
+#include "answers/fit_answers.h"
 
-#include "answer_inputs.h"
-#include "fit_diagram.h"
-#include "json_numbers.h"
-#include "json_object.h"
-#include "limit_deviations.h"
-#include "refusal_text.h"
-#include "standard_tolerances.h"
-#include "tabulated_classes.h"
+#include "answers/answer_inputs.h"
+#include "core/fit_diagram.h"
+#include "answers/json_numbers.h"
+#include "answers/json_object.h"
+#include "core/limit_deviations.h"
+#include "answers/refusal_text.h"
+#include "core/standard_tolerances.h"
+#include "core/tabulated_classes.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "answer.h"
-#include "fit_analysis.h"
-#include "loaded_tables.h"
+#include "answers/answer.h"
+#include "core/fit_analysis.h"
+#include "core/loaded_tables.h"
 
 #include <filesystem>
 #include <nlohmann/json.hpp>

@@ -1,9 +1,9 @@
-#include "list_answers.h"
+#include "answers/list_answers.h"
 
-#include "fit_search.h"
-#include "json_object.h"
-#include "materials.h"
-#include "preferred_fit_lists.h"
+#include "core/fit_search.h"
+#include "answers/json_object.h"
+#include "core/materials.h"
+#include "core/preferred_fit_lists.h"
 
 namespace {
 

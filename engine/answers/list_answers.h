@@ -1,6 +1,6 @@
 #pragma once
 
-#include "answer.h"
+#include "answers/answer.h"
 
 // The lists a front end offers to pick from, as the engine holds them.
 

@@ -1,7 +1,7 @@
-#include "refusal_text.h"
+#include "answers/refusal_text.h"
 
-#include "printable_text.h"
-#include "scales.h"
+#include "core/printable_text.h"
+#include "core/scales.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "answer.h"
-#include "exact_length.h"
-#include "failure.h"
-#include "fit_analysis.h"
-#include "tolerance_class.h"
+#include "answers/answer.h"
+#include "core/exact_length.h"
+#include "core/failure.h"
+#include "core/fit_analysis.h"
+#include "core/tolerance_class.h"
 
 #include <filesystem>
 #include <string>

@@ -1,12 +1,12 @@
-#include "request_dispatch.h"
+#include "answers/request_dispatch.h"
 
-#include "answer_inputs.h"
-#include "find_fits_answer.h"
-#include "fit_answers.h"
-#include "list_answers.h"
-#include "service_answer.h"
-#include "shipped_tables.h"
-#include "table_answers.h"
+#include "answers/answer_inputs.h"
+#include "answers/find_fits_answer.h"
+#include "answers/fit_answers.h"
+#include "answers/list_answers.h"
+#include "answers/service_answer.h"
+#include "answers/shipped_tables.h"
+#include "answers/table_answers.h"
 
 #include <functional>
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "answer.h"
+#include "answers/answer.h"
 
 #include <nlohmann/json.hpp>
 #include <string>

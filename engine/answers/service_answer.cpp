@@ -1,10 +1,10 @@
-#include "service_answer.h"
+#include "answers/service_answer.h"
 
-#include "answer_inputs.h"
-#include "fit_answers.h"
-#include "refusal_text.h"
-#include "service_inputs.h"
-#include "service_warning_text.h"
+#include "answers/answer_inputs.h"
+#include "answers/fit_answers.h"
+#include "answers/refusal_text.h"
+#include "answers/service_inputs.h"
+#include "answers/service_warning_text.h"
 
 #include <algorithm>
 #include <string>

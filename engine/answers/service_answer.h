@@ -1,11 +1,11 @@
 #pragma once
 
-#include "answer.h"
-#include "answer_options.h"
-#include "exact_length.h"
-#include "load_fit_search.h"
-#include "loaded_tables.h"
-#include "service_conditions.h"
+#include "answers/answer.h"
+#include "answers/answer_options.h"
+#include "core/exact_length.h"
+#include "core/load_fit_search.h"
+#include "core/loaded_tables.h"
+#include "core/service_conditions.h"
 
 #include <filesystem>
 #include <nlohmann/json.hpp>

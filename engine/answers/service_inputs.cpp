@@ -1,7 +1,7 @@
-#include "service_inputs.h"
+#include "answers/service_inputs.h"
 
-#include "answer_inputs.h"
-#include "materials.h"
+#include "answers/answer_inputs.h"
+#include "core/materials.h"
 
 #include <algorithm>
 #include <array>

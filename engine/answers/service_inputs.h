@@ -1,9 +1,9 @@
 #pragma once
 
-#include "answer.h"
-#include "answer_options.h"
-#include "exact_length.h"
-#include "service_conditions.h"
+#include "answers/answer.h"
+#include "answers/answer_options.h"
+#include "core/exact_length.h"
+#include "core/service_conditions.h"
 
 #include <nlohmann/json.hpp>
 #include <span>

@@ -1,6 +1,6 @@
-#include "service_warning_text.h"
+#include "answers/service_warning_text.h"
 
-#include "number_format.h"
+#include "core/number_format.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shipped_tables.h"
+#include "answers/shipped_tables.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "loaded_tables.h"
+#include "core/loaded_tables.h"
 
 // The five deviation table files shipped in data/, built into the program: answers need no file.
 // Parsed on first use, once.

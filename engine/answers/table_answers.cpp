@@ -1,12 +1,12 @@
-#include "table_answers.h"
+#include "answers/table_answers.h"
 
-#include "json_numbers.h"
-#include "json_object.h"
-#include "limit_deviations.h"
-#include "refusal_text.h"
-#include "scales.h"
-#include "standard_tolerances.h"
-#include "tolerance_class.h"
+#include "answers/json_numbers.h"
+#include "answers/json_object.h"
+#include "core/limit_deviations.h"
+#include "answers/refusal_text.h"
+#include "core/scales.h"
+#include "core/standard_tolerances.h"
+#include "core/tolerance_class.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "answer.h"
-#include "exact_length.h"
-#include "loaded_tables.h"
+#include "answers/answer.h"
+#include "core/exact_length.h"
+#include "core/loaded_tables.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "table_check_text.h"
+#include "answers/table_check_text.h"
 
-#include "loaded_tables.h"
-#include "printable_text.h"
-#include "scales.h"
-#include "table_check.h"
+#include "core/loaded_tables.h"
+#include "core/printable_text.h"
+#include "core/scales.h"
+#include "core/table_check.h"
 
 #include <system_error>
 

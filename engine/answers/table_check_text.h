@@ -1,7 +1,7 @@
 #pragma once
 
-#include "answer.h"
-#include "table_findings.h"
+#include "answers/answer.h"
+#include "core/table_findings.h"
 
 #include <filesystem>
 #include <string>

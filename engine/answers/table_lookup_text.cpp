@@ -1,6 +1,6 @@
-#include "table_lookup_text.h"
+#include "answers/table_lookup_text.h"
 
-#include "printable_text.h"
+#include "core/printable_text.h"
 
 namespace {
 

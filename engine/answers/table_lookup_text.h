@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table_folder.h"
+#include "core/table_folder.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "decimal_text.h"
+#include "core/decimal_text.h"
 
 #include <algorithm>
 #include <cerrno>

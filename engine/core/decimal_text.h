@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exact_length.h"
-#include "result.h"
+#include "core/exact_length.h"
+#include "core/result.h"
 
 #include <cstdint>
 #include <string_view>

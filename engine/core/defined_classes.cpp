@@ -1,6 +1,6 @@
-#include "defined_classes.h"
+#include "core/defined_classes.h"
 
-#include "scales.h"
+#include "core/scales.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exact_length.h"
-#include "tolerance_class.h"
+#include "core/exact_length.h"
+#include "core/tolerance_class.h"
 
 // Which letters the standard defines above 500 mm, and the classes its notes rule out for the
 // smallest sizes. Grades do not matter otherwise: the rules place every letter at every grade, and

@@ -1,4 +1,4 @@
-#include "diagram_labels.h"
+#include "core/diagram_labels.h"
 
 #include <algorithm>
 #include <cmath>

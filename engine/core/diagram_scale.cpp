@@ -1,4 +1,4 @@
-#include "diagram_scale.h"
+#include "core/diagram_scale.h"
 
 #include <algorithm>
 #include <cmath>

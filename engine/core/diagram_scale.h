@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exact_length.h"
-#include "limit_deviations.h"
+#include "core/exact_length.h"
+#include "core/limit_deviations.h"
 
 #include <span>
 #include <vector>

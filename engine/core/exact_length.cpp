@@ -1,4 +1,4 @@
-#include "exact_length.h"
+#include "core/exact_length.h"
 
 #include <charconv>
 #include <cstdlib>

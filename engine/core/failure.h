@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table_id.h"
+#include "core/table_id.h"
 
 // Why a calculation of the core has no result. Front ends turn it into their own words.
 struct Failure

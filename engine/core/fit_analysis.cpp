@@ -1,4 +1,4 @@
-#include "fit_analysis.h"
+#include "core/fit_analysis.h"
 
 FitAnalysis AnalyseFit(ExactLength size, const PartLimits& hole, const PartLimits& shaft)
 {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "exact_length.h"
-#include "failure.h"
-#include "fit_type.h"
-#include "limit_deviations.h"
-#include "result.h"
-#include "tolerance_class.h"
+#include "core/exact_length.h"
+#include "core/failure.h"
+#include "core/fit_type.h"
+#include "core/limit_deviations.h"
+#include "core/result.h"
+#include "core/tolerance_class.h"
 
 
 // One part of a fit at a size: its deviations and tolerance. Limits of size are size + deviation.

@@ -1,8 +1,8 @@
-#include "fit_diagram.h"
+#include "core/fit_diagram.h"
 
-#include "diagram_labels.h"
-#include "diagram_scale.h"
-#include "svg_elements.h"
+#include "core/diagram_labels.h"
+#include "core/diagram_scale.h"
+#include "core/svg_elements.h"
 
 #include <algorithm>
 #include <array>

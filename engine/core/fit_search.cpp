@@ -1,7 +1,7 @@
-#include "fit_search.h"
+#include "core/fit_search.h"
 
-#include "preferred_fit_lists.h"
-#include "scales.h"
+#include "core/preferred_fit_lists.h"
+#include "core/scales.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "exact_length.h"
-#include "failure.h"
-#include "fit_analysis.h"
-#include "loaded_tables.h"
-#include "result.h"
+#include "core/exact_length.h"
+#include "core/failure.h"
+#include "core/fit_analysis.h"
+#include "core/loaded_tables.h"
+#include "core/result.h"
 
 #include <cstddef>
 #include <span>

@@ -1,4 +1,4 @@
-#include "joining_friction.h"
+#include "core/joining_friction.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "materials.h"
+#include "core/materials.h"
 
 #include <string_view>
 

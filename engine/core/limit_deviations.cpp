@@ -1,8 +1,8 @@
-#include "limit_deviations.h"
+#include "core/limit_deviations.h"
 
-#include "defined_classes.h"
-#include "scales.h"
-#include "standard_tolerances.h"
+#include "core/defined_classes.h"
+#include "core/scales.h"
+#include "core/standard_tolerances.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "exact_length.h"
-#include "failure.h"
-#include "loaded_tables.h"
-#include "result.h"
-#include "tolerance_class.h"
+#include "core/exact_length.h"
+#include "core/failure.h"
+#include "core/loaded_tables.h"
+#include "core/result.h"
+#include "core/tolerance_class.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "load_fit_search.h"
+#include "core/load_fit_search.h"
 
-#include "service_checks.h"
+#include "core/service_checks.h"
 
 #include <algorithm>
 #include <cmath>

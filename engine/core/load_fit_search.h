@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fit_search.h"
-#include "service_conditions.h"
+#include "core/fit_search.h"
+#include "core/service_conditions.h"
 
 #include <variant>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "loaded_tables.h"
+#include "core/loaded_tables.h"
 
-#include "decimal_text.h"
-#include "scales.h"
+#include "core/decimal_text.h"
+#include "core/scales.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "exact_length.h"
-#include "failure.h"
-#include "result.h"
-#include "table_findings.h"
-#include "table_id.h"
+#include "core/exact_length.h"
+#include "core/failure.h"
+#include "core/result.h"
+#include "core/table_findings.h"
+#include "core/table_id.h"
 
 #include <array>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "materials.h"
+#include "core/materials.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "normal_distribution.h"
+#include "core/normal_distribution.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,6 @@
-#include "preferred_fit_lists.h"
+#include "core/preferred_fit_lists.h"
 
-#include "scales.h"
+#include "core/scales.h"
 
 #include <array>
 

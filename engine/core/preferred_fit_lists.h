@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fit_type.h"
-#include "tolerance_class.h"
+#include "core/fit_type.h"
+#include "core/tolerance_class.h"
 
 #include <span>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "printable_text.h"
+#include "core/printable_text.h"
 
 namespace {
 

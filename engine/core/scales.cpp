@@ -1,4 +1,4 @@
-#include "scales.h"
+#include "core/scales.h"
 
 #include <algorithm>
 #include <cmath>

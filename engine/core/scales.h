@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exact_length.h"
+#include "core/exact_length.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "service_checks.h"
+#include "core/service_checks.h"
 
 #include <cmath>
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "service_conditions.h"
+#include "core/service_conditions.h"
 
 #include <optional>
 

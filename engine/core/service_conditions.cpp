@@ -1,7 +1,7 @@
-#include "service_conditions.h"
+#include "core/service_conditions.h"
 
-#include "normal_distribution.h"
-#include "service_checks.h"
+#include "core/normal_distribution.h"
+#include "core/service_checks.h"
 
 #include <algorithm>
 #include <array>

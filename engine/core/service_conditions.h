@@ -1,9 +1,9 @@
 #pragma once
 
-#include "fit_analysis.h"
-#include "joining_friction.h"
-#include "materials.h"
-#include "result.h"
+#include "core/fit_analysis.h"
+#include "core/joining_friction.h"
+#include "core/materials.h"
+#include "core/result.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "service_conditions.h"
+#include "core/service_conditions.h"
 
 std::string_view ServiceWarningKey(ServiceWarningCode code)
 {

@@ -1,6 +1,6 @@
-#include "standard_tolerances.h"
+#include "core/standard_tolerances.h"
 
-#include "scales.h"
+#include "core/scales.h"
 
 #include <array>
 

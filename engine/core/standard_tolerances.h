@@ -1,8 +1,8 @@
 #pragma once
 
-#include "exact_length.h"
-#include "failure.h"
-#include "result.h"
+#include "core/exact_length.h"
+#include "core/failure.h"
+#include "core/result.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "svg_elements.h"
+#include "core/svg_elements.h"
 
 #include <algorithm>
 #include <charconv>

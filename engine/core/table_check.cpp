@@ -1,7 +1,7 @@
-#include "table_check.h"
+#include "core/table_check.h"
 
-#include "loaded_tables.h"
-#include "table_relations.h"
+#include "core/loaded_tables.h"
+#include "core/table_relations.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table_findings.h"
+#include "core/table_findings.h"
 
 #include <filesystem>
 #include <vector>

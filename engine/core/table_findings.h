@@ -1,8 +1,8 @@
 #pragma once
 
-#include "exact_length.h"
-#include "table_id.h"
-#include "tolerance_class.h"
+#include "core/exact_length.h"
+#include "core/table_id.h"
+#include "core/tolerance_class.h"
 
 #include <optional>
 #include <string>

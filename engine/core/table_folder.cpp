@@ -1,6 +1,6 @@
-#include "table_folder.h"
+#include "core/table_folder.h"
 
-#include "table_id.h"
+#include "core/table_id.h"
 
 #include <cstdlib>
 #include <system_error>

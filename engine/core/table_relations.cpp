@@ -1,7 +1,7 @@
-#include "table_relations.h"
+#include "core/table_relations.h"
 
-#include "scales.h"
-#include "standard_tolerances.h"
+#include "core/scales.h"
+#include "core/standard_tolerances.h"
 
 #include <algorithm>
 #include <tuple>

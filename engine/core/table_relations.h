@@ -1,7 +1,7 @@
 #pragma once
 
-#include "loaded_tables.h"
-#include "table_findings.h"
+#include "core/loaded_tables.h"
+#include "core/table_findings.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "tabulated_classes.h"
+#include "core/tabulated_classes.h"
 
-#include "scales.h"
+#include "core/scales.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tolerance_class.h"
+#include "core/tolerance_class.h"
 
 // Whether ISO 286-2 prints the class in its tables of limit deviations. Every class the ISO 286-1
 // rules define is computed alike; this only tells a reader which of them the printed tables hold

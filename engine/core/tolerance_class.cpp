@@ -1,6 +1,6 @@
-#include "tolerance_class.h"
+#include "core/tolerance_class.h"
 
-#include "scales.h"
+#include "core/scales.h"
 
 #include <algorithm>
 

@@ -1,3 +1,3 @@
-#include "calc_state.h"
+#include "dialog/calc_state.h"
 
 CalcState g_calcState;

@@ -1,11 +1,11 @@
-#include "calculations.h"
+#include "dialog/calculations.h"
 
-#include "calc_state.h"
-#include "deviation_rules.h"
-#include "dialog_view.h"
-#include "messages.h"
-#include "number_text.h"
-#include "tolerance_table.h"
+#include "dialog/calc_state.h"
+#include "dialog/deviation_rules.h"
+#include "dialog/dialog_view.h"
+#include "dialog/messages.h"
+#include "dialog/number_text.h"
+#include "dialog/tolerance_table.h"
 
 void CalcTolerance(DialogView& view)
 {

@@ -1,11 +1,11 @@
-#include "deviation_rules.h"
+#include "dialog/deviation_rules.h"
 
-#include "calc_state.h"
-#include "dialog_view.h"
-#include "limit_deviations.h"
-#include "messages.h"
-#include "scales.h"
-#include "tolerance_table.h"
+#include "dialog/calc_state.h"
+#include "dialog/dialog_view.h"
+#include "core/limit_deviations.h"
+#include "dialog/messages.h"
+#include "core/scales.h"
+#include "dialog/tolerance_table.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deviation_tables.h"
+#include "dialog/deviation_tables.h"
 
 #include <optional>
 

@@ -1,11 +1,11 @@
-#include "deviation_tables.h"
+#include "dialog/deviation_tables.h"
 
-#include "calc_state.h"
-#include "dialog_view.h"
-#include "limit_deviations.h"
-#include "loaded_tables.h"
-#include "messages.h"
-#include "scales.h"
+#include "dialog/calc_state.h"
+#include "dialog/dialog_view.h"
+#include "core/limit_deviations.h"
+#include "core/loaded_tables.h"
+#include "dialog/messages.h"
+#include "core/scales.h"
 
 namespace {
 

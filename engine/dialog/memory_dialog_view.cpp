@@ -1,6 +1,6 @@
-#include "memory_dialog_view.h"
+#include "dialog/memory_dialog_view.h"
 
-#include "dialog_logic.h"
+#include "dialog/dialog_logic.h"
 
 #include <utility>
 

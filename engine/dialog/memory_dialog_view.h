@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialog_view.h"
+#include "dialog/dialog_view.h"
 
 #include <functional>
 #include <map>

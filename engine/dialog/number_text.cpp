@@ -1,6 +1,6 @@
-#include "number_text.h"
+#include "dialog/number_text.h"
 
-#include "number_format.h"
+#include "core/number_format.h"
 
 #include <algorithm>
 #include <array>

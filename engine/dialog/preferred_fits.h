@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fit_type.h"
+#include "core/fit_type.h"
 
 class DialogView;
 

@@ -1,7 +1,7 @@
-#include "loaded_tables.h"
-#include "request_dispatch.h"
-#include "shipped_tables.h"
-#include "table_answers.h"
+#include "core/loaded_tables.h"
+#include "answers/request_dispatch.h"
+#include "answers/shipped_tables.h"
+#include "answers/table_answers.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>

@@ -1,11 +1,11 @@
 // The core's figures with the shipped tables: loading the five files, one limit deviation, one fit
 // analysis, and one fit search over every pair. A benchmark, not a test: run build/tests/engine_benchmark.
 
-#include "fit_analysis.h"
-#include "fit_search.h"
-#include "limit_deviations.h"
-#include "loaded_tables.h"
-#include "scales.h"
+#include "core/fit_analysis.h"
+#include "core/fit_search.h"
+#include "core/limit_deviations.h"
+#include "core/loaded_tables.h"
+#include "core/scales.h"
 
 #include <benchmark/benchmark.h>
 

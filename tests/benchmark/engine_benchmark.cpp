@@ -1,10 +1,10 @@
 // How long one deviation calculation takes, both table file reads included, with the shipped tables.
 // A benchmark, not a test: run build/tests/engine_benchmark.
 
-#include "calc_state.h"
-#include "calculations.h"
-#include "dialog_logic.h"
-#include "memory_dialog_view.h"
+#include "dialog/calc_state.h"
+#include "dialog/calculations.h"
+#include "dialog/dialog_logic.h"
+#include "dialog/memory_dialog_view.h"
 
 #include <benchmark/benchmark.h>
 

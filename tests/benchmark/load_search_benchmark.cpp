@@ -1,9 +1,9 @@
 // The fits that hold a load, over every pair of classes (153,664 at 40 mm, grades IT01 to IT12, every
 // grade pair). A benchmark, not a test: run build/tests/engine_benchmark.
 
-#include "load_fit_search.h"
-#include "loaded_tables.h"
-#include "scales.h"
+#include "core/load_fit_search.h"
+#include "core/loaded_tables.h"
+#include "core/scales.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // check-tables over copies of the shipped tables with one slip each: every problem is listed as
 // FILE:LINE:FIELD, errors fail the check, warnings only with --strict.
 
-#include "commands.h"
-#include "table_id.h"
+#include "cli/commands.h"
+#include "core/table_id.h"
 #include "test_support.h"
 
 #include <fstream>

@@ -4,7 +4,7 @@
 // address-space limit of RunProgram an unbounded read.
 
 #include "run_program.h"
-#include "table_id.h"
+#include "core/table_id.h"
 #include "test_support.h"
 
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 // The command library called in-process: what scripts parse from fit and table.
 
-#include "commands.h"
-#include "parse_error_text.h"
+#include "cli/commands.h"
+#include "cli/parse_error_text.h"
 #include "test_support.h"
 
 #include <filesystem>

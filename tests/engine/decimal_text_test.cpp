@@ -1,6 +1,6 @@
 // The strict reader of numbers with exponents: one sign at most, and a reason for each refusal.
 
-#include "decimal_text.h"
+#include "core/decimal_text.h"
 
 #include <string>
 #include <variant>

@@ -1,8 +1,8 @@
-#include "table_id.h"
-#include "calculations.h"
-#include "deviation_rules.h"
-#include "messages.h"
-#include "scales.h"
+#include "core/table_id.h"
+#include "dialog/calculations.h"
+#include "dialog/deviation_rules.h"
+#include "dialog/messages.h"
+#include "core/scales.h"
 #include "test_support.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // The fit finder: complete, correct and in a stable order.
 
-#include "fit_search.h"
-#include "scales.h"
+#include "core/fit_search.h"
+#include "core/scales.h"
 #include "test_support.h"
 
 #include <algorithm>

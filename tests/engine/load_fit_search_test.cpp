@@ -1,6 +1,6 @@
 // Fits chosen from the load: the search and `service` agree fit by fit.
 
-#include "load_fit_search.h"
+#include "core/load_fit_search.h"
 #include "test_support.h"
 
 #include <set>

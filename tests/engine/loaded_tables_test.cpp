@@ -1,4 +1,4 @@
-#include "loaded_tables.h"
+#include "core/loaded_tables.h"
 
 #include <string>
 

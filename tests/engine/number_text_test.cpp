@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "dialog/number_text.h"
 
 #include <clocale>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "materials.h"
-#include "normal_distribution.h"
-#include "service_conditions.h"
+#include "core/materials.h"
+#include "core/normal_distribution.h"
+#include "core/service_conditions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,14 @@
 // The shipped deviation tables: their layout, the standard's own relations between their cells, and
 // the published ISO 286-2 limit deviations computed from them.
 
-#include "calculations.h"
-#include "deviation_tables.h"
-#include "loaded_tables.h"
-#include "number_text.h"
-#include "scales.h"
-#include "table_id.h"
+#include "dialog/calculations.h"
+#include "dialog/deviation_tables.h"
+#include "core/loaded_tables.h"
+#include "dialog/number_text.h"
+#include "core/scales.h"
+#include "core/table_id.h"
 #include "test_support.h"
-#include "tolerance_table.h"
+#include "dialog/tolerance_table.h"
 
 #include <fstream>
 #include <sstream>

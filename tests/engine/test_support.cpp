@@ -1,7 +1,7 @@
-#include "table_id.h"
+#include "core/table_id.h"
 #include "test_support.h"
 
-#include "dialog_logic.h"
+#include "dialog/dialog_logic.h"
 
 #include <fstream>
 #include <random>

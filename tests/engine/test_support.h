@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calc_state.h"
-#include "deviation_tables.h"
-#include "memory_dialog_view.h"
+#include "dialog/calc_state.h"
+#include "dialog/deviation_tables.h"
+#include "dialog/memory_dialog_view.h"
 
 #include <filesystem>
 #include <map>

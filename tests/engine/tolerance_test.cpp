@@ -1,8 +1,8 @@
-#include "calculations.h"
-#include "messages.h"
-#include "scales.h"
+#include "dialog/calculations.h"
+#include "dialog/messages.h"
+#include "core/scales.h"
 #include "test_support.h"
-#include "tolerance_table.h"
+#include "dialog/tolerance_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The core over the whole of ISO 286: grades IT01 to IT18, sizes up to 3150 mm, checked against
 // transcriptions of published tables kept apart from the program's own.
 
-#include "decimal_text.h"
-#include "limit_deviations.h"
-#include "loaded_tables.h"
-#include "scales.h"
-#include "standard_tolerances.h"
-#include "tabulated_classes.h"
+#include "core/decimal_text.h"
+#include "core/limit_deviations.h"
+#include "core/loaded_tables.h"
+#include "core/scales.h"
+#include "core/standard_tolerances.h"
+#include "core/tabulated_classes.h"
 #include "test_support.h"
 
 #include <fstream>

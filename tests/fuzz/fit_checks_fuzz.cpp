@@ -6,11 +6,11 @@
 // Input: 17 bytes of parameters (size, grades, requirement, basis), then the five files cut as the
 // table-files harness cuts them, parsed in memory.
 
-#include "fit_analysis.h"
-#include "fit_search.h"
+#include "core/fit_analysis.h"
+#include "core/fit_search.h"
 #include "fuzz_support.h"
-#include "loaded_tables.h"
-#include "scales.h"
+#include "core/loaded_tables.h"
+#include "core/scales.h"
 
 namespace {
 

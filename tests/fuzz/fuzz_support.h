@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table_id.h"
+#include "core/table_id.h"
 
 #include <array>
 #include <cstddef>

@@ -3,12 +3,12 @@
 // of a text in a message. Each must read what it is given or refuse it, never read past it, and
 // what it reads must print back to the same.
 
-#include "cli_text.h"
-#include "decimal_text.h"
+#include "cli/cli_text.h"
+#include "core/decimal_text.h"
 #include "fuzz_support.h"
-#include "number_text.h"
-#include "scales.h"
-#include "tolerance_class.h"
+#include "dialog/number_text.h"
+#include "core/scales.h"
+#include "core/tolerance_class.h"
 
 #include <cerrno>
 #include <cmath>

@@ -11,10 +11,10 @@
 
 // moc cannot parse the C++20 library headers these bring in, and needs none of them.
 #ifndef Q_MOC_RUN
-#include "decimal_text.h"
-#include "fit_analysis.h"
-#include "fit_diagram.h"
-#include "loaded_tables.h"
+#include "core/decimal_text.h"
+#include "core/fit_analysis.h"
+#include "core/fit_diagram.h"
+#include "core/loaded_tables.h"
 #endif
 
 namespace {

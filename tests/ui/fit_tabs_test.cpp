@@ -1,6 +1,6 @@
 #include "workbench/workbench.h"
-#include "load_fit_search.h"
-#include "loaded_tables.h"
+#include "core/load_fit_search.h"
+#include "core/loaded_tables.h"
 #include "ui_test_support.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "calc_state.h"
-#include "fit_type.h"
-#include "messages.h"
+#include "dialog/calc_state.h"
+#include "core/fit_type.h"
+#include "dialog/messages.h"
 #include "main_dialog/quorlan_dlg.h"
-#include "scales.h"
+#include "core/scales.h"
 #include "ui_test_support.h"
 #include "widgets/warning_message.h"
 

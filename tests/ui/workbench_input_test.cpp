@@ -3,7 +3,7 @@
 // input. Qt Test's own key events are handed straight to a widget and get past that block, so
 // they could not show it.
 
-#include "calc_state.h"
+#include "dialog/calc_state.h"
 #include "workbench/workbench.h"
 #include "main_dialog/quorlan_dlg.h"
 

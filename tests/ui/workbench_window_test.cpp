@@ -1,10 +1,10 @@
-#include "calc_state.h"
+#include "dialog/calc_state.h"
 #include "workbench/analysis/fit_diagram_view.h"
 #include "workbench/workbench.h"
 #include "main_dialog/quorlan_dlg.h"
 #include "start/start_options.h"
 #include "start/start_tables.h"
-#include "table_id.h"
+#include "core/table_id.h"
 #include "ui_test_support.h"
 
 #include <memory>
@@ -32,10 +32,10 @@
 
 // moc cannot parse the C++20 library headers these bring in, and needs none of them.
 #ifndef Q_MOC_RUN
-#include "decimal_text.h"
-#include "fit_analysis.h"
-#include "fit_diagram.h"
-#include "loaded_tables.h"
+#include "core/decimal_text.h"
+#include "core/fit_analysis.h"
+#include "core/fit_diagram.h"
+#include "core/loaded_tables.h"
 #endif
 
 namespace {

@@ -1,13 +1,13 @@
 #include "main_dialog/quorlan_dlg.h"
 
 #include "main_dialog/about_dlg.h"
-#include "calculations.h"
-#include "dialog_logic.h"
+#include "dialog/calculations.h"
+#include "dialog/dialog_logic.h"
 #include "main_dialog/dialog_units.h"
 #include "workbench/workbench.h"
-#include "number_text.h"
-#include "preferred_fits.h"
-#include "scales.h"
+#include "dialog/number_text.h"
+#include "dialog/preferred_fits.h"
+#include "core/scales.h"
 #include "main_dialog/system_command.h"
 #include "widgets/warning_message.h"
 

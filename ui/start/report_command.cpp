@@ -2,11 +2,11 @@
 
 #include "workbench/analysis/analysis_model.h"
 #include "workbench/analysis/analysis_texts.h"
-#include "decimal_text.h"
-#include "materials.h"
+#include "core/decimal_text.h"
+#include "core/materials.h"
 #include "report/report_content.h"
 #include "report/report_loader.h"
-#include "service_conditions.h"
+#include "core/service_conditions.h"
 #include "workbench/workbench_language.h"
 
 #include <algorithm>

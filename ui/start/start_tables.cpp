@@ -1,7 +1,7 @@
 #include "start/start_tables.h"
 
-#include "printable_text.h"
-#include "table_folder.h"
+#include "core/printable_text.h"
+#include "core/table_folder.h"
 
 #include <cstdio>
 

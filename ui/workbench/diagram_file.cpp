@@ -1,6 +1,6 @@
 #include "workbench/diagram_file.h"
 
-#include "fit_diagram.h"
+#include "core/fit_diagram.h"
 #include "widgets/svg_image.h"
 
 #include <QImageWriter>

@@ -1,9 +1,9 @@
 #include "workbench/fit_start.h"
 
-#include "decimal_text.h"
-#include "preferred_fit_lists.h"
-#include "scales.h"
-#include "tolerance_class.h"
+#include "core/decimal_text.h"
+#include "core/preferred_fit_lists.h"
+#include "core/scales.h"
+#include "core/tolerance_class.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "request_dispatch.h"
+#include "answers/request_dispatch.h"
 
 #include <emscripten/emscripten.h>
 #include <string>

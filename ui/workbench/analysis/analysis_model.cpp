@@ -1,8 +1,8 @@
 #include "workbench/analysis/analysis_model.h"
 
-#include "decimal_text.h"
-#include "loaded_tables.h"
-#include "scales.h"
+#include "core/decimal_text.h"
+#include "core/loaded_tables.h"
+#include "core/scales.h"
 
 #include <algorithm>
 

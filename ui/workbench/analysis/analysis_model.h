@@ -1,8 +1,8 @@
 #pragma once
 
-#include "fit_analysis.h"
-#include "result.h"
-#include "tolerance_class.h"
+#include "core/fit_analysis.h"
+#include "core/result.h"
+#include "core/tolerance_class.h"
 
 #include <filesystem>
 #include <string>

@@ -2,12 +2,12 @@
 
 #include "workbench/analysis/analysis_model.h"
 #include "workbench/analysis/analysis_texts.h"
-#include "fit_diagram.h"
+#include "core/fit_diagram.h"
 #include "workbench/analysis/fit_diagram_view.h"
-#include "preferred_fit_lists.h"
-#include "scales.h"
+#include "core/preferred_fit_lists.h"
+#include "core/scales.h"
 #include "workbench/service/service_texts.h"
-#include "tabulated_classes.h"
+#include "core/tabulated_classes.h"
 #include "widgets/warning_banner.h"
 
 #include <algorithm>

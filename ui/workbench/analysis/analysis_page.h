@@ -7,8 +7,8 @@
 
 // moc cannot parse the C++20 library headers these bring in, and needs none of them.
 #ifndef Q_MOC_RUN
-#include "fit_analysis.h"
-#include "tolerance_class.h"
+#include "core/fit_analysis.h"
+#include "core/tolerance_class.h"
 #endif
 
 class FitDiagramView;

@@ -1,7 +1,7 @@
 #include "workbench/analysis/analysis_texts.h"
 
-#include "decimal_text.h"
-#include "table_id.h"
+#include "core/decimal_text.h"
+#include "core/table_id.h"
 #include "workbench/text_language.h"
 
 #include <string_view>

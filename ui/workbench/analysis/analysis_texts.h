@@ -1,8 +1,8 @@
 #pragma once
 
 #include "workbench/analysis/analysis_model.h"
-#include "failure.h"
-#include "fit_analysis.h"
+#include "core/failure.h"
+#include "core/fit_analysis.h"
 
 #include <filesystem>
 #include <string>

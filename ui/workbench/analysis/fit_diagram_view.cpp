@@ -1,6 +1,6 @@
 #include "workbench/analysis/fit_diagram_view.h"
 
-#include "fit_diagram.h"
+#include "core/fit_diagram.h"
 #include "widgets/svg_image.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "workbench/finder/finder_model.h"
 
-#include "decimal_text.h"
-#include "loaded_tables.h"
+#include "core/decimal_text.h"
+#include "core/loaded_tables.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "workbench/finder/finder_model.h"
 #include "workbench/finder/finder_texts.h"
-#include "scales.h"
+#include "core/scales.h"
 #include "workbench/finder/sortable_item.h"
 #include "widgets/table_export.h"
 #include "widgets/warning_banner.h"

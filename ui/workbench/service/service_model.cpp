@@ -1,6 +1,6 @@
 #include "workbench/service/service_model.h"
 
-#include "decimal_text.h"
+#include "core/decimal_text.h"
 
 #include <algorithm>
 #include <utility>

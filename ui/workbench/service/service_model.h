@@ -1,8 +1,8 @@
 #pragma once
 
-#include "fit_analysis.h"
-#include "result.h"
-#include "service_conditions.h"
+#include "core/fit_analysis.h"
+#include "core/result.h"
+#include "core/service_conditions.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
 #include "workbench/service/service_page.h"
 
-#include "materials.h"
+#include "core/materials.h"
 #include "workbench/service/service_texts.h"
-#include "tolerance_class.h"
+#include "core/tolerance_class.h"
 #include "widgets/warning_banner.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 
 // moc cannot parse the C++20 library headers these bring in, and needs none of them.
 #ifndef Q_MOC_RUN
-#include "fit_analysis.h"
+#include "core/fit_analysis.h"
 #include "workbench/service/service_model.h"
 #endif
 

@@ -1,7 +1,7 @@
 #include "workbench/service/service_texts.h"
 
-#include "decimal_text.h"
-#include "number_format.h"
+#include "core/decimal_text.h"
+#include "core/number_format.h"
 #include "workbench/text_language.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fit_analysis.h"
-#include "materials.h"
+#include "core/fit_analysis.h"
+#include "core/materials.h"
 #include "workbench/service/service_model.h"
 
 #include <array>
