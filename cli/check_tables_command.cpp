@@ -1,7 +1,7 @@
+#include "answers/table_check_text.h"
 #include "cli/commands.h"
 #include "core/printable_text.h"
 #include "core/table_check.h"
-#include "answers/table_check_text.h"
 
 #include <ostream>
 

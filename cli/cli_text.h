@@ -1,11 +1,11 @@
 #pragma once
 
+#include "answers/refusal_text.h" // FailureText, FitFailureText: the reasons in English
 #include "cli/commands.h"
 #include "core/decimal_text.h"
 #include "core/exact_length.h"
 #include "core/failure.h"
 #include "core/fit_analysis.h"
-#include "answers/refusal_text.h" // FailureText, FitFailureText: the reasons in English
 #include "core/tolerance_class.h"
 
 #include <filesystem>

@@ -1,14 +1,14 @@
-#include "dialog/calc_state.h"
-#include "dialog/calculations.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/core_answers.h"
 #include "core/decimal_text.h"
+#include "core/scales.h"
+#include "core/tolerance_class.h"
+#include "dialog/calc_state.h"
+#include "dialog/calculations.h"
 #include "dialog/dialog_logic.h"
 #include "dialog/memory_dialog_view.h"
 #include "dialog/preferred_fits.h"
-#include "core/scales.h"
-#include "core/tolerance_class.h"
 
 #include <ostream>
 

@@ -1,12 +1,12 @@
+#include "answers/find_fits_answer.h"
+#include "answers/service_inputs.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
-#include "answers/find_fits_answer.h"
 #include "cli/fit_lines.h"
-#include "core/fit_search.h"
 #include "cli/load_fit_command.h"
+#include "core/fit_search.h"
 #include "core/loaded_tables.h"
 #include "core/scales.h"
-#include "answers/service_inputs.h"
 #include "core/tolerance_class.h"
 
 #include <algorithm>

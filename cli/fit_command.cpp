@@ -1,7 +1,7 @@
+#include "answers/fit_answers.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "core/fit_analysis.h"
-#include "answers/fit_answers.h"
 #include "core/loaded_tables.h"
 #include "core/standard_tolerances.h"
 #include "core/tolerance_class.h"

@@ -1,12 +1,12 @@
 #include "cli/load_fit_command.h"
 
+#include "answers/service_answer.h"
+#include "answers/service_inputs.h"
 #include "cli/cli_text.h"
 #include "cli/fit_lines.h"
 #include "core/load_fit_search.h"
 #include "core/loaded_tables.h"
 #include "core/number_format.h"
-#include "answers/service_answer.h"
-#include "answers/service_inputs.h"
 
 #include <nlohmann/json.hpp>
 #include <ostream>

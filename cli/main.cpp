@@ -1,12 +1,12 @@
 // quorlan-cli: ISO 286 limits and fits for scripts. Parses the arguments and hands over to the
 // commands library.
 
+#include "answers/table_lookup_text.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/parse_error_text.h"
 #include "cli/standard_output.h"
 #include "core/table_folder.h"
-#include "answers/table_lookup_text.h"
 
 #include <algorithm>
 #include <iostream>

@@ -1,13 +1,13 @@
+#include "answers/list_answers.h"
+#include "answers/service_answer.h"
+#include "answers/service_inputs.h"
+#include "answers/service_warning_text.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
-#include "answers/list_answers.h"
 #include "core/loaded_tables.h"
 #include "core/materials.h"
 #include "core/number_format.h"
-#include "answers/service_answer.h"
 #include "core/service_conditions.h"
-#include "answers/service_inputs.h"
-#include "answers/service_warning_text.h"
 
 #include <cstdio>
 #include <ostream>

@@ -1,7 +1,7 @@
+#include "answers/table_answers.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "core/loaded_tables.h"
-#include "answers/table_answers.h"
 
 #include <ostream>
 

@@ -4,14 +4,14 @@
 #include "answers/answer_inputs.h"
 #include "answers/find_fits_answer.h"
 #include "answers/fit_answers.h"
-#include "json_to_python.h"
 #include "answers/list_answers.h"
-#include "core/loaded_tables.h"
-#include "core/printable_text.h"
 #include "answers/service_answer.h"
 #include "answers/shipped_tables.h"
 #include "answers/table_answers.h"
 #include "answers/table_check_text.h"
+#include "core/loaded_tables.h"
+#include "core/printable_text.h"
+#include "json_to_python.h"
 
 #include <filesystem>
 #include <optional>
@@ -42,8 +42,7 @@ py::object Return(const Answer& answer)
     return ToPython(*answer);
 }
 
-template <typename Value>
-Value Take(Result<Value, AnswerRefusal> read)
+template<typename Value> Value Take(Result<Value, AnswerRefusal> read)
 {
     if (!read)
         Raise(read.reason());
@@ -70,14 +69,18 @@ std::filesystem::path FolderPath(const py::handle& folder, const char* key)
     } catch (const py::error_already_set& error) {
         if (!error.matches(PyExc_TypeError) && !error.matches(PyExc_UnicodeError))
             throw;
-        Raise(BadInput("not_a_folder_name", std::string(key) + " must be a folder's name (str, bytes or os.PathLike), "
-                                                "not " + Py_TYPE(folder.ptr())->tp_name));
+        Raise(BadInput("not_a_folder_name",
+                       std::string(key)
+                           + " must be a folder's name (str, bytes or os.PathLike), "
+                             "not "
+                           + Py_TYPE(folder.ptr())->tp_name));
     }
     if (bytes.empty())
         Raise(BadInput("not_a_folder_name", std::string(key) + " is empty: give a folder ('.' for the current one)"));
     if (bytes.find('\0') != std::string::npos)
-        Raise(BadInput("not_a_folder_name", std::string(key) + " " + QuotedInput(bytes)
-                                                + " holds a NUL character, which no file name can hold"));
+        Raise(BadInput("not_a_folder_name",
+                       std::string(key) + " " + QuotedInput(bytes)
+                           + " holds a NUL character, which no file name can hold"));
     return bytes;
 }
 
@@ -113,8 +116,7 @@ private:
 
 // Computes with the interpreter released, so that other Python threads run meanwhile (a search over
 // every pair, a table folder on a slow disk); the answer becomes Python objects once it holds again.
-template <typename Compute>
-py::object Answered(Compute compute)
+template<typename Compute> py::object Answered(Compute compute)
 {
     std::optional<Answer> answer;
     {
@@ -124,8 +126,7 @@ py::object Answered(Compute compute)
     return Return(*answer);
 }
 
-template <typename Compute>
-py::object AnsweredWithTables(Tables& tables, Compute compute)
+template<typename Compute> py::object AnsweredWithTables(Tables& tables, Compute compute)
 {
     return Answered([&]() -> Answer {
         if (auto refusal = tables.Load())
@@ -206,7 +207,8 @@ py::object Service(const py::handle& sizeMm, const py::handle& fit, const py::ha
         options[name] = Argument(value, name.c_str());
     }
     Tables read(tables);
-    return AnsweredWithTables(read, [&] { return ServiceAnswer(read.Get(), options, OptionNaming::Keyword, read.Folder()); });
+    return AnsweredWithTables(read,
+                              [&] { return ServiceAnswer(read.Get(), options, OptionNaming::Keyword, read.Folder()); });
 }
 
 py::object AllMaterials()
@@ -267,8 +269,7 @@ PYBIND11_MODULE(quorlan, module)
     module.def("check_tables", &CheckTables, py::arg("folder"),
                "Every problem of the five table files in a folder, as quorlan-cli check-tables --json lists "
                "them: a list of {file, line, field, severity, reason}; empty when they are in order.");
-    module.def(
-        "tolerances_table", &AllTolerances,
-        "Every standard tolerance: a list of {grade, from_mm, to_mm, tolerance_um}; None where the standard "
-        "gives none.");
+    module.def("tolerances_table", &AllTolerances,
+               "Every standard tolerance: a list of {grade, from_mm, to_mm, tolerance_um}; None where the standard "
+               "gives none.");
 }

@@ -27,6 +27,7 @@ packages=(
     clang libclang-rt-14-dev  # the fuzz targets: clang's libFuzzer and sanitizer runtimes
     llvm                    # llvm-ar and llvm-ranlib, which CMake takes for a clang build
     strace                  # the test command's setup check: which programs the build and the tests start
+    clang-format            # the test cpp_format: the C++ sources as .clang-format lays them out
 )
 # The browser tests' driver (puppeteer-core, from npm) runs on Node.js: Debian's, unless the machine
 # has its own.

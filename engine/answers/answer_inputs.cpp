@@ -1,7 +1,7 @@
 #include "answers/answer_inputs.h"
 
-#include "core/decimal_text.h"
 #include "answers/refusal_text.h"
+#include "core/decimal_text.h"
 #include "core/scales.h"
 
 #include <charconv>

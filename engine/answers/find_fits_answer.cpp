@@ -1,10 +1,10 @@
 #include "answers/find_fits_answer.h"
 
 #include "answers/answer_inputs.h"
-#include "core/decimal_text.h"
 #include "answers/fit_answers.h"
 #include "answers/json_numbers.h"
 #include "answers/refusal_text.h"
+#include "core/decimal_text.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "answers/fit_answers.h"
 
 #include "answers/answer_inputs.h"
-#include "core/fit_diagram.h"
 #include "answers/json_numbers.h"
 #include "answers/json_object.h"
-#include "core/limit_deviations.h"
 #include "answers/refusal_text.h"
+#include "core/fit_diagram.h"
+#include "core/limit_deviations.h"
 #include "core/standard_tolerances.h"
 #include "core/tabulated_classes.h"
 

@@ -1,7 +1,7 @@
 #include "answers/list_answers.h"
 
-#include "core/fit_search.h"
 #include "answers/json_object.h"
+#include "core/fit_search.h"
 #include "core/materials.h"
 #include "core/preferred_fit_lists.h"
 

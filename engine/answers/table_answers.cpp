@@ -2,8 +2,8 @@
 
 #include "answers/json_numbers.h"
 #include "answers/json_object.h"
-#include "core/limit_deviations.h"
 #include "answers/refusal_text.h"
+#include "core/limit_deviations.h"
 #include "core/scales.h"
 #include "core/standard_tolerances.h"
 #include "core/tolerance_class.h"

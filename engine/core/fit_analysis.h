@@ -7,7 +7,6 @@
 #include "core/result.h"
 #include "core/tolerance_class.h"
 
-
 // One part of a fit at a size: its deviations and tolerance. Limits of size are size + deviation.
 struct PartLimits
 {

@@ -277,8 +277,12 @@ std::string Axis(const DiagramScale& scale, double axisX, const std::vector<Exac
     number = 0;
     for (const ExactLength tick : ticks) {
         const double y = scale.Y(tick);
-        const Label label {
-            "axis-label-" + std::to_string(number + 1), TypographicUm(tick), axisX - 7, "end", kSmallFontPx, colours.text};
+        const Label label {"axis-label-" + std::to_string(number + 1),
+                           TypographicUm(tick),
+                           axisX - 7,
+                           "end",
+                           kSmallFontPx,
+                           colours.text};
         const double top = y - kSmallFontPx / 2;
         const LabelBox box {label.Left(), top, label.Right(), top + kSmallFontPx};
         if (!space.IsFree(box))
@@ -474,7 +478,8 @@ std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
     for (const Marker* marker : {&maxMarker, &minMarker}) {
         const Label symbol {marker->id + "-name", std::string(marker->symbol), marker->x + 5, "start",
                             kSmallFontPx,         markerColour(*marker)};
-        const Label value {marker->id + "-value", TypographicUm(marker->clearance), marker->x + 5, "start",
+        const Label value {marker->id + "-value", TypographicUm(marker->clearance),
+                           marker->x + 5,         "start",
                            kSmallFontPx,          markerColour(*marker)};
         svg += PlaceStack(space, {&symbol, &value}, (marker->holeY + marker->shaftY) / 2, colours.background, true).svg;
     }

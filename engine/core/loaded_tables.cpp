@@ -197,7 +197,9 @@ Result<std::string, Failure::Kind> ReadTableFile(const std::filesystem::path& fo
     if (descriptor < 0)
         return errno == EISDIR ? Failure::Kind::TableNotAFile : Failure::Kind::TableMissing;
     const FileDescriptor file {descriptor};
-    struct stat status {};
+    struct stat status
+    {
+    };
     if (::fstat(file.Get(), &status) != 0)
         return Failure::Kind::TableMissing;
     if (!S_ISREG(status.st_mode))

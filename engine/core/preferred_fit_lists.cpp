@@ -20,12 +20,11 @@ constexpr FitType kClearance = FitType::Clearance;
 constexpr FitType kTransition = FitType::Transition;
 constexpr FitType kInterference = FitType::Interference;
 constexpr std::array<IsoPreferredFit, 19> kIsoPreferredFits {{
-    {"H11/c11", kClearance}, {"H9/d9", kClearance}, {"H8/f7", kClearance}, {"H7/g6", kClearance},
-    {"H7/h6", kClearance}, {"H7/k6", kTransition}, {"H7/n6", kTransition}, {"H7/p6", kInterference},
-    {"H7/s6", kInterference}, {"H7/u6", kInterference},
-    {"C11/h11", kClearance}, {"D9/h9", kClearance}, {"F8/h7", kClearance}, {"G7/h6", kClearance},
-    {"K7/h6", kTransition}, {"N7/h6", kTransition}, {"P7/h6", kInterference}, {"S7/h6", kInterference},
-    {"U7/h6", kInterference},
+    {"H11/c11", kClearance},  {"H9/d9", kClearance},    {"H8/f7", kClearance},    {"H7/g6", kClearance},
+    {"H7/h6", kClearance},    {"H7/k6", kTransition},   {"H7/n6", kTransition},   {"H7/p6", kInterference},
+    {"H7/s6", kInterference}, {"H7/u6", kInterference}, {"C11/h11", kClearance},  {"D9/h9", kClearance},
+    {"F8/h7", kClearance},    {"G7/h6", kClearance},    {"K7/h6", kTransition},   {"N7/h6", kTransition},
+    {"P7/h6", kInterference}, {"S7/h6", kInterference}, {"U7/h6", kInterference},
 }};
 
 } // namespace

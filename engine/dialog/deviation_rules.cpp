@@ -1,10 +1,10 @@
 #include "dialog/deviation_rules.h"
 
+#include "core/limit_deviations.h"
+#include "core/scales.h"
 #include "dialog/calc_state.h"
 #include "dialog/dialog_view.h"
-#include "core/limit_deviations.h"
 #include "dialog/messages.h"
-#include "core/scales.h"
 #include "dialog/tolerance_table.h"
 
 namespace {

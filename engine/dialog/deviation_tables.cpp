@@ -1,11 +1,11 @@
 #include "dialog/deviation_tables.h"
 
-#include "dialog/calc_state.h"
-#include "dialog/dialog_view.h"
 #include "core/limit_deviations.h"
 #include "core/loaded_tables.h"
-#include "dialog/messages.h"
 #include "core/scales.h"
+#include "dialog/calc_state.h"
+#include "dialog/dialog_view.h"
+#include "dialog/messages.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "dialog/dialog_logic.h"
 
+#include "core/scales.h"
 #include "dialog/calc_state.h"
 #include "dialog/dialog_view.h"
 #include "dialog/number_text.h"
-#include "core/scales.h"
 
 #include <span>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "dialog/preferred_fits.h"
 
+#include "core/preferred_fit_lists.h"
 #include "dialog/calc_state.h"
 #include "dialog/dialog_view.h"
-#include "core/preferred_fit_lists.h"
 
 void ListPreferredFits(DialogView& view, FitType type)
 {

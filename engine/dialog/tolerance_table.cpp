@@ -1,10 +1,10 @@
 #include "dialog/tolerance_table.h"
 
+#include "core/scales.h"
+#include "core/standard_tolerances.h"
 #include "dialog/calc_state.h"
 #include "dialog/dialog_view.h"
 #include "dialog/messages.h"
-#include "core/scales.h"
-#include "core/standard_tolerances.h"
 
 #include <array>
 

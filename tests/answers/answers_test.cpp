@@ -1,7 +1,7 @@
-#include "core/loaded_tables.h"
 #include "answers/request_dispatch.h"
 #include "answers/shipped_tables.h"
 #include "answers/table_answers.h"
+#include "core/loaded_tables.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>

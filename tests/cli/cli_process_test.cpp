@@ -3,8 +3,8 @@
 // is started. Each ends in a clear message and no number; CTest's timeout catches a hang, and the
 // address-space limit of RunProgram an unbounded read.
 
-#include "run_program.h"
 #include "core/table_id.h"
+#include "run_program.h"
 #include "test_support.h"
 
 #include <fcntl.h>

@@ -1,14 +1,14 @@
 // Table files no one should have to expect, and texts far longer than any typed: each must end in the
 // file message (or a plain refusal) and no number, read nothing unbounded, and never hang.
 
-#include "dialog/calculations.h"
 #include "core/decimal_text.h"
 #include "core/loaded_tables.h"
+#include "core/scales.h"
+#include "core/tolerance_class.h"
+#include "dialog/calculations.h"
 #include "dialog/messages.h"
 #include "dialog/number_text.h"
-#include "core/scales.h"
 #include "test_support.h"
-#include "core/tolerance_class.h"
 
 #include <cmath>
 #include <fcntl.h>

@@ -1,8 +1,8 @@
+#include "core/scales.h"
 #include "core/table_id.h"
 #include "dialog/calculations.h"
 #include "dialog/deviation_rules.h"
 #include "dialog/messages.h"
-#include "core/scales.h"
 #include "test_support.h"
 
 #include <cmath>

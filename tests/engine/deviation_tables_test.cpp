@@ -1,7 +1,7 @@
+#include "core/scales.h"
 #include "core/table_id.h"
 #include "dialog/deviation_tables.h"
 #include "dialog/messages.h"
-#include "core/scales.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

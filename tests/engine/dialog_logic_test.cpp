@@ -1,7 +1,7 @@
-#include "dialog/dialog_logic.h"
 #include "core/preferred_fit_lists.h"
-#include "dialog/preferred_fits.h"
 #include "core/scales.h"
+#include "dialog/dialog_logic.h"
+#include "dialog/preferred_fits.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

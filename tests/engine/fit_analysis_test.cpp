@@ -1,10 +1,10 @@
 // The core's fit analysis and its agreement with the dialog's own calculation.
 
-#include "dialog/calculations.h"
 #include "core/fit_analysis.h"
 #include "core/loaded_tables.h"
-#include "dialog/number_text.h"
 #include "core/scales.h"
+#include "dialog/calculations.h"
+#include "dialog/number_text.h"
 #include "test_support.h"
 
 #include <cmath>

@@ -1,14 +1,14 @@
 // The shipped deviation tables: their layout, the standard's own relations between their cells, and
 // the published ISO 286-2 limit deviations computed from them.
 
-#include "dialog/calculations.h"
-#include "dialog/deviation_tables.h"
 #include "core/loaded_tables.h"
-#include "dialog/number_text.h"
 #include "core/scales.h"
 #include "core/table_id.h"
-#include "test_support.h"
+#include "dialog/calculations.h"
+#include "dialog/deviation_tables.h"
+#include "dialog/number_text.h"
 #include "dialog/tolerance_table.h"
+#include "test_support.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,9 +1,9 @@
 // Where every front end looks for its tables: the order of the places, and what the words say when
 // the files are not there. (cli_process_test runs quorlan-cli itself from moved installs.)
 
+#include "answers/table_lookup_text.h"
 #include "core/table_folder.h"
 #include "core/table_id.h"
-#include "answers/table_lookup_text.h"
 #include "test_support.h"
 
 #include <fstream>

@@ -1,6 +1,6 @@
-#include "core/table_id.h"
 #include "test_support.h"
 
+#include "core/table_id.h"
 #include "dialog/dialog_logic.h"
 
 #include <fstream>

@@ -1,8 +1,8 @@
+#include "core/scales.h"
 #include "dialog/calculations.h"
 #include "dialog/messages.h"
-#include "core/scales.h"
-#include "test_support.h"
 #include "dialog/tolerance_table.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 

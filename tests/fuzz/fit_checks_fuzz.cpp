@@ -8,9 +8,9 @@
 
 #include "core/fit_analysis.h"
 #include "core/fit_search.h"
-#include "fuzz_support.h"
 #include "core/loaded_tables.h"
 #include "core/scales.h"
+#include "fuzz_support.h"
 
 namespace {
 

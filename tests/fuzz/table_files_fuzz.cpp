@@ -4,16 +4,16 @@
 // A calculation that fails on a table file must fail where check-tables finds an error, and tables
 // that check-tables passes with --strict must never fail a calculation.
 
-#include "dialog/calc_state.h"
-#include "dialog/calculations.h"
 #include "cli/commands.h"
-#include "dialog/dialog_logic.h"
-#include "fuzz_support.h"
 #include "core/limit_deviations.h"
 #include "core/loaded_tables.h"
+#include "core/scales.h"
+#include "dialog/calc_state.h"
+#include "dialog/calculations.h"
+#include "dialog/dialog_logic.h"
 #include "dialog/memory_dialog_view.h"
 #include "dialog/number_text.h"
-#include "core/scales.h"
+#include "fuzz_support.h"
 
 #include <algorithm>
 #include <array>

@@ -5,10 +5,10 @@
 
 #include "cli/cli_text.h"
 #include "core/decimal_text.h"
-#include "fuzz_support.h"
-#include "dialog/number_text.h"
 #include "core/scales.h"
 #include "core/tolerance_class.h"
+#include "dialog/number_text.h"
+#include "fuzz_support.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "workbench/workbench.h"
-#include "start/quorlan_app.h"
 #include "main_dialog/quorlan_dlg.h"
+#include "start/quorlan_app.h"
 #include "start/start_options.h"
 #include "ui_test_support.h"
+#include "workbench/workbench.h"
 #include "workbench/workbench_language.h"
 
 #include <QAction>

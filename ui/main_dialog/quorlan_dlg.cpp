@@ -1,15 +1,15 @@
 #include "main_dialog/quorlan_dlg.h"
 
-#include "main_dialog/about_dlg.h"
+#include "core/scales.h"
 #include "dialog/calculations.h"
 #include "dialog/dialog_logic.h"
-#include "main_dialog/dialog_units.h"
-#include "workbench/workbench.h"
 #include "dialog/number_text.h"
 #include "dialog/preferred_fits.h"
-#include "core/scales.h"
+#include "main_dialog/about_dlg.h"
+#include "main_dialog/dialog_units.h"
 #include "main_dialog/system_command.h"
 #include "widgets/warning_message.h"
+#include "workbench/workbench.h"
 
 #include <algorithm>
 

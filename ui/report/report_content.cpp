@@ -1,11 +1,11 @@
 #include "report/report_content.h"
 
-#include "workbench/analysis/analysis_texts.h"
 #include "core/fit_analysis.h"
 #include "core/fit_diagram.h"
 #include "core/materials.h"
 #include "core/number_format.h"
 #include "core/service_conditions.h"
+#include "workbench/analysis/analysis_texts.h"
 
 #include <cmath>
 #include <string_view>

@@ -1,10 +1,10 @@
 #include "start/quorlan_app.h"
 
 #include "main_dialog/dialog_units.h"
-#include "workbench/workbench.h"
 #include "main_dialog/quorlan_dlg.h"
 #include "start/start_options.h"
 #include "start/start_tables.h"
+#include "workbench/workbench.h"
 #include "workbench/workbench_language.h"
 
 #include <QApplication>

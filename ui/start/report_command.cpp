@@ -1,12 +1,12 @@
 #include "start/report_command.h"
 
-#include "workbench/analysis/analysis_model.h"
-#include "workbench/analysis/analysis_texts.h"
 #include "core/decimal_text.h"
 #include "core/materials.h"
+#include "core/service_conditions.h"
 #include "report/report_content.h"
 #include "report/report_loader.h"
-#include "core/service_conditions.h"
+#include "workbench/analysis/analysis_model.h"
+#include "workbench/analysis/analysis_texts.h"
 #include "workbench/workbench_language.h"
 
 #include <algorithm>

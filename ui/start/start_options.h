@@ -1,7 +1,7 @@
 #pragma once
 
-#include "workbench/fit_start.h"
 #include "start/report_command.h"
+#include "workbench/fit_start.h"
 
 #include <optional>
 

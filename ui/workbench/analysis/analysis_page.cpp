@@ -1,14 +1,14 @@
 #include "workbench/analysis/analysis_page.h"
 
-#include "workbench/analysis/analysis_model.h"
-#include "workbench/analysis/analysis_texts.h"
 #include "core/fit_diagram.h"
-#include "workbench/analysis/fit_diagram_view.h"
 #include "core/preferred_fit_lists.h"
 #include "core/scales.h"
-#include "workbench/service/service_texts.h"
 #include "core/tabulated_classes.h"
 #include "widgets/warning_banner.h"
+#include "workbench/analysis/analysis_model.h"
+#include "workbench/analysis/analysis_texts.h"
+#include "workbench/analysis/fit_diagram_view.h"
+#include "workbench/service/service_texts.h"
 
 #include <algorithm>
 #include <utility>

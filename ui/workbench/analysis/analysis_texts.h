@@ -1,8 +1,8 @@
 #pragma once
 
-#include "workbench/analysis/analysis_model.h"
 #include "core/failure.h"
 #include "core/fit_analysis.h"
+#include "workbench/analysis/analysis_model.h"
 
 #include <filesystem>
 #include <string>

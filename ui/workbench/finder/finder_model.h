@@ -1,10 +1,10 @@
 #pragma once
 
-#include "workbench/analysis/analysis_model.h"
 #include "core/failure.h"
 #include "core/fit_search.h"
 #include "core/load_fit_search.h"
 #include "core/result.h"
+#include "workbench/analysis/analysis_model.h"
 #include "workbench/service/service_model.h"
 
 #include <filesystem>

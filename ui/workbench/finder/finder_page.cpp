@@ -1,11 +1,11 @@
 #include "workbench/finder/finder_page.h"
 
-#include "workbench/finder/finder_model.h"
-#include "workbench/finder/finder_texts.h"
 #include "core/scales.h"
-#include "workbench/finder/sortable_item.h"
 #include "widgets/table_export.h"
 #include "widgets/warning_banner.h"
+#include "workbench/finder/finder_model.h"
+#include "workbench/finder/finder_texts.h"
+#include "workbench/finder/sortable_item.h"
 
 #include <algorithm>
 #include <utility>

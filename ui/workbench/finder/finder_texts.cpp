@@ -1,11 +1,11 @@
 #include "workbench/finder/finder_texts.h"
 
-#include "workbench/analysis/analysis_texts.h"
 #include "core/decimal_text.h"
 #include "core/number_format.h"
+#include "core/tolerance_class.h"
+#include "workbench/analysis/analysis_texts.h"
 #include "workbench/service/service_texts.h"
 #include "workbench/text_language.h"
-#include "core/tolerance_class.h"
 
 #include <optional>
 

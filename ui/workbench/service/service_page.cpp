@@ -1,9 +1,9 @@
 #include "workbench/service/service_page.h"
 
 #include "core/materials.h"
-#include "workbench/service/service_texts.h"
 #include "core/tolerance_class.h"
 #include "widgets/warning_banner.h"
+#include "workbench/service/service_texts.h"
 
 #include <algorithm>
 
