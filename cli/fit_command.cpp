@@ -67,8 +67,7 @@ int RunFit(const FitRequest& request, std::ostream& out, std::ostream& err)
 {
     const auto designation = ParseFitDesignation(request.fitText);
     if (!designation)
-        return UsageError(
-            err, "FIT " + Quoted(request.fitText) + " " + std::string(FitTextProblemText(designation.reason())));
+        return UsageError(err, "FIT " + Quoted(request.fitText) + " " + FitTextProblemText(designation.reason()));
     const auto size = ReadSizeArgument(request.sizeText, err);
     if (!size)
         return kExitUsage;

@@ -185,7 +185,7 @@ Result<FitDesignation, AnswerRefusal> ReadFitDesignation(std::string_view text)
 {
     const auto fit = ParseFitDesignation(text);
     if (!fit)
-        return BadInput("not_a_fit", "fit " + QuotedInput(text) + " " + std::string(FitTextProblemText(fit.reason())));
+        return BadInput("not_a_fit", "fit " + QuotedInput(text) + " " + FitTextProblemText(fit.reason()));
     return *fit;
 }
 

@@ -1,5 +1,6 @@
 #include "answers/refusal_text.h"
 
+#include "core/decimal_text.h"
 #include "core/printable_text.h"
 #include "core/scales.h"
 
@@ -104,7 +105,7 @@ AnswerRefusal RefusalOf(const Failure& failure, std::string message)
                     : Refused(FailureReason(failure), std::move(message));
 }
 
-std::string_view FitTextProblemText(const FitTextProblem& problem)
+std::string FitTextProblemText(const FitTextProblem& problem)
 {
     using Kind = FitTextProblem::Kind;
     const bool hole = problem.part == Part::Hole;
@@ -112,10 +113,26 @@ std::string_view FitTextProblemText(const FitTextProblem& problem)
     case Kind::Empty:
     case Kind::NoSlash:
         return "is not a hole class, a slash and a shaft class, such as H7/g6";
-    case Kind::BadClass:
-        return hole ? "does not start with a hole class such as H7" : "does not end with a shaft class such as g6";
     case Kind::WrongCase:
         return hole ? "needs the hole (upper case) before the slash" : "needs the shaft (lower case) after the slash";
+    case Kind::BadClass:
+        break;
     }
-    return "is not a fit";
+    std::string text
+        = hole ? "does not start with a hole class such as H7" : "does not end with a shaft class such as g6";
+    const std::string typed = "'" + PrintableText(QuotePrefix(problem.partText)) + "'";
+    switch (problem.classProblem) {
+    case ClassTextProblem::NotAClass:
+        return text + ": " + typed + " is not a letter and a grade";
+    case ClassTextProblem::MixedCase:
+        return text + ": " + typed + " mixes upper case (a hole) and lower case (a shaft)";
+    case ClassTextProblem::UnknownLetter: {
+        const std::string letters = problem.partText.substr(0, problem.partText.find_first_of("0123456789"));
+        return text + ": there is no fundamental deviation '" + PrintableText(QuotePrefix(letters))
+            + "' (holes A to ZC, shafts a to zc)";
+    }
+    case ClassTextProblem::UnknownGrade:
+        return text + ": " + typed + " has no grade IT01 to IT18";
+    }
+    return text;
 }

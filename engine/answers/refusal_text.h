@@ -27,5 +27,7 @@ ReasonCode FailureReason(const Failure& failure);
 // anything else a refusal.
 AnswerRefusal RefusalOf(const Failure& failure, std::string message);
 
-// What is wrong with a fit designation, after its text: "is not a hole class, a slash and a shaft class".
-std::string_view FitTextProblemText(const FitTextProblem& problem);
+// What is wrong with a fit designation, after its text: "is not a hole class, a slash and a shaft
+// class", or the side at fault and why ("does not start with a hole class such as H7: 'H19' has no
+// grade IT01 to IT18").
+std::string FitTextProblemText(const FitTextProblem& problem);

@@ -46,6 +46,24 @@ TEST_P(DispatchedRequest, AnswersOrRefusesWithItsReason)
     }
 }
 
+// A designation that is no fit names the side at fault and why, for every front end alike.
+TEST(DispatchedRequest, NotAFitSaysWhichPartAndWhy)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"H19/g6", "fit 'H19/g6' does not start with a hole class such as H7: 'H19' has no grade IT01 to IT18"},
+        {"I7/g6", "there is no fundamental deviation 'I' (holes A to ZC, shafts a to zc)"},
+        {"H7/Js6", "does not end with a shaft class such as g6: 'Js6' mixes upper case"},
+        {"H7/G6", "needs the shaft (lower case) after the slash"},
+        {"", "is not a hole class, a slash and a shaft class"},
+    };
+    for (const auto& [fit, expected] : cases) {
+        const auto request = nlohmann::json {{"op", "fit"}, {"fit", fit}, {"size_mm", 40}};
+        const auto reply = nlohmann::json::parse(AnswerRequestJson(request.dump()));
+        EXPECT_EQ(reply["reason"], "not_a_fit") << fit;
+        EXPECT_NE(reply["message"].get<std::string>().find(expected), std::string::npos) << reply["message"];
+    }
+}
+
 // The answers the browser page lays out as they come: the diagram's SVG, the lists to pick from.
 TEST(DispatchedRequest, DiagramAndListsHoldWhatThePageShows)
 {
