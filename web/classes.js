@@ -14,11 +14,3 @@ export function fillSelect(select, values, label = (value) => value) {
     return option;
   }));
 }
-
-// Hole and shaft of a fit written as H7/g6, for the pickers; nothing for any other text.
-export function fitParts(text) {
-  const match = /^\s*([A-Z]{1,2})(01|\d{1,2})\s*\/\s*([a-z]{1,2})(01|\d{1,2})\s*$/.exec(text);
-  if (!match || !kHoleLetters.includes(match[1]) || !kShaftLetters.includes(match[3])) return null;
-  if (!kGrades.includes(match[2]) || !kGrades.includes(match[4])) return null;
-  return {holeLetter: match[1], holeGrade: match[2], shaftLetter: match[3], shaftGrade: match[4]};
-}

@@ -1,7 +1,7 @@
 // Fit analysis: both parts' limits, the fit's type and figures, the drawing line and the
 // tolerance-zone diagram of a fit at the nominal size.
 import {el, setText, signedUm, signedMm, plainNumber, umAsMm, fixed, own, parsedSvg} from './dom.js';
-import {kHoleLetters, kShaftLetters, kGrades, fillSelect, fitParts} from './classes.js';
+import {kHoleLetters, kShaftLetters, kGrades, fillSelect} from './classes.js';
 
 const kPickers = ['hole-letter', 'hole-grade', 'shaft-letter', 'shaft-grade'];
 
@@ -35,10 +35,12 @@ async function copyDrawingLine(page) {
   }
 }
 
-function showPickers(fit) {
-  const parts = fitParts(fit);
-  if (!parts) return;
-  const values = [parts.holeLetter, parts.holeGrade, parts.shaftLetter, parts.shaftGrade];
+// The pickers follow the fit as the engine reads it; a text that is no fit leaves them as they are.
+function showPickers(engine, fit) {
+  const reply = engine.ask({op: 'fit_parts', fit});
+  if (!reply.ok) return;
+  const {hole, shaft} = reply.answer;
+  const values = [hole.letter, hole.grade, shaft.letter, shaft.grade];
   kPickers.forEach((id, index) => {
     document.getElementById(id).value = values[index];
   });
@@ -102,7 +104,7 @@ function showPreferredFits(page) {
 
 export function renderFitView(page) {
   const {state, engine, texts} = page;
-  showPickers(state.fit);
+  showPickers(engine, state.fit);
   showPreferredFits(page);
   const request = {fit: state.fit, size_mm: state.size};
   const reply = engine.ask({op: 'fit', ...request});

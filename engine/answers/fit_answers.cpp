@@ -6,6 +6,7 @@
 #include "answers/refusal_text.h"
 #include "core/fit_diagram.h"
 #include "core/limit_deviations.h"
+#include "core/scales.h"
 #include "core/standard_tolerances.h"
 #include "core/tabulated_classes.h"
 
@@ -65,6 +66,21 @@ Answer FitAnswer(const DeviationTables& tables, const FitDesignation& fit, Exact
     if (!analysis)
         return RefusalOf(analysis.reason().failure, FitFailureText(fit, analysis.reason(), size, folder));
     return FitJson(*analysis);
+}
+
+Answer FitPartsAnswer(std::string_view designation)
+{
+    const auto fit = ReadFitDesignation(designation);
+    if (!fit)
+        return fit.reason();
+    const auto part = [](const ToleranceClass& toleranceClass) {
+        const auto letters = LetterTextsOf(toleranceClass.part == Part::Hole ? kBasisHole : kBasisShaft);
+        return JsonObject(2)
+            .Add("letter", std::string(letters[static_cast<std::size_t>(toleranceClass.letter)]))
+            .Add("grade", std::string(GradeName(toleranceClass.grade).substr(2)))
+            .Take();
+    };
+    return JsonObject(2).Add("hole", part(fit->hole)).Add("shaft", part(fit->shaft)).Take();
 }
 
 Answer FitAnswer(const DeviationTables& tables, std::string_view designation, const nlohmann::json& sizeMm,

@@ -25,6 +25,10 @@ Answer FitAnswer(const DeviationTables& tables, const FitDesignation& fit, Exact
 Answer FitAnswer(const DeviationTables& tables, std::string_view designation, const nlohmann::json& sizeMm,
                  const std::filesystem::path& folder = {});
 
+// A fit designation read as the engine reads it, its parts as a user picks them:
+// {"hole": {"letter": "H", "grade": "7"}, "shaft": {"letter": "g", "grade": "6"}} (grade "01" for IT01).
+Answer FitPartsAnswer(std::string_view designation);
+
 // One tolerance class: the hole or shaft object of a fit.
 Answer LimitsAnswer(const DeviationTables& tables, std::string_view toleranceClass, const nlohmann::json& sizeMm,
                     const std::filesystem::path& folder = {});

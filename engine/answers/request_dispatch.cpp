@@ -89,6 +89,17 @@ Answer LimitsTableFromShipped()
     return LimitsTableAnswer(ShippedTables());
 }
 
+Answer FitPartsRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {kFitKey});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto text = fields.Text(kFitKey);
+    if (!text)
+        return text.reason();
+    return FitPartsAnswer(*text);
+}
+
 // The request without "op": the answer's options.
 nlohmann::json OptionsOf(const nlohmann::json& request)
 {
@@ -120,6 +131,7 @@ const std::map<std::string, Handler, std::less<>>& Handlers()
 {
     static const std::map<std::string, Handler, std::less<>> handlers = {
         {"fit", TextAndSizeRequest<kFitKey, FitFromShipped>},
+        {"fit_parts", FitPartsRequest},
         {"limits", TextAndSizeRequest<kClassKey, LimitsFromShipped>},
         {"find_fits", FindFitsRequest},
         {"diagram_svg", TextAndSizeRequest<kFitKey, DiagramFromShipped>},

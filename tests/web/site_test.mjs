@@ -121,6 +121,11 @@ try {
     await page.evaluate(() => [...document.querySelectorAll('#preferred-lists .chip')].find((chip) => chip.textContent === 'H7/k6').click());
     assert.equal(await page.$eval('#fit-input', (input) => input.value), 'H7/k6');
     assert.equal((await texts(page, ['fit-type']))['fit-type'], 'transition fit');
+    // The pickers follow the fit as the engine reads it, two-letter deviations and IT01 included.
+    await page.goto(`${site.url}#fit=ZC01/js6&size=40`);
+    await page.waitForFunction(() => document.getElementById('hole-letter').value === 'ZC');
+    const picked = await page.$$eval('#hole-letter, #hole-grade, #shaft-letter, #shaft-grade', (lists) => lists.map((list) => list.value));
+    assert.deepEqual(picked, ['ZC', '01', 'js', '6']);
     await page.close();
   });
 
