@@ -37,8 +37,17 @@ inline constexpr auto kReasonCodes = std::to_array<std::string_view>({
     "bound_given_twice",
     "bound_missing",
     "bounds_reversed",
-    "not_physical",
     "result_out_of_range",
+    // A joint that makes no physical sense, each reason its own code
+    "not_positive",
+    "negative",
+    "upper_below_lower",
+    "hub_not_larger_than_bore",
+    "bore_not_smaller_than_shaft",
+    "poisson_ratio_out_of_range",
+    "smoothing_out_of_range",
+    "below_absolute_zero",
+    "cooling_curve_not_falling",
     // No value for a well-formed question
     "no_standard_value",
     "not_used_at_this_size",

@@ -148,16 +148,39 @@ std::string_view RefusalWords(ServiceRefusalReason reason)
     return "is refused";
 }
 
+// Each reason its own code, as each warning has: a script or a front end tells them apart without
+// reading the message.
 ReasonCode ServiceReasonCode(ServiceRefusalReason reason)
 {
     switch (reason) {
+    case ServiceRefusalReason::kNotFinite:
+        return "not_finite";
+    case ServiceRefusalReason::kNotPositive:
+        return "not_positive";
+    case ServiceRefusalReason::kNegative:
+        return "negative";
+    case ServiceRefusalReason::kUpperBelowLower:
+        return "upper_below_lower";
+    case ServiceRefusalReason::kLimitSizeNotPositive:
+        return "limit_size_not_positive";
+    case ServiceRefusalReason::kHubOutsideNotLargerThanBore:
+        return "hub_not_larger_than_bore";
+    case ServiceRefusalReason::kShaftBoreNotSmallerThanShaft:
+        return "bore_not_smaller_than_shaft";
+    case ServiceRefusalReason::kPoissonRatioOutOfRange:
+        return "poisson_ratio_out_of_range";
+    case ServiceRefusalReason::kSmoothingFactorOutOfRange:
+        return "smoothing_out_of_range";
+    case ServiceRefusalReason::kBelowAbsoluteZero:
+        return "below_absolute_zero";
+    case ServiceRefusalReason::kCoolingCurveNotFalling:
+        return "cooling_curve_not_falling";
     case ServiceRefusalReason::kMissing:
         return "missing_option";
     case ServiceRefusalReason::kResultOutOfRange:
         return "result_out_of_range";
-    default:
-        return "not_physical";
     }
+    return "internal_error";
 }
 
 // A number option, when given, into its input (a double, or an optional one).
@@ -289,7 +312,7 @@ AnswerRefusal ServiceRefusalAnswer(const ServiceRefusal& refusal, ExactLength si
 {
     if (refusal.reason == ServiceRefusalReason::kLimitSizeNotPositive) {
         // Not a typing mistake but a fit with no parts: no result, as for a fit from the tables.
-        return Refused("limit_size_not_positive",
+        return Refused(ServiceReasonCode(refusal.reason),
                        std::string("the ") + (refusal.field.starts_with("hole") ? "hole" : "shaft")
                            + "'s smallest limit of size would be zero or less at " + FormatMm(size) + " mm");
     }

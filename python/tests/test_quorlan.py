@@ -78,7 +78,7 @@ def test_diagram_is_the_command_lines(tmp_path):
         (lambda: quorlan.fit("H7/g6", 40, tables="/nonexistent"), ValueError, "tables_not_a_folder"),
         (lambda: quorlan.find_fits(40, min_clearance=10), ValueError, "bound_missing"),
         (lambda: quorlan.service(40, fit="H7/s6", hub_diameter=80), ValueError, "unknown_option"),
-        (lambda: quorlan.service(40, fit="H7/s6", hub_od=30), ValueError, "not_physical"),
+        (lambda: quorlan.service(40, fit="H7/s6", hub_od=30), ValueError, "hub_not_larger_than_bore"),
         (lambda: quorlan.service(0.001, hole=(10, -5), shaft=(0, -2000)), quorlan.Refused, "limit_size_not_positive"),
         (lambda: quorlan.find_fits(40, min_clearance=1, max_clearance=9, basis="hub"), ValueError, "not_a_basis"),
         # Hostile arguments: never converted deeper than their shape, never anything but ValueError.
