@@ -28,8 +28,9 @@ LOCAL_PREFIXES = ("/usr/local/", "/opt/")
 # What a program runs: shared libraries, and the modules of Python and Node.js.
 CODE = re.compile(r"(\.so(\.[0-9]+)*|\.py|\.pyc|\.js|\.mjs|\.cjs)$")
 # Code that runs only because it is installed: setuptools' hook, which Python's start-up loads through
-# a .pth file wherever setuptools is there; nothing of ours imports it.
-LOADED_WHEREVER_PRESENT = re.compile(r"/_distutils_hack/")
+# a .pth file wherever setuptools is there, and which then serves `import distutils` (pybind11's CMake
+# asks Python for its paths) from setuptools instead of the standard library. Nothing of ours imports it.
+LOADED_WHEREVER_PRESENT = re.compile(r"/dist-packages/(_distutils_hack|setuptools|pkg_resources)/")
 
 
 def declared_packages(setup):
