@@ -5,6 +5,7 @@
 #include "core/loaded_tables.h"
 #include "core/standard_tolerances.h"
 #include "core/tolerance_class.h"
+#include "presentation/fit_presentation.h"
 
 #include <ostream>
 
@@ -12,46 +13,31 @@ namespace {
 
 void WriteJson(const FitAnalysis& fit, std::ostream& out)
 {
-    out << FitJson(fit).dump() << '\n';
+    out << PresentedFitJson(fit).dump() << '\n';
 }
 
-void WritePart(std::string_view label, const PartLimits& part, ExactLength size, std::ostream& out)
+void WritePart(std::string_view label, const PartPresentation& part, std::ostream& out)
 {
-    out << label << ClassName(part.toleranceClass) << ": upper " << SignedUm(part.deviations.upper) << " µm, lower "
-        << SignedUm(part.deviations.lower) << " µm; limits " << FormatMm(size + part.deviations.upper) << " / "
-        << FormatMm(size + part.deviations.lower) << " mm; tolerance " << FormatUm(part.Tolerance()) << " µm\n";
+    out << label << part.className << ": upper " << part.upper.um << " µm, lower " << part.lower.um << " µm; limits "
+        << part.largestSize.mm << " / " << part.smallestSize.mm << " mm; tolerance " << part.tolerance.um << " µm\n";
 }
 
-// A clearance (positive) or an interference (negative clearance), in the words of its sign.
-std::string ClearanceWords(std::string_view which, ExactLength clearance)
+void WriteFigure(const LengthFigure& figure, std::ostream& out)
 {
-    if (clearance.nm >= 0)
-        return std::string(which) + " clearance " + FormatUm(clearance) + " µm";
-    return std::string(which) + " interference " + FormatUm(-clearance) + " µm";
+    out << EnglishCaption(figure.key) << ' ' << figure.um << " µm\n";
 }
 
 void WriteText(const FitAnalysis& fit, std::ostream& out)
 {
-    out << "Ø" << FormatMm(fit.size) << " " << ClassName(fit.hole.toleranceClass) << "/"
-        << ClassName(fit.shaft.toleranceClass) << ": " << FitTypeName(fit.type) << " fit\n";
-    WritePart("hole  ", fit.hole, fit.size, out);
-    WritePart("shaft ", fit.shaft, fit.size, out);
-    switch (fit.type) {
-    case FitType::Clearance:
-        out << "largest clearance " << FormatUm(fit.maxClearance) << " µm\n"
-            << "smallest clearance " << FormatUm(fit.minClearance) << " µm\n";
-        break;
-    case FitType::Interference:
-        out << "largest interference " << FormatUm(-fit.minClearance) << " µm\n"
-            << "smallest interference " << FormatUm(-fit.maxClearance) << " µm\n";
-        break;
-    case FitType::Transition:
-        out << "largest clearance " << FormatUm(fit.maxClearance) << " µm\n"
-            << "largest interference " << FormatUm(-fit.minClearance) << " µm\n";
-        break;
-    }
-    out << ClearanceWords("mean", fit.meanClearance) << "\n"
-        << "fit tolerance " << FormatUm(fit.fitTolerance) << " µm\n";
+    const FitPresentation shown = PresentFit(fit);
+    out << "Ø" << shown.sizeMm << " " << shown.fit << ": " << shown.type << " fit\n";
+    WritePart("hole  ", shown.hole, out);
+    WritePart("shaft ", shown.shaft, out);
+    for (const LengthFigure& figure : shown.extremes)
+        WriteFigure(figure, out);
+    WriteFigure(shown.mean, out);
+    WriteFigure(shown.fitTolerance, out);
+    out << EnglishCaption("drawing_line") << ' ' << shown.drawingLine << '\n';
     if (IsExperimentalTolerance(fit.hole.toleranceClass.grade, fit.size)
         || IsExperimentalTolerance(fit.shaft.toleranceClass.grade, fit.size))
         out << kExperimentalGradeNote << '\n';

@@ -12,30 +12,8 @@ export function setText(id, text) {
   document.getElementById(id).textContent = text;
 }
 
-// A deviation or clearance as the command line prints it: "+21", "0", "-7", "10.5".
-export function signedUm(value) {
-  if (value > 0) return `+${value}`;
-  return value === 0 ? '0' : String(value);
-}
-
 export function plainNumber(value) {
   return Object.is(value, -0) ? '0' : String(value);
-}
-
-// Micrometres as millimetres by moving the decimal point in the text: exact, no arithmetic.
-export function umAsMm(value) {
-  const text = plainNumber(Math.abs(value));
-  if (/e/i.test(text)) return String(value / 1000);
-  const [whole, fraction = ''] = text.split('.');
-  const padded = whole.padStart(4, '0');
-  const mm = `${padded.slice(0, -3).replace(/^0+(?=\d)/, '')}.${padded.slice(-3)}${fraction}`.replace(/\.?0+$/, '');
-  return (value < 0 && mm !== '0' ? '-' : '') + (mm === '' ? '0' : mm);
-}
-
-// A deviation in millimetres for a drawing: "+0.025", "0", "-0.009".
-export function signedMm(valueUm) {
-  const mm = umAsMm(valueUm);
-  return valueUm > 0 ? `+${mm}` : mm;
 }
 
 // A value rounded for display, "-0.0" never shown.

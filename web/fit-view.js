@@ -1,6 +1,6 @@
 // Fit analysis: both parts' limits, the fit's type and figures, the drawing line and the
 // tolerance-zone diagram of a fit at the nominal size.
-import {el, setText, signedUm, signedMm, plainNumber, umAsMm, fixed, own, parsedSvg} from './dom.js';
+import {el, setText, plainNumber, fixed, own, parsedSvg} from './dom.js';
 import {kHoleLetters, kShaftLetters, kGrades, fillSelect} from './classes.js';
 
 const kPickers = ['hole-letter', 'hole-grade', 'shaft-letter', 'shaft-grade'];
@@ -46,27 +46,15 @@ function showPickers(engine, fit) {
   });
 }
 
-function bothUnits(valueUm) {
-  return `${plainNumber(valueUm)} µm (${umAsMm(valueUm)} mm)`;
+// A figure's caption: the page's text under the engine's key in camel case (max_clearance: maxClearance).
+function caption(texts, key) {
+  return own(texts, key.replace(/_([a-z])/g, (match, letter) => letter.toUpperCase()), key);
 }
 
-// The figures of a fit, in the words of its type (a transition fit: clearance and interference).
+// The figures of a fit as the engine presents them: the extremes by its type, the mean, the fit
+// tolerance, each signed and rounded by the engine.
 function figures(answer, texts) {
-  const rows = [];
-  const max = answer.max_clearance_um;
-  const min = answer.min_clearance_um;
-  if (answer.type === 'clearance') {
-    rows.push([texts.maxClearance, bothUnits(max)], [texts.minClearance, bothUnits(min)]);
-    rows.push([texts.meanClearance, bothUnits(answer.mean_clearance_um)]);
-  } else if (answer.type === 'interference') {
-    rows.push([texts.maxInterference, bothUnits(-min)], [texts.minInterference, bothUnits(-max)]);
-    rows.push([texts.meanInterference, bothUnits(-answer.mean_clearance_um)]);
-  } else {
-    rows.push([texts.maxClearance, bothUnits(max)], [texts.maxInterference, bothUnits(-min)]);
-    rows.push([texts.meanClearance, bothUnits(answer.mean_clearance_um)]);
-  }
-  rows.push([texts.fitTolerance, bothUnits(answer.fit_tolerance_um)]);
-  return rows;
+  return answer.figures.map((figure) => [caption(texts, figure.key), `${figure.display_um} µm (${figure.display_mm} mm)`]);
 }
 
 function transitionProbabilities(page, request) {
@@ -114,17 +102,16 @@ export function renderFitView(page) {
   for (const part of ['hole', 'shaft']) {
     const limits = answer[part];
     setText(`${part}-class`, limits.class);
-    setText(`${part}-upper`, signedUm(limits.upper_um));
-    setText(`${part}-lower`, signedUm(limits.lower_um));
-    setText(`${part}-max`, plainNumber(limits.max_mm));
-    setText(`${part}-min`, plainNumber(limits.min_mm));
-    setText(`${part}-tolerance`, plainNumber(limits.tolerance_um));
+    setText(`${part}-upper`, limits.display.upper_um);
+    setText(`${part}-lower`, limits.display.lower_um);
+    setText(`${part}-max`, limits.display.max_mm);
+    setText(`${part}-min`, limits.display.min_mm);
+    setText(`${part}-tolerance`, limits.display.tolerance_um);
   }
   const rows = figures(answer, texts);
   if (answer.type === 'transition') rows.push(...transitionProbabilities(page, request));
   document.getElementById('fit-figures').replaceChildren(...rows.flatMap(([term, value]) => [el('dt', null, term), el('dd', null, value)]));
-  const limitsText = (part) => `${part.class}(${signedMm(part.upper_um)}/${signedMm(part.lower_um)})`;
-  document.getElementById('drawing-line').value = `Ø${plainNumber(answer.size_mm)} ${limitsText(answer.hole)}/${limitsText(answer.shaft)}`;
+  document.getElementById('drawing-line').value = answer.drawing_line;
   document.getElementById('copy-status').textContent = '';
   const diagram = engine.ask({op: 'diagram_svg', ...request});
   const svg = diagram.ok && typeof diagram.answer === 'string' ? parsedSvg(diagram.answer) : null;

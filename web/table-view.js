@@ -1,6 +1,6 @@
 // Limits table: at the nominal size, every tolerance class of one letter across the grades, and
 // the standard tolerance of every grade.
-import {el, signedUm, plainNumber} from './dom.js';
+import {el, plainNumber} from './dom.js';
 import {kHoleLetters, kShaftLetters, kGrades} from './classes.js';
 
 export function setUpTableView() {
@@ -36,9 +36,9 @@ export function renderTableView(page) {
     const reply = engine.ask({op: 'limits', tolerance_class: name, size_mm: state.size});
     if (reply.ok) {
       anyAnswer = true;
-      const limits = reply.answer;
-      classRows.push(el('tr', null, el('th', null, limits.class), el('td', 'num', signedUm(limits.upper_um)),
-        el('td', 'num', signedUm(limits.lower_um)), el('td', 'num', `${plainNumber(limits.max_mm)} / ${plainNumber(limits.min_mm)}`), el('td', 'num', plainNumber(limits.tolerance_um))));
+      const {class: name, display} = reply.answer;
+      classRows.push(el('tr', null, el('th', null, name), el('td', 'num', display.upper_um),
+        el('td', 'num', display.lower_um), el('td', 'num', `${display.max_mm} / ${display.min_mm}`), el('td', 'num', display.tolerance_um)));
     } else {
       if (reply.kind === 'bad_input') refusedAll ??= reply;
       classRows.push(refusedRow(name, page.refusalText(reply), 4));

@@ -9,6 +9,8 @@
 #include "core/scales.h"
 #include "core/standard_tolerances.h"
 #include "core/tabulated_classes.h"
+#include "presentation/drawing_line.h"
+#include "presentation/fit_presentation.h"
 
 namespace {
 
@@ -46,7 +48,7 @@ nlohmann::ordered_json PartJson(const PartLimits& part, ExactLength size)
 nlohmann::ordered_json FitJson(const FitAnalysis& fit)
 {
     // One more for the found fits' "preferred".
-    return JsonObject(10)
+    return JsonObject(11)
         .Add("fit", ClassName(fit.hole.toleranceClass) + "/" + ClassName(fit.shaft.toleranceClass))
         .Add("size_mm", JsonMm(fit.size))
         .Add("type", FitTypeName(fit.type))
@@ -56,7 +58,44 @@ nlohmann::ordered_json FitJson(const FitAnalysis& fit)
         .Add("min_clearance_um", JsonUm(fit.minClearance))
         .Add("mean_clearance_um", JsonUm(fit.meanClearance))
         .Add("fit_tolerance_um", JsonUm(fit.fitTolerance))
+        .Add("drawing_line", DrawingLine(fit))
         .Take();
+}
+
+nlohmann::ordered_json PartDisplayJson(const PartPresentation& part)
+{
+    return JsonObject(5)
+        .Add("upper_um", part.upper.um)
+        .Add("lower_um", part.lower.um)
+        .Add("max_mm", part.largestSize.mm)
+        .Add("min_mm", part.smallestSize.mm)
+        .Add("tolerance_um", part.tolerance.um)
+        .Take();
+}
+
+nlohmann::ordered_json FigureJson(const LengthFigure& figure)
+{
+    return JsonObject(4)
+        .Add("key", std::string(figure.key))
+        .Add("value_um", JsonUm(figure.value))
+        .Add("display_um", figure.um)
+        .Add("display_mm", figure.mm)
+        .Take();
+}
+
+nlohmann::ordered_json PresentedFitJson(const FitAnalysis& fit)
+{
+    const FitPresentation shown = PresentFit(fit);
+    auto json = FitJson(fit);
+    json["hole"]["display"] = PartDisplayJson(shown.hole);
+    json["shaft"]["display"] = PartDisplayJson(shown.shaft);
+    auto figures = nlohmann::ordered_json::array();
+    for (const LengthFigure& figure : shown.extremes)
+        figures.push_back(FigureJson(figure));
+    figures.push_back(FigureJson(shown.mean));
+    figures.push_back(FigureJson(shown.fitTolerance));
+    json["figures"] = std::move(figures);
+    return json;
 }
 
 Answer FitAnswer(const DeviationTables& tables, const FitDesignation& fit, ExactLength size,
@@ -65,7 +104,7 @@ Answer FitAnswer(const DeviationTables& tables, const FitDesignation& fit, Exact
     const auto analysis = AnalyseFit(tables, fit, size);
     if (!analysis)
         return RefusalOf(analysis.reason().failure, FitFailureText(fit, analysis.reason(), size, folder));
-    return FitJson(*analysis);
+    return PresentedFitJson(*analysis);
 }
 
 Answer FitPartsAnswer(std::string_view designation)
@@ -89,7 +128,7 @@ Answer FitAnswer(const DeviationTables& tables, std::string_view designation, co
     const auto analysis = ReadAndAnalyseFit(tables, designation, sizeMm, folder);
     if (!analysis)
         return analysis.reason();
-    return FitJson(*analysis);
+    return PresentedFitJson(*analysis);
 }
 
 Answer LimitsAnswer(const DeviationTables& tables, std::string_view toleranceClass, const nlohmann::json& sizeMm,
@@ -106,7 +145,10 @@ Answer LimitsAnswer(const DeviationTables& tables, std::string_view toleranceCla
         return RefusalOf(deviations.reason(),
                          ClassName(*parsed) + " at " + FormatMm(*size)
                              + " mm: " + FailureText(deviations.reason(), folder));
-    return PartJson({*parsed, *deviations}, *size);
+    const PartLimits part {*parsed, *deviations};
+    auto json = PartJson(part, *size);
+    json["display"] = PartDisplayJson(PresentPart(part, *size));
+    return json;
 }
 
 Answer ToleranceAnswer(std::string_view grade, const nlohmann::json& sizeMm)

@@ -17,8 +17,13 @@
 nlohmann::ordered_json PartJson(const PartLimits& part, ExactLength size);
 
 // A fit: fit, size_mm, type, hole, shaft, max_clearance_um, min_clearance_um, mean_clearance_um,
-// fit_tolerance_um.
+// fit_tolerance_um, drawing_line.
 nlohmann::ordered_json FitJson(const FitAnalysis& fit);
+
+// A fit as a person reads it: FitJson, and "figures" (the extremes by the fit's type, the mean and
+// the fit tolerance: key, value_um, display_um, display_mm) and each part's "display" (its numbers'
+// texts under their keys). The displays are the ones every front end shows.
+nlohmann::ordered_json PresentedFitJson(const FitAnalysis& fit);
 
 Answer FitAnswer(const DeviationTables& tables, const FitDesignation& fit, ExactLength size,
                  const std::filesystem::path& folder = {});
@@ -29,7 +34,7 @@ Answer FitAnswer(const DeviationTables& tables, std::string_view designation, co
 // {"hole": {"letter": "H", "grade": "7"}, "shaft": {"letter": "g", "grade": "6"}} (grade "01" for IT01).
 Answer FitPartsAnswer(std::string_view designation);
 
-// One tolerance class: the hole or shaft object of a fit.
+// One tolerance class: the hole or shaft object of a fit as PresentedFitJson gives it.
 Answer LimitsAnswer(const DeviationTables& tables, std::string_view toleranceClass, const nlohmann::json& sizeMm,
                     const std::filesystem::path& folder = {});
 

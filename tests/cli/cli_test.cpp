@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -252,13 +253,19 @@ TEST(QuorlanCliFit, PrintsOneJsonObjectOrNamesThePartWithoutAValue)
 {
     const CliRun json = RunCli({"fit", "H7/g6", "40", "--json"});
     EXPECT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(
-        json.out,
-        R"({"fit":"H7/g6","size_mm":40,"type":"clearance","hole":{"class":"H7","tabulated":true,"upper_um":25,"lower_um":0,)"
-        R"("max_mm":40.025,"min_mm":40,"tolerance_um":25},"shaft":{"class":"g6","tabulated":true,"upper_um":-9,"lower_um":-25,)"
-        R"("max_mm":39.991,"min_mm":39.975,"tolerance_um":16},"max_clearance_um":50,"min_clearance_um":9,)"
-        R"("mean_clearance_um":29.5,"fit_tolerance_um":41})"
-        "\n");
+    // One line; the keys scripts read keep their names and values, the displays come after them.
+    EXPECT_EQ(json.out.find('\n'), json.out.size() - 1);
+    const std::string keptKeys
+        = R"({"fit":"H7/g6","size_mm":40,"type":"clearance","hole":{"class":"H7","tabulated":true,"upper_um":25,"lower_um":0,)"
+          R"("max_mm":40.025,"min_mm":40,"tolerance_um":25,"display":)";
+    EXPECT_EQ(json.out.substr(0, keptKeys.size()), keptKeys);
+    const auto parsed = nlohmann::json::parse(json.out);
+    EXPECT_EQ(parsed["shaft"]["lower_um"], -25);
+    EXPECT_EQ(parsed["max_clearance_um"], 50);
+    EXPECT_EQ(parsed["min_clearance_um"], 9);
+    EXPECT_EQ(parsed["mean_clearance_um"], 29.5);
+    EXPECT_EQ(parsed["fit_tolerance_um"], 41);
+    EXPECT_EQ(parsed["drawing_line"], "Ø40 H7(+0.025/0)/g6(-0.009/-0.025)");
     const CliRun noValue = RunCli({"fit", "CD7/h6", "20"});
     EXPECT_EQ(noValue.status, 1);
     EXPECT_EQ(noValue.out, "");

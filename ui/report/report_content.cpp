@@ -5,7 +5,7 @@
 #include "core/materials.h"
 #include "core/number_format.h"
 #include "core/service_conditions.h"
-#include "workbench/analysis/analysis_texts.h"
+#include "presentation/fit_presentation.h"
 
 #include <cmath>
 #include <string_view>
@@ -13,11 +13,14 @@
 
 namespace {
 
-ReportPart PartOf(ExactLength size, const PartLimits& part)
+ReportPart PartOf(const PartPresentation& part)
 {
-    return {ClassName(part.toleranceClass),          SignedUm(part.deviations.upper),
-            SignedUm(part.deviations.lower),         DrawingMm(size + part.deviations.upper),
-            DrawingMm(size + part.deviations.lower), FormatUm(part.Tolerance())};
+    return {part.className, part.upper.um, part.lower.um, part.largestSize.mm, part.smallestSize.mm, part.tolerance.um};
+}
+
+ReportValue ValueOf(const LengthFigure& figure)
+{
+    return {std::string(figure.key), figure.um, "µm"};
 }
 
 // How each result is printed: its unit, its decimals and a scale (a fraction shown in %).
@@ -263,28 +266,13 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
     content.fitName = ClassName(fit.hole.toleranceClass) + "/" + ClassName(fit.shaft.toleranceClass);
     content.sizeMm = FormatMm(fit.size);
     content.type = FitTypeName(fit.type);
-    content.hole = PartOf(fit.size, fit.hole);
-    content.shaft = PartOf(fit.size, fit.shaft);
-    // ES - ei is the largest clearance (the smallest interference), EI - es the smallest clearance
-    // (the largest interference); the larger extreme first.
-    switch (fit.type) {
-    case FitType::Clearance:
-        content.extremes = {{"max_clearance", SignedUm(fit.maxClearance), "µm"},
-                            {"min_clearance", SignedUm(fit.minClearance), "µm"}};
-        break;
-    case FitType::Transition:
-        content.extremes = {{"max_clearance", SignedUm(fit.maxClearance), "µm"},
-                            {"max_interference", SignedUm(fit.minClearance), "µm"}};
-        break;
-    case FitType::Interference:
-        content.extremes = {{"max_interference", SignedUm(fit.minClearance), "µm"},
-                            {"min_interference", SignedUm(fit.maxClearance), "µm"}};
-        break;
-    }
-    content.mean
-        = {fit.meanClearance.nm >= 0 ? "mean_clearance" : "mean_interference", SignedUm(fit.meanClearance), "µm"};
-    content.fitToleranceUm = FormatUm(fit.fitTolerance);
-    content.drawingLine = DescribeFit(fit).drawingLine;
+    const FitPresentation shown = PresentFit(fit);
+    content.hole = PartOf(shown.hole);
+    content.shaft = PartOf(shown.shaft);
+    content.extremes = {ValueOf(shown.extremes[0]), ValueOf(shown.extremes[1])};
+    content.mean = ValueOf(shown.mean);
+    content.fitToleranceUm = shown.fitTolerance.um;
+    content.drawingLine = shown.drawingLine;
     content.diagramSvg = FitDiagramSvg(fit);
     content.version = std::move(version);
     content.date = std::move(date);

@@ -2,6 +2,7 @@
 
 #include "core/decimal_text.h"
 #include "core/table_id.h"
+#include "presentation/fit_presentation.h"
 #include "workbench/text_language.h"
 
 #include <string_view>
@@ -18,39 +19,34 @@ std::string NamedPart(Part part, const ToleranceClass& shown)
                   {ClassName(shown)});
 }
 
-// "+0.025", "0", "-0.020": a deviation in mm with its sign, ASCII so that it pastes anywhere. A zero
-// deviation is a plain 0, as drawings write it.
-std::string SignedMm(ExactLength length)
+// "+0.025 mm (+25 µm)": the millimetres first, as drawings write them.
+std::string BothUnits(const LengthFigure& figure)
 {
-    if (length.nm == 0)
-        return "0";
-    return (length.nm > 0 ? "+" : "") + DrawingMm(length);
+    return figure.mm + " mm (" + figure.um + " µm)";
 }
 
-std::string SignedBoth(ExactLength length)
+PartTexts DescribePart(Part part, const PartPresentation& shown, const ToleranceClass& toleranceClass)
 {
-    return SignedMm(length) + " mm (" + SignedUm(length) + " µm)";
+    return {NamedPart(part, toleranceClass), BothUnits(shown.upper),        BothUnits(shown.lower),
+            shown.largestSize.mm + " mm",    shown.smallestSize.mm + " mm", BothUnits(shown.tolerance)};
 }
 
-std::string UnsignedBoth(ExactLength length)
+// A figure's caption, from its key.
+std::string CaptionText(std::string_view key)
 {
-    return DrawingMm(length) + " mm (" + FormatUm(length) + " µm)";
-}
-
-PartTexts DescribePart(const ExactLength size, const PartLimits& part)
-{
-    return {NamedPart(part.toleranceClass.part, part.toleranceClass),
-            SignedBoth(part.deviations.upper),
-            SignedBoth(part.deviations.lower),
-            DrawingMm(size + part.deviations.upper) + " mm",
-            DrawingMm(size + part.deviations.lower) + " mm",
-            UnsignedBoth(part.Tolerance())};
-}
-
-std::string LimitsInBrackets(const PartLimits& part)
-{
-    return ClassName(part.toleranceClass) + "(" + SignedMm(part.deviations.upper) + "/"
-        + SignedMm(part.deviations.lower) + ")";
+    if (key == "max_clearance")
+        return translate("AnalysisTexts", "最大间隙 Xmax");
+    if (key == "min_clearance")
+        return translate("AnalysisTexts", "最小间隙 Xmin");
+    if (key == "max_interference")
+        return translate("AnalysisTexts", "最大过盈 Ymax");
+    if (key == "min_interference")
+        return translate("AnalysisTexts", "最小过盈 Ymin");
+    if (key == "mean_clearance")
+        return translate("AnalysisTexts", "平均间隙 Xav");
+    if (key == "mean_interference")
+        return translate("AnalysisTexts", "平均过盈 Yav");
+    return std::string(key);
 }
 
 // The folder in full, as a user finds it in a file manager.
@@ -201,38 +197,18 @@ std::string FitTypeText(FitType type)
 
 FitTexts DescribeFit(const FitAnalysis& fit)
 {
+    const FitPresentation shown = PresentFit(fit);
     FitTexts texts;
-    texts.hole = DescribePart(fit.size, fit.hole);
-    texts.shaft = DescribePart(fit.size, fit.shaft);
+    texts.hole = DescribePart(Part::Hole, shown.hole, fit.hole.toleranceClass);
+    texts.shaft = DescribePart(Part::Shaft, shown.shaft, fit.shaft.toleranceClass);
     texts.type = FitTypeText(fit.type);
-    // ES - ei is the largest clearance (the smallest interference); EI - es the smallest clearance
-    // (the largest interference).
-    struct Extreme
-    {
-        std::string caption;
-        ExactLength value;
-    };
-    Extreme first {translate("AnalysisTexts", "最大间隙 Xmax"), fit.maxClearance};
-    Extreme second {translate("AnalysisTexts", "最小间隙 Xmin"), fit.minClearance};
-    switch (fit.type) {
-    case FitType::Clearance:
-        break;
-    case FitType::Transition:
-        second.caption = translate("AnalysisTexts", "最大过盈 Ymax");
-        break;
-    case FitType::Interference:
-        first = {translate("AnalysisTexts", "最大过盈 Ymax"), fit.minClearance};
-        second = {translate("AnalysisTexts", "最小过盈 Ymin"), fit.maxClearance};
-        break;
-    }
-    texts.extreme1Caption = first.caption;
-    texts.extreme1Value = SignedBoth(first.value);
-    texts.extreme2Caption = second.caption;
-    texts.extreme2Value = SignedBoth(second.value);
-    texts.meanCaption = fit.meanClearance.nm >= 0 ? translate("AnalysisTexts", "平均间隙 Xav")
-                                                  : translate("AnalysisTexts", "平均过盈 Yav");
-    texts.meanValue = SignedBoth(fit.meanClearance);
-    texts.fitTolerance = UnsignedBoth(fit.fitTolerance);
-    texts.drawingLine = "Ø" + FormatMm(fit.size) + " " + LimitsInBrackets(fit.hole) + "/" + LimitsInBrackets(fit.shaft);
+    texts.extreme1Caption = CaptionText(shown.extremes[0].key);
+    texts.extreme1Value = BothUnits(shown.extremes[0]);
+    texts.extreme2Caption = CaptionText(shown.extremes[1].key);
+    texts.extreme2Value = BothUnits(shown.extremes[1]);
+    texts.meanCaption = CaptionText(shown.mean.key);
+    texts.meanValue = BothUnits(shown.mean);
+    texts.fitTolerance = BothUnits(shown.fitTolerance);
+    texts.drawingLine = shown.drawingLine;
     return texts;
 }

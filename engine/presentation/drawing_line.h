@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/fit_analysis.h"
+
+#include <string>
+
+// A fit as a drawing writes it: "Ø40 H7(+0.025/0)/f7(-0.025/-0.050)". Deviations in mm, ASCII signs
+// so that the line pastes anywhere; every deviation with as many decimals as the one that needs
+// most (at least three: a micrometre), so that a column of them lines up; a zero deviation is a
+// plain 0, as drawings write it.
+std::string DrawingLine(const FitAnalysis& fit);
