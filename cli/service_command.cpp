@@ -8,6 +8,7 @@
 #include "core/materials.h"
 #include "core/number_format.h"
 #include "core/service_conditions.h"
+#include "presentation/service_figures.h"
 
 #include <cstdio>
 #include <ostream>
@@ -42,14 +43,15 @@ std::string StateNote(const ServiceResults& r, const ServiceResultField& field)
 }
 
 // One line "label: value unit (state)", or the reason it is missing.
-void Line(std::ostream& out, const ServiceResults& r, std::string_view label, std::string_view key, int decimals,
-          std::string_view unit, std::string_view missing)
+void Line(std::ostream& out, const ServiceResults& r, std::string_view label, std::string_view key,
+          std::string_view missing)
 {
     const ServiceResultField& field = Field(key);
     const std::optional<double>& value = r.*field.value;
+    const std::string_view unit = ServiceFigureFormatOf(key).unit;
     out << label << ": ";
     if (value)
-        out << FixedDecimals(*value, decimals) << (unit.empty() ? "" : " ") << unit << StateNote(r, field) << '\n';
+        out << ServiceFigureText(key, *value) << (unit.empty() ? "" : " ") << unit << StateNote(r, field) << '\n';
     else
         out << "- (" << missing << ")\n";
 }
@@ -108,27 +110,28 @@ void WriteText(const ServiceResults& r, std::ostream& out)
     WriteInterferences(r, out);
     const char* noHub = "needs --hub-od";
     const char* noLength = "needs --hub-od and --length";
-    Line(out, r, "contact pressure, least", "pressure_min_mpa", 1, "MPa", noHub);
-    Line(out, r, "contact pressure, most", "pressure_max_mpa", 1, "MPa", noHub);
-    Line(out, r, "hub bore, tangential stress", "hub_bore_tangential_max_mpa", 1, "MPa", noHub);
-    Line(out, r, "hub bore, von Mises stress", "hub_bore_von_mises_max_mpa", 1, "MPa", noHub);
-    Line(out, r, "hub outside, tangential stress", "hub_outside_tangential_max_mpa", 1, "MPa", noHub);
-    Line(out, r, "shaft, von Mises stress", "shaft_von_mises_max_mpa", 1, "MPa", noHub);
+    Line(out, r, "contact pressure, least", "pressure_min_mpa", noHub);
+    Line(out, r, "contact pressure, most", "pressure_max_mpa", noHub);
+    Line(out, r, "hub bore, tangential stress", "hub_bore_tangential_max_mpa", noHub);
+    Line(out, r, "hub bore, von Mises stress", "hub_bore_von_mises_max_mpa", noHub);
+    Line(out, r, "hub outside, tangential stress", "hub_outside_tangential_max_mpa", noHub);
+    Line(out, r, "shaft, von Mises stress", "shaft_von_mises_max_mpa", noHub);
     Line(out, r, r.hubBrittle ? "hub safety against fracture (tangential stress)" : "hub safety against yield",
-         "hub_yield_safety", 2, "", "needs --hub-od and an interference");
-    Line(out, r, "shaft safety against yield", "shaft_yield_safety", 2, "", "needs --hub-od and an interference");
-    Line(out, r, "largest effective interference for the hub's safety", "interference_at_hub_yield_um", 1, "µm", noHub);
+         "hub_yield_safety", "needs --hub-od and an interference");
+    Line(out, r, "shaft safety against yield", "shaft_yield_safety", "needs --hub-od and an interference");
+    Line(out, r, "largest effective interference for the hub's safety", "interference_at_hub_yield_um", noHub);
     if (r.interferenceAtShaftYieldUm)
-        Line(out, r, "largest effective interference for the shaft's safety", "interference_at_shaft_yield_um", 1, "µm",
-             "");
-    Line(out, r, "torque held, least", "torque_min_nm", 1, "N·m", noLength);
-    Line(out, r, "axial force held, least", "axial_force_min_n", 0, "N", noLength);
-    Line(out, r, "slip safety under the load", "slip_safety", 2, "",
+        Line(out, r, "largest effective interference for the shaft's safety", "interference_at_shaft_yield_um", "");
+    Line(out, r, "torque held, least", "torque_min_nm", noLength);
+    Line(out, r, "axial force held, least", "axial_force_min_n", noLength);
+    Line(out, r, "slip safety under the load", "slip_safety",
          r.torqueMinNm ? "needs --torque or --axial-force" : "needs --hub-od, --length and --torque or --axial-force");
-    Line(out, r, "press-in force, most", "press_force_max_n", 0, "N", noLength);
+    Line(out, r, "press-in force, most", "press_force_max_n", noLength);
     WriteAssembly(r, out);
-    out << "probability of interference: " << FixedDecimals(*r.probabilityInterference * 100.0, 2) << " %\n"
-        << "probability of clearance: " << FixedDecimals(*r.probabilityClearance * 100.0, 2) << " %\n";
+    out << "probability of interference: " << ServiceFigureText("probability_interference", *r.probabilityInterference)
+        << " %\n"
+        << "probability of clearance: " << ServiceFigureText("probability_clearance", *r.probabilityClearance)
+        << " %\n";
     out << "assumed: sizes at 20 °C; interference is diametral (shaft minus hole); results are the worse of "
            "standstill (both parts at 20 °C) and service\n"
         << "assumed: smoothing loss " << FixedDecimals(*r.smoothingLossUm, 2) << " µm, factor "

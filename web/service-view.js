@@ -1,13 +1,7 @@
 // Service conditions: the press fit a fit makes at its service temperatures, from the engine's
 // service answer. Materials come from the engine's built-in list; each value can be replaced.
-import {el, fixed, own, plainNumber} from './dom.js';
+import {el, own, plainNumber} from './dom.js';
 import {kServiceKeys} from './state.js';
-
-// Units and decimals of the results, by the ending of their keys, as the command line prints them.
-const kUnits = [
-  [/_um$/, ' µm', 1], [/_mpa$/, ' MPa', 1], [/_nm$/, ' N·m', 1], [/_n$/, ' N', 0], [/_c$/, ' °C', 1],
-  [/_safety$/, '', 2], [/^probability_/, ' %', 2],
-];
 
 let materials = [];
 
@@ -41,20 +35,12 @@ function showMaterials(page) {
   }
 }
 
-// A result as its number and its unit; nothing where the engine gives none (null).
-function formatted(key, value) {
-  if (typeof value !== 'number') return null;
-  const unit = kUnits.find(([pattern]) => pattern.test(key));
-  if (!unit) return [plainNumber(value), ''];
-  const [, suffix, decimals] = unit;
-  return [fixed(suffix === ' %' ? value * 100 : value, decimals), suffix];
-}
-
-function valueCell(key, value, texts, id) {
-  const shown = formatted(key, value) ?? [value === null || value === undefined ? texts.notGiven : String(value), ''];
-  const number = el('span', null, shown[0]);
+// A result as the engine shows it (its text and unit); a dash where it gives none (null).
+function valueCell(key, value, display, texts, id) {
+  const shown = own(display ?? {}, key);
+  const number = el('span', null, shown ? shown.text : value === null || value === undefined ? texts.notGiven : String(value));
   if (id) number.id = id;
-  return el('td', 'num', number, shown[1]);
+  return el('td', 'num', number, shown && shown.unit ? ` ${shown.unit}` : '');
 }
 
 // A result's label: the page's own where it has one, else its key in words.
@@ -75,13 +61,13 @@ function showWarnings(answer, texts) {
     return;
   }
   const nameKey = (state) => ['state', 'name'].find((key) => typeof state[key] === 'string');
-  const keys = [...new Set(states.flatMap((state) => Object.keys(state).filter((key) => key !== nameKey(state))))];
+  const keys = [...new Set(states.flatMap((state) => Object.keys(state).filter((key) => key !== nameKey(state) && key !== 'display')))];
   const head = el('tr', null, el('td'), ...states.map((state, index) => {
     const name = nameKey(state) ? state[nameKey(state)] : String(index + 1);
     return el('th', 'num', own(texts.stateNames, name, name));
   }));
   const rows = keys.map((key) => el('tr', null, el('th', null, label(key, texts)),
-    ...states.map((state) => typeof state[key] === 'string' ? el('td', 'num', own(texts, state[key], state[key])) : valueCell(key, state[key], texts))));
+    ...states.map((state) => typeof state[key] === 'string' ? el('td', 'num', own(texts, state[key], state[key])) : valueCell(key, state[key], state.display, texts))));
   box.replaceChildren(el('h3', null, texts.states),
     el('div', 'table-wrap', el('table', 'values states', el('thead', null, head), el('tbody', null, ...rows))));
 }
@@ -110,7 +96,7 @@ export function renderServiceView(page) {
   const rows = [];
   for (const [key, label] of Object.entries(texts.resultLabels)) {
     if (!(key in answer)) continue;
-    rows.push(el('tr', null, el('th', null, label), valueCell(key, answer[key], texts, own(kValueIds, key))));
+    rows.push(el('tr', null, el('th', null, label), valueCell(key, answer[key], answer.display, texts, own(kValueIds, key))));
   }
   document.getElementById('service-values').replaceChildren(...rows);
   document.getElementById('service-needs').textContent = answer.pressure_max_mpa === null || answer.torque_min_nm === null ? texts.needsHubOd : '';

@@ -3,9 +3,9 @@
 
 export const kLanguages = ['en', 'zh'];
 
-// A computed value for a sentence: one decimal, as the command line prints it.
-function fixedText(value) {
-  return value.toFixed(1);
+// A value of the service answer as the engine shows it.
+function shown(answer, key) {
+  return answer.display?.[key]?.text ?? String(answer[key]);
 }
 
 const en = {
@@ -153,11 +153,11 @@ const en = {
   // The values the results rest on, from the engine's answer.
   assumed: (a) => [
     'Sizes at 20 °C; interference is diametral (shaft minus hole).',
-    typeof a.friction_holding === 'number' ? `Friction coefficient ${a.friction_holding} holding, ${a.friction_pressing} pressing in (${a.joining === 'shrink' ? 'shrunk' : 'pressed'}).` : null,
-    typeof a.required_slip_safety === 'number' ? `Required safeties: ${a.required_slip_safety} against slip, ${a.required_yield_safety} against yield; results are the worse of standstill and service.` : null,
-    typeof a.smoothing_factor === 'number' ? `Smoothing loss ${a.smoothing_factor} × (Rz hub + Rz shaft).` : null,
-    typeof a.joining_clearance_um === 'number' ? `Joining clearance ${fixedText(a.joining_clearance_um)} µm.` : null,
-    typeof a.zone_sigma === 'number' ? `Sizes normally distributed, centred in their zones, each zone ±${a.zone_sigma} standard deviations.` : null,
+    typeof a.friction_holding === 'number' ? `Friction coefficient ${shown(a, 'friction_holding')} holding, ${shown(a, 'friction_pressing')} pressing in (${a.joining === 'shrink' ? 'shrunk' : 'pressed'}).` : null,
+    typeof a.required_slip_safety === 'number' ? `Required safeties: ${shown(a, 'required_slip_safety')} against slip, ${shown(a, 'required_yield_safety')} against yield; results are the worse of standstill and service.` : null,
+    typeof a.smoothing_factor === 'number' ? `Smoothing loss ${shown(a, 'smoothing_factor')} × (Rz hub + Rz shaft).` : null,
+    typeof a.joining_clearance_um === 'number' ? `Joining clearance ${shown(a, 'joining_clearance_um')} µm.` : null,
+    typeof a.zone_sigma === 'number' ? `Sizes normally distributed, centred in their zones, each zone ±${shown(a, 'zone_sigma')} standard deviations.` : null,
     'Plane stress, hub and shaft of equal length, uniform pressure (Lamé).',
     a.hub_strength_is_tensile ? 'The hub has no yield point: its tensile strength stands in for it.' : null,
     a.shaft_strength_is_tensile ? 'The shaft has no yield point: its tensile strength stands in for it.' : null,
@@ -312,11 +312,11 @@ const zh = {
   },
   assumed: (a) => [
     '尺寸为 20 °C 时的值；过盈量按直径计（轴减孔）。',
-    typeof a.friction_holding === 'number' ? `摩擦系数：保持 ${a.friction_holding}，压入 ${a.friction_pressing}（${a.joining === 'shrink' ? '热装或冷装' : '压装'}）。` : null,
-    typeof a.required_slip_safety === 'number' ? `要求的安全系数：防滑 ${a.required_slip_safety}，屈服 ${a.required_yield_safety}；结果取静止与工作两种状态中较差的值。` : null,
-    typeof a.smoothing_factor === 'number' ? `压平损失 ${a.smoothing_factor} ×（孔 Rz + 轴 Rz）。` : null,
-    typeof a.joining_clearance_um === 'number' ? `装配间隙 ${fixedText(a.joining_clearance_um)} µm。` : null,
-    typeof a.zone_sigma === 'number' ? `尺寸按正态分布，居于公差带中间，公差带为 ±${a.zone_sigma} 个标准差。` : null,
+    typeof a.friction_holding === 'number' ? `摩擦系数：保持 ${shown(a, 'friction_holding')}，压入 ${shown(a, 'friction_pressing')}（${a.joining === 'shrink' ? '热装或冷装' : '压装'}）。` : null,
+    typeof a.required_slip_safety === 'number' ? `要求的安全系数：防滑 ${shown(a, 'required_slip_safety')}，屈服 ${shown(a, 'required_yield_safety')}；结果取静止与工作两种状态中较差的值。` : null,
+    typeof a.smoothing_factor === 'number' ? `压平损失 ${shown(a, 'smoothing_factor')} ×（孔 Rz + 轴 Rz）。` : null,
+    typeof a.joining_clearance_um === 'number' ? `装配间隙 ${shown(a, 'joining_clearance_um')} µm。` : null,
+    typeof a.zone_sigma === 'number' ? `尺寸按正态分布，居于公差带中间，公差带为 ±${shown(a, 'zone_sigma')} 个标准差。` : null,
     '平面应力，轮毂与轴等长，压强均匀（拉梅公式）。',
     a.hub_strength_is_tensile ? '轮毂材料无屈服点，以抗拉强度代替。' : null,
     a.shaft_strength_is_tensile ? '轴材料无屈服点，以抗拉强度代替。' : null,

@@ -5,6 +5,7 @@
 #include "answers/refusal_text.h"
 #include "answers/service_inputs.h"
 #include "answers/service_warning_text.h"
+#include "presentation/service_figures.h"
 
 #include <algorithm>
 #include <string>
@@ -18,6 +19,19 @@ nlohmann::ordered_json Optional(const std::optional<double>& value)
     return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
 }
 
+// Each number of an object as it is shown: {"pressure_max_mpa": {"text": "116.2", "unit": "MPa"}}.
+nlohmann::ordered_json DisplayJson(const nlohmann::ordered_json& values)
+{
+    nlohmann::ordered_json display = nlohmann::ordered_json::object();
+    for (const auto& [key, value] : values.items()) {
+        if (!value.is_number())
+            continue;
+        const ServiceFigureFormat format = ServiceFigureFormatOf(key);
+        display[key] = {{"text", ServiceFigureText(key, value.get<double>())}, {"unit", format.unit}};
+    }
+    return display;
+}
+
 nlohmann::ordered_json StateJson(const ServiceState& state)
 {
     nlohmann::ordered_json json;
@@ -28,6 +42,7 @@ nlohmann::ordered_json StateJson(const ServiceState& state)
     json["interference_max_um"] = state.interferenceMaxUm;
     for (const ServiceStateField& field : ServiceStateFields())
         json[std::string(field.key)] = Optional(state.*field.value);
+    json["display"] = DisplayJson(json);
     return json;
 }
 
@@ -137,6 +152,7 @@ nlohmann::ordered_json ServiceJson(const ServiceResults& results)
     json["required_yield_safety"] = results.requiredYieldSafety;
     json["hub_strength_is_tensile"] = results.hubBrittle;
     json["shaft_strength_is_tensile"] = results.shaftBrittle;
+    json["display"] = DisplayJson(json);
     return json;
 }
 

@@ -26,7 +26,8 @@ Result<ServiceQuestion, AnswerRefusal> ReadServiceQuestion(const DeviationTables
                                                            const std::filesystem::path& folder = {});
 
 // The results as one JSON object: every result under its key (null where not given), the two states,
-// the warnings, and the assumptions.
+// the warnings, the assumptions, and "display": each number as it is shown (text without its unit, and
+// the unit), also in each state.
 nlohmann::ordered_json ServiceJson(const ServiceResults& results);
 
 // The answer to a service question: ServiceJson, or why there is none.

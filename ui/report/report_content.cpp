@@ -6,6 +6,7 @@
 #include "core/number_format.h"
 #include "core/service_conditions.h"
 #include "presentation/fit_presentation.h"
+#include "presentation/service_figures.h"
 
 #include <cmath>
 #include <string_view>
@@ -21,51 +22,6 @@ ReportPart PartOf(const PartPresentation& part)
 ReportValue ValueOf(const LengthFigure& figure)
 {
     return {std::string(figure.key), figure.um, "µm"};
-}
-
-// How each result is printed: its unit, its decimals and a scale (a fraction shown in %).
-struct ResultFormat
-{
-    std::string_view key;
-    std::string_view unit;
-    int decimals;
-    double scale;
-};
-
-constexpr ResultFormat kResultFormats[] = {
-    {"size_mm", "mm", 3, 1.0},
-    {"interference_min_um", "µm", 1, 1.0},
-    {"interference_max_um", "µm", 1, 1.0},
-    {"smoothing_loss_um", "µm", 2, 1.0},
-    {"service_interference_min_um", "µm", 1, 1.0},
-    {"service_interference_max_um", "µm", 1, 1.0},
-    {"pressure_min_mpa", "MPa", 1, 1.0},
-    {"pressure_max_mpa", "MPa", 1, 1.0},
-    {"hub_bore_tangential_max_mpa", "MPa", 1, 1.0},
-    {"hub_bore_radial_max_mpa", "MPa", 1, 1.0},
-    {"hub_bore_von_mises_max_mpa", "MPa", 1, 1.0},
-    {"hub_outside_tangential_max_mpa", "MPa", 1, 1.0},
-    {"shaft_von_mises_max_mpa", "MPa", 1, 1.0},
-    {"hub_yield_safety", "", 2, 1.0},
-    {"shaft_yield_safety", "", 2, 1.0},
-    {"interference_at_hub_yield_um", "µm", 1, 1.0},
-    {"interference_at_shaft_yield_um", "µm", 1, 1.0},
-    {"torque_min_nm", "N·m", 1, 1.0},
-    {"axial_force_min_n", "N", 0, 1.0},
-    {"slip_safety", "", 2, 1.0},
-    {"press_force_max_n", "N", 0, 1.0},
-    {"hub_assembly_temp_c", "°C", 1, 1.0},
-    {"shaft_assembly_temp_c", "°C", 1, 1.0},
-    {"probability_interference", "%", 2, 100.0},
-    {"probability_clearance", "%", 2, 100.0},
-};
-
-ResultFormat FormatOf(std::string_view key)
-{
-    for (const ResultFormat& format : kResultFormats)
-        if (format.key == key)
-            return format;
-    return {key, "", 3, 1.0}; // a result added to the core later still shows, plainly
 }
 
 // The built-in material with exactly these values, named in the report's language; else empty.
@@ -189,9 +145,9 @@ std::vector<ReportNote> AssumptionsOf(const ServiceInputs& inputs, const Service
     return notes;
 }
 
-std::string StateValue(const std::optional<double>& value, const ResultFormat& format)
+std::string StateValue(std::string_view key, const std::optional<double>& value)
 {
-    return value ? FixedDecimals(*value * format.scale, format.decimals) : "-";
+    return value ? ServiceFigureText(key, *value) : "-";
 }
 
 // Both states side by side: the effective interferences, then every value the core gives per state.
@@ -205,15 +161,15 @@ void AddStates(ReportService& section, const ServiceResults& results)
         ReportStateRow row {min ? "effective_interference_min_um" : "effective_interference_max_um", "µm", {}};
         for (std::size_t state : {kStandstill, kInService}) {
             const ServiceState& s = results.states[state];
-            row.values[state] = FixedDecimals(min ? s.interferenceMinUm : s.interferenceMaxUm, 1);
+            row.values[state] = ServiceFigureText(min ? "interference_min_um" : "interference_max_um",
+                                                  min ? s.interferenceMinUm : s.interferenceMaxUm);
         }
         section.states.push_back(std::move(row));
     }
     for (const ServiceStateField& field : ServiceStateFields()) {
-        const ResultFormat format = FormatOf(field.key);
-        ReportStateRow row {std::string(field.key), std::string(format.unit), {}};
+        ReportStateRow row {std::string(field.key), std::string(ServiceFigureFormatOf(field.key).unit), {}};
         for (std::size_t state : {kStandstill, kInService})
-            row.values[state] = StateValue(results.states[state].*(field.value), format);
+            row.values[state] = StateValue(field.key, results.states[state].*(field.value));
         section.states.push_back(std::move(row));
     }
 }
@@ -292,10 +248,9 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
                 const std::optional<double>& value = results.*(field.value);
                 if (!value || field.key == "size_mm")
                     continue;
-                const ResultFormat format = FormatOf(field.key);
-                section.results.push_back({std::string(field.key),
-                                           FixedDecimals(*value * format.scale, format.decimals),
-                                           std::string(format.unit)});
+
+                section.results.push_back({std::string(field.key), ServiceFigureText(field.key, *value),
+                                           std::string(ServiceFigureFormatOf(field.key).unit)});
             }
             for (const ServiceResultField& field : ServiceResultFields()) {
                 const std::size_t state = GoverningState(results, field);
