@@ -1,6 +1,7 @@
 #include "cli/fit_lines.h"
 
 #include "core/tolerance_class.h"
+#include "presentation/fit_presentation.h"
 
 std::string FitColumn(const FitAnalysis& fit)
 {
@@ -10,14 +11,6 @@ std::string FitColumn(const FitAnalysis& fit)
 
 std::string ClearanceWords(const FitAnalysis& fit)
 {
-    switch (fit.type) {
-    case FitType::Clearance:
-        return "clearance " + FormatUm(fit.minClearance) + " to " + FormatUm(fit.maxClearance) + " µm";
-    case FitType::Interference:
-        return "interference " + FormatUm(-fit.maxClearance) + " to " + FormatUm(-fit.minClearance) + " µm";
-    case FitType::Transition:
-        break;
-    }
-    return "clearance up to " + FormatUm(fit.maxClearance) + " µm, interference up to " + FormatUm(-fit.minClearance)
-        + " µm";
+    const FitRangePresentation range = PresentFitRange(fit);
+    return range.minClearance.um + " to " + range.maxClearance.um + " µm";
 }

@@ -26,8 +26,9 @@ std::string LoadWords(const ServiceInputs& in)
 std::string FoundLine(const LoadFoundFit& found)
 {
     const ServiceResults& r = found.results;
-    std::string line = FitColumn(found.fit.analysis) + ClearanceWords(found.fit.analysis) + "; slip safety "
-        + FixedDecimals(*r.slipSafety, 2) + ", hub " + FixedDecimals(r.hubYieldSafety.value_or(0.0), 2) + ", shaft "
+    std::string line = FitColumn(found.fit.analysis) + std::string(FitTypeName(found.fit.analysis.type)) + ": "
+        + ClearanceWords(found.fit.analysis) + "; slip safety " + FixedDecimals(*r.slipSafety, 2) + ", hub "
+        + FixedDecimals(r.hubYieldSafety.value_or(0.0), 2) + ", shaft "
         + FixedDecimals(r.shaftYieldSafety.value_or(0.0), 2) + "; press-in "
         + FixedDecimals(r.pressForceMaxN.value_or(0.0), 0) + " N; hub "
         + FixedDecimals(r.hubAssemblyTempC.value_or(20.0), 0) + " °C"

@@ -1,6 +1,6 @@
 // Fit finder: every fit whose clearances stay within the required range, best first, as the
 // engine ranks them. A click takes a fit to the analysis.
-import {el, own, plainNumber} from './dom.js';
+import {el, own} from './dom.js';
 import {kGrades, fillSelect} from './classes.js';
 
 const kShown = 20;
@@ -21,15 +21,6 @@ function showGrades(grades) {
   if (!match || !kGrades.includes(match[1]) || !kGrades.includes(match[2])) return;
   document.getElementById('finest-grade').value = match[1];
   document.getElementById('coarsest-grade').value = match[2];
-}
-
-// A fit's clearances in the words of its type, as the command line writes them.
-function clearances(fit, texts) {
-  const max = fit.max_clearance_um;
-  const min = fit.min_clearance_um;
-  if (fit.type === 'clearance') return texts.clearanceRange(plainNumber(min), plainNumber(max));
-  if (fit.type === 'interference') return texts.interferenceRange(plainNumber(-max), plainNumber(-min));
-  return texts.transitionRange(plainNumber(max), plainNumber(-min));
 }
 
 export function renderFindView(page) {
@@ -56,7 +47,7 @@ export function renderFindView(page) {
     const button = el('button', 'found-fit',
       el('span', 'designation', fit.fit),
       el('span', 'type', own(texts, fit.type, fit.type)),
-      el('span', 'range', `${clearances(fit, texts)}; ${texts.fitToleranceShort(plainNumber(fit.fit_tolerance_um))}`),
+      el('span', 'range', `${texts.clearanceRange(fit.display.min_clearance_um, fit.display.max_clearance_um)}; ${texts.fitToleranceShort(fit.display.fit_tolerance_um)}`),
       fit.preferred ? el('span', 'badge', texts.preferred) : null);
     button.type = 'button';
     button.addEventListener('click', () => {

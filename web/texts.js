@@ -78,9 +78,8 @@ const en = {
   foundCount: (n, more) => (more ? `More than ${n} fits found; the best ${n}:` : `${n} ${n === 1 ? 'fit' : 'fits'} found, best first:`),
   noneFound: 'No fit meets these clearances.',
   preferred: 'preferred',
-  clearanceRange: (a, b) => `clearance ${a} to ${b} µm`,
-  interferenceRange: (a, b) => `interference ${a} to ${b} µm`,
-  transitionRange: (a, b) => `clearance up to ${a} µm, interference up to ${b} µm`,
+  // The smallest clearance to the largest, signed: an interference is negative.
+  clearanceRange: (a, b) => `${a} to ${b} µm`,
   fitToleranceShort: (t) => `fit tolerance ${t} µm`,
   findHint: 'Pick a fit to analyse it.',
   // Service conditions
@@ -239,9 +238,7 @@ const zh = {
   foundCount: (n, more) => (more ? `找到超过 ${n} 个配合，最佳的 ${n} 个：` : `找到 ${n} 个配合，最佳者在前：`),
   noneFound: '没有满足该间隙要求的配合。',
   preferred: '优先',
-  clearanceRange: (a, b) => `间隙 ${a} 至 ${b} µm`,
-  interferenceRange: (a, b) => `过盈 ${a} 至 ${b} µm`,
-  transitionRange: (a, b) => `最大间隙 ${a} µm，最大过盈 ${b} µm`,
+  clearanceRange: (a, b) => `${a} 至 ${b} µm`,
   fitToleranceShort: (t) => `配合公差 ${t} µm`,
   findHint: '点击配合即可分析。',
   geometry: '零件尺寸',

@@ -5,6 +5,7 @@
 #include "answers/json_numbers.h"
 #include "answers/refusal_text.h"
 #include "core/decimal_text.h"
+#include "presentation/fit_presentation.h"
 
 #include <algorithm>
 
@@ -144,11 +145,20 @@ Result<FitSearchQuery, AnswerRefusal> ReadFitSearch(const nlohmann::json& option
     return query;
 }
 
+nlohmann::ordered_json FitRangeDisplayJson(const FitAnalysis& fit)
+{
+    const FitRangePresentation range = PresentFitRange(fit);
+    return {{"min_clearance_um", range.minClearance.um},
+            {"max_clearance_um", range.maxClearance.um},
+            {"fit_tolerance_um", range.fitTolerance.um}};
+}
+
 nlohmann::ordered_json FoundFitJson(const FoundFit& fit)
 {
     auto json = FitJson(fit.analysis);
     json["preferred"] = fit.preferred;
     json["miss_um"] = JsonUm(fit.miss);
+    json["display"] = FitRangeDisplayJson(fit.analysis);
     return json;
 }
 

@@ -38,6 +38,9 @@ ListedFits ListFits(const std::vector<FoundFit>& found, std::size_t limit);
 // A found fit: the fit's object with "preferred" and "miss_um" (0 for a fit that meets the range).
 nlohmann::ordered_json FoundFitJson(const FoundFit& fit);
 
+// A found fit's clearances and fit tolerance as a list shows them: {"min_clearance_um": "-48", ...}.
+nlohmann::ordered_json FitRangeDisplayJson(const FitAnalysis& fit);
+
 // The fits as an array of found-fit objects (empty when none meets the range).
 Answer FindFitsAnswer(const DeviationTables& tables, const nlohmann::json& options,
                       const std::filesystem::path& folder = {});

@@ -1,6 +1,7 @@
 #include "answers/service_answer.h"
 
 #include "answers/answer_inputs.h"
+#include "answers/find_fits_answer.h"
 #include "answers/fit_answers.h"
 #include "answers/refusal_text.h"
 #include "answers/service_inputs.h"
@@ -180,5 +181,6 @@ nlohmann::ordered_json LoadFoundFitJson(const LoadFoundFit& found)
     json["hub_assembly_temp_c"] = Optional(r.hubAssemblyTempC);
     json["shaft_assembly_temp_c"] = Optional(r.shaftAssemblyTempC);
     json["warnings"] = WarningsJson(r);
+    json["display"] = FitRangeDisplayJson(found.fit.analysis);
     return json;
 }

@@ -48,6 +48,13 @@ FitPresentation PresentFit(const FitAnalysis& fit)
             DrawingLine(fit)};
 }
 
+FitRangePresentation PresentFitRange(const FitAnalysis& fit)
+{
+    return {SignedLengthFigure("min_clearance", fit.minClearance),
+            SignedLengthFigure("max_clearance", fit.maxClearance),
+            PlainLengthFigure("fit_tolerance", fit.fitTolerance)};
+}
+
 std::string_view EnglishCaption(std::string_view key)
 {
     struct Caption

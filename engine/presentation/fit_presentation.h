@@ -40,6 +40,16 @@ struct FitPresentation
 };
 
 FitPresentation PresentFit(const FitAnalysis& fit);
+
+// A found fit in a list: its clearances from the smallest to the largest, signed as above
+// (min_clearance, max_clearance: "-48" to "-14" for an interference fit), and its fit tolerance.
+struct FitRangePresentation
+{
+    LengthFigure minClearance;
+    LengthFigure maxClearance;
+    LengthFigure fitTolerance;
+};
+FitRangePresentation PresentFitRange(const FitAnalysis& fit);
 PartPresentation PresentPart(const PartLimits& part, ExactLength size);
 
 // The command line's English for a caption key ("largest clearance"); the key itself for one it

@@ -3,6 +3,7 @@
 #include "core/decimal_text.h"
 #include "core/number_format.h"
 #include "core/tolerance_class.h"
+#include "presentation/fit_presentation.h"
 #include "workbench/analysis/analysis_texts.h"
 #include "workbench/service/service_texts.h"
 #include "workbench/text_language.h"
@@ -72,11 +73,12 @@ LoadFinderRow DescribeLoadFit(const LoadFoundFit& found)
 FinderRow DescribeFoundFit(const FoundFit& fit)
 {
     const FitAnalysis& analysis = fit.analysis;
+    const FitRangePresentation range = PresentFitRange(analysis);
     return {FitName({analysis.hole.toleranceClass, analysis.shaft.toleranceClass}),
             FitTypeText(analysis.type),
-            SignedUm(analysis.minClearance),
-            SignedUm(analysis.maxClearance),
-            FormatUm(analysis.fitTolerance),
+            range.minClearance.um,
+            range.maxClearance.um,
+            range.fitTolerance.um,
             fit.preferred};
 }
 
