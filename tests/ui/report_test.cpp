@@ -77,7 +77,7 @@ void ReportTest::namesTheFitAndItsValues_data()
     QTest::newRow("clearance, English") << fit("H7/g6", "40", {QStringLiteral("--lang"), QStringLiteral("en")})
                                         << QStringList {"Fit report",
                                                         "H7/g6",
-                                                        "clearance fit",
+                                                        "Clearance fit",
                                                         "Largest clearance Xmax +50 µm",
                                                         "Smallest clearance Xmin +9 µm",
                                                         "40.025",
@@ -97,8 +97,11 @@ void ReportTest::namesTheFitAndItsValues_data()
     QTest::newRow("both states and a warning, English")
         << fit("H7/s6", "40",
                {"--lang", "en", "--hub-od", "48", "--length", "40", "--shaft-temp", "150", "--torque", "100"})
-        << QStringList {"Standstill (hub 20 °C, shaft 20 °C)", "Service (hub 20 °C, shaft 150 °C)",
-                        "The hub's yield safety in service is only 0.60, below the required 1.00", "Torque 100 N·m",
+        << QStringList {"Standstill (hub 20 °C, shaft 20 °C)",
+                        "Service (hub 20 °C, shaft 150 °C)",
+                        "The hub's yield safety in service is only 0.60, below the required 1.00",
+                        "Torque 100 N·m",
+                        "Joint length 40 mm",
                         "Hub safety against yield 0.60 (Service)"};
 }
 

@@ -102,6 +102,11 @@ void WorkbenchTest::startsAloneInEnglish()
     auto* tabs = F<QTabWidget>(window, "fitTabs");
     QCOMPARE(tabs->tabText(1), QStringLiteral("Fit finder"));
     QCOMPARE(window->menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    // The service tab's refusal starts with the term, as the report's does.
+    tabs->setCurrentWidget(F<QWidget>(window, "servicePage"));
+    TypeOver(F<QLineEdit>(window, "serviceHubOutsideBox"), QStringLiteral("40"));
+    QCOMPARE(F<QLabel>(window, "serviceProblemLabel")->text(),
+             QStringLiteral("Hub outside diameter must be larger than the bore (the nominal size)."));
     // A refusal in English too, and every menu action there.
     TypeOver(F<QLineEdit>(window, "fitDesignationBox"), QStringLiteral("H7/c7"));
     TypeOver(F<QLineEdit>(window, "fitSizeBox"), QStringLiteral("1000"));

@@ -9,14 +9,15 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// "Hole H7 upper deviation": the caption mid-phrase, so a text of its own, not the term.
 void AddPart(QList<QStringList>& rows, const QString& part, const ReportPart& limits)
 {
     const QString named = part + QLatin1Char(' ') + Text(limits.className);
-    rows << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("上偏差"), Text(limits.upperUm), "µm"}
-         << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("下偏差"), Text(limits.lowerUm), "µm"}
-         << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("最大极限尺寸"), Text(limits.largestMm), "mm"}
-         << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("最小极限尺寸"), Text(limits.smallestMm), "mm"}
-         << QStringList {named + QLatin1Char(' ') + ReportTexts::tr("公差"), Text(limits.toleranceUm), "µm"};
+    rows << QStringList {ReportTexts::tr("%1 上偏差").arg(named), Text(limits.upperUm), "µm"}
+         << QStringList {ReportTexts::tr("%1 下偏差").arg(named), Text(limits.lowerUm), "µm"}
+         << QStringList {ReportTexts::tr("%1 最大极限尺寸").arg(named), Text(limits.largestMm), "mm"}
+         << QStringList {ReportTexts::tr("%1 最小极限尺寸").arg(named), Text(limits.smallestMm), "mm"}
+         << QStringList {ReportTexts::tr("%1 公差").arg(named), Text(limits.toleranceUm), "µm"};
 }
 
 void AddValues(QList<QStringList>& rows, const std::vector<ReportValue>& values)

@@ -8,11 +8,14 @@ struct Words
 {
     std::string_view key;
     const char* text;
+    const char* context = "ReportTexts"; // "Terms": the workbench words it too (workbench/terms.h)
 };
 
-// Captions of values, by key. QT_TRANSLATE_NOOP marks them for lupdate; Translate() looks them up.
+constexpr const char* kTerms = "Terms";
+
+// Captions of values, by key. QT_TRANSLATE_NOOP marks them for lupdate; Translated() looks them up.
 constexpr Words kCaptions[] = {
-    {"size", QT_TRANSLATE_NOOP("ReportTexts", "基本尺寸")},
+    {"size", QT_TRANSLATE_NOOP("Terms", "基本尺寸"), kTerms},
     {"fit", QT_TRANSLATE_NOOP("ReportTexts", "配合")},
     {"tables", QT_TRANSLATE_NOOP("ReportTexts", "偏差表")},
     {"type", QT_TRANSLATE_NOOP("ReportTexts", "配合性质")},
@@ -24,9 +27,9 @@ constexpr Words kCaptions[] = {
     {"mean_interference", QT_TRANSLATE_NOOP("ReportTexts", "平均过盈 Yav")},
     {"fit_tolerance", QT_TRANSLATE_NOOP("ReportTexts", "配合公差 Tf")},
     {"drawing_line", QT_TRANSLATE_NOOP("ReportTexts", "图样标注")},
-    {"hub_od", QT_TRANSLATE_NOOP("ReportTexts", "轮毂外径")},
-    {"shaft_bore", QT_TRANSLATE_NOOP("ReportTexts", "轴内孔直径")},
-    {"length", QT_TRANSLATE_NOOP("ReportTexts", "配合长度")},
+    {"hub_od", QT_TRANSLATE_NOOP("Terms", "轮毂外径"), kTerms},
+    {"shaft_bore", QT_TRANSLATE_NOOP("Terms", "轴内孔直径"), kTerms},
+    {"length", QT_TRANSLATE_NOOP("Terms", "配合长度"), kTerms},
     {"hub_material", QT_TRANSLATE_NOOP("ReportTexts", "轮毂材料")},
     {"hub_e", QT_TRANSLATE_NOOP("ReportTexts", "轮毂弹性模量 E")},
     {"hub_nu", QT_TRANSLATE_NOOP("ReportTexts", "轮毂泊松比 ν")},
@@ -41,65 +44,65 @@ constexpr Words kCaptions[] = {
     {"shaft_tensile", QT_TRANSLATE_NOOP("ReportTexts", "轴抗拉强度")},
     {"hub_temp", QT_TRANSLATE_NOOP("ReportTexts", "轮毂工作温度")},
     {"shaft_temp", QT_TRANSLATE_NOOP("ReportTexts", "轴工作温度")},
-    {"friction", QT_TRANSLATE_NOOP("ReportTexts", "保持摩擦系数")},
-    {"friction_pressing", QT_TRANSLATE_NOOP("ReportTexts", "压入摩擦系数")},
+    {"friction", QT_TRANSLATE_NOOP("Terms", "保持摩擦系数"), kTerms},
+    {"friction_pressing", QT_TRANSLATE_NOOP("Terms", "压入摩擦系数"), kTerms},
     {"joining", QT_TRANSLATE_NOOP("ReportTexts", "装配方法")},
-    {"torque", QT_TRANSLATE_NOOP("ReportTexts", "扭矩")},
-    {"axial_force", QT_TRANSLATE_NOOP("ReportTexts", "轴向力")},
-    {"required_slip_safety", QT_TRANSLATE_NOOP("ReportTexts", "要求的防滑安全系数")},
-    {"required_yield_safety", QT_TRANSLATE_NOOP("ReportTexts", "要求的屈服安全系数")},
-    {"effective_interference_min_um", QT_TRANSLATE_NOOP("ReportTexts", "最小有效过盈")},
-    {"effective_interference_max_um", QT_TRANSLATE_NOOP("ReportTexts", "最大有效过盈")},
-    {"interference_at_hub_yield_um", QT_TRANSLATE_NOOP("ReportTexts", "轮毂允许的最大有效过盈")},
-    {"interference_at_shaft_yield_um", QT_TRANSLATE_NOOP("ReportTexts", "空心轴允许的最大有效过盈")},
-    {"slip_safety", QT_TRANSLATE_NOOP("ReportTexts", "防滑安全系数")},
-    {"rz_hub", QT_TRANSLATE_NOOP("ReportTexts", "孔的 Rz")},
-    {"rz_shaft", QT_TRANSLATE_NOOP("ReportTexts", "轴的 Rz")},
-    {"smoothing", QT_TRANSLATE_NOOP("ReportTexts", "压平系数")},
-    {"joining_clearance", QT_TRANSLATE_NOOP("ReportTexts", "装配间隙")},
-    {"zone_sigma", QT_TRANSLATE_NOOP("ReportTexts", "公差带 σ 数")},
-    {"interference_min_um", QT_TRANSLATE_NOOP("ReportTexts", "最小过盈（20 °C）")},
-    {"interference_max_um", QT_TRANSLATE_NOOP("ReportTexts", "最大过盈（20 °C）")},
-    {"smoothing_loss_um", QT_TRANSLATE_NOOP("ReportTexts", "压平量")},
-    {"service_interference_min_um", QT_TRANSLATE_NOOP("ReportTexts", "工作时最小有效过盈")},
-    {"service_interference_max_um", QT_TRANSLATE_NOOP("ReportTexts", "工作时最大有效过盈")},
-    {"pressure_min_mpa", QT_TRANSLATE_NOOP("ReportTexts", "最小接触压力")},
-    {"pressure_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "最大接触压力")},
-    {"hub_bore_tangential_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂孔壁最大切向应力")},
-    {"hub_bore_radial_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂孔壁最大径向应力")},
-    {"hub_bore_von_mises_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂孔壁最大等效应力")},
-    {"hub_outside_tangential_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂外壁最大切向应力")},
-    {"shaft_von_mises_max_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轴最大等效应力")},
-    {"hub_yield_safety", QT_TRANSLATE_NOOP("ReportTexts", "轮毂屈服安全系数")},
-    {"shaft_yield_safety", QT_TRANSLATE_NOOP("ReportTexts", "轴屈服安全系数")},
-    {"torque_min_nm", QT_TRANSLATE_NOOP("ReportTexts", "最小可传递扭矩")},
-    {"axial_force_min_n", QT_TRANSLATE_NOOP("ReportTexts", "最小可传递轴向力")},
-    {"press_force_max_n", QT_TRANSLATE_NOOP("ReportTexts", "最大压入力")},
-    {"hub_assembly_temp_c", QT_TRANSLATE_NOOP("ReportTexts", "轮毂加热装配温度（轴 20 °C）")},
-    {"shaft_assembly_temp_c", QT_TRANSLATE_NOOP("ReportTexts", "轴冷却装配温度（轮毂 20 °C）")},
-    {"probability_interference", QT_TRANSLATE_NOOP("ReportTexts", "过盈概率")},
-    {"probability_clearance", QT_TRANSLATE_NOOP("ReportTexts", "间隙概率")},
+    {"torque", QT_TRANSLATE_NOOP("Terms", "扭矩"), kTerms},
+    {"axial_force", QT_TRANSLATE_NOOP("Terms", "轴向力"), kTerms},
+    {"required_slip_safety", QT_TRANSLATE_NOOP("Terms", "要求的防滑安全系数"), kTerms},
+    {"required_yield_safety", QT_TRANSLATE_NOOP("Terms", "要求的屈服安全系数"), kTerms},
+    {"effective_interference_min_um", QT_TRANSLATE_NOOP("Terms", "最小有效过盈"), kTerms},
+    {"effective_interference_max_um", QT_TRANSLATE_NOOP("Terms", "最大有效过盈"), kTerms},
+    {"interference_at_hub_yield_um", QT_TRANSLATE_NOOP("Terms", "轮毂允许的最大有效过盈"), kTerms},
+    {"interference_at_shaft_yield_um", QT_TRANSLATE_NOOP("Terms", "空心轴允许的最大有效过盈"), kTerms},
+    {"slip_safety", QT_TRANSLATE_NOOP("Terms", "防滑安全系数"), kTerms},
+    {"rz_hub", QT_TRANSLATE_NOOP("Terms", "孔的 Rz"), kTerms},
+    {"rz_shaft", QT_TRANSLATE_NOOP("Terms", "轴的 Rz"), kTerms},
+    {"smoothing", QT_TRANSLATE_NOOP("Terms", "压平系数"), kTerms},
+    {"joining_clearance", QT_TRANSLATE_NOOP("Terms", "装配间隙"), kTerms},
+    {"zone_sigma", QT_TRANSLATE_NOOP("Terms", "公差带 σ 数"), kTerms},
+    {"interference_min_um", QT_TRANSLATE_NOOP("Terms", "最小过盈（20 °C）"), kTerms},
+    {"interference_max_um", QT_TRANSLATE_NOOP("Terms", "最大过盈（20 °C）"), kTerms},
+    {"smoothing_loss_um", QT_TRANSLATE_NOOP("Terms", "压平量"), kTerms},
+    {"service_interference_min_um", QT_TRANSLATE_NOOP("Terms", "工作时最小有效过盈"), kTerms},
+    {"service_interference_max_um", QT_TRANSLATE_NOOP("Terms", "工作时最大有效过盈"), kTerms},
+    {"pressure_min_mpa", QT_TRANSLATE_NOOP("Terms", "最小接触压力"), kTerms},
+    {"pressure_max_mpa", QT_TRANSLATE_NOOP("Terms", "最大接触压力"), kTerms},
+    {"hub_bore_tangential_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大切向应力"), kTerms},
+    {"hub_bore_radial_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大径向应力"), kTerms},
+    {"hub_bore_von_mises_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大等效应力"), kTerms},
+    {"hub_outside_tangential_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂外壁最大切向应力"), kTerms},
+    {"shaft_von_mises_max_mpa", QT_TRANSLATE_NOOP("Terms", "轴最大等效应力"), kTerms},
+    {"hub_yield_safety", QT_TRANSLATE_NOOP("Terms", "轮毂屈服安全系数"), kTerms},
+    {"shaft_yield_safety", QT_TRANSLATE_NOOP("Terms", "轴屈服安全系数"), kTerms},
+    {"torque_min_nm", QT_TRANSLATE_NOOP("Terms", "最小可传递扭矩"), kTerms},
+    {"axial_force_min_n", QT_TRANSLATE_NOOP("Terms", "最小可传递轴向力"), kTerms},
+    {"press_force_max_n", QT_TRANSLATE_NOOP("Terms", "最大压入力"), kTerms},
+    {"hub_assembly_temp_c", QT_TRANSLATE_NOOP("Terms", "轮毂加热装配温度（轴 20 °C）"), kTerms},
+    {"shaft_assembly_temp_c", QT_TRANSLATE_NOOP("Terms", "轴冷却装配温度（轮毂 20 °C）"), kTerms},
+    {"probability_interference", QT_TRANSLATE_NOOP("Terms", "过盈概率"), kTerms},
+    {"probability_clearance", QT_TRANSLATE_NOOP("Terms", "间隙概率"), kTerms},
     // The inputs a refusal can name, besides those above.
-    {"size_mm", QT_TRANSLATE_NOOP("ReportTexts", "基本尺寸")},
-    {"hole_upper_um", QT_TRANSLATE_NOOP("ReportTexts", "孔的上偏差")},
-    {"hole_lower_um", QT_TRANSLATE_NOOP("ReportTexts", "孔的下偏差")},
-    {"shaft_upper_um", QT_TRANSLATE_NOOP("ReportTexts", "轴的上偏差")},
-    {"shaft_lower_um", QT_TRANSLATE_NOOP("ReportTexts", "轴的下偏差")},
-    {"hub_outside_diameter_mm", QT_TRANSLATE_NOOP("ReportTexts", "轮毂外径")},
-    {"shaft_bore_mm", QT_TRANSLATE_NOOP("ReportTexts", "轴内孔直径")},
-    {"length_mm", QT_TRANSLATE_NOOP("ReportTexts", "配合长度")},
+    {"size_mm", QT_TRANSLATE_NOOP("Terms", "基本尺寸"), kTerms},
+    {"hole_upper_um", QT_TRANSLATE_NOOP("Terms", "孔的上偏差"), kTerms},
+    {"hole_lower_um", QT_TRANSLATE_NOOP("Terms", "孔的下偏差"), kTerms},
+    {"shaft_upper_um", QT_TRANSLATE_NOOP("Terms", "轴的上偏差"), kTerms},
+    {"shaft_lower_um", QT_TRANSLATE_NOOP("Terms", "轴的下偏差"), kTerms},
+    {"hub_outside_diameter_mm", QT_TRANSLATE_NOOP("Terms", "轮毂外径"), kTerms},
+    {"shaft_bore_mm", QT_TRANSLATE_NOOP("Terms", "轴内孔直径"), kTerms},
+    {"length_mm", QT_TRANSLATE_NOOP("Terms", "配合长度"), kTerms},
     {"hub_temperature_c", QT_TRANSLATE_NOOP("ReportTexts", "轮毂工作温度")},
     {"shaft_temperature_c", QT_TRANSLATE_NOOP("ReportTexts", "轴工作温度")},
     {"friction_coefficient", QT_TRANSLATE_NOOP("ReportTexts", "摩擦系数")},
-    {"friction_holding", QT_TRANSLATE_NOOP("ReportTexts", "保持摩擦系数")},
-    {"torque_nm", QT_TRANSLATE_NOOP("ReportTexts", "扭矩")},
-    {"axial_force_n", QT_TRANSLATE_NOOP("ReportTexts", "轴向力")},
-    {"yield_safety", QT_TRANSLATE_NOOP("ReportTexts", "要求的屈服安全系数")},
-    {"hub_rz_um", QT_TRANSLATE_NOOP("ReportTexts", "孔的 Rz")},
-    {"shaft_rz_um", QT_TRANSLATE_NOOP("ReportTexts", "轴的 Rz")},
-    {"smoothing_factor", QT_TRANSLATE_NOOP("ReportTexts", "压平系数")},
-    {"joining_clearance_mm", QT_TRANSLATE_NOOP("ReportTexts", "装配间隙")},
-    {"zone_sigmas", QT_TRANSLATE_NOOP("ReportTexts", "公差带 σ 数")},
+    {"friction_holding", QT_TRANSLATE_NOOP("Terms", "保持摩擦系数"), kTerms},
+    {"torque_nm", QT_TRANSLATE_NOOP("Terms", "扭矩"), kTerms},
+    {"axial_force_n", QT_TRANSLATE_NOOP("Terms", "轴向力"), kTerms},
+    {"yield_safety", QT_TRANSLATE_NOOP("Terms", "要求的屈服安全系数"), kTerms},
+    {"hub_rz_um", QT_TRANSLATE_NOOP("Terms", "孔的 Rz"), kTerms},
+    {"shaft_rz_um", QT_TRANSLATE_NOOP("Terms", "轴的 Rz"), kTerms},
+    {"smoothing_factor", QT_TRANSLATE_NOOP("Terms", "压平系数"), kTerms},
+    {"joining_clearance_mm", QT_TRANSLATE_NOOP("Terms", "装配间隙"), kTerms},
+    {"zone_sigmas", QT_TRANSLATE_NOOP("Terms", "公差带 σ 数"), kTerms},
     {"hub_material.youngs_modulus_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轮毂弹性模量 E")},
     {"hub_material.poisson_ratio", QT_TRANSLATE_NOOP("ReportTexts", "轮毂泊松比 ν")},
     {"hub_material.expansion_per_k", QT_TRANSLATE_NOOP("ReportTexts", "轮毂线膨胀系数 α")},
@@ -111,20 +114,20 @@ constexpr Words kCaptions[] = {
 };
 
 constexpr Words kFitTypes[] = {
-    {"clearance", QT_TRANSLATE_NOOP("ReportTexts", "间隙配合")},
-    {"transition", QT_TRANSLATE_NOOP("ReportTexts", "过渡配合")},
-    {"interference", QT_TRANSLATE_NOOP("ReportTexts", "过盈配合")},
+    {"clearance", QT_TRANSLATE_NOOP("Terms", "间隙配合"), kTerms},
+    {"transition", QT_TRANSLATE_NOOP("Terms", "过渡配合"), kTerms},
+    {"interference", QT_TRANSLATE_NOOP("Terms", "过盈配合"), kTerms},
 };
 
 // The states of the press fit, and the joining methods.
 constexpr Words kStates[] = {
     {"standstill", QT_TRANSLATE_NOOP("ReportTexts", "静止")},
     {"service", QT_TRANSLATE_NOOP("ReportTexts", "工作")},
-    {"at_standstill", QT_TRANSLATE_NOOP("ReportTexts", "静止时")},
-    {"in_service", QT_TRANSLATE_NOOP("ReportTexts", "工作时")},
-    {"in_both_states", QT_TRANSLATE_NOOP("ReportTexts", "静止和工作时")},
-    {"press", QT_TRANSLATE_NOOP("ReportTexts", "压装")},
-    {"shrink", QT_TRANSLATE_NOOP("ReportTexts", "热装或冷装")},
+    {"at_standstill", QT_TRANSLATE_NOOP("Terms", "静止时"), kTerms},
+    {"in_service", QT_TRANSLATE_NOOP("Terms", "工作时"), kTerms},
+    {"in_both_states", QT_TRANSLATE_NOOP("Terms", "静止和工作时"), kTerms},
+    {"press", QT_TRANSLATE_NOOP("Terms", "压装"), kTerms},
+    {"shrink", QT_TRANSLATE_NOOP("Terms", "热装或冷装"), kTerms},
 };
 
 // Sentences; %1, %2 take the note's arguments in turn.
@@ -169,12 +172,17 @@ constexpr Words kNotes[] = {
     {"result_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "输入太大，%1无法计算。")},
 };
 
-template<std::size_t N> const char* Find(const Words (&table)[N], std::string_view key)
+template<std::size_t N> const Words* Find(const Words (&table)[N], std::string_view key)
 {
     for (const Words& words : table)
         if (words.key == key)
-            return words.text;
+            return &words;
     return nullptr;
+}
+
+QString Translated(const Words& words)
+{
+    return QCoreApplication::translate(words.context, words.text);
 }
 
 QString FromKey(std::string_view key)
@@ -198,20 +206,20 @@ QString Argument(const std::string& argument)
 
 QString ReportTexts::Caption(std::string_view key)
 {
-    const char* text = Find(kCaptions, key);
-    return text ? tr(text) : FromKey(key);
+    const Words* words = Find(kCaptions, key);
+    return words ? Translated(*words) : FromKey(key);
 }
 
 QString ReportTexts::FitType(std::string_view key)
 {
-    const char* text = Find(kFitTypes, key);
-    return text ? tr(text) : FromKey(key);
+    const Words* words = Find(kFitTypes, key);
+    return words ? Translated(*words) : FromKey(key);
 }
 
 QString ReportTexts::Note(const ReportNote& note)
 {
-    const char* text = Find(kNotes, note.key);
-    QString sentence = text ? tr(text) : FromKey(note.key);
+    const Words* words = Find(kNotes, note.key);
+    QString sentence = words ? Translated(*words) : FromKey(note.key);
     for (const std::string& argument : note.arguments)
         sentence = sentence.arg(Argument(argument));
     return sentence;
@@ -219,8 +227,8 @@ QString ReportTexts::Note(const ReportNote& note)
 
 QString ReportTexts::State(std::string_view key)
 {
-    const char* text = Find(kStates, key);
-    return text ? tr(text) : FromKey(key);
+    const Words* words = Find(kStates, key);
+    return words ? Translated(*words) : FromKey(key);
 }
 
 QString ReportTexts::Value(const ReportValue& value)

@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>扭矩或轴向力</source>
-        <translation>a torque or an axial force</translation>
+        <translation>Torque or axial force</translation>
     </message>
     <message>
         <source>从载荷查找需要“使用条件”页的轮毂外径、配合长度和载荷：请在那里输入%1。</source>
-        <translation>Finding fits from the load needs the hub outside diameter, the fit length and a load on the Service conditions tab: enter %1 there.</translation>
+        <translation>Finding fits from the load needs the hub outside diameter, the joint length and a load on the Service conditions tab; missing there: %1.</translation>
     </message>
     <message>
         <source>“使用条件”页：%1</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>没有配合能承受该载荷：可放宽公差等级、加大轮毂或配合长度，或降低要求的安全系数。</source>
-        <translation>No fit holds this load: widen the grades, make the hub or the fit longer or larger, or lower the required safeties.</translation>
+        <translation>No fit holds this load: widen the grades, make the hub larger or the joint longer, or lower the required safeties.</translation>
     </message>
     <message>
         <source>%1 个配合能承受“使用条件”页的载荷，列出最佳的 %2 个。</source>
@@ -335,10 +335,6 @@
     <message>
         <source>配合公差 Tf µm</source>
         <translation>Fit tolerance Tf µm</translation>
-    </message>
-    <message>
-        <source>优先配合</source>
-        <translation>Preferred</translation>
     </message>
     <message>
         <source>双击或按 Enter，在“配合分析”中查看该配合</source>
@@ -414,7 +410,7 @@
     </message>
     <message>
         <source>最大压入力 N</source>
-        <translation>Press-in force N</translation>
+        <translation>Largest press-in force N</translation>
     </message>
     <message>
         <source>轮毂加热 °C</source>
@@ -425,16 +421,22 @@
         <translation>Shaft cooled °C</translation>
     </message>
     <message>
-        <source>警告</source>
-        <translation>Warnings</translation>
-    </message>
-    <message>
         <source>由载荷查找(&amp;L)</source>
         <translation>From the &amp;load</translation>
     </message>
     <message>
         <source>用“使用条件”页的轮毂、材料、温度和载荷，列出能承受该载荷的配合；不用间隙范围</source>
         <translation>Lists the fits that hold the load with the hub, materials, temperatures and load of the Service conditions tab; the clearance range is not used</translation>
+    </message>
+    <message>
+        <source>优先配合</source>
+        <comment>column: whether the fit is a preferred one</comment>
+        <translation>Preferred</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <comment>column: the warnings of each fit</comment>
+        <translation>Warnings</translation>
     </message>
 </context>
 <context>
@@ -643,11 +645,11 @@
     </message>
     <message>
         <source>最大极限尺寸 mm</source>
-        <translation>Largest size mm</translation>
+        <translation>Largest limit of size mm</translation>
     </message>
     <message>
         <source>最小极限尺寸 mm</source>
-        <translation>Smallest size mm</translation>
+        <translation>Smallest limit of size mm</translation>
     </message>
     <message>
         <source>公差 µm</source>
@@ -706,26 +708,6 @@
         <translation>Print report</translation>
     </message>
     <message>
-        <source>上偏差</source>
-        <translation>upper deviation</translation>
-    </message>
-    <message>
-        <source>下偏差</source>
-        <translation>lower deviation</translation>
-    </message>
-    <message>
-        <source>最大极限尺寸</source>
-        <translation>largest size</translation>
-    </message>
-    <message>
-        <source>最小极限尺寸</source>
-        <translation>smallest size</translation>
-    </message>
-    <message>
-        <source>公差</source>
-        <translation>tolerance</translation>
-    </message>
-    <message>
         <source>项目</source>
         <translation>Item</translation>
     </message>
@@ -740,10 +722,6 @@
     <message>
         <source>警告</source>
         <translation>Warning</translation>
-    </message>
-    <message>
-        <source>基本尺寸</source>
-        <translation>Nominal size</translation>
     </message>
     <message>
         <source>偏差表</source>
@@ -783,19 +761,7 @@
     </message>
     <message>
         <source>图样标注</source>
-        <translation>On the drawing</translation>
-    </message>
-    <message>
-        <source>轮毂外径</source>
-        <translation>Hub outside diameter</translation>
-    </message>
-    <message>
-        <source>轴内孔直径</source>
-        <translation>Shaft bore</translation>
-    </message>
-    <message>
-        <source>配合长度</source>
-        <translation>Joint length</translation>
+        <translation>Drawing line</translation>
     </message>
     <message>
         <source>轮毂材料</source>
@@ -858,140 +824,8 @@
         <translation>Friction coefficient</translation>
     </message>
     <message>
-        <source>孔的 Rz</source>
-        <translation>Rz of the bore</translation>
-    </message>
-    <message>
-        <source>轴的 Rz</source>
-        <translation>Rz of the shaft</translation>
-    </message>
-    <message>
-        <source>压平系数</source>
-        <translation>Smoothing factor</translation>
-    </message>
-    <message>
-        <source>装配间隙</source>
-        <translation>Joining clearance</translation>
-    </message>
-    <message>
-        <source>公差带 σ 数</source>
-        <translation>Zone width in σ (each side)</translation>
-    </message>
-    <message>
-        <source>最小过盈（20 °C）</source>
-        <translation>Smallest interference (20 °C)</translation>
-    </message>
-    <message>
-        <source>最大过盈（20 °C）</source>
-        <translation>Largest interference (20 °C)</translation>
-    </message>
-    <message>
-        <source>压平量</source>
-        <translation>Smoothing loss</translation>
-    </message>
-    <message>
-        <source>工作时最小有效过盈</source>
-        <translation>Smallest effective interference in service</translation>
-    </message>
-    <message>
-        <source>工作时最大有效过盈</source>
-        <translation>Largest effective interference in service</translation>
-    </message>
-    <message>
-        <source>最小接触压力</source>
-        <translation>Least contact pressure</translation>
-    </message>
-    <message>
-        <source>最大接触压力</source>
-        <translation>Largest contact pressure</translation>
-    </message>
-    <message>
-        <source>轮毂孔壁最大切向应力</source>
-        <translation>Hub bore, largest tangential stress</translation>
-    </message>
-    <message>
-        <source>轮毂孔壁最大径向应力</source>
-        <translation>Hub bore, largest radial stress</translation>
-    </message>
-    <message>
-        <source>轮毂孔壁最大等效应力</source>
-        <translation>Hub bore, largest von Mises stress</translation>
-    </message>
-    <message>
-        <source>轮毂外壁最大切向应力</source>
-        <translation>Hub outside, largest tangential stress</translation>
-    </message>
-    <message>
-        <source>轴最大等效应力</source>
-        <translation>Shaft, largest von Mises stress</translation>
-    </message>
-    <message>
-        <source>轮毂屈服安全系数</source>
-        <translation>Hub safety against yield</translation>
-    </message>
-    <message>
-        <source>轴屈服安全系数</source>
-        <translation>Shaft safety against yield</translation>
-    </message>
-    <message>
-        <source>最小可传递扭矩</source>
-        <translation>Least torque transmitted</translation>
-    </message>
-    <message>
-        <source>最小可传递轴向力</source>
-        <translation>Least axial force transmitted</translation>
-    </message>
-    <message>
-        <source>最大压入力</source>
-        <translation>Largest press-in force</translation>
-    </message>
-    <message>
-        <source>轮毂加热装配温度（轴 20 °C）</source>
-        <translation>Hub assembly temperature (shaft at 20 °C)</translation>
-    </message>
-    <message>
-        <source>轴冷却装配温度（轮毂 20 °C）</source>
-        <translation>Shaft assembly temperature (hub at 20 °C)</translation>
-    </message>
-    <message>
-        <source>过盈概率</source>
-        <translation>Probability of interference</translation>
-    </message>
-    <message>
-        <source>间隙概率</source>
-        <translation>Probability of clearance</translation>
-    </message>
-    <message>
-        <source>孔的上偏差</source>
-        <translation>Hole&apos;s upper deviation</translation>
-    </message>
-    <message>
-        <source>孔的下偏差</source>
-        <translation>Hole&apos;s lower deviation</translation>
-    </message>
-    <message>
-        <source>轴的上偏差</source>
-        <translation>Shaft&apos;s upper deviation</translation>
-    </message>
-    <message>
-        <source>轴的下偏差</source>
-        <translation>Shaft&apos;s lower deviation</translation>
-    </message>
-    <message>
-        <source>间隙配合</source>
-        <translation>clearance fit</translation>
-    </message>
-    <message>
-        <source>过渡配合</source>
-        <translation>transition fit</translation>
-    </message>
-    <message>
-        <source>过盈配合</source>
-        <translation>interference fit</translation>
-    </message>
-    <message>
         <source>工作时配合性质改变：20 °C 时为%1，工作温度下为%2。</source>
-        <translation>The fit changes type in service: %1 at 20 °C, %2 at the service temperatures.</translation>
+        <translation>The fit type changes in service. At 20 °C: %1; at the service temperatures: %2.</translation>
     </message>
     <message>
         <source>尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。</source>
@@ -1003,7 +837,7 @@
     </message>
     <message>
         <source>压平量 %1 µm，即 %2 ×（孔 Rz + 轴 Rz）。</source>
-        <translation>Smoothing loss %1 µm: %2 × (Rz of bore + Rz of shaft).</translation>
+        <translation>Smoothing loss %1 µm: %2 × (bore Rz + shaft Rz).</translation>
     </message>
     <message>
         <source>平面应力、等长轮毂与轴、均匀接触压力（Lamé）。</source>
@@ -1015,11 +849,11 @@
     </message>
     <message>
         <source>尺寸服从正态分布，居于公差带中部，公差带为 ±%1 σ。</source>
-        <translation>Sizes normally distributed, centred in their zones, each zone ±%1 σ.</translation>
+        <translation>Sizes are normally distributed, centred in their zones, each zone ±%1 σ.</translation>
     </message>
     <message>
         <source>灰铸铁没有屈服点：以抗拉强度代替屈服强度。</source>
-        <translation>Grey cast iron has no yield point: its tensile strength stands in for it.</translation>
+        <translation>Grey cast iron has no yield point: its tensile strength stands in for the yield strength.</translation>
     </message>
     <message>
         <source>未给出轮毂外径：没有压力、应力、扭矩和力的结果。</source>
@@ -1047,7 +881,7 @@
     </message>
     <message>
         <source>%1使最小极限尺寸不大于 0。</source>
-        <translation>%1 takes the part&apos;s smallest size to zero or below.</translation>
+        <translation>%1 takes the smallest limit of size to 0 or below.</translation>
     </message>
     <message>
         <source>%1须大于孔径（基本尺寸）。</source>
@@ -1059,11 +893,11 @@
     </message>
     <message>
         <source>%1须在 0 至 0.5 之间。</source>
-        <translation>%1 must lie from 0 to 0.5.</translation>
+        <translation>%1 must be between 0 and 0.5.</translation>
     </message>
     <message>
         <source>%1须在 0 至 1 之间。</source>
-        <translation>%1 must lie from 0 to 1.</translation>
+        <translation>%1 must be between 0 and 1.</translation>
     </message>
     <message>
         <source>%1低于绝对零度。</source>
@@ -1071,7 +905,7 @@
     </message>
     <message>
         <source>输入太大，%1无法计算。</source>
-        <translation>The inputs are too large: %1 cannot be represented.</translation>
+        <translation>%1 cannot be calculated: the inputs are too large.</translation>
     </message>
     <message>
         <source>未给出表面粗糙度 Rz：没有扣除压平量，压力和扭矩偏高。</source>
@@ -1091,11 +925,11 @@
     </message>
     <message>
         <source>%1须使零件在 -196 °C 时比在 -78 °C 时收缩更多。</source>
-        <translation>The %1 must make the part contract more at -196 °C than at -78 °C.</translation>
+        <translation>%1 must make the part contract more at -196 °C than at -78 °C.</translation>
     </message>
     <message>
         <source>请给出%1。</source>
-        <translation>Please give the %1.</translation>
+        <translation>%1 is not given.</translation>
     </message>
     <message>
         <source>静止与工作两种状态</source>
@@ -1114,52 +948,8 @@
         <translation> (%1)</translation>
     </message>
     <message>
-        <source>保持摩擦系数</source>
-        <translation>Friction coefficient, holding</translation>
-    </message>
-    <message>
-        <source>压入摩擦系数</source>
-        <translation>Friction coefficient, pressing in</translation>
-    </message>
-    <message>
         <source>装配方法</source>
         <translation>Joining</translation>
-    </message>
-    <message>
-        <source>扭矩</source>
-        <translation>Torque</translation>
-    </message>
-    <message>
-        <source>轴向力</source>
-        <translation>Axial force</translation>
-    </message>
-    <message>
-        <source>要求的防滑安全系数</source>
-        <translation>Required slip safety</translation>
-    </message>
-    <message>
-        <source>要求的屈服安全系数</source>
-        <translation>Required yield safety</translation>
-    </message>
-    <message>
-        <source>最小有效过盈</source>
-        <translation>Effective interference, least</translation>
-    </message>
-    <message>
-        <source>最大有效过盈</source>
-        <translation>Effective interference, most</translation>
-    </message>
-    <message>
-        <source>轮毂允许的最大有效过盈</source>
-        <translation>Largest effective interference for the hub</translation>
-    </message>
-    <message>
-        <source>空心轴允许的最大有效过盈</source>
-        <translation>Largest effective interference for the hollow shaft</translation>
-    </message>
-    <message>
-        <source>防滑安全系数</source>
-        <translation>Slip safety</translation>
     </message>
     <message>
         <source>静止</source>
@@ -1168,26 +958,6 @@
     <message>
         <source>工作</source>
         <translation>Service</translation>
-    </message>
-    <message>
-        <source>静止时</source>
-        <translation>at standstill</translation>
-    </message>
-    <message>
-        <source>工作时</source>
-        <translation>in service</translation>
-    </message>
-    <message>
-        <source>静止和工作时</source>
-        <translation>at standstill and in service</translation>
-    </message>
-    <message>
-        <source>压装</source>
-        <translation>press fit</translation>
-    </message>
-    <message>
-        <source>热装或冷装</source>
-        <translation>shrink fit</translation>
     </message>
     <message>
         <source>%1轮毂屈服安全系数只有 %2，低于要求的 %3：轮毂孔壁会屈服。</source>
@@ -1208,6 +978,26 @@
     <message>
         <source>摩擦系数：保持 %1，压入 %2。</source>
         <translation>Friction coefficient %1 holding, %2 pressing in.</translation>
+    </message>
+    <message>
+        <source>%1 上偏差</source>
+        <translation>%1 upper deviation</translation>
+    </message>
+    <message>
+        <source>%1 下偏差</source>
+        <translation>%1 lower deviation</translation>
+    </message>
+    <message>
+        <source>%1 最大极限尺寸</source>
+        <translation>%1 largest limit of size</translation>
+    </message>
+    <message>
+        <source>%1 最小极限尺寸</source>
+        <translation>%1 smallest limit of size</translation>
+    </message>
+    <message>
+        <source>%1 公差</source>
+        <translation>%1 tolerance</translation>
     </message>
 </context>
 <context>
@@ -1238,7 +1028,7 @@
     </message>
     <message>
         <source>配合长度(&amp;L)</source>
-        <translation>Fit &amp;length</translation>
+        <translation>Joint &amp;length</translation>
     </message>
     <message>
         <source>材料</source>
@@ -1285,32 +1075,13 @@
         <translation>0.001 × size</translation>
     </message>
     <message>
-        <source>轮毂温度</source>
-        <translation>Hub temperature</translation>
-    </message>
-    <message>
-        <source>轴温度</source>
-        <translation>Shaft temperature</translation>
-    </message>
-    <message>
         <source>孔 Rz</source>
+        <extracomment>孔 here is the hub&apos;s bore, as in the term 孔的 Rz (&quot;Bore Rz&quot;), not the fit&apos;s hole.</extracomment>
         <translation>Bore Rz</translation>
     </message>
     <message>
         <source>轴 Rz</source>
         <translation>Shaft Rz</translation>
-    </message>
-    <message>
-        <source>压平系数</source>
-        <translation>Smoothing factor</translation>
-    </message>
-    <message>
-        <source>装配间隙</source>
-        <translation>Joining clearance</translation>
-    </message>
-    <message>
-        <source>公差带 σ 数</source>
-        <translation>σ per half zone</translation>
     </message>
     <message>
         <source>无屈服点：抗拉强度 Rm</source>
@@ -1333,24 +1104,16 @@
         <translation>Fit Ø%1 %2 (from “Fit analysis”)</translation>
     </message>
     <message>
-        <source>压装</source>
-        <translation>Press fit</translation>
-    </message>
-    <message>
-        <source>热装或冷装</source>
-        <translation>Shrink fit (heat or cool)</translation>
-    </message>
-    <message>
         <source>装配方法(&amp;J)</source>
         <translation>&amp;Joining</translation>
     </message>
     <message>
         <source>保持摩擦系数 μ</source>
-        <translation>Friction μ, holding</translation>
+        <translation>Friction coefficient μ, holding</translation>
     </message>
     <message>
         <source>压入摩擦系数 μ</source>
-        <translation>Friction μ, pressing in</translation>
+        <translation>Friction coefficient μ, pressing in</translation>
     </message>
     <message>
         <source>载荷</source>
@@ -1369,14 +1132,6 @@
         <translation>Axial &amp;force</translation>
     </message>
     <message>
-        <source>要求的防滑安全系数</source>
-        <translation>Required slip safety</translation>
-    </message>
-    <message>
-        <source>要求的屈服安全系数</source>
-        <translation>Required yield safety</translation>
-    </message>
-    <message>
         <source>结果（两种状态中较差的值）</source>
         <translation>Results (the worse of both states)</translation>
     </message>
@@ -1392,94 +1147,6 @@
 <context>
     <name>ServiceTexts</name>
     <message>
-        <source>基本尺寸</source>
-        <translation>nominal size</translation>
-    </message>
-    <message>
-        <source>最小过盈（20 °C）</source>
-        <translation>Smallest interference (20 °C)</translation>
-    </message>
-    <message>
-        <source>最大过盈（20 °C）</source>
-        <translation>Largest interference (20 °C)</translation>
-    </message>
-    <message>
-        <source>压平量</source>
-        <translation>Smoothing loss</translation>
-    </message>
-    <message>
-        <source>工作时最小有效过盈</source>
-        <translation>Smallest effective interference in service</translation>
-    </message>
-    <message>
-        <source>工作时最大有效过盈</source>
-        <translation>Largest effective interference in service</translation>
-    </message>
-    <message>
-        <source>最小接触压力</source>
-        <translation>Smallest contact pressure</translation>
-    </message>
-    <message>
-        <source>最大接触压力</source>
-        <translation>Largest contact pressure</translation>
-    </message>
-    <message>
-        <source>轮毂孔壁最大切向应力</source>
-        <translation>Largest hoop stress at the hub bore</translation>
-    </message>
-    <message>
-        <source>轮毂孔壁最大径向应力</source>
-        <translation>Largest radial stress at the hub bore</translation>
-    </message>
-    <message>
-        <source>轮毂孔壁最大等效应力</source>
-        <translation>Largest equivalent stress at the hub bore</translation>
-    </message>
-    <message>
-        <source>轮毂外壁最大切向应力</source>
-        <translation>Largest hoop stress at the hub outside</translation>
-    </message>
-    <message>
-        <source>轴最大等效应力</source>
-        <translation>Largest equivalent stress in the shaft</translation>
-    </message>
-    <message>
-        <source>轮毂屈服安全系数</source>
-        <translation>Hub safety against yield</translation>
-    </message>
-    <message>
-        <source>轴屈服安全系数</source>
-        <translation>Shaft safety against yield</translation>
-    </message>
-    <message>
-        <source>最小可传递扭矩</source>
-        <translation>Smallest transmissible torque</translation>
-    </message>
-    <message>
-        <source>最小可传递轴向力</source>
-        <translation>Smallest transmissible axial force</translation>
-    </message>
-    <message>
-        <source>最大压入力</source>
-        <translation>Largest press-in force</translation>
-    </message>
-    <message>
-        <source>轮毂加热装配温度（轴 20 °C）</source>
-        <translation>Hub temperature to assemble (shaft at 20 °C)</translation>
-    </message>
-    <message>
-        <source>轴冷却装配温度（轮毂 20 °C）</source>
-        <translation>Shaft temperature to assemble (hub at 20 °C)</translation>
-    </message>
-    <message>
-        <source>过盈概率</source>
-        <translation>Probability of interference</translation>
-    </message>
-    <message>
-        <source>间隙概率</source>
-        <translation>Probability of clearance</translation>
-    </message>
-    <message>
         <source>—（需要轮毂外径）</source>
         <translation>— (needs the hub outside diameter)</translation>
     </message>
@@ -1489,191 +1156,124 @@
     </message>
     <message>
         <source>—（需要轮毂外径和配合长度）</source>
-        <translation>— (needs the hub outside diameter and the fit length)</translation>
+        <translation>— (needs the hub outside diameter and the joint length)</translation>
     </message>
     <message>
         <source>—（无过盈）</source>
         <translation>— (no interference)</translation>
     </message>
     <message>
-        <source>间隙配合</source>
-        <translation>a clearance fit</translation>
-    </message>
-    <message>
-        <source>过渡配合</source>
-        <translation>a transition fit</translation>
-    </message>
-    <message>
-        <source>过盈配合</source>
-        <translation>an interference fit</translation>
-    </message>
-    <message>
-        <source>孔的上偏差</source>
-        <translation>hole&apos;s upper deviation</translation>
-    </message>
-    <message>
-        <source>孔的下偏差</source>
-        <translation>hole&apos;s lower deviation</translation>
-    </message>
-    <message>
-        <source>轴的上偏差</source>
-        <translation>shaft&apos;s upper deviation</translation>
-    </message>
-    <message>
-        <source>轴的下偏差</source>
-        <translation>shaft&apos;s lower deviation</translation>
-    </message>
-    <message>
-        <source>压平系数</source>
-        <translation>smoothing factor</translation>
-    </message>
-    <message>
         <source>结果</source>
-        <translation>result</translation>
+        <translation>A result</translation>
     </message>
     <message>
         <source>输入</source>
-        <translation>input</translation>
+        <extracomment>An input the refusal cannot name, starting its sentence (&quot;An input&quot;), not a heading (&quot;Inputs&quot;).</extracomment>
+        <translation>An input</translation>
     </message>
     <message>
         <source>%1不是有限的数。</source>
-        <translation>The %1 is not a finite number.</translation>
+        <translation>%1 is not a finite number.</translation>
     </message>
     <message>
         <source>%1须大于 0。</source>
-        <translation>The %1 must be over 0.</translation>
+        <translation>%1 must be more than 0.</translation>
     </message>
     <message>
         <source>%1不能为负。</source>
-        <translation>The %1 cannot be negative.</translation>
+        <translation>%1 must not be negative.</translation>
     </message>
     <message>
         <source>%1低于下偏差。</source>
-        <translation>The %1 is below the lower deviation.</translation>
+        <translation>%1 is below the lower deviation.</translation>
     </message>
     <message>
         <source>%1使最小极限尺寸不大于 0。</source>
-        <translation>The %1 takes the smallest limit of size to 0 or below.</translation>
+        <translation>%1 takes the smallest limit of size to 0 or below.</translation>
     </message>
     <message>
         <source>%1须大于孔径（基本尺寸）。</source>
-        <translation>The %1 must be larger than the bore (the nominal size).</translation>
+        <translation>%1 must be larger than the bore (the nominal size).</translation>
     </message>
     <message>
         <source>%1须小于轴径（基本尺寸）。</source>
-        <translation>The %1 must be smaller than the shaft (the nominal size).</translation>
+        <translation>%1 must be smaller than the shaft (the nominal size).</translation>
     </message>
     <message>
         <source>%1须在 0 至 0.5 之间。</source>
-        <translation>The %1 must be between 0 and 0.5.</translation>
+        <translation>%1 must be between 0 and 0.5.</translation>
     </message>
     <message>
         <source>%1须在 0 至 1 之间。</source>
-        <translation>The %1 must be between 0 and 1.</translation>
+        <translation>%1 must be between 0 and 1.</translation>
     </message>
     <message>
         <source>%1须使零件在 -196 °C 时比在 -78 °C 时收缩更多。</source>
-        <translation>The %1 must make the part contract more at -196 °C than at -78 °C.</translation>
+        <translation>%1 must make the part contract more at -196 °C than at -78 °C.</translation>
     </message>
     <message>
         <source>%1低于绝对零度。</source>
-        <translation>The %1 is below absolute zero.</translation>
+        <translation>%1 is below absolute zero.</translation>
     </message>
     <message>
         <source>输入太大，%1无法计算。</source>
-        <translation>The inputs are too large to calculate the %1.</translation>
+        <translation>%1 cannot be calculated: the inputs are too large.</translation>
     </message>
     <message>
         <source>%1不能使用。</source>
-        <translation>The %1 cannot be used.</translation>
-    </message>
-    <message>
-        <source>轮毂外径</source>
-        <translation>hub outside diameter</translation>
-    </message>
-    <message>
-        <source>轴内孔直径</source>
-        <translation>shaft bore diameter</translation>
-    </message>
-    <message>
-        <source>配合长度</source>
-        <translation>fit length</translation>
+        <translation>%1 cannot be used.</translation>
     </message>
     <message>
         <source>轮毂材料的弹性模量 E</source>
-        <translation>hub material&apos;s Young&apos;s modulus E</translation>
+        <translation>Hub material&apos;s Young&apos;s modulus E</translation>
     </message>
     <message>
         <source>轮毂材料的泊松比 ν</source>
-        <translation>hub material&apos;s Poisson&apos;s ratio ν</translation>
+        <translation>Hub material&apos;s Poisson&apos;s ratio ν</translation>
     </message>
     <message>
         <source>轮毂材料的线膨胀系数 α</source>
-        <translation>hub material&apos;s expansion coefficient α</translation>
+        <translation>Hub material&apos;s expansion coefficient α</translation>
     </message>
     <message>
         <source>轮毂材料的屈服强度</source>
-        <translation>hub material&apos;s yield strength</translation>
+        <translation>Hub material&apos;s yield strength</translation>
     </message>
     <message>
         <source>轴材料的弹性模量 E</source>
-        <translation>shaft material&apos;s Young&apos;s modulus E</translation>
+        <translation>Shaft material&apos;s Young&apos;s modulus E</translation>
     </message>
     <message>
         <source>轴材料的泊松比 ν</source>
-        <translation>shaft material&apos;s Poisson&apos;s ratio ν</translation>
+        <translation>Shaft material&apos;s Poisson&apos;s ratio ν</translation>
     </message>
     <message>
         <source>轴材料的线膨胀系数 α</source>
-        <translation>shaft material&apos;s expansion coefficient α</translation>
+        <translation>Shaft material&apos;s expansion coefficient α</translation>
     </message>
     <message>
         <source>轴材料的屈服强度</source>
-        <translation>shaft material&apos;s yield strength</translation>
-    </message>
-    <message>
-        <source>轮毂温度</source>
-        <translation>hub temperature</translation>
-    </message>
-    <message>
-        <source>轴温度</source>
-        <translation>shaft temperature</translation>
-    </message>
-    <message>
-        <source>孔的 Rz</source>
-        <translation>bore&apos;s Rz</translation>
-    </message>
-    <message>
-        <source>轴的 Rz</source>
-        <translation>shaft&apos;s Rz</translation>
-    </message>
-    <message>
-        <source>装配间隙</source>
-        <translation>joining clearance</translation>
-    </message>
-    <message>
-        <source>公差带 σ 数</source>
-        <translation>σ per half zone</translation>
+        <translation>Shaft material&apos;s yield strength</translation>
     </message>
     <message>
         <source>请输入%1。</source>
-        <translation>Enter the %1.</translation>
+        <translation>%1 is missing: enter a value.</translation>
     </message>
     <message>
         <source>%1应是一个数，如 40 或 0.15。</source>
-        <translation>The %1 is a number, such as 40 or 0.15.</translation>
+        <translation>%1 is a number, such as 40 or 0.15.</translation>
     </message>
     <message>
         <source>尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。</source>
-        <translation>Sizes are at 20 °C; interference is diametral (shaft minus hole), positive for interference.</translation>
+        <translation>Sizes are at 20 °C; interference is diametral (shaft minus hole), positive for an interference.</translation>
     </message>
     <message>
         <source>配合性质：20 °C 时为%1，工作温度下为%2——工作时配合性质改变。</source>
-        <translation>Fit type: %1 at 20 °C, %2 at the service temperatures: the fit changes its type in service.</translation>
+        <translation>Fit type at 20 °C: %1; at the service temperatures: %2. The fit type changes in service.</translation>
     </message>
     <message>
         <source>配合性质：20 °C 时为%1，工作温度下为%2。</source>
-        <translation>Fit type: %1 at 20 °C, %2 at the service temperatures.</translation>
+        <translation>Fit type at 20 °C: %1; at the service temperatures: %2.</translation>
     </message>
     <message>
         <source>装配间隙 %1 µm；平面应力、等长轮毂与轴、均匀压力（Lamé）。</source>
@@ -1688,80 +1288,16 @@
         <translation>Grey cast iron has no yield point: its tensile strength stands in for the yield strength.</translation>
     </message>
     <message>
-        <source>轮毂允许的最大有效过盈</source>
-        <translation>Largest effective interference for the hub</translation>
-    </message>
-    <message>
-        <source>空心轴允许的最大有效过盈</source>
-        <translation>Largest effective interference for the hollow shaft</translation>
-    </message>
-    <message>
-        <source>防滑安全系数</source>
-        <translation>Slip safety</translation>
-    </message>
-    <message>
         <source>—（仅空心轴）</source>
         <translation>— (hollow shafts only)</translation>
     </message>
     <message>
         <source>—（需要轮毂外径、配合长度和载荷）</source>
-        <translation>— (needs hub outside diameter, length and a load)</translation>
-    </message>
-    <message>
-        <source>静止时</source>
-        <translation>at standstill</translation>
-    </message>
-    <message>
-        <source>工作时</source>
-        <translation>in service</translation>
-    </message>
-    <message>
-        <source>静止和工作时</source>
-        <translation>at standstill and in service</translation>
-    </message>
-    <message>
-        <source>保持摩擦系数</source>
-        <translation>holding friction coefficient</translation>
-    </message>
-    <message>
-        <source>压入摩擦系数</source>
-        <translation>pressing-in friction coefficient</translation>
-    </message>
-    <message>
-        <source>扭矩</source>
-        <translation>torque</translation>
-    </message>
-    <message>
-        <source>轴向力</source>
-        <translation>axial force</translation>
-    </message>
-    <message>
-        <source>要求的防滑安全系数</source>
-        <translation>required slip safety</translation>
-    </message>
-    <message>
-        <source>要求的屈服安全系数</source>
-        <translation>required yield safety</translation>
-    </message>
-    <message>
-        <source>最小有效过盈</source>
-        <translation>Effective interference, least</translation>
-    </message>
-    <message>
-        <source>最大有效过盈</source>
-        <translation>Effective interference, most</translation>
-    </message>
-    <message>
-        <source>热装或冷装</source>
-        <translation>Shrink fit</translation>
-    </message>
-    <message>
-        <source>压装</source>
-        <translation>Press fit</translation>
+        <translation>— (needs the hub outside diameter, the joint length and a load)</translation>
     </message>
     <message>
         <source>%1；摩擦系数 %2（保持）、%3（压入）；压平系数 %4 ×（孔 Rz + 轴 Rz）。</source>
-        <translation>%1; friction coefficient %2 holding, %3 pressing in; smoothing %4 × (Rz bore + Rz shaft).</translation>
+        <translation>%1; friction coefficient %2 holding, %3 pressing in; smoothing factor %4 × (bore Rz + shaft Rz).</translation>
     </message>
     <message>
         <source>要求的防滑安全系数 %1，屈服安全系数 %2；结果取两种状态中较差的值。</source>
@@ -1797,7 +1333,7 @@
     </message>
     <message>
         <source>工作时配合性质改变：静止时为%1，工作时为%2。</source>
-        <translation>The fit type changes in service: %1 at standstill, %2 in service.</translation>
+        <translation>The fit type changes in service. At standstill: %1; in service: %2.</translation>
     </message>
     <message>
         <source>%1连接可能打滑：防滑安全系数 %2，低于要求的 %3。</source>
@@ -1870,6 +1406,229 @@ hub %1 °C, shaft %2 °C</translation>
 轮毂 %1 °C，轴 %2 °C</source>
         <translation>Service
 hub %1 °C, shaft %2 °C</translation>
+    </message>
+</context>
+<context>
+    <name>Terms</name>
+    <message>
+        <source>基本尺寸</source>
+        <translation>Nominal size</translation>
+    </message>
+    <message>
+        <source>轮毂外径</source>
+        <translation>Hub outside diameter</translation>
+    </message>
+    <message>
+        <source>轴内孔直径</source>
+        <translation>Shaft bore diameter</translation>
+    </message>
+    <message>
+        <source>配合长度</source>
+        <translation>Joint length</translation>
+    </message>
+    <message>
+        <source>保持摩擦系数</source>
+        <translation>Friction coefficient, holding</translation>
+    </message>
+    <message>
+        <source>压入摩擦系数</source>
+        <translation>Friction coefficient, pressing in</translation>
+    </message>
+    <message>
+        <source>扭矩</source>
+        <translation>Torque</translation>
+    </message>
+    <message>
+        <source>轴向力</source>
+        <translation>Axial force</translation>
+    </message>
+    <message>
+        <source>要求的防滑安全系数</source>
+        <translation>Required slip safety</translation>
+    </message>
+    <message>
+        <source>要求的屈服安全系数</source>
+        <translation>Required yield safety</translation>
+    </message>
+    <message>
+        <source>最小有效过盈</source>
+        <translation>Effective interference, least</translation>
+    </message>
+    <message>
+        <source>最大有效过盈</source>
+        <translation>Effective interference, most</translation>
+    </message>
+    <message>
+        <source>轮毂允许的最大有效过盈</source>
+        <translation>Largest effective interference for the hub</translation>
+    </message>
+    <message>
+        <source>空心轴允许的最大有效过盈</source>
+        <translation>Largest effective interference for the hollow shaft</translation>
+    </message>
+    <message>
+        <source>防滑安全系数</source>
+        <translation>Slip safety</translation>
+    </message>
+    <message>
+        <source>孔的 Rz</source>
+        <translation>Bore Rz</translation>
+    </message>
+    <message>
+        <source>轴的 Rz</source>
+        <translation>Shaft Rz</translation>
+    </message>
+    <message>
+        <source>压平系数</source>
+        <translation>Smoothing factor</translation>
+    </message>
+    <message>
+        <source>装配间隙</source>
+        <translation>Joining clearance</translation>
+    </message>
+    <message>
+        <source>公差带 σ 数</source>
+        <translation>σ per half zone</translation>
+    </message>
+    <message>
+        <source>最小过盈（20 °C）</source>
+        <translation>Smallest interference (20 °C)</translation>
+    </message>
+    <message>
+        <source>最大过盈（20 °C）</source>
+        <translation>Largest interference (20 °C)</translation>
+    </message>
+    <message>
+        <source>压平量</source>
+        <translation>Smoothing loss</translation>
+    </message>
+    <message>
+        <source>工作时最小有效过盈</source>
+        <translation>Smallest effective interference in service</translation>
+    </message>
+    <message>
+        <source>工作时最大有效过盈</source>
+        <translation>Largest effective interference in service</translation>
+    </message>
+    <message>
+        <source>最小接触压力</source>
+        <translation>Smallest contact pressure</translation>
+    </message>
+    <message>
+        <source>最大接触压力</source>
+        <translation>Largest contact pressure</translation>
+    </message>
+    <message>
+        <source>轮毂孔壁最大切向应力</source>
+        <translation>Hub bore, largest tangential stress</translation>
+    </message>
+    <message>
+        <source>轮毂孔壁最大径向应力</source>
+        <translation>Hub bore, largest radial stress</translation>
+    </message>
+    <message>
+        <source>轮毂孔壁最大等效应力</source>
+        <translation>Hub bore, largest von Mises stress</translation>
+    </message>
+    <message>
+        <source>轮毂外壁最大切向应力</source>
+        <translation>Hub outside, largest tangential stress</translation>
+    </message>
+    <message>
+        <source>轴最大等效应力</source>
+        <translation>Shaft, largest von Mises stress</translation>
+    </message>
+    <message>
+        <source>轮毂屈服安全系数</source>
+        <translation>Hub safety against yield</translation>
+    </message>
+    <message>
+        <source>轴屈服安全系数</source>
+        <translation>Shaft safety against yield</translation>
+    </message>
+    <message>
+        <source>最小可传递扭矩</source>
+        <translation>Smallest transmissible torque</translation>
+    </message>
+    <message>
+        <source>最小可传递轴向力</source>
+        <translation>Smallest transmissible axial force</translation>
+    </message>
+    <message>
+        <source>最大压入力</source>
+        <translation>Largest press-in force</translation>
+    </message>
+    <message>
+        <source>轮毂加热装配温度（轴 20 °C）</source>
+        <translation>Hub assembly temperature (shaft at 20 °C)</translation>
+    </message>
+    <message>
+        <source>轴冷却装配温度（轮毂 20 °C）</source>
+        <translation>Shaft assembly temperature (hub at 20 °C)</translation>
+    </message>
+    <message>
+        <source>过盈概率</source>
+        <translation>Probability of interference</translation>
+    </message>
+    <message>
+        <source>间隙概率</source>
+        <translation>Probability of clearance</translation>
+    </message>
+    <message>
+        <source>孔的上偏差</source>
+        <translation>Hole&apos;s upper deviation</translation>
+    </message>
+    <message>
+        <source>孔的下偏差</source>
+        <translation>Hole&apos;s lower deviation</translation>
+    </message>
+    <message>
+        <source>轴的上偏差</source>
+        <translation>Shaft&apos;s upper deviation</translation>
+    </message>
+    <message>
+        <source>轴的下偏差</source>
+        <translation>Shaft&apos;s lower deviation</translation>
+    </message>
+    <message>
+        <source>间隙配合</source>
+        <translation>Clearance fit</translation>
+    </message>
+    <message>
+        <source>过渡配合</source>
+        <translation>Transition fit</translation>
+    </message>
+    <message>
+        <source>过盈配合</source>
+        <translation>Interference fit</translation>
+    </message>
+    <message>
+        <source>静止时</source>
+        <translation>at standstill</translation>
+    </message>
+    <message>
+        <source>工作时</source>
+        <translation>in service</translation>
+    </message>
+    <message>
+        <source>静止和工作时</source>
+        <translation>at standstill and in service</translation>
+    </message>
+    <message>
+        <source>压装</source>
+        <translation>Press fit</translation>
+    </message>
+    <message>
+        <source>热装或冷装</source>
+        <translation>Shrink fit</translation>
+    </message>
+    <message>
+        <source>轮毂温度</source>
+        <translation>Hub temperature</translation>
+    </message>
+    <message>
+        <source>轴温度</source>
+        <translation>Shaft temperature</translation>
     </message>
 </context>
 </TS>

@@ -86,10 +86,11 @@ FitFinderPage::FitFinderPage(std::filesystem::path tablesFolder, QWidget* parent
     m_output = new QStackedWidget(this);
     m_resultTable = NewTable("finderResultTable",
                              {tr("配合"), tr("配合性质"), tr("最小间隙 µm"), tr("最大间隙 µm"), tr("配合公差 Tf µm"),
-                              tr("优先配合"), tr("排名")});
-    m_loadTable = NewTable("finderLoadTable",
-                           {tr("配合"), tr("防滑安全系数"), tr("轮毂安全系数"), tr("轴安全系数"), tr("最大压入力 N"),
-                            tr("轮毂加热 °C"), tr("轴冷却 °C"), tr("警告"), tr("排名")});
+                              tr("优先配合", "column: whether the fit is a preferred one"), tr("排名")});
+    m_loadTable
+        = NewTable("finderLoadTable",
+                   {tr("配合"), tr("防滑安全系数"), tr("轮毂安全系数"), tr("轴安全系数"), tr("最大压入力 N"),
+                    tr("轮毂加热 °C"), tr("轴冷却 °C"), tr("警告", "column: the warnings of each fit"), tr("排名")});
     // The warnings' column takes what room is left; the numbers keep theirs.
     m_loadTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_loadTable->horizontalHeader()->setSectionResizeMode(kLoadWarnings, QHeaderView::Stretch);

@@ -4,6 +4,7 @@
 #include "core/tolerance_class.h"
 #include "widgets/warning_banner.h"
 #include "workbench/service/service_texts.h"
+#include "workbench/terms.h"
 
 #include <algorithm>
 
@@ -144,7 +145,7 @@ QWidget* ServicePage::CreateInputs()
     NewBox(ShaftTemperature, "serviceShaftTemperatureBox", QStringLiteral("20"), service);
     m_joiningList = new QComboBox(service);
     m_joiningList->setObjectName(QStringLiteral("serviceJoiningList"));
-    m_joiningList->addItems({tr("压装"), tr("热装或冷装")});
+    m_joiningList->addItems({Terms::tr("压装"), Terms::tr("热装或冷装")});
     NewBox(Friction, "serviceFrictionBox", {}, service);
     NewBox(FrictionPressing, "serviceFrictionPressingBox", {}, service);
     NewBox(HubRz, "serviceHubRzBox", QStringLiteral("0"), service);
@@ -154,17 +155,18 @@ QWidget* ServicePage::CreateInputs()
     m_smoothingList->addItems({tr("0.4（DIN 7190-1:2017）"), tr("0.8（旧版）")});
     NewBox(JoiningClearance, "serviceJoiningClearanceBox", {}, service)->setPlaceholderText(tr("0.001 × 尺寸"));
     NewBox(ZoneSigmas, "serviceZoneSigmaBox", Number(kDefaultZoneSigmas), service);
-    addRow(serviceGrid, service, tr("轮毂温度"), Box(HubTemperature), QStringLiteral("°C"));
-    addRow(serviceGrid, service, tr("轴温度"), Box(ShaftTemperature), QStringLiteral("°C"));
+    addRow(serviceGrid, service, Terms::tr("轮毂温度"), Box(HubTemperature), QStringLiteral("°C"));
+    addRow(serviceGrid, service, Terms::tr("轴温度"), Box(ShaftTemperature), QStringLiteral("°C"));
     addRow(serviceGrid, service, tr("装配方法(&J)"), m_joiningList, {});
     // Empty: DIN 7190-1's value, shown in the empty box.
     addRow(serviceGrid, service, tr("保持摩擦系数 μ"), Box(Friction), tr("空：DIN 7190-1"));
     addRow(serviceGrid, service, tr("压入摩擦系数 μ"), Box(FrictionPressing), tr("空：DIN 7190-1"));
+    //: 孔 here is the hub's bore, as in the term 孔的 Rz ("Bore Rz"), not the fit's hole.
     addRow(serviceGrid, service, tr("孔 Rz"), Box(HubRz), QStringLiteral("µm"));
     addRow(serviceGrid, service, tr("轴 Rz"), Box(ShaftRz), QStringLiteral("µm"));
-    addRow(serviceGrid, service, tr("压平系数"), m_smoothingList, {});
-    addRow(serviceGrid, service, tr("装配间隙"), Box(JoiningClearance), QStringLiteral("µm"));
-    addRow(serviceGrid, service, tr("公差带 σ 数"), Box(ZoneSigmas), {});
+    addRow(serviceGrid, service, Terms::tr("压平系数"), m_smoothingList, {});
+    addRow(serviceGrid, service, Terms::tr("装配间隙"), Box(JoiningClearance), QStringLiteral("µm"));
+    addRow(serviceGrid, service, Terms::tr("公差带 σ 数"), Box(ZoneSigmas), {});
     columnLayout->addWidget(service);
 
     auto* load = new QGroupBox(tr("载荷"), column);
@@ -176,8 +178,8 @@ QWidget* ServicePage::CreateInputs()
     NewBox(RequiredYieldSafety, "serviceYieldSafetyBox", Number(kDefaultRequiredYieldSafety), load);
     addRow(loadGrid, load, tr("扭矩(&T)"), Box(Torque), QStringLiteral("N·m"));
     addRow(loadGrid, load, tr("轴向力(&F)"), Box(AxialForce), QStringLiteral("N"));
-    addRow(loadGrid, load, tr("要求的防滑安全系数"), Box(RequiredSlipSafety), {});
-    addRow(loadGrid, load, tr("要求的屈服安全系数"), Box(RequiredYieldSafety), {});
+    addRow(loadGrid, load, Terms::tr("要求的防滑安全系数"), Box(RequiredSlipSafety), {});
+    addRow(loadGrid, load, Terms::tr("要求的屈服安全系数"), Box(RequiredYieldSafety), {});
     columnLayout->addWidget(load);
     columnLayout->addStretch(1);
     return column;

@@ -25,46 +25,41 @@ struct ResultWords
     Missing missing; // why there is no value
 };
 
-// The words of each result, by the engine's key; a key missing here is shown by its key.
+// The words of each result, by the engine's key; a key missing here is shown by its key. The
+// captions are terms: the report words the same results.
 constexpr ResultWords kResultWords[] = {
-    {"size_mm", QT_TRANSLATE_NOOP("ServiceTexts", "基本尺寸"), "mm", 3, 1.0, Missing::Nothing},
-    {"interference_min_um", QT_TRANSLATE_NOOP("ServiceTexts", "最小过盈（20 °C）"), "µm", 1, 1.0, Missing::Nothing},
-    {"interference_max_um", QT_TRANSLATE_NOOP("ServiceTexts", "最大过盈（20 °C）"), "µm", 1, 1.0, Missing::Nothing},
-    {"smoothing_loss_um", QT_TRANSLATE_NOOP("ServiceTexts", "压平量"), "µm", 2, 1.0, Missing::Nothing},
-    {"service_interference_min_um", QT_TRANSLATE_NOOP("ServiceTexts", "工作时最小有效过盈"), "µm", 1, 1.0,
-     Missing::Nothing},
-    {"service_interference_max_um", QT_TRANSLATE_NOOP("ServiceTexts", "工作时最大有效过盈"), "µm", 1, 1.0,
-     Missing::Nothing},
-    {"pressure_min_mpa", QT_TRANSLATE_NOOP("ServiceTexts", "最小接触压力"), "MPa", 1, 1.0, Missing::HubOutside},
-    {"pressure_max_mpa", QT_TRANSLATE_NOOP("ServiceTexts", "最大接触压力"), "MPa", 1, 1.0, Missing::HubOutside},
-    {"hub_bore_tangential_max_mpa", QT_TRANSLATE_NOOP("ServiceTexts", "轮毂孔壁最大切向应力"), "MPa", 1, 1.0,
+    {"size_mm", QT_TRANSLATE_NOOP("Terms", "基本尺寸"), "mm", 3, 1.0, Missing::Nothing},
+    {"interference_min_um", QT_TRANSLATE_NOOP("Terms", "最小过盈（20 °C）"), "µm", 1, 1.0, Missing::Nothing},
+    {"interference_max_um", QT_TRANSLATE_NOOP("Terms", "最大过盈（20 °C）"), "µm", 1, 1.0, Missing::Nothing},
+    {"smoothing_loss_um", QT_TRANSLATE_NOOP("Terms", "压平量"), "µm", 2, 1.0, Missing::Nothing},
+    {"service_interference_min_um", QT_TRANSLATE_NOOP("Terms", "工作时最小有效过盈"), "µm", 1, 1.0, Missing::Nothing},
+    {"service_interference_max_um", QT_TRANSLATE_NOOP("Terms", "工作时最大有效过盈"), "µm", 1, 1.0, Missing::Nothing},
+    {"pressure_min_mpa", QT_TRANSLATE_NOOP("Terms", "最小接触压力"), "MPa", 1, 1.0, Missing::HubOutside},
+    {"pressure_max_mpa", QT_TRANSLATE_NOOP("Terms", "最大接触压力"), "MPa", 1, 1.0, Missing::HubOutside},
+    {"hub_bore_tangential_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大切向应力"), "MPa", 1, 1.0,
      Missing::HubOutside},
-    {"hub_bore_radial_max_mpa", QT_TRANSLATE_NOOP("ServiceTexts", "轮毂孔壁最大径向应力"), "MPa", 1, 1.0,
+    {"hub_bore_radial_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大径向应力"), "MPa", 1, 1.0, Missing::HubOutside},
+    {"hub_bore_von_mises_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大等效应力"), "MPa", 1, 1.0,
      Missing::HubOutside},
-    {"hub_bore_von_mises_max_mpa", QT_TRANSLATE_NOOP("ServiceTexts", "轮毂孔壁最大等效应力"), "MPa", 1, 1.0,
+    {"hub_outside_tangential_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂外壁最大切向应力"), "MPa", 1, 1.0,
      Missing::HubOutside},
-    {"hub_outside_tangential_max_mpa", QT_TRANSLATE_NOOP("ServiceTexts", "轮毂外壁最大切向应力"), "MPa", 1, 1.0,
+    {"shaft_von_mises_max_mpa", QT_TRANSLATE_NOOP("Terms", "轴最大等效应力"), "MPa", 1, 1.0, Missing::HubOutside},
+    {"hub_yield_safety", QT_TRANSLATE_NOOP("Terms", "轮毂屈服安全系数"), "", 2, 1.0, Missing::HubAndInterference},
+    {"shaft_yield_safety", QT_TRANSLATE_NOOP("Terms", "轴屈服安全系数"), "", 2, 1.0, Missing::HubAndInterference},
+    {"interference_at_hub_yield_um", QT_TRANSLATE_NOOP("Terms", "轮毂允许的最大有效过盈"), "µm", 1, 1.0,
      Missing::HubOutside},
-    {"shaft_von_mises_max_mpa", QT_TRANSLATE_NOOP("ServiceTexts", "轴最大等效应力"), "MPa", 1, 1.0,
-     Missing::HubOutside},
-    {"hub_yield_safety", QT_TRANSLATE_NOOP("ServiceTexts", "轮毂屈服安全系数"), "", 2, 1.0,
-     Missing::HubAndInterference},
-    {"shaft_yield_safety", QT_TRANSLATE_NOOP("ServiceTexts", "轴屈服安全系数"), "", 2, 1.0,
-     Missing::HubAndInterference},
-    {"interference_at_hub_yield_um", QT_TRANSLATE_NOOP("ServiceTexts", "轮毂允许的最大有效过盈"), "µm", 1, 1.0,
-     Missing::HubOutside},
-    {"interference_at_shaft_yield_um", QT_TRANSLATE_NOOP("ServiceTexts", "空心轴允许的最大有效过盈"), "µm", 1, 1.0,
+    {"interference_at_shaft_yield_um", QT_TRANSLATE_NOOP("Terms", "空心轴允许的最大有效过盈"), "µm", 1, 1.0,
      Missing::HollowShaft},
-    {"torque_min_nm", QT_TRANSLATE_NOOP("ServiceTexts", "最小可传递扭矩"), "N·m", 1, 1.0, Missing::HubAndLength},
-    {"axial_force_min_n", QT_TRANSLATE_NOOP("ServiceTexts", "最小可传递轴向力"), "N", 0, 1.0, Missing::HubAndLength},
-    {"slip_safety", QT_TRANSLATE_NOOP("ServiceTexts", "防滑安全系数"), "", 2, 1.0, Missing::Load},
-    {"press_force_max_n", QT_TRANSLATE_NOOP("ServiceTexts", "最大压入力"), "N", 0, 1.0, Missing::HubAndLength},
-    {"hub_assembly_temp_c", QT_TRANSLATE_NOOP("ServiceTexts", "轮毂加热装配温度（轴 20 °C）"), "°C", 1, 1.0,
+    {"torque_min_nm", QT_TRANSLATE_NOOP("Terms", "最小可传递扭矩"), "N·m", 1, 1.0, Missing::HubAndLength},
+    {"axial_force_min_n", QT_TRANSLATE_NOOP("Terms", "最小可传递轴向力"), "N", 0, 1.0, Missing::HubAndLength},
+    {"slip_safety", QT_TRANSLATE_NOOP("Terms", "防滑安全系数"), "", 2, 1.0, Missing::Load},
+    {"press_force_max_n", QT_TRANSLATE_NOOP("Terms", "最大压入力"), "N", 0, 1.0, Missing::HubAndLength},
+    {"hub_assembly_temp_c", QT_TRANSLATE_NOOP("Terms", "轮毂加热装配温度（轴 20 °C）"), "°C", 1, 1.0,
      Missing::Interference},
-    {"shaft_assembly_temp_c", QT_TRANSLATE_NOOP("ServiceTexts", "轴冷却装配温度（轮毂 20 °C）"), "°C", 1, 1.0,
+    {"shaft_assembly_temp_c", QT_TRANSLATE_NOOP("Terms", "轴冷却装配温度（轮毂 20 °C）"), "°C", 1, 1.0,
      Missing::Interference},
-    {"probability_interference", QT_TRANSLATE_NOOP("ServiceTexts", "过盈概率"), "%", 2, 100.0, Missing::Nothing},
-    {"probability_clearance", QT_TRANSLATE_NOOP("ServiceTexts", "间隙概率"), "%", 2, 100.0, Missing::Nothing},
+    {"probability_interference", QT_TRANSLATE_NOOP("Terms", "过盈概率"), "%", 2, 100.0, Missing::Nothing},
+    {"probability_clearance", QT_TRANSLATE_NOOP("Terms", "间隙概率"), "%", 2, 100.0, Missing::Nothing},
 };
 
 ResultWords WordsOf(std::string_view key)
@@ -76,7 +71,7 @@ ResultWords WordsOf(std::string_view key)
 
 std::string Caption(const ResultWords& words)
 {
-    return words.caption ? translate("ServiceTexts", words.caption) : std::string(words.key);
+    return words.caption ? translate("Terms", words.caption) : std::string(words.key);
 }
 
 std::string MissingText(Missing missing)
@@ -117,11 +112,11 @@ std::string FitTypeWords(FitType type)
 {
     switch (type) {
     case FitType::Clearance:
-        return translate("ServiceTexts", "间隙配合");
+        return translate("Terms", "间隙配合");
     case FitType::Transition:
-        return translate("ServiceTexts", "过渡配合");
+        return translate("Terms", "过渡配合");
     case FitType::Interference:
-        return translate("ServiceTexts", "过盈配合");
+        return translate("Terms", "过盈配合");
     }
     return "";
 }
@@ -130,11 +125,11 @@ std::string StateWords(std::size_t state)
 {
     switch (state) {
     case kStandstill:
-        return translate("ServiceTexts", "静止时");
+        return translate("Terms", "静止时");
     case kInService:
-        return translate("ServiceTexts", "工作时");
+        return translate("Terms", "工作时");
     default:
-        return translate("ServiceTexts", "静止和工作时");
+        return translate("Terms", "静止和工作时");
     }
 }
 
@@ -145,23 +140,24 @@ std::string InputName(const ServiceRefusalOf& refusal)
     case ServiceInput::Field:
         break;
     case ServiceInput::Size:
-        return translate("ServiceTexts", "基本尺寸");
+        return translate("Terms", "基本尺寸");
     case ServiceInput::HoleUpper:
-        return translate("ServiceTexts", "孔的上偏差");
+        return translate("Terms", "孔的上偏差");
     case ServiceInput::HoleLower:
-        return translate("ServiceTexts", "孔的下偏差");
+        return translate("Terms", "孔的下偏差");
     case ServiceInput::ShaftUpper:
-        return translate("ServiceTexts", "轴的上偏差");
+        return translate("Terms", "轴的上偏差");
     case ServiceInput::ShaftLower:
-        return translate("ServiceTexts", "轴的下偏差");
+        return translate("Terms", "轴的下偏差");
     case ServiceInput::SmoothingFactor:
-        return translate("ServiceTexts", "压平系数");
+        return translate("Terms", "压平系数");
     case ServiceInput::Result: {
         const auto results = ServiceResultFields();
         return refusal.result < results.size() ? Caption(WordsOf(results[refusal.result].key))
                                                : translate("ServiceTexts", "结果");
     }
     case ServiceInput::Other:
+        //: An input the refusal cannot name, starting its sentence ("An input"), not a heading ("Inputs").
         return translate("ServiceTexts", "输入");
     }
     return ServiceFieldWords(refusal.field).caption;
@@ -207,11 +203,11 @@ FieldWords ServiceFieldWords(ServiceField field)
 {
     switch (field) {
     case ServiceField::HubOutsideDiameter:
-        return {translate("ServiceTexts", "轮毂外径"), "mm"};
+        return {translate("Terms", "轮毂外径"), "mm"};
     case ServiceField::ShaftBore:
-        return {translate("ServiceTexts", "轴内孔直径"), "mm"};
+        return {translate("Terms", "轴内孔直径"), "mm"};
     case ServiceField::Length:
-        return {translate("ServiceTexts", "配合长度"), "mm"};
+        return {translate("Terms", "配合长度"), "mm"};
     case ServiceField::HubYoungsModulus:
         return {translate("ServiceTexts", "轮毂材料的弹性模量 E"), "MPa"};
     case ServiceField::HubPoissonRatio:
@@ -229,29 +225,29 @@ FieldWords ServiceFieldWords(ServiceField field)
     case ServiceField::ShaftStrength:
         return {translate("ServiceTexts", "轴材料的屈服强度"), "MPa"};
     case ServiceField::HubTemperature:
-        return {translate("ServiceTexts", "轮毂温度"), "°C"};
+        return {translate("Terms", "轮毂温度"), "°C"};
     case ServiceField::ShaftTemperature:
-        return {translate("ServiceTexts", "轴温度"), "°C"};
+        return {translate("Terms", "轴温度"), "°C"};
     case ServiceField::Friction:
-        return {translate("ServiceTexts", "保持摩擦系数"), ""};
+        return {translate("Terms", "保持摩擦系数"), ""};
     case ServiceField::FrictionPressing:
-        return {translate("ServiceTexts", "压入摩擦系数"), ""};
+        return {translate("Terms", "压入摩擦系数"), ""};
     case ServiceField::Torque:
-        return {translate("ServiceTexts", "扭矩"), "N·m"};
+        return {translate("Terms", "扭矩"), "N·m"};
     case ServiceField::AxialForce:
-        return {translate("ServiceTexts", "轴向力"), "N"};
+        return {translate("Terms", "轴向力"), "N"};
     case ServiceField::RequiredSlipSafety:
-        return {translate("ServiceTexts", "要求的防滑安全系数"), ""};
+        return {translate("Terms", "要求的防滑安全系数"), ""};
     case ServiceField::RequiredYieldSafety:
-        return {translate("ServiceTexts", "要求的屈服安全系数"), ""};
+        return {translate("Terms", "要求的屈服安全系数"), ""};
     case ServiceField::HubRz:
-        return {translate("ServiceTexts", "孔的 Rz"), "µm"};
+        return {translate("Terms", "孔的 Rz"), "µm"};
     case ServiceField::ShaftRz:
-        return {translate("ServiceTexts", "轴的 Rz"), "µm"};
+        return {translate("Terms", "轴的 Rz"), "µm"};
     case ServiceField::JoiningClearance:
-        return {translate("ServiceTexts", "装配间隙"), "µm"};
+        return {translate("Terms", "装配间隙"), "µm"};
     case ServiceField::ZoneSigmas:
-        return {translate("ServiceTexts", "公差带 σ 数"), ""};
+        return {translate("Terms", "公差带 σ 数"), ""};
     }
     return {};
 }
@@ -293,8 +289,8 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
                      {NumberText(s.hubTemperatureC), NumberText(s.shaftTemperatureC)});
     }
     const ResultWords interference[]
-        = {{"interference_min_um", QT_TRANSLATE_NOOP("ServiceTexts", "最小有效过盈"), "µm", 1, 1.0, Missing::Nothing},
-           {"interference_max_um", QT_TRANSLATE_NOOP("ServiceTexts", "最大有效过盈"), "µm", 1, 1.0, Missing::Nothing}};
+        = {{"interference_min_um", QT_TRANSLATE_NOOP("Terms", "最小有效过盈"), "µm", 1, 1.0, Missing::Nothing},
+           {"interference_max_um", QT_TRANSLATE_NOOP("Terms", "最大有效过盈"), "µm", 1, 1.0, Missing::Nothing}};
     for (const ResultWords& words : interference) {
         const bool min = words.key == "interference_min_um";
         ServiceStateLine line {std::string(words.key), Caption(words), {}};
@@ -314,8 +310,8 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
         }
         texts.states.push_back(std::move(line));
     }
-    const std::string joining = results.joining == JoiningMethod::Shrink ? translate("ServiceTexts", "热装或冷装")
-                                                                         : translate("ServiceTexts", "压装");
+    const std::string joining
+        = results.joining == JoiningMethod::Shrink ? translate("Terms", "热装或冷装") : translate("Terms", "压装");
     texts.assumptions = {
         translate("ServiceTexts", "尺寸为 20 °C 时的尺寸；过盈按直径计（轴减孔），正值为过盈。"),
         Filled(results.fitTypeChangesAtService
