@@ -2,6 +2,7 @@
 
 #include "core/decimal_text.h"
 #include "core/number_format.h"
+#include "presentation/service_figures.h"
 #include "workbench/text_language.h"
 
 #include <algorithm>
@@ -19,54 +20,44 @@ struct ResultWords
 {
     std::string_view key;
     const char* caption;
-    std::string_view unit; // empty: a plain number
-    int decimals;
-    double scale; // a fraction shown as %
     Missing missing; // why there is no value
 };
 
 // The words of each result, by the engine's key; a key missing here is shown by its key. The
 // captions are terms: the report words the same results.
 constexpr ResultWords kResultWords[] = {
-    {"size_mm", QT_TRANSLATE_NOOP("Terms", "基本尺寸"), "mm", 3, 1.0, Missing::Nothing},
-    {"interference_min_um", QT_TRANSLATE_NOOP("Terms", "最小过盈（20 °C）"), "µm", 1, 1.0, Missing::Nothing},
-    {"interference_max_um", QT_TRANSLATE_NOOP("Terms", "最大过盈（20 °C）"), "µm", 1, 1.0, Missing::Nothing},
-    {"smoothing_loss_um", QT_TRANSLATE_NOOP("Terms", "压平量"), "µm", 2, 1.0, Missing::Nothing},
-    {"service_interference_min_um", QT_TRANSLATE_NOOP("Terms", "工作时最小有效过盈"), "µm", 1, 1.0, Missing::Nothing},
-    {"service_interference_max_um", QT_TRANSLATE_NOOP("Terms", "工作时最大有效过盈"), "µm", 1, 1.0, Missing::Nothing},
-    {"pressure_min_mpa", QT_TRANSLATE_NOOP("Terms", "最小接触压力"), "MPa", 1, 1.0, Missing::HubOutside},
-    {"pressure_max_mpa", QT_TRANSLATE_NOOP("Terms", "最大接触压力"), "MPa", 1, 1.0, Missing::HubOutside},
-    {"hub_bore_tangential_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大切向应力"), "MPa", 1, 1.0,
-     Missing::HubOutside},
-    {"hub_bore_radial_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大径向应力"), "MPa", 1, 1.0, Missing::HubOutside},
-    {"hub_bore_von_mises_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大等效应力"), "MPa", 1, 1.0,
-     Missing::HubOutside},
-    {"hub_outside_tangential_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂外壁最大切向应力"), "MPa", 1, 1.0,
-     Missing::HubOutside},
-    {"shaft_von_mises_max_mpa", QT_TRANSLATE_NOOP("Terms", "轴最大等效应力"), "MPa", 1, 1.0, Missing::HubOutside},
-    {"hub_yield_safety", QT_TRANSLATE_NOOP("Terms", "轮毂屈服安全系数"), "", 2, 1.0, Missing::HubAndInterference},
-    {"shaft_yield_safety", QT_TRANSLATE_NOOP("Terms", "轴屈服安全系数"), "", 2, 1.0, Missing::HubAndInterference},
-    {"interference_at_hub_yield_um", QT_TRANSLATE_NOOP("Terms", "轮毂允许的最大有效过盈"), "µm", 1, 1.0,
-     Missing::HubOutside},
-    {"interference_at_shaft_yield_um", QT_TRANSLATE_NOOP("Terms", "空心轴允许的最大有效过盈"), "µm", 1, 1.0,
-     Missing::HollowShaft},
-    {"torque_min_nm", QT_TRANSLATE_NOOP("Terms", "最小可传递扭矩"), "N·m", 1, 1.0, Missing::HubAndLength},
-    {"axial_force_min_n", QT_TRANSLATE_NOOP("Terms", "最小可传递轴向力"), "N", 0, 1.0, Missing::HubAndLength},
-    {"slip_safety", QT_TRANSLATE_NOOP("Terms", "防滑安全系数"), "", 2, 1.0, Missing::Load},
-    {"press_force_max_n", QT_TRANSLATE_NOOP("Terms", "最大压入力"), "N", 0, 1.0, Missing::HubAndLength},
-    {"hub_assembly_temp_c", QT_TRANSLATE_NOOP("Terms", "轮毂加热装配温度（轴 20 °C）"), "°C", 1, 1.0,
-     Missing::Interference},
-    {"shaft_assembly_temp_c", QT_TRANSLATE_NOOP("Terms", "轴冷却装配温度（轮毂 20 °C）"), "°C", 1, 1.0,
-     Missing::Interference},
-    {"probability_interference", QT_TRANSLATE_NOOP("Terms", "过盈概率"), "%", 2, 100.0, Missing::Nothing},
-    {"probability_clearance", QT_TRANSLATE_NOOP("Terms", "间隙概率"), "%", 2, 100.0, Missing::Nothing},
+    {"size_mm", QT_TRANSLATE_NOOP("Terms", "基本尺寸"), Missing::Nothing},
+    {"interference_min_um", QT_TRANSLATE_NOOP("Terms", "最小过盈（20 °C）"), Missing::Nothing},
+    {"interference_max_um", QT_TRANSLATE_NOOP("Terms", "最大过盈（20 °C）"), Missing::Nothing},
+    {"smoothing_loss_um", QT_TRANSLATE_NOOP("Terms", "压平量"), Missing::Nothing},
+    {"service_interference_min_um", QT_TRANSLATE_NOOP("Terms", "工作时最小有效过盈"), Missing::Nothing},
+    {"service_interference_max_um", QT_TRANSLATE_NOOP("Terms", "工作时最大有效过盈"), Missing::Nothing},
+    {"pressure_min_mpa", QT_TRANSLATE_NOOP("Terms", "最小接触压力"), Missing::HubOutside},
+    {"pressure_max_mpa", QT_TRANSLATE_NOOP("Terms", "最大接触压力"), Missing::HubOutside},
+    {"hub_bore_tangential_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大切向应力"), Missing::HubOutside},
+    {"hub_bore_radial_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大径向应力"), Missing::HubOutside},
+    {"hub_bore_von_mises_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂孔壁最大等效应力"), Missing::HubOutside},
+    {"hub_outside_tangential_max_mpa", QT_TRANSLATE_NOOP("Terms", "轮毂外壁最大切向应力"), Missing::HubOutside},
+    {"shaft_von_mises_max_mpa", QT_TRANSLATE_NOOP("Terms", "轴最大等效应力"), Missing::HubOutside},
+    {"hub_yield_safety", QT_TRANSLATE_NOOP("Terms", "轮毂屈服安全系数"), Missing::HubAndInterference},
+    {"shaft_yield_safety", QT_TRANSLATE_NOOP("Terms", "轴屈服安全系数"), Missing::HubAndInterference},
+    {"interference_at_hub_yield_um", QT_TRANSLATE_NOOP("Terms", "轮毂允许的最大有效过盈"), Missing::HubOutside},
+    {"interference_at_shaft_yield_um", QT_TRANSLATE_NOOP("Terms", "空心轴允许的最大有效过盈"), Missing::HollowShaft},
+    {"torque_min_nm", QT_TRANSLATE_NOOP("Terms", "最小可传递扭矩"), Missing::HubAndLength},
+    {"axial_force_min_n", QT_TRANSLATE_NOOP("Terms", "最小可传递轴向力"), Missing::HubAndLength},
+    {"slip_safety", QT_TRANSLATE_NOOP("Terms", "防滑安全系数"), Missing::Load},
+    {"press_force_max_n", QT_TRANSLATE_NOOP("Terms", "最大压入力"), Missing::HubAndLength},
+    {"hub_assembly_temp_c", QT_TRANSLATE_NOOP("Terms", "轮毂加热装配温度（轴 20 °C）"), Missing::Interference},
+    {"shaft_assembly_temp_c", QT_TRANSLATE_NOOP("Terms", "轴冷却装配温度（轮毂 20 °C）"), Missing::Interference},
+    {"probability_interference", QT_TRANSLATE_NOOP("Terms", "过盈概率"), Missing::Nothing},
+    {"probability_clearance", QT_TRANSLATE_NOOP("Terms", "间隙概率"), Missing::Nothing},
 };
 
 ResultWords WordsOf(std::string_view key)
 {
     const auto found = std::find_if(std::begin(kResultWords), std::end(kResultWords),
                                     [&](const ResultWords& words) { return words.key == key; });
-    return found != std::end(kResultWords) ? *found : ResultWords {key, nullptr, "", 3, 1.0, Missing::Nothing};
+    return found != std::end(kResultWords) ? *found : ResultWords {key, nullptr, Missing::Nothing};
 }
 
 std::string Caption(const ResultWords& words)
@@ -95,10 +86,11 @@ std::string MissingText(Missing missing)
     return "—";
 }
 
+// The number as every front end shows it (engine/presentation), and its unit.
 std::string ValueText(double value, const ResultWords& words)
 {
-    return FixedDecimals(value * words.scale, words.decimals) + (words.unit.empty() ? "" : " ")
-        + std::string(words.unit);
+    const std::string_view unit = ServiceFigureFormatOf(words.key).unit;
+    return ServiceFigureText(words.key, value) + (unit.empty() ? "" : " ") + std::string(unit);
 }
 
 std::string ValueText(const std::optional<double>& value, const ResultWords& words)
@@ -289,8 +281,8 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
                      {NumberText(s.hubTemperatureC), NumberText(s.shaftTemperatureC)});
     }
     const ResultWords interference[]
-        = {{"interference_min_um", QT_TRANSLATE_NOOP("Terms", "最小有效过盈"), "µm", 1, 1.0, Missing::Nothing},
-           {"interference_max_um", QT_TRANSLATE_NOOP("Terms", "最大有效过盈"), "µm", 1, 1.0, Missing::Nothing}};
+        = {{"interference_min_um", QT_TRANSLATE_NOOP("Terms", "最小有效过盈"), Missing::Nothing},
+           {"interference_max_um", QT_TRANSLATE_NOOP("Terms", "最大有效过盈"), Missing::Nothing}};
     for (const ResultWords& words : interference) {
         const bool min = words.key == "interference_min_um";
         ServiceStateLine line {std::string(words.key), Caption(words), {}};
