@@ -66,7 +66,7 @@ int RunLoadFitSearch(const FindFitRequest& request, const FitSearchRequest& sear
     if (request.json) {
         auto json = nlohmann::ordered_json::array();
         for (std::size_t index = 0; index < shown; ++index)
-            json.push_back(LoadFoundFitJson((*found)[index]));
+            json.push_back(LoadFoundFitJson((*found)[index], OptionNaming::CommandLine));
         out << json.dump() << '\n';
     }
     const std::string what = LoadWords(loadSearch.service) + " at " + FormatMm(search.size) + " mm";

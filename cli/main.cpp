@@ -1,6 +1,7 @@
 // quorlan-cli: ISO 286 limits and fits for scripts. Parses the arguments and hands over to the
 // commands library.
 
+#include "answers/service_inputs.h"
 #include "answers/table_lookup_text.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
@@ -51,43 +52,12 @@ for its grades (IT01 to IT12) and sizes (up to 500 mm); beyond them, and in the 
 reasons are in English. Exit status: 0 a result (warnings included), 1 no result, 2 a usage error.)";
 
 // The joint, its conditions and its load: `service` takes them, and `find-fit` to search by load.
+// Names and help come from the engine's table of the joint's inputs.
 void AddServiceOptions(CLI::App& command, ServiceOptions& options)
 {
-    // Each option's key, with _ for -, and its help.
-    static const std::pair<const char*, const char*> kHelp[] = {
-        {"hub_od", "hub outside diameter, mm (none: no press-fit results)"},
-        {"shaft_id", "shaft bore, mm (default 0: solid)"},
-        {"length", "joint length, mm (none: no forces or torque)"},
-        {"hub_material", "built-in material id (default steel)"},
-        {"shaft_material", "built-in material id (default steel)"},
-        {"hub_e", "hub Young's modulus, MPa"},
-        {"hub_nu", "hub Poisson's ratio"},
-        {"hub_alpha", "hub thermal expansion, 1/K, heating and cooling alike"},
-        {"hub_yield", "hub yield strength, MPa"},
-        {"shaft_e", "shaft Young's modulus, MPa"},
-        {"shaft_nu", "shaft Poisson's ratio"},
-        {"shaft_alpha", "shaft thermal expansion, 1/K, heating and cooling alike"},
-        {"shaft_yield", "shaft yield strength, MPa"},
-        {"hub_temp", "hub temperature in service, °C (default 20)"},
-        {"shaft_temp", "shaft temperature in service, °C (default 20)"},
-        {"joining", "press (default): pressed on lengthways; shrink: hub heated or shaft cooled"},
-        {"friction", "friction coefficient for holding and pressing alike"},
-        {"friction_holding", "friction coefficient against slip (default: DIN 7190-1 for the joining and materials)"},
-        {"friction_pressing", "friction coefficient while pressing in (default: DIN 7190-1 for the materials)"},
-        {"rz_hub", "mean roughness depth Rz of the bore, µm (default 0)"},
-        {"rz_shaft", "mean roughness depth Rz of the shaft, µm (default 0)"},
-        {"smoothing", "smoothing factor: 0.4 (DIN 7190-1:2017, default) or 0.8"},
-        {"joining_clearance", "clearance for assembly, µm (default 0.001 × size)"},
-        {"zone_sigma", "standard deviations each tolerance zone spans (default 3)"},
-        {"torque", "torque the joint must hold, N·m"},
-        {"axial_force", "axial force the joint must hold, N"},
-        {"slip_safety", "required safety against slip (default 1.5)"},
-        {"yield_safety", "required safety against yield (default 1.0)"},
-    };
-    for (const auto& [key, help] : kHelp) {
-        std::string name = std::string("--") + key;
-        std::replace(name.begin(), name.end(), '_', '-');
-        command.add_option(name, options[key], help);
+    for (const JointInput& input : JointInputs()) {
+        const std::string key(input.key);
+        command.add_option(OptionName(key, OptionNaming::CommandLine), options[key], ServiceInputHelp(input));
     }
 }
 

@@ -106,7 +106,8 @@ void WriteAssembly(const ServiceResults& r, std::ostream& out)
 void WriteText(const ServiceResults& r, std::ostream& out)
 {
     for (const ServiceWarning& warning : r.warnings)
-        out << "WARNING " << ServiceWarningKey(warning.code) << ": " << ServiceWarningText(r, warning) << '\n';
+        out << "WARNING " << ServiceWarningKey(warning.code) << ": "
+            << ServiceWarningText(r, warning, OptionNaming::CommandLine) << '\n';
     WriteInterferences(r, out);
     const char* noHub = "needs --hub-od";
     const char* noLength = "needs --hub-od and --length";
@@ -198,7 +199,7 @@ int RunService(const ServiceRequest& request, std::ostream& out, std::ostream& e
     if (!outcome)
         return RefusalExit(ServiceRefusalAnswer(outcome.reason(), *size, OptionNaming::CommandLine), err);
     if (request.json)
-        out << ServiceJson(*outcome).dump() << '\n';
+        out << ServiceJson(*outcome, OptionNaming::CommandLine).dump() << '\n';
     else
         WriteText(*outcome, out);
     return kExitResult;

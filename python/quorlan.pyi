@@ -88,24 +88,70 @@ def find_fits(
     range by the least follow the matches.
     """
 
+class ServiceInput(TypedDict):
+    """One of the joint's inputs that service() takes by keyword."""
+
+    key: str
+    kind: str  # "number", "material" or "choice"
+    unit: str  # "mm", "µm", "1/K", "°C", "MPa", "N·m", "N"; "" for none
+    default: Optional[str]  # None: not given unless passed
+    range: Optional[str]  # of a number, the interval accepted: "(0, inf)", "[0, 0.5]", "(size_mm, inf)"
+    choices: list[str]
+    help_key: str
+    help: str
+
 def service(
     size_mm: Number,
     fit: Optional[str] = None,
     hole: Optional[tuple[Number, Number]] = None,
     shaft: Optional[tuple[Number, Number]] = None,
     tables: Folder = None,
-    **options: Any,
+    *,
+    hub_od: Optional[Number] = None,
+    shaft_id: Optional[Number] = None,
+    length: Optional[Number] = None,
+    hub_material: Optional[str] = None,
+    shaft_material: Optional[str] = None,
+    hub_e: Optional[Number] = None,
+    hub_nu: Optional[Number] = None,
+    hub_alpha: Optional[Number] = None,
+    hub_yield: Optional[Number] = None,
+    shaft_e: Optional[Number] = None,
+    shaft_nu: Optional[Number] = None,
+    shaft_alpha: Optional[Number] = None,
+    shaft_yield: Optional[Number] = None,
+    hub_temp: Optional[Number] = None,
+    shaft_temp: Optional[Number] = None,
+    joining: Optional[str] = None,
+    friction: Optional[Number] = None,
+    friction_holding: Optional[Number] = None,
+    friction_pressing: Optional[Number] = None,
+    rz_hub: Optional[Number] = None,
+    rz_shaft: Optional[Number] = None,
+    smoothing: Optional[Union[str, Number]] = None,
+    joining_clearance: Optional[Number] = None,
+    zone_sigma: Optional[Number] = None,
+    torque: Optional[Number] = None,
+    axial_force: Optional[Number] = None,
+    slip_safety: Optional[Number] = None,
+    yield_safety: Optional[Number] = None,
 ) -> dict[str, Any]:
     """A fit at service conditions: interference (µm), pressure and stresses (MPa), torque (N·m),
     forces (N), assembly temperatures (°C), probabilities (0 to 1).
 
-    Give fit ("H7/s6") or hole and shaft as (upper_um, lower_um). options are quorlan-cli service's
-    long options with _ for -: hub_od (mm), shaft_id (mm), length (mm), hub_material, shaft_material,
-    hub_e, hub_nu, hub_alpha, hub_yield (and shaft_...), hub_temp, shaft_temp (°C), joining
-    ("press" or "shrink"), friction, friction_holding, friction_pressing, rz_hub, rz_shaft (µm),
-    smoothing (0.4 or 0.8), joining_clearance (µm), zone_sigma, torque (N·m), axial_force (N),
-    slip_safety, yield_safety. The answer holds both states ("states") and "warnings".
+    Give fit ("H7/s6") or hole and shaft as (upper_um, lower_um); the joint by keyword, as
+    service_inputs() lists them with their units, defaults and ranges: hub_od, shaft_id, length
+    (mm); hub_material, shaft_material (materials() lists them); hub_e (MPa), hub_nu, hub_alpha
+    (1/K, heating and cooling alike), hub_yield (MPa; the part then yields, not brittle) and the
+    same for shaft_; hub_temp, shaft_temp (°C); joining ("press" or "shrink"); friction (both),
+    friction_holding, friction_pressing; rz_hub, rz_shaft (µm); smoothing (0.4 or 0.8);
+    joining_clearance (µm); zone_sigma; torque (N·m); axial_force (N); slip_safety, yield_safety.
+    The answer holds both states ("states") and "warnings", each with its code, state, value,
+    limit, arguments (its figures as text) and an English text naming these keyword arguments.
     """
+
+def service_inputs() -> list[ServiceInput]:
+    """The joint's inputs that service() takes by keyword, from the engine's table."""
 
 def limits_table(tables: Folder = None) -> list[dict[str, Any]]:
     """Every limit deviation: {class, from_mm, to_mm, upper_um, lower_um}, None where there is none."""

@@ -6,6 +6,7 @@
 #include "answers/fit_answers.h"
 #include "answers/list_answers.h"
 #include "answers/service_answer.h"
+#include "answers/service_inputs.h"
 #include "answers/shipped_tables.h"
 #include "answers/table_answers.h"
 #include "answers/table_check_text.h"
@@ -211,6 +212,24 @@ py::object Service(const py::handle& sizeMm, const py::handle& fit, const py::ha
                               [&] { return ServiceAnswer(read.Get(), options, OptionNaming::Keyword, read.Folder()); });
 }
 
+py::object AllServiceInputs()
+{
+    return Answered([] { return Answer(ServiceInputsJson()); });
+}
+
+// service's docstring, its keyword arguments from the engine's table of the joint's inputs.
+std::string ServiceDoc()
+{
+    std::string doc
+        = "A fit at service conditions, at standstill and in service, with warnings where a limit is passed: "
+          "interference (µm), pressure and stresses (MPa), torque (N·m), forces (N), temperatures (°C). "
+          "Give fit ('H7/s6') or hole and shaft as (upper_um, lower_um), and the joint by keyword "
+          "(service_inputs() lists them with units, defaults and ranges):";
+    for (const std::string_view key : ServiceJointKeys())
+        doc += " " + std::string(key) + "=";
+    return doc + ".";
+}
+
 py::object AllMaterials()
 {
     return Answered([] { return MaterialsAnswer(); });
@@ -253,12 +272,12 @@ PYBIND11_MODULE(quorlan, module)
                "Every fit whose clearances in µm stay within the bounds (each given as a clearance or as an "
                "interference), best first; limit=0 answers all. basis: 'hole', 'shaft' or 'any'; grades: "
                "'5-11', 'IT5-IT11', '01-18'; near: how many fits that miss the range by the least (miss_um) follow.");
+    static const std::string serviceDoc = ServiceDoc();
     module.def("service", &Service, py::arg("size_mm"), py::arg("fit") = py::none(), py::arg("hole") = py::none(),
-               py::arg("shaft") = py::none(), py::arg("tables") = py::none(),
-               "A fit at service conditions, at standstill and in service, with warnings where a limit is passed: "
-               "interference (µm), pressure and stresses (MPa), torque (N·m), forces (N), temperatures (°C). "
-               "Give fit ('H7/s6') or hole and shaft as (upper_um, lower_um); the other options are quorlan-cli "
-               "service's long options with _ for -: hub_od=80, length=40, hub_material='cast-iron', torque=300.");
+               py::arg("shaft") = py::none(), py::arg("tables") = py::none(), serviceDoc.c_str());
+    module.def("service_inputs", &AllServiceInputs,
+               "The joint's inputs that service() takes by keyword: a list of {key, kind, unit, default, range, "
+               "choices, help_key, help}.");
     module.def(
         "materials", &AllMaterials,
         "The built-in materials: id, names, E (MPa), Poisson's ratio, expansion (1/K, from 20 °C upwards and down "

@@ -48,11 +48,13 @@ function label(key, texts) {
   return own(texts.resultLabels, key) ?? key.replace(/_/g, ' ');
 }
 
-// Warnings and states as the engine gives them; their texts are the engine's.
+// Warnings as the engine gives them, by code with their figures, worded in the page's language;
+// the states side by side.
 function showWarnings(answer, texts) {
-  const warnings = Array.isArray(answer.warnings) ? answer.warnings : [];
+  const warnings = Array.isArray(answer.warnings) ? answer.warnings.filter((warning) => warning && typeof warning === 'object') : [];
+  const words = (warning) => (Array.isArray(warning.arguments) ? texts.warning(warning, answer) : String(warning.text ?? warning.code));
   document.getElementById('service-warnings').replaceChildren(
-    ...warnings.map((warning) => el('li', null, el('strong', null, `${texts.warnings}: `), String(warning.text ?? warning.code ?? warning))));
+    ...warnings.map((warning) => el('li', null, el('strong', null, `${texts.warnings}: `), words(warning))));
   // The states side by side: a column each, a row for each of their values.
   const box = document.getElementById('service-states');
   const states = Array.isArray(answer.states) ? answer.states.filter((state) => state && typeof state === 'object') : [];

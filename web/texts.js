@@ -116,6 +116,28 @@ const en = {
   defaultValue: (v) => `default ${v}`,
   results: 'Results',
   warnings: 'Warnings',
+  // A warning from its code and figures (the engine's arguments); a code the page does not know
+  // shows the engine's English text.
+  warning: (w, a) => {
+    const [x, y, z] = w.arguments;
+    const state = {standstill: 'at standstill', service: 'in service'}[w.state] ?? 'at standstill and in service';
+    const fit = (type) => ({clearance: 'a clearance fit', transition: 'a transition fit', interference: 'an interference fit'})[type] ?? type;
+    const part = w.code === 'hub_yield' ? 'hub' : 'shaft';
+    const brittle = a[`${part}_strength_is_tensile`];
+    switch (w.code) {
+      case 'hub_yield': case 'shaft_yield':
+        return `the ${part} ${brittle ? 'may crack: its safety against the tensile strength' : 'yields: its safety against yield'}, ${x} ${state}, is below the required ${y}`
+          + (z ? `; it needs an effective interference of at most ${z} µm` : '');
+      case 'no_press_fit': return `no press fit ${state}: the least effective interference is ${x} µm, so parts may have clearance and no contact pressure`;
+      case 'loosens_in_service': return `the fit changes from ${fit(x)} at standstill to ${fit(y)} in service`;
+      case 'slip': return `the joint may slip: its slip safety, ${x} ${state}, is below the required ${y}`;
+      case 'no_roughness': return 'no roughness depths given (Rz of bore and shaft both 0): nothing is deducted for smoothing, which overstates pressure and torque; fill in Rz of the bore and of the shaft';
+      case 'hub_heating_limit': return `heating the hub alone would need ${x} °C, above the ${y} °C its material may be heated to for joining`;
+      case 'cooling_unreachable': return `cooling the shaft alone would need ${w.value <= -273.15 ? 'more than cooling to absolute zero gives' : `${x} °C`}, below liquid nitrogen’s ${y} °C`;
+      case 'assembly_unreachable': return `the parts cannot be joined by temperature: the hub heated to its limit and the shaft cooled in liquid nitrogen together open ${x} µm of the ${y} µm needed; press them, or choose a looser fit`;
+      default: return String(w.text ?? w.code);
+    }
+  },
   states: 'States',
   assumptions: 'Assumptions',
   notGiven: '—',
@@ -274,6 +296,25 @@ const zh = {
   defaultValue: (v) => `默认 ${v}`,
   results: '结果',
   warnings: '警告',
+  warning: (w, a) => {
+    const [x, y, z] = w.arguments;
+    const state = {standstill: '静止时', service: '工作时'}[w.state] ?? '静止和工作时';
+    const fit = (type) => ({clearance: '间隙配合', transition: '过渡配合', interference: '过盈配合'})[type] ?? type;
+    const part = w.code === 'hub_yield' ? '轮毂' : '轴';
+    const brittle = a[`${w.code === 'hub_yield' ? 'hub' : 'shaft'}_strength_is_tensile`];
+    switch (w.code) {
+      case 'hub_yield': case 'shaft_yield':
+        return `${state}${part}${brittle ? `可能开裂：对抗拉强度的安全系数 ${x}` : `会屈服：屈服安全系数 ${x}`}，低于要求的 ${y}。` + (z ? `有效过盈须不大于 ${z} µm。` : '');
+      case 'no_press_fit': return `${state}可能没有过盈：最小有效过盈 ${x} µm，零件间可能有间隙而无接触压力。`;
+      case 'loosens_in_service': return `工作时配合性质改变：静止时为${fit(x)}，工作时为${fit(y)}。`;
+      case 'slip': return `${state}连接可能打滑：防滑安全系数 ${x}，低于要求的 ${y}。`;
+      case 'no_roughness': return '未给出表面粗糙度（孔与轴的 Rz 均为 0）：没有扣除压平量，压力和扭矩偏高。请填写孔 Rz 和轴 Rz。';
+      case 'hub_heating_limit': return `仅加热轮毂需 ${x} °C，高于其材料允许的装配温度 ${y} °C。`;
+      case 'cooling_unreachable': return w.value <= -273.15 ? `仅冷却轴，即使冷却到绝对零度也不够（液氮为 ${y} °C）。` : `仅冷却轴需 ${x} °C，低于液氮的 ${y} °C。`;
+      case 'assembly_unreachable': return `无法靠温度装配：轮毂加热至极限并用液氮冷却轴，也只张开 ${x} µm，不足所需的 ${y} µm；请压装或选较松的配合。`;
+      default: return String(w.text ?? w.code);
+    }
+  },
   states: '状态',
   assumptions: '假定',
   notGiven: '—',

@@ -5,6 +5,7 @@
 #include "answers/fit_answers.h"
 #include "answers/list_answers.h"
 #include "answers/service_answer.h"
+#include "answers/service_inputs.h"
 #include "answers/shipped_tables.h"
 #include "answers/table_answers.h"
 
@@ -84,6 +85,11 @@ Answer LimitsFromShipped(std::string_view toleranceClass, const nlohmann::json& 
     return LimitsAnswer(ShippedTables(), toleranceClass, sizeMm);
 }
 
+Answer ServiceInputsAnswer()
+{
+    return ServiceInputsJson();
+}
+
 Answer LimitsTableFromShipped()
 {
     return LimitsTableAnswer(ShippedTables());
@@ -139,6 +145,7 @@ const std::map<std::string, Handler, std::less<>>& Handlers()
         {"preferred_fits", ListRequest<PreferredFitsAnswer>},
         {"reason_codes", ListRequest<ReasonCodesAnswer>},
         {"service", ServiceRequest},
+        {"service_inputs", ListRequest<ServiceInputsAnswer>},
         {"tolerance", TextAndSizeRequest<kGradeKey, ToleranceAnswer>},
         {"limits_table", ListRequest<LimitsTableFromShipped>},
         {"tolerances_table", ListRequest<TolerancesTableAnswer>},

@@ -47,11 +47,22 @@ nlohmann::ordered_json StateJson(const ServiceState& state)
     return json;
 }
 
-nlohmann::ordered_json WarningsJson(const ServiceResults& results)
+// Each warning's key with its numbers, for a front end to word in its own language; and the
+// English sentence, which names inputs as the caller knows them.
+nlohmann::ordered_json WarningsJson(const ServiceResults& results, OptionNaming naming)
 {
     auto json = nlohmann::ordered_json::array();
-    for (const ServiceWarning& warning : results.warnings)
-        json.push_back({{"code", ServiceWarningKey(warning.code)}, {"text", ServiceWarningText(results, warning)}});
+    for (const ServiceWarning& warning : results.warnings) {
+        nlohmann::ordered_json entry;
+        entry["code"] = ServiceWarningKey(warning.code);
+        entry["text"] = ServiceWarningText(results, warning, naming);
+        const std::string_view state = ServiceWarningState(warning);
+        entry["state"] = state.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(state);
+        entry["value"] = warning.value;
+        entry["limit"] = warning.limit;
+        entry["arguments"] = ServiceWarningArguments(results, warning);
+        json.push_back(std::move(entry));
+    }
     return json;
 }
 
@@ -133,13 +144,13 @@ Result<ServiceQuestion, AnswerRefusal> ReadServiceQuestion(const DeviationTables
     return question;
 }
 
-nlohmann::ordered_json ServiceJson(const ServiceResults& results)
+nlohmann::ordered_json ServiceJson(const ServiceResults& results, OptionNaming naming)
 {
     nlohmann::ordered_json json;
     for (const ServiceResultField& field : ServiceResultFields())
         json[std::string(field.key)] = Optional(results.*field.value);
     json["states"] = {StateJson(results.states[kStandstill]), StateJson(results.states[kInService])};
-    json["warnings"] = WarningsJson(results);
+    json["warnings"] = WarningsJson(results, naming);
     json["fit_type_at_20c"] = FitTypeName(results.fitTypeAt20c);
     json["fit_type_at_service"] = FitTypeName(results.fitTypeAtService);
     json["joining"] = JoiningMethodName(results.joining);
@@ -166,10 +177,10 @@ Answer ServiceAnswer(const DeviationTables& tables, const nlohmann::json& option
     const ServiceOutcome outcome = CalculateServiceConditions(question->inputs);
     if (!outcome)
         return ServiceRefusalAnswer(outcome.reason(), question->size, naming);
-    return ServiceJson(*outcome);
+    return ServiceJson(*outcome, naming);
 }
 
-nlohmann::ordered_json LoadFoundFitJson(const LoadFoundFit& found)
+nlohmann::ordered_json LoadFoundFitJson(const LoadFoundFit& found, OptionNaming naming)
 {
     const ServiceResults& r = found.results;
     auto json = FitJson(found.fit.analysis);
@@ -180,7 +191,7 @@ nlohmann::ordered_json LoadFoundFitJson(const LoadFoundFit& found)
     json["press_force_max_n"] = Optional(r.pressForceMaxN);
     json["hub_assembly_temp_c"] = Optional(r.hubAssemblyTempC);
     json["shaft_assembly_temp_c"] = Optional(r.shaftAssemblyTempC);
-    json["warnings"] = WarningsJson(r);
+    json["warnings"] = WarningsJson(r, naming);
     json["display"] = FitRangeDisplayJson(found.fit.analysis);
     return json;
 }

@@ -28,7 +28,7 @@ Result<ServiceQuestion, AnswerRefusal> ReadServiceQuestion(const DeviationTables
 // The results as one JSON object: every result under its key (null where not given), the two states,
 // the warnings, the assumptions, and "display": each number as it is shown (text without its unit, and
 // the unit), also in each state.
-nlohmann::ordered_json ServiceJson(const ServiceResults& results);
+nlohmann::ordered_json ServiceJson(const ServiceResults& results, OptionNaming naming = OptionNaming::Keyword);
 
 // The answer to a service question: ServiceJson, or why there is none.
 Answer ServiceAnswer(const DeviationTables& tables, const nlohmann::json& options,
@@ -36,4 +36,4 @@ Answer ServiceAnswer(const DeviationTables& tables, const nlohmann::json& option
 
 // A fit that holds the load: the fit's object with "preferred" and what `service` answers of it that
 // a designer compares fits by.
-nlohmann::ordered_json LoadFoundFitJson(const LoadFoundFit& found);
+nlohmann::ordered_json LoadFoundFitJson(const LoadFoundFit& found, OptionNaming naming = OptionNaming::Keyword);

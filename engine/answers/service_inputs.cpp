@@ -1,119 +1,16 @@
 #include "answers/service_inputs.h"
 
 #include "answers/answer_inputs.h"
+#include "core/joint_inputs.h"
 #include "core/materials.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
-
-constexpr std::array<std::string_view, 28> kJointKeys = {
-    "hub_od",
-    "shaft_id",
-    "length",
-    "hub_material",
-    "shaft_material",
-    "hub_e",
-    "hub_nu",
-    "hub_alpha",
-    "hub_yield",
-    "shaft_e",
-    "shaft_nu",
-    "shaft_alpha",
-    "shaft_yield",
-    "hub_temp",
-    "shaft_temp",
-    "joining",
-    "friction",
-    "friction_holding",
-    "friction_pressing",
-    "rz_hub",
-    "rz_shaft",
-    "smoothing",
-    "joining_clearance",
-    "zone_sigma",
-    "torque",
-    "axial_force",
-    "slip_safety",
-    "yield_safety",
-};
-
-// Where each number option goes.
-struct NumberOption
-{
-    std::string_view key;
-    double ServiceInputs::*value;
-};
-constexpr std::array<NumberOption, 7> kNumberOptions = {{
-    {"hub_temp", &ServiceInputs::hubTemperatureC},
-    {"shaft_temp", &ServiceInputs::shaftTemperatureC},
-    {"rz_hub", &ServiceInputs::hubRzUm},
-    {"rz_shaft", &ServiceInputs::shaftRzUm},
-    {"zone_sigma", &ServiceInputs::zoneSigmas},
-    {"slip_safety", &ServiceInputs::requiredSlipSafety},
-    {"yield_safety", &ServiceInputs::requiredYieldSafety},
-}};
-
-struct OptionalNumberOption
-{
-    std::string_view key;
-    std::optional<double> ServiceInputs::*value;
-};
-constexpr std::array<OptionalNumberOption, 9> kOptionalNumberOptions = {{
-    {"hub_od", &ServiceInputs::hubOutsideDiameterMm},
-    {"shaft_id", &ServiceInputs::shaftBoreMm},
-    {"length", &ServiceInputs::lengthMm},
-    {"friction", &ServiceInputs::frictionHolding},
-    {"friction", &ServiceInputs::frictionPressing},
-    {"friction_holding", &ServiceInputs::frictionHolding},
-    {"friction_pressing", &ServiceInputs::frictionPressing},
-    {"torque", &ServiceInputs::torqueNm},
-    {"axial_force", &ServiceInputs::axialForceN},
-}};
-
-// The core's name of a refused input, and the option it comes from.
-struct FieldOption
-{
-    std::string_view field;
-    std::string_view key;
-};
-constexpr std::array<FieldOption, 32> kFieldOptions = {{
-    {"hub_outside_diameter_mm", "hub_od"},
-    {"shaft_bore_mm", "shaft_id"},
-    {"length_mm", "length"},
-    {"hub_temperature_c", "hub_temp"},
-    {"shaft_temperature_c", "shaft_temp"},
-    {"hub_rz_um", "rz_hub"},
-    {"shaft_rz_um", "rz_shaft"},
-    {"smoothing_factor", "smoothing"},
-    {"joining_clearance_mm", "joining_clearance"},
-    {"zone_sigmas", "zone_sigma"},
-    {"torque_nm", "torque"},
-    {"axial_force_n", "axial_force"},
-    {"hole_upper_um", "hole"},
-    {"hole_lower_um", "hole"},
-    {"shaft_upper_um", "shaft"},
-    {"shaft_lower_um", "shaft"},
-    {"hub_material.youngs_modulus_mpa", "hub_e"},
-    {"hub_material.poisson_ratio", "hub_nu"},
-    {"hub_material.expansion_per_k", "hub_alpha"},
-    {"hub_material.strength_mpa", "hub_yield"},
-    {"hub_material.expansion_to_dry_ice_per_k", "hub_material"},
-    {"hub_material.expansion_to_nitrogen_per_k", "hub_material"},
-    {"hub_material.max_joining_temperature_c", "hub_material"},
-    {"shaft_material.youngs_modulus_mpa", "shaft_e"},
-    {"shaft_material.poisson_ratio", "shaft_nu"},
-    {"shaft_material.expansion_per_k", "shaft_alpha"},
-    {"shaft_material.strength_mpa", "shaft_yield"},
-    {"shaft_material.expansion_to_dry_ice_per_k", "shaft_material"},
-    {"shaft_material.expansion_to_nitrogen_per_k", "shaft_material"},
-    {"shaft_material.max_joining_temperature_c", "shaft_material"},
-    {"friction_holding", "friction_holding"},
-    {"friction_pressing", "friction_pressing"},
-}};
 
 std::string_view RefusalWords(ServiceRefusalReason reason)
 {
@@ -148,120 +45,73 @@ std::string_view RefusalWords(ServiceRefusalReason reason)
     return "is refused";
 }
 
-// Each reason its own code, as each warning has: a script or a front end tells them apart without
-// reading the message.
-ReasonCode ServiceReasonCode(ServiceRefusalReason reason)
+// Each input's help by its help key: what it is, then (after the unit) its default.
+struct HelpWords
 {
-    switch (reason) {
-    case ServiceRefusalReason::kNotFinite:
-        return "not_finite";
-    case ServiceRefusalReason::kNotPositive:
-        return "not_positive";
-    case ServiceRefusalReason::kNegative:
-        return "negative";
-    case ServiceRefusalReason::kUpperBelowLower:
-        return "upper_below_lower";
-    case ServiceRefusalReason::kLimitSizeNotPositive:
-        return "limit_size_not_positive";
-    case ServiceRefusalReason::kHubOutsideNotLargerThanBore:
-        return "hub_not_larger_than_bore";
-    case ServiceRefusalReason::kShaftBoreNotSmallerThanShaft:
-        return "bore_not_smaller_than_shaft";
-    case ServiceRefusalReason::kPoissonRatioOutOfRange:
-        return "poisson_ratio_out_of_range";
-    case ServiceRefusalReason::kSmoothingFactorOutOfRange:
-        return "smoothing_out_of_range";
-    case ServiceRefusalReason::kBelowAbsoluteZero:
-        return "below_absolute_zero";
-    case ServiceRefusalReason::kCoolingCurveNotFalling:
-        return "cooling_curve_not_falling";
-    case ServiceRefusalReason::kMissing:
-        return "missing_option";
-    case ServiceRefusalReason::kResultOutOfRange:
-        return "result_out_of_range";
-    }
-    return "internal_error";
+    std::string_view helpKey;
+    std::string_view words;
+    std::string_view note; // empty: none
+};
+constexpr HelpWords kHelp[] = {
+    {"hub_outside_diameter", "hub outside diameter", "none: no press-fit results"},
+    {"shaft_bore", "shaft bore", "default 0: solid"},
+    {"length", "joint length", "none: no forces or torque"},
+    {"material", "built-in material id", "default steel"},
+    {"youngs_modulus", "Young's modulus", "default: the material's"},
+    {"poisson_ratio", "Poisson's ratio", "default: the material's"},
+    {"expansion", "thermal expansion", "default: the material's; a typed one holds for heating and cooling alike"},
+    {"yield_strength", "yield strength", "default: the material's; a typed one makes the part yield, not brittle"},
+    {"temperature", "temperature in service", "default 20"},
+    {"joining", "press (default): pressed on lengthways; shrink: hub heated or shaft cooled", ""},
+    {"friction", "friction coefficient for holding and pressing alike", ""},
+    {"friction_holding", "friction coefficient against slip", "default: DIN 7190-1 for the joining and materials"},
+    {"friction_pressing", "friction coefficient while pressing in", "default: DIN 7190-1 for the materials"},
+    {"bore_roughness", "mean roughness depth Rz of the bore", "default 0"},
+    {"shaft_roughness", "mean roughness depth Rz of the shaft", "default 0"},
+    {"smoothing", "smoothing factor: 0.4 (DIN 7190-1:2017, default) or 0.8", ""},
+    {"joining_clearance", "clearance for assembly", "default 0.001 × size"},
+    {"zone_sigma", "standard deviations each tolerance zone spans", "default 3"},
+    {"torque", "torque the joint must hold", ""},
+    {"axial_force", "axial force the joint must hold", ""},
+    {"slip_safety", "required safety against slip", "default 1.5"},
+    {"yield_safety", "required safety against yield", "default 1.0"},
+};
+
+// A choice's words for a message: "press or shrink".
+std::string ChoiceWords(const JointInput& input)
+{
+    std::string words(input.choices);
+    const std::size_t bar = words.find('|');
+    return bar == std::string::npos ? words : words.replace(bar, 1, " or ");
 }
 
-// A number option, when given, into its input (a double, or an optional one).
-template<typename Target>
-std::optional<AnswerRefusal> ReadNumberOption(const nlohmann::json& options, std::string_view key, OptionNaming naming,
-                                              Target& target)
+// Every reason's key is a listed reason code, so that a refusal made from one at run time is too.
+consteval bool RefusalKeysAreReasonCodes()
 {
-    const nlohmann::json& given = OptionValue(options, key);
-    if (given.is_null())
-        return std::nullopt;
-    const auto number = ReadFiniteNumber(given, OptionName(key, naming));
-    if (!number)
-        return number.reason();
-    target = *number;
-    return std::nullopt;
+    for (int reason = 0; reason < kServiceRefusalReasonCount; ++reason) {
+        if (!IsReasonCode(ServiceRefusalKey(static_cast<ServiceRefusalReason>(reason))))
+            return false;
+    }
+    return true;
 }
+static_assert(RefusalKeysAreReasonCodes());
 
-std::optional<AnswerRefusal> ReadMaterial(const nlohmann::json& options, std::string_view part, OptionNaming naming,
-                                          MaterialProperties& properties)
+AnswerRefusal RefusalWithKey(AnswerRefusal::Kind kind, ServiceRefusalReason reason, std::string message)
 {
-    const std::string prefix(part);
-    const nlohmann::json& id = OptionValue(options, prefix + "_material");
-    if (!id.is_null()) {
-        const auto text = ReadText(id, OptionName(prefix + "_material", naming));
-        if (!text)
-            return text.reason();
-        const auto material = FindMaterial(*text);
-        if (!material)
-            return BadInput(
-                "unknown_material",
-                OptionName(prefix + "_material", naming) + " " + QuotedInput(*text) + " is not a built-in material ("
-                    + (naming == OptionNaming::CommandLine ? "--materials" : "materials()") + " lists them)");
-        properties = material->properties;
-    }
-    const auto read = [&](std::string_view suffix, double& value) {
-        return ReadNumberOption(options, prefix + "_" + std::string(suffix), naming, value);
-    };
-    if (auto refusal = read("e", properties.youngsModulusMpa))
-        return refusal;
-    if (auto refusal = read("nu", properties.poissonRatio))
-        return refusal;
-    if (!OptionValue(options, prefix + "_alpha").is_null()) {
-        // A coefficient given for this part holds for cooling too: the built-in one's curve is not its.
-        if (auto refusal = read("alpha", properties.expansionPerK))
-            return refusal;
-        properties.expansionToDryIcePerK = properties.expansionToNitrogenPerK = 0.0;
-    }
-    if (!OptionValue(options, prefix + "_yield").is_null()) {
-        if (auto refusal = read("yield", properties.strengthMpa))
-            return refusal;
-        properties.brittle = false;
-    }
-    return std::nullopt;
-}
-
-// A choice among fixed words (or, for the smoothing factor, fixed numbers).
-template<typename Value, std::size_t N>
-std::optional<AnswerRefusal> ReadChoice(const nlohmann::json& options, std::string_view key, OptionNaming naming,
-                                        const std::array<std::pair<std::string_view, Value>, N>& choices,
-                                        std::string_view choicesWords, Value& value)
-{
-    const nlohmann::json& given = OptionValue(options, key);
-    if (given.is_null())
-        return std::nullopt;
-    const std::optional<std::string> text = NumberText(given);
-    for (const auto& [word, choice] : choices) {
-        if (text && *text == word) {
-            value = choice;
-            return std::nullopt;
-        }
-    }
-    return BadInput("bad_choice",
-                    OptionName(key, naming) + " " + (text ? QuotedInput(*text) : QuotedValue(given)) + " is not "
-                        + std::string(choicesWords));
+    return {kind, std::string(ServiceRefusalKey(reason)), std::move(message)};
 }
 
 } // namespace
 
 std::span<const std::string_view> ServiceJointKeys()
 {
-    return kJointKeys;
+    static const std::vector<std::string_view> keys = [] {
+        std::vector<std::string_view> list;
+        for (const JointInput& input : JointInputs())
+            list.push_back(input.key);
+        return list;
+    }();
+    return keys;
 }
 
 bool HasLoadOption(const nlohmann::json& options)
@@ -272,61 +122,125 @@ bool HasLoadOption(const nlohmann::json& options)
 Result<ServiceInputs, AnswerRefusal> ReadServiceJoint(const nlohmann::json& options, ServiceInputs inputs,
                                                       OptionNaming naming)
 {
-    if (!OptionValue(options, "friction").is_null()
-        && (!OptionValue(options, "friction_holding").is_null()
-            || !OptionValue(options, "friction_pressing").is_null()))
+    std::vector<JointValue> values;
+    for (const JointInput& input : JointInputs()) {
+        const nlohmann::json& given = OptionValue(options, input.key);
+        if (given.is_null())
+            continue;
+        JointValue value {input.key};
+        if (input.kind == JointInputKind::Number) {
+            const auto number = ReadFiniteNumber(given, OptionName(input.key, naming));
+            if (!number)
+                return number.reason();
+            value.number = *number;
+        } else if (input.kind == JointInputKind::Material) {
+            const auto text = ReadText(given, OptionName(input.key, naming));
+            if (!text)
+                return text.reason();
+            value.text = *text;
+        } else {
+            const std::optional<std::string> text = NumberText(given);
+            if (!text)
+                return BadInput("bad_choice",
+                                OptionName(input.key, naming) + " " + QuotedValue(given) + " is not "
+                                    + ChoiceWords(input));
+            value.text = *text;
+        }
+        values.push_back(std::move(value));
+    }
+    const std::optional<JointProblem> problem = ApplyJointValues(inputs, values);
+    if (!problem)
+        return inputs;
+    const std::string name = OptionName(problem->key, naming);
+    const auto typed = [&] {
+        return QuotedInput(std::find_if(values.begin(), values.end(), [&](const JointValue& value) {
+                               return value.key == problem->key;
+                           })->text);
+    };
+    switch (problem->kind) {
+    case JointProblemKind::ConflictingFriction:
         return BadInput("conflicting_options",
-                        OptionName("friction", naming) + " sets both coefficients: give it or "
-                            + OptionName("friction_holding", naming) + " and "
+                        name + " sets both coefficients: give it or " + OptionName("friction_holding", naming) + " and "
                             + OptionName("friction_pressing", naming));
-    if (auto refusal = ReadMaterial(options, "hub", naming, inputs.hubMaterial))
-        return *refusal;
-    if (auto refusal = ReadMaterial(options, "shaft", naming, inputs.shaftMaterial))
-        return *refusal;
-    constexpr std::array<std::pair<std::string_view, JoiningMethod>, 2> joinings
-        = {{{"press", JoiningMethod::Press}, {"shrink", JoiningMethod::Shrink}}};
-    if (auto refusal = ReadChoice(options, "joining", naming, joinings, "press or shrink", inputs.joining))
-        return *refusal;
-    constexpr std::array<std::pair<std::string_view, double>, 2> smoothings
-        = {{{"0.4", kSmoothingFactorDin7190_2017}, {"0.8", kSmoothingFactorDin7190_2001}}};
-    if (auto refusal = ReadChoice(options, "smoothing", naming, smoothings, "0.4 or 0.8", inputs.smoothingFactor))
-        return *refusal;
-    for (const NumberOption& option : kNumberOptions) {
-        if (auto refusal = ReadNumberOption(options, option.key, naming, inputs.*option.value))
-            return *refusal;
+    case JointProblemKind::UnknownMaterial:
+        return BadInput("unknown_material",
+                        name + " " + typed() + " is not a built-in material ("
+                            + (naming == OptionNaming::CommandLine ? "--materials" : "materials()") + " lists them)");
+    case JointProblemKind::BadChoice:
+        return BadInput("bad_choice", name + " " + typed() + " is not " + ChoiceWords(*FindJointInput(problem->key)));
+    case JointProblemKind::UnknownKey:
+        break;
     }
-    for (const OptionalNumberOption& option : kOptionalNumberOptions) {
-        if (auto refusal = ReadNumberOption(options, option.key, naming, inputs.*option.value))
-            return *refusal;
-    }
-    std::optional<double> joiningClearanceUm;
-    if (auto refusal = ReadNumberOption(options, "joining_clearance", naming, joiningClearanceUm))
-        return *refusal;
-    // Given in µm, kept in mm like the other lengths of the joint.
-    if (joiningClearanceUm)
-        inputs.joiningClearanceMm = *joiningClearanceUm / 1000.0;
-    return inputs;
+    return UnknownOption(name);
 }
 
 AnswerRefusal ServiceRefusalAnswer(const ServiceRefusal& refusal, ExactLength size, OptionNaming naming)
 {
     if (refusal.reason == ServiceRefusalReason::kLimitSizeNotPositive) {
         // Not a typing mistake but a fit with no parts: no result, as for a fit from the tables.
-        return Refused(ServiceReasonCode(refusal.reason),
-                       std::string("the ") + (refusal.field.starts_with("hole") ? "hole" : "shaft")
-                           + "'s smallest limit of size would be zero or less at " + FormatMm(size) + " mm");
+        return RefusalWithKey(AnswerRefusal::Kind::Refused, refusal.reason,
+                              std::string("the ") + (refusal.field.starts_with("hole") ? "hole" : "shaft")
+                                  + "'s smallest limit of size would be zero or less at " + FormatMm(size) + " mm");
     }
     std::string name(refusal.field);
-    const auto option = std::find_if(kFieldOptions.begin(), kFieldOptions.end(),
-                                     [&](const FieldOption& known) { return known.field == refusal.field; });
-    if (option != kFieldOptions.end())
-        name = OptionName(option->key, naming);
-    else if (std::find(kJointKeys.begin(), kJointKeys.end(), refusal.field) != kJointKeys.end())
-        name = OptionName(refusal.field, naming);
+    const std::string_view key = JointInputOfField(refusal.field);
+    if (!key.empty())
+        name = OptionName(key, naming);
+    else if (refusal.field.starts_with("hole_"))
+        name = OptionName("hole", naming);
+    else if (refusal.field.starts_with("shaft_") && refusal.field.ends_with("_um"))
+        name = OptionName("shaft", naming);
     if (refusal.reason == ServiceRefusalReason::kMissing && refusal.field == "torque_nm")
         name = OptionName("torque", naming) + " or " + OptionName("axial_force", naming);
+    const std::string words(RefusalWords(refusal.reason));
     if (refusal.reason == ServiceRefusalReason::kResultOutOfRange)
-        return BadInput(ServiceReasonCode(refusal.reason),
-                        "the result " + name + " " + std::string(RefusalWords(refusal.reason)));
-    return BadInput(ServiceReasonCode(refusal.reason), name + " " + std::string(RefusalWords(refusal.reason)));
+        return RefusalWithKey(AnswerRefusal::Kind::BadInput, refusal.reason, "the result " + name + " " + words);
+    return RefusalWithKey(AnswerRefusal::Kind::BadInput, refusal.reason, name + " " + words);
+}
+
+std::string ServiceInputHelp(const JointInput& input)
+{
+    const auto help = std::find_if(std::begin(kHelp), std::end(kHelp),
+                                   [&](const HelpWords& words) { return words.helpKey == input.helpKey; });
+    if (help == std::end(kHelp))
+        return std::string(input.key);
+    std::string words(help->words);
+    // "hub Young's modulus": the inputs of both parts share their help.
+    const std::string_view part = input.key.substr(0, input.key.find('_'));
+    if (input.kind == JointInputKind::Number && (part == "hub" || part == "shaft") && !input.helpKey.starts_with(part))
+        words = std::string(part) + " " + words;
+    if (!input.unit.empty())
+        words += ", " + std::string(input.unit);
+    if (!help->note.empty())
+        words += " (" + std::string(help->note) + ")";
+    return words;
+}
+
+nlohmann::ordered_json ServiceInputsJson()
+{
+    auto list = nlohmann::ordered_json::array();
+    for (const JointInput& input : JointInputs()) {
+        nlohmann::ordered_json entry;
+        entry["key"] = input.key;
+        entry["kind"] = input.kind == JointInputKind::Number ? "number"
+            : input.kind == JointInputKind::Material         ? "material"
+                                                             : "choice";
+        entry["unit"] = input.unit;
+        entry["default"]
+            = input.defaultValue.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(input.defaultValue);
+        entry["range"] = input.kind == JointInputKind::Number ? nlohmann::ordered_json(JointInputRange(input))
+                                                              : nlohmann::ordered_json(nullptr);
+        auto choices = nlohmann::ordered_json::array();
+        if (input.kind == JointInputKind::Choice) {
+            std::string rest(input.choices);
+            for (std::size_t bar; (bar = rest.find('|')) != std::string::npos; rest.erase(0, bar + 1))
+                choices.push_back(rest.substr(0, bar));
+            choices.push_back(rest);
+        }
+        entry["choices"] = choices;
+        entry["help_key"] = input.helpKey;
+        entry["help"] = ServiceInputHelp(input);
+        list.push_back(std::move(entry));
+    }
+    return list;
 }

@@ -3,25 +3,31 @@
 #include "answers/answer.h"
 #include "answers/answer_options.h"
 #include "core/exact_length.h"
+#include "core/joint_inputs.h"
 #include "core/service_conditions.h"
 
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string_view>
 
-// The joint's options of a service question, under the command line's long names with _ for -:
-// hub_od, shaft_id, length (mm); hub_material, shaft_material (built-in ids); hub_e, hub_nu,
-// hub_alpha, hub_yield and the same for shaft_ (each replaces one value of the material); hub_temp,
-// shaft_temp (°C); joining ("press", "shrink"); friction (both), friction_holding, friction_pressing;
-// rz_hub, rz_shaft (µm); smoothing (0.4 or 0.8); joining_clearance (µm); zone_sigma; torque (N·m);
-// axial_force (N); slip_safety, yield_safety. Numbers as JSON numbers or text.
+// The joint's options of a service question: the keys of JointInputs() (core/joint_inputs.h), the
+// command line's long names with _ for -. Numbers as JSON numbers or text.
 std::span<const std::string_view> ServiceJointKeys();
+
+// The input's help in English, with its unit and default: "hub outside diameter, mm (none: no
+// press-fit results)".
+std::string ServiceInputHelp(const JointInput& input);
+
+// The table of the joint's inputs, for a front end to check its own against or build them from:
+// [{key, kind, unit, default, range, choices, help_key, help}].
+nlohmann::ordered_json ServiceInputsJson();
 
 // Whether the options give a load (torque or axial_force).
 bool HasLoadOption(const nlohmann::json& options);
 
-// The joint's options read into the inputs (which hold the size and deviations already); null options
-// take their defaults. Options of other keys are left to the caller.
+// The joint's options read into the inputs (which hold the size and deviations already), by
+// ApplyJointValues, the one reader of every front end; null options take their defaults. Options of
+// other keys are left to the caller.
 Result<ServiceInputs, AnswerRefusal> ReadServiceJoint(const nlohmann::json& options, ServiceInputs inputs,
                                                       OptionNaming naming = OptionNaming::Keyword);
 

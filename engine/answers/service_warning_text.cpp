@@ -21,52 +21,88 @@ std::string FitWords(FitType type)
     return type == FitType::Interference ? "an interference fit" : "a " + std::string(FitTypeName(type)) + " fit";
 }
 
-std::string YieldText(const ServiceResults& results, const ServiceWarning& warning, bool hub)
+std::string YieldText(const ServiceResults& results, const ServiceWarning& warning,
+                      const std::vector<std::string>& figures, bool hub)
 {
     const bool brittle = hub ? results.hubBrittle : results.shaftBrittle;
-    const std::optional<double>& limitUm = hub ? results.interferenceAtHubYieldUm : results.interferenceAtShaftYieldUm;
     std::string text = std::string(hub ? "the hub" : "the shaft")
         + (brittle ? " may crack: its safety against the tensile strength, " : " yields: its safety against yield, ")
-        + FixedDecimals(warning.value, 2) + " " + StateWords(warning.state) + ", is below the required "
-        + FixedDecimals(warning.limit, 2);
-    if (limitUm)
-        text += "; it needs an effective interference of at most " + FixedDecimals(*limitUm, 1) + " µm";
+        + figures[0] + " " + StateWords(warning.state) + ", is below the required " + figures[1];
+    if (figures.size() > 2)
+        text += "; it needs an effective interference of at most " + figures[2] + " µm";
     return text;
 }
 
 } // namespace
 
-std::string ServiceWarningText(const ServiceResults& results, const ServiceWarning& warning)
+std::vector<std::string> ServiceWarningArguments(const ServiceResults& results, const ServiceWarning& warning)
 {
     switch (warning.code) {
     case ServiceWarningCode::HubYield:
-        return YieldText(results, warning, true);
-    case ServiceWarningCode::ShaftYield:
-        return YieldText(results, warning, false);
+    case ServiceWarningCode::ShaftYield: {
+        std::vector<std::string> figures = {FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)};
+        const std::optional<double>& limitUm = warning.code == ServiceWarningCode::HubYield
+            ? results.interferenceAtHubYieldUm
+            : results.interferenceAtShaftYieldUm;
+        if (limitUm)
+            figures.push_back(FixedDecimals(*limitUm, 1));
+        return figures;
+    }
+    case ServiceWarningCode::Slip:
+        return {FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)};
     case ServiceWarningCode::NoPressFit:
-        return "no press fit " + StateWords(warning.state) + ": the least effective interference is "
-            + FixedDecimals(warning.value, 1) + " µm, so parts may have clearance and no contact pressure";
+        return {FixedDecimals(warning.value, 1)};
+    case ServiceWarningCode::LoosensInService:
+        return {std::string(FitTypeName(results.states[kStandstill].fitType)),
+                std::string(FitTypeName(results.states[kInService].fitType))};
+    case ServiceWarningCode::NoRoughness:
+        return {};
+    case ServiceWarningCode::HubHeatingLimit:
+    case ServiceWarningCode::CoolingUnreachable:
+        return {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 0)};
+    case ServiceWarningCode::AssemblyUnreachable:
+        return {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 1)};
+    }
+    return {};
+}
+
+std::string_view ServiceWarningState(const ServiceWarning& warning)
+{
+    return warning.state == kStandstill ? "standstill" : warning.state == kInService ? "service" : "";
+}
+
+std::string ServiceWarningText(const ServiceResults& results, const ServiceWarning& warning, OptionNaming naming)
+{
+    const std::vector<std::string> figures = ServiceWarningArguments(results, warning);
+    switch (warning.code) {
+    case ServiceWarningCode::HubYield:
+        return YieldText(results, warning, figures, true);
+    case ServiceWarningCode::ShaftYield:
+        return YieldText(results, warning, figures, false);
+    case ServiceWarningCode::NoPressFit:
+        return "no press fit " + StateWords(warning.state) + ": the least effective interference is " + figures[0]
+            + " µm, so parts may have clearance and no contact pressure";
     case ServiceWarningCode::LoosensInService:
         return "the fit changes from " + FitWords(results.states[kStandstill].fitType) + " at standstill to "
             + FitWords(results.states[kInService].fitType) + " in service";
     case ServiceWarningCode::Slip:
-        return "the joint may slip: its slip safety, " + FixedDecimals(warning.value, 2) + " "
-            + StateWords(warning.state) + ", is below the required " + FixedDecimals(warning.limit, 2);
+        return "the joint may slip: its slip safety, " + figures[0] + " " + StateWords(warning.state)
+            + ", is below the required " + figures[1];
     case ServiceWarningCode::NoRoughness:
         return "no roughness depths given (Rz of bore and shaft both 0): nothing is deducted for smoothing, "
-               "which overstates pressure and torque; give --rz-hub and --rz-shaft";
+               "which overstates pressure and torque; give "
+            + OptionName("rz_hub", naming) + " and " + OptionName("rz_shaft", naming);
     case ServiceWarningCode::HubHeatingLimit:
-        return "heating the hub alone would need " + FixedDecimals(warning.value, 1) + " °C, above the "
-            + FixedDecimals(warning.limit, 0) + " °C its material may be heated to for joining";
+        return "heating the hub alone would need " + figures[0] + " °C, above the " + figures[1]
+            + " °C its material may be heated to for joining";
     case ServiceWarningCode::CoolingUnreachable:
         return "cooling the shaft alone would need "
-            + (warning.value <= -273.15 ? std::string("more than cooling to absolute zero gives")
-                                        : FixedDecimals(warning.value, 1) + " °C")
-            + ", below liquid nitrogen's " + FixedDecimals(warning.limit, 0) + " °C";
+            + (warning.value <= -273.15 ? std::string("more than cooling to absolute zero gives") : figures[0] + " °C")
+            + ", below liquid nitrogen's " + figures[1] + " °C";
     case ServiceWarningCode::AssemblyUnreachable:
         return "the parts cannot be joined by temperature: the hub heated to its limit and the shaft cooled in "
                "liquid nitrogen together open "
-            + FixedDecimals(warning.value, 1) + " µm of the " + FixedDecimals(warning.limit, 1)
+            + figures[0] + " µm of the " + figures[1]
             + " µm needed (interference and joining clearance); press them, or choose a looser fit";
     }
     return {};

@@ -228,3 +228,39 @@ std::size_t GoverningState(const ServiceResults& results, const ServiceResultFie
 
 // The warning's key in output: "hub_yield", "no_press_fit", ...
 std::string_view ServiceWarningKey(ServiceWarningCode code);
+
+// The refusal's key in output, one per reason: "hub_not_larger_than_bore", "below_absolute_zero", ...
+// Every front end words a refusal by this key (the JSON's "reason"), none by a list of its own.
+constexpr std::string_view ServiceRefusalKey(ServiceRefusalReason reason)
+{
+    switch (reason) {
+    case ServiceRefusalReason::kNotFinite:
+        return "not_finite";
+    case ServiceRefusalReason::kNotPositive:
+        return "not_positive";
+    case ServiceRefusalReason::kNegative:
+        return "negative";
+    case ServiceRefusalReason::kUpperBelowLower:
+        return "upper_below_lower";
+    case ServiceRefusalReason::kLimitSizeNotPositive:
+        return "limit_size_not_positive";
+    case ServiceRefusalReason::kHubOutsideNotLargerThanBore:
+        return "hub_not_larger_than_bore";
+    case ServiceRefusalReason::kShaftBoreNotSmallerThanShaft:
+        return "bore_not_smaller_than_shaft";
+    case ServiceRefusalReason::kPoissonRatioOutOfRange:
+        return "poisson_ratio_out_of_range";
+    case ServiceRefusalReason::kSmoothingFactorOutOfRange:
+        return "smoothing_out_of_range";
+    case ServiceRefusalReason::kBelowAbsoluteZero:
+        return "below_absolute_zero";
+    case ServiceRefusalReason::kCoolingCurveNotFalling:
+        return "cooling_curve_not_falling";
+    case ServiceRefusalReason::kMissing:
+        return "missing_option";
+    case ServiceRefusalReason::kResultOutOfRange:
+        return "result_out_of_range";
+    }
+    return "internal_error";
+}
+inline constexpr int kServiceRefusalReasonCount = 13;

@@ -1,5 +1,6 @@
 """The module answers what quorlan-cli --json answers, and refuses as documented."""
 
+import ast
 import json
 import os
 import pathlib
@@ -141,3 +142,25 @@ def test_check_tables_lists_what_the_command_line_lists(tmp_path):
     assert quorlan.fit("H7/g6", 40, tables=os.fsencode(DATA)) == quorlan.fit("H7/g6", 40)
     with pytest.raises(ValueError):
         quorlan.check_tables(tmp_path / "es_ei_z.ini")
+
+
+def test_service_takes_exactly_the_engines_joint_inputs():
+    table = quorlan.service_inputs()
+    keys = [entry["key"] for entry in table]
+    stub = ast.parse((pathlib.Path(__file__).parents[1] / "quorlan.pyi").read_text())
+    service = next(node for node in stub.body if isinstance(node, ast.FunctionDef) and node.name == "service")
+    assert [arg.arg for arg in service.args.kwonlyargs] == keys
+    for entry in table:
+        given = entry["default"] if entry["default"] is not None else {"mm": 90, "1/K": 1e-5, "MPa": 300}.get(
+            entry["unit"], 0.2
+        )
+        quorlan.service(40, fit="H7/s6", **{entry["key"]: given})
+    with pytest.raises(ValueError) as raised:
+        quorlan.service(40, fit="H7/s6", hub_od_mm=80)
+    assert raised.value.reason == "unknown_option"
+
+
+def test_warnings_name_keyword_arguments():
+    warnings = quorlan.service(40, fit="H7/s6", hub_od=80)["warnings"]
+    roughness = next(warning for warning in warnings if warning["code"] == "no_roughness")
+    assert "rz_hub and rz_shaft" in roughness["text"] and "--" not in roughness["text"]

@@ -3,16 +3,19 @@
 // is started. Each ends in a clear message and no number; CTest's timeout catches a hang, and the
 // address-space limit of RunProgram an unbounded read.
 
+#include "core/joint_inputs.h"
 #include "core/table_id.h"
 #include "run_program.h"
 #include "test_support.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <optional>
 #include <pwd.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -394,3 +397,29 @@ TEST_F(TableLookup, MissingFilesSayWhereTheyWereLookedFor)
 }
 
 } // namespace
+
+// The joint's options of both commands that take them are the engine's table of joint inputs, in
+// its order, each with its help.
+TEST(JointOptions, AreTheEnginesTableInBothCommands)
+{
+    std::vector<std::string> expected;
+    for (const JointInput& input : JointInputs()) {
+        std::string option = "--" + std::string(input.key);
+        std::replace(option.begin(), option.end(), '_', '-');
+        expected.push_back(option);
+    }
+    for (const char* command : {"service", "find-fit"}) {
+        SCOPED_TRACE(command);
+        const test::ProgramRun run = test::RunProgram(kCli, {command, "--help"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::vector<std::string> options;
+        std::istringstream lines(run.out);
+        for (std::string line; std::getline(lines, line);) {
+            if (line.starts_with("  --"))
+                options.push_back(line.substr(2, line.find(' ', 2) - 2));
+        }
+        const auto first = std::find(options.begin(), options.end(), expected.front());
+        ASSERT_GE(options.end() - first, static_cast<std::ptrdiff_t>(expected.size())) << run.out;
+        EXPECT_EQ(std::vector<std::string>(first, first + static_cast<std::ptrdiff_t>(expected.size())), expected);
+    }
+}

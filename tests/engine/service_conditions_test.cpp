@@ -1,3 +1,4 @@
+#include "core/joint_inputs.h"
 #include "core/materials.h"
 #include "core/normal_distribution.h"
 #include "core/service_conditions.h"
@@ -756,3 +757,102 @@ TEST(Materials, ListIsCompleteSourcedAndOnlyGreyIronUsesTensileStrength)
 }
 
 } // namespace
+
+namespace {
+
+// An H7/s6 press fit at 40 mm in an 80 mm hub, 40 mm long: every joint input has a result to change.
+ServiceInputs JointUnderTest()
+{
+    ServiceInputs inputs;
+    inputs.sizeMm = 40.0;
+    inputs.holeUpperUm = 25.0; // a transition fit: the zones' spread shows in the probabilities
+    inputs.shaftUpperUm = 30.0;
+    inputs.shaftLowerUm = 10.0;
+    inputs.hubOutsideDiameterMm = 80.0;
+    inputs.lengthMm = 40.0;
+    return inputs;
+}
+
+// A bound of the table as a value: the size's where it is relative to it.
+double BoundValue(const JointInputBound& bound)
+{
+    return bound.relativeToSize ? 40.0 : bound.value;
+}
+
+// The inputs with one number applied, or the calculation's refusal of it (the joint input it names).
+std::optional<std::string_view> RefusedInput(std::string_view key, double value)
+{
+    ServiceInputs inputs = JointUnderTest();
+    const JointValue given[] = {{key, value}};
+    EXPECT_FALSE(ApplyJointValues(inputs, given)) << key;
+    const ServiceOutcome outcome = CalculateServiceConditions(inputs);
+    if (outcome)
+        return std::nullopt;
+    return JointInputOfField(outcome.reason().field);
+}
+
+// What the results say, the assumptions included, to tell two joints apart.
+std::vector<double> Fingerprint(const ServiceResults& r)
+{
+    std::vector<double> values
+        = {r.frictionHolding, r.frictionPressing,   r.smoothingFactor,     r.joiningClearanceMm,
+           r.zoneSigmas,      r.requiredSlipSafety, r.requiredYieldSafety, static_cast<double>(r.joining)};
+    for (const ServiceResultField& field : ServiceResultFields())
+        values.push_back((r.*field.value).value_or(-1.0));
+    return values;
+}
+
+} // namespace
+
+// The table's interval is the one the calculation accepts: a value just outside a bound is refused
+// as that input's, a bound that is included is not, and no input is one the reader ignores.
+TEST(JointInputs, RangesAreTheCalculationsAndEveryInputIsRead)
+{
+    for (const JointInput& input : JointInputs()) {
+        SCOPED_TRACE(std::string(input.key));
+        if (input.kind != JointInputKind::Number)
+            continue;
+        for (const auto& [bound, outward] : {std::pair {input.low, -1.0}, std::pair {input.high, 1.0}}) {
+            if (std::isinf(bound.value))
+                continue;
+            const double at = BoundValue(bound);
+            const double outside = at + outward * std::max(1e-9, std::abs(at) * 1e-9);
+            // friction sets both coefficients, and is refused as the holding one.
+            EXPECT_EQ(RefusedInput(input.key, outside),
+                      std::optional(input.key == "friction" ? std::string_view("friction_holding") : input.key));
+            EXPECT_EQ(RefusedInput(input.key, at).has_value(), !bound.included);
+        }
+        // A value within the range that no default has: the results must change.
+        const double inside = std::isinf(input.high.value) ? BoundValue(input.low) + 7.3 : BoundValue(input.high) * 0.9;
+        ServiceInputs given = JointUnderTest();
+        const ServiceInputs plain = given;
+        const JointValue value[] = {{input.key, std::isinf(inside) ? 123.0 : inside}};
+        ASSERT_FALSE(ApplyJointValues(given, value));
+        EXPECT_NE(Fingerprint(Calculate(given)), Fingerprint(Calculate(plain)));
+    }
+}
+
+// A typed value means the same wherever it is typed: an expansion coefficient replaces the
+// material's cooling curve, a yield strength makes a brittle material yield; a default, typed,
+// changes nothing.
+TEST(JointInputs, TypedValuesReplaceTheMaterialsAndDefaultsAreTheCalculations)
+{
+    ServiceInputs inputs = JointUnderTest();
+    const JointValue typed[] = {{"hub_material", 0.0, "cast-iron"}, {"hub_yield", 250.0}, {"shaft_alpha", 1.1e-5}};
+    ASSERT_FALSE(ApplyJointValues(inputs, typed));
+    EXPECT_FALSE(inputs.hubMaterial.brittle);
+    EXPECT_EQ(inputs.hubMaterial.youngsModulusMpa, FindMaterial("cast-iron")->properties.youngsModulusMpa);
+    EXPECT_EQ(inputs.shaftMaterial.expansionToNitrogenPerK, 0.0);
+    EXPECT_EQ(ThermalStrain(inputs.shaftMaterial, -196.0), 1.1e-5 * -216.0);
+
+    ServiceInputs defaults = JointUnderTest();
+    std::vector<JointValue> values;
+    for (const JointInput& input : JointInputs()) {
+        if (!input.defaultValue.empty())
+            values.push_back({input.key,
+                              input.kind == JointInputKind::Number ? std::stod(std::string(input.defaultValue)) : 0.0,
+                              std::string(input.defaultValue)});
+    }
+    ASSERT_FALSE(ApplyJointValues(defaults, values));
+    EXPECT_EQ(Fingerprint(Calculate(defaults)), Fingerprint(Calculate(JointUnderTest())));
+}

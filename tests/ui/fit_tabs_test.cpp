@@ -1,9 +1,13 @@
+#include "start/report_command.h"
 #include "ui_test_support.h"
+#include "workbench/service/service_page.h"
 #include "workbench/workbench.h"
 // moc cannot parse the C++20 library headers these bring in, and needs none of them.
 #ifndef Q_MOC_RUN
+#include "core/joint_inputs.h"
 #include "core/load_fit_search.h"
 #include "core/loaded_tables.h"
+#include "core/materials.h"
 #endif
 
 #include <algorithm>
@@ -50,6 +54,7 @@ private slots:
     void serviceConditions_data();
     void serviceConditions();
     void serviceShowsBothStatesAndWarns();
+    void serviceTakesTheEnginesJointInputs();
     void finderFromTheLoad_data();
     void finderFromTheLoad();
     void transitionProbabilities_data();
@@ -302,6 +307,49 @@ void FitTabsTest::serviceShowsBothStatesAndWarns()
                                    .arg(QString::number(service, 'f', 2))),
              qPrintable(warnings));
     QVERIFY2(!warnings.contains(QStringLiteral("静止时轮毂")), qPrintable(warnings));
+}
+
+void FitTabsTest::serviceTakesTheEnginesJointInputs()
+{
+    // The tab's fields and lists, and the report's options, are the engine's joint inputs.
+    QStringList fromTab = {QStringLiteral("hub_material"), QStringLiteral("shaft_material"), QStringLiteral("joining"),
+                           QStringLiteral("smoothing"), QStringLiteral("friction")}; // friction: both fields at once
+    for (std::size_t field = 0; field < kServiceFieldCount; ++field)
+        fromTab.append(QString::fromUtf8(InputOfField(static_cast<ServiceField>(field)).data()));
+    QStringList table;
+    QStringList reportOptions;
+    for (const JointInput& input : JointInputs())
+        table.append(QString::fromUtf8(input.key.data(), static_cast<qsizetype>(input.key.size())));
+    for (const QString& option : ReportServiceOptionNames())
+        reportOptions.append(QString(option).replace(QLatin1Char('-'), QLatin1Char('_')));
+    fromTab.sort();
+    QCOMPARE(reportOptions, table);
+    table.sort();
+    QCOMPARE(fromTab, table);
+
+    // A value typed over the material's own means what it means on the command line; one left as
+    // the material shows it leaves the material alone.
+    Open("40", "H7/s6");
+    auto* page = F<ServicePage>("servicePage");
+    const auto materials = BuiltInMaterials();
+    const int castIron = static_cast<int>(
+        std::find_if(materials.begin(), materials.end(), [](const Material& m) { return m.id == "cast-iron"; })
+        - materials.begin());
+    F<QComboBox>("serviceHubMaterialList")->setCurrentIndex(castIron);
+    F<QComboBox>("serviceShaftMaterialList")->setCurrentIndex(castIron);
+    QVERIFY(page->Inputs()->hubMaterial.brittle);
+    QVERIFY(page->Inputs()->shaftMaterial.expansionToNitrogenPerK > 0.0);
+    TypeOver(F<QLineEdit>("serviceHubStrengthBox"), QStringLiteral("300"));
+    TypeOver(F<QLineEdit>("serviceShaftExpansionBox"), QStringLiteral("13"));
+    ServiceInputs expected = *page->Inputs();
+    expected.hubMaterial = expected.shaftMaterial = FindMaterial("cast-iron")->properties;
+    const JointValue typed[] = {{"hub_yield", 300.0}, {"shaft_alpha", 13e-6}};
+    QVERIFY(!ApplyJointValues(expected, typed));
+    const ServiceInputs inputs = *page->Inputs();
+    QVERIFY(!inputs.hubMaterial.brittle);
+    QCOMPARE(inputs.hubMaterial.strengthMpa, expected.hubMaterial.strengthMpa);
+    QCOMPARE(inputs.shaftMaterial.expansionPerK, expected.shaftMaterial.expansionPerK);
+    QCOMPARE(inputs.shaftMaterial.expansionToNitrogenPerK, 0.0);
 }
 
 void FitTabsTest::finderFromTheLoad_data()

@@ -39,7 +39,7 @@ export async function checkSameFigures(check, open, siteUrl, {cli, program, tabl
 
           const line = json.drawing_line;
           assert.ok(text.stdout.includes(`\ndrawing line ${line}\n`), text.stdout);
-          assert.ok(report.includes(`On the drawing ${line}\n`), report);
+          assert.ok(report.includes(` ${line}\n`), report);
           assert.equal(shown.line, line);
 
           const caption = '((?:largest|smallest|mean) (?:clearance|interference))';

@@ -5,7 +5,7 @@ import {readFile} from 'node:fs/promises';
 import puppeteer from 'puppeteer-core';
 import {serveSite} from './static_server.mjs';
 import {kLanguages, kTexts, kReasonTexts} from '../../web/texts.js';
-import {stateFromFragment, fragmentFromState} from '../../web/state.js';
+import {stateFromFragment, fragmentFromState, kServiceKeys} from '../../web/state.js';
 import {checkSameFigures} from './same_figures.mjs';
 
 const siteFolder = process.argv[2];
@@ -190,6 +190,26 @@ try {
       assert.deepEqual(known.filter((code) => typeof kReasonTexts[lang][code] !== 'string'), [], `${lang}: codes without words`);
       assert.deepEqual(Object.keys(kReasonTexts[lang]).filter((code) => !known.includes(code)), [], `${lang}: words for no code`);
     }
+    await page.close();
+  });
+
+  await check('the page takes exactly the engine’s joint inputs, in its address and its fields', async () => {
+    const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
+    const table = await page.evaluate(async () => (await (await import('./engine.js')).loadEngine()).ask({op: 'service_inputs'}).answer);
+    const keys = table.map((input) => input.key);
+    assert.deepEqual(kServiceKeys, keys);
+    const fields = await page.$$eval('#view-service [data-key]', (found) => found.map((field) => field.dataset.key));
+    // friction, both coefficients at once, the page has as its two fields.
+    assert.deepEqual(keys.filter((key) => !fields.includes(key)), ['friction']);
+    assert.deepEqual(fields.filter((key) => !keys.includes(key)), ['fit']);
+    await page.close();
+  });
+
+  await check('a warning is worded from its code and figures in the page’s language', async () => {
+    const page = await open(browser, `${site.url}#tab=service&fit=H7/s6&size=40&hub_od=80&lang=zh`);
+    const shown = (await texts(page, ['service-warnings']))['service-warnings'];
+    assert.match(shown, /未给出表面粗糙度/);
+    assert.doesNotMatch(shown, /--|rz_hub/);
     await page.close();
   });
 

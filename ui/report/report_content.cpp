@@ -174,39 +174,6 @@ void AddStates(ReportService& section, const ServiceResults& results)
     }
 }
 
-std::string RefusalKey(ServiceRefusalReason reason)
-{
-    switch (reason) {
-    case ServiceRefusalReason::kNotFinite:
-        return "not_finite";
-    case ServiceRefusalReason::kNotPositive:
-        return "not_positive";
-    case ServiceRefusalReason::kNegative:
-        return "negative";
-    case ServiceRefusalReason::kUpperBelowLower:
-        return "upper_below_lower";
-    case ServiceRefusalReason::kLimitSizeNotPositive:
-        return "limit_size_not_positive";
-    case ServiceRefusalReason::kHubOutsideNotLargerThanBore:
-        return "hub_not_larger_than_bore";
-    case ServiceRefusalReason::kShaftBoreNotSmallerThanShaft:
-        return "bore_not_smaller_than_shaft";
-    case ServiceRefusalReason::kPoissonRatioOutOfRange:
-        return "poisson_out_of_range";
-    case ServiceRefusalReason::kSmoothingFactorOutOfRange:
-        return "smoothing_out_of_range";
-    case ServiceRefusalReason::kBelowAbsoluteZero:
-        return "below_absolute_zero";
-    case ServiceRefusalReason::kCoolingCurveNotFalling:
-        return "cooling_curve_not_falling";
-    case ServiceRefusalReason::kMissing:
-        return "missing";
-    case ServiceRefusalReason::kResultOutOfRange:
-        return "result_out_of_range";
-    }
-    return "refused";
-}
-
 } // namespace
 
 ServiceInputs ServiceInputsOf(const FitAnalysis& fit)
@@ -239,7 +206,8 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
         const ServiceOutcome outcome = CalculateServiceConditions(inputs);
         if (!outcome) {
             const ServiceRefusal& refusal = outcome.reason();
-            content.serviceRefusal = ReportNote {RefusalKey(refusal.reason), {std::string(refusal.field)}};
+            content.serviceRefusal
+                = ReportNote {std::string(ServiceRefusalKey(refusal.reason)), {std::string(refusal.field)}};
         } else {
             const ServiceResults& results = *outcome;
             ReportService section;

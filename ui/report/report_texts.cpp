@@ -164,11 +164,11 @@ constexpr Words kNotes[] = {
     {"limit_size_not_positive", QT_TRANSLATE_NOOP("ReportTexts", "%1使最小极限尺寸不大于 0。")},
     {"hub_not_larger_than_bore", QT_TRANSLATE_NOOP("ReportTexts", "%1须大于孔径（基本尺寸）。")},
     {"bore_not_smaller_than_shaft", QT_TRANSLATE_NOOP("ReportTexts", "%1须小于轴径（基本尺寸）。")},
-    {"poisson_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "%1须在 0 至 0.5 之间。")},
+    {"poisson_ratio_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "%1须在 0 至 0.5 之间。")},
     {"smoothing_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "%1须在 0 至 1 之间。")},
     {"below_absolute_zero", QT_TRANSLATE_NOOP("ReportTexts", "%1低于绝对零度。")},
     {"cooling_curve_not_falling", QT_TRANSLATE_NOOP("ReportTexts", "%1须使零件在 -196 °C 时比在 -78 °C 时收缩更多。")},
-    {"missing", QT_TRANSLATE_NOOP("ReportTexts", "请给出%1。")},
+    {"missing_option", QT_TRANSLATE_NOOP("ReportTexts", "请给出%1。")},
     {"result_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "输入太大，%1无法计算。")},
 };
 

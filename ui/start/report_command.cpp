@@ -1,6 +1,7 @@
 #include "start/report_command.h"
 
 #include "core/decimal_text.h"
+#include "core/joint_inputs.h"
 #include "core/materials.h"
 #include "core/service_conditions.h"
 #include "report/report_content.h"
@@ -11,8 +12,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <map>
 #include <optional>
 #include <variant>
 
@@ -32,166 +31,69 @@ int Fail(int status, const QString& message)
     return status;
 }
 
-using NumberField = std::function<void(ServiceInputs&, double)>;
-
-// The numeric press-fit options and the input each one sets; the names are those of quorlan-cli.
-const std::map<QString, NumberField>& NumberFields()
+QString FromView(std::string_view text)
 {
-    static const std::map<QString, NumberField> fields = {
-        {"hub-od",
-         [](ServiceInputs& in, double v) {
-             in.hubOutsideDiameterMm = v;
-         }},
-        {"shaft-id",
-         [](ServiceInputs& in, double v) {
-             in.shaftBoreMm = v;
-         }},
-        {"length",
-         [](ServiceInputs& in, double v) {
-             in.lengthMm = v;
-         }},
-        {"hub-e",
-         [](ServiceInputs& in, double v) {
-             in.hubMaterial.youngsModulusMpa = v;
-         }},
-        {"hub-nu",
-         [](ServiceInputs& in, double v) {
-             in.hubMaterial.poissonRatio = v;
-         }},
-        {"hub-alpha",
-         [](ServiceInputs& in, double v) {
-             in.hubMaterial.expansionPerK = v; // for cooling too: the built-in curve is not this material's
-             in.hubMaterial.expansionToDryIcePerK = in.hubMaterial.expansionToNitrogenPerK = 0.0;
-         }},
-        {"hub-yield",
-         [](ServiceInputs& in, double v) {
-             in.hubMaterial.strengthMpa = v;
-             in.hubMaterial.brittle = false;
-         }},
-        {"shaft-e",
-         [](ServiceInputs& in, double v) {
-             in.shaftMaterial.youngsModulusMpa = v;
-         }},
-        {"shaft-nu",
-         [](ServiceInputs& in, double v) {
-             in.shaftMaterial.poissonRatio = v;
-         }},
-        {"shaft-alpha",
-         [](ServiceInputs& in, double v) {
-             in.shaftMaterial.expansionPerK = v;
-             in.shaftMaterial.expansionToDryIcePerK = in.shaftMaterial.expansionToNitrogenPerK = 0.0;
-         }},
-        {"shaft-yield",
-         [](ServiceInputs& in, double v) {
-             in.shaftMaterial.strengthMpa = v;
-             in.shaftMaterial.brittle = false;
-         }},
-        {"hub-temp",
-         [](ServiceInputs& in, double v) {
-             in.hubTemperatureC = v;
-         }},
-        {"shaft-temp",
-         [](ServiceInputs& in, double v) {
-             in.shaftTemperatureC = v;
-         }},
-        {"friction",
-         [](ServiceInputs& in, double v) {
-             in.frictionHolding = in.frictionPressing = v;
-         }},
-        {"rz-hub",
-         [](ServiceInputs& in, double v) {
-             in.hubRzUm = v;
-         }},
-        {"rz-shaft",
-         [](ServiceInputs& in, double v) {
-             in.shaftRzUm = v;
-         }},
-        {"joining-clearance",
-         [](ServiceInputs& in, double v) {
-             in.joiningClearanceMm = v / 1000.0;
-         }},
-        {"zone-sigma",
-         [](ServiceInputs& in, double v) {
-             in.zoneSigmas = v;
-         }},
-        {"friction-holding",
-         [](ServiceInputs& in, double v) {
-             in.frictionHolding = v;
-         }},
-        {"friction-pressing",
-         [](ServiceInputs& in, double v) {
-             in.frictionPressing = v;
-         }},
-        {"torque",
-         [](ServiceInputs& in, double v) {
-             in.torqueNm = v;
-         }},
-        {"axial-force",
-         [](ServiceInputs& in, double v) {
-             in.axialForceN = v;
-         }},
-        {"slip-safety",
-         [](ServiceInputs& in, double v) {
-             in.requiredSlipSafety = v;
-         }},
-        {"yield-safety",
-         [](ServiceInputs& in, double v) {
-             in.requiredYieldSafety = v;
-         }},
-    };
-    return fields;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The service inputs of the options, or the usage message. Materials first, so that a value given
-// beside a material overrides that material's.
+// "press or shrink".
+QString Choices(const JointInput& input)
+{
+    return FromView(input.choices).replace(QLatin1Char('|'), QStringLiteral(" or "));
+}
+
+// The service inputs of the options, read by the reader of every front end (core/joint_inputs.h),
+// or the usage message. The options are the joint's inputs with - for _ ("hub-od").
 std::variant<ServiceInputs, QString> ReadServiceOptions(const ReportRequest& request)
 {
-    ServiceInputs inputs;
+    std::vector<std::string> keys;
+    std::vector<JointValue> values;
+    keys.reserve(request.serviceOptions.size());
     for (const auto& [name, text] : request.serviceOptions) {
-        if (name != QLatin1String("hub-material") && name != QLatin1String("shaft-material"))
-            continue;
-        const auto material = FindMaterial(text.toStdString());
-        if (!material)
-            return QStringLiteral("--%1 \"%2\" is not a built-in material (quorlan-cli service --materials lists them)")
-                .arg(name, text);
-        (name == QLatin1String("hub-material") ? inputs.hubMaterial : inputs.shaftMaterial) = material->properties;
+        std::string key = name.toStdString();
+        std::replace(key.begin(), key.end(), '-', '_');
+        keys.push_back(std::move(key));
     }
-    const auto given = [&request](const char* option) {
-        return std::any_of(request.serviceOptions.begin(), request.serviceOptions.end(),
-                           [option](const auto& pair) { return pair.first == QLatin1String(option); });
+    for (std::size_t index = 0; index < keys.size(); ++index) {
+        const QString& name = request.serviceOptions[index].first;
+        const std::string text = request.serviceOptions[index].second.toStdString();
+        const JointInput* input = FindJointInput(keys[index]);
+        if (!input)
+            return QStringLiteral("--%1 is not a press-fit option").arg(name);
+        JointValue value {input->key, 0.0, text};
+        if (input->kind == JointInputKind::Number) {
+            const auto number = ParseDecimalNumber(text);
+            if (!number)
+                return QStringLiteral("--%1 \"%2\" is not a number")
+                    .arg(name, QString::fromStdString(QuotePrefix(text)));
+            value.number = *number;
+        }
+        values.push_back(std::move(value));
+    }
+    ServiceInputs inputs;
+    const auto problem = ApplyJointValues(inputs, values);
+    if (!problem)
+        return inputs;
+    const auto typed = [&] {
+        for (std::size_t index = 0; index < keys.size(); ++index)
+            if (keys[index] == problem->key)
+                return request.serviceOptions[index].second;
+        return QString();
     };
-    if (given("friction") && (given("friction-holding") || given("friction-pressing")))
+    const QString option = FromView(problem->key).replace(QLatin1Char('_'), QLatin1Char('-'));
+    switch (problem->kind) {
+    case JointProblemKind::UnknownMaterial:
+        return QStringLiteral("--%1 \"%2\" is not a built-in material (quorlan-cli service --materials lists them)")
+            .arg(option, typed());
+    case JointProblemKind::BadChoice:
+        return QStringLiteral("--%1 \"%2\" is not %3").arg(option, typed(), Choices(*FindJointInput(problem->key)));
+    case JointProblemKind::ConflictingFriction:
         return QStringLiteral("--friction sets both coefficients: give it or --friction-holding and "
                               "--friction-pressing, not both");
-    for (const auto& [name, text] : request.serviceOptions) {
-        if (name == QLatin1String("joining")) {
-            if (text == QLatin1String("press"))
-                inputs.joining = JoiningMethod::Press;
-            else if (text == QLatin1String("shrink"))
-                inputs.joining = JoiningMethod::Shrink;
-            else
-                return QStringLiteral("--joining \"%1\" is not press or shrink").arg(text);
-            continue;
-        }
-        if (name == QLatin1String("smoothing")) {
-            if (text == QLatin1String("0.4"))
-                inputs.smoothingFactor = kSmoothingFactorDin7190_2017;
-            else if (text == QLatin1String("0.8"))
-                inputs.smoothingFactor = kSmoothingFactorDin7190_2001;
-            else
-                return QStringLiteral("--smoothing \"%1\" is not 0.4 or 0.8").arg(text);
-            continue;
-        }
-        const auto field = NumberFields().find(name);
-        if (field == NumberFields().end())
-            continue;
-        const auto number = ParseDecimalNumber(text.toStdString());
-        if (!number)
-            return QStringLiteral("--%1 \"%2\" is not a number")
-                .arg(name, QString::fromStdString(QuotePrefix(text.toStdString())));
-        field->second(inputs, *number);
+    case JointProblemKind::UnknownKey:
+        break;
     }
-    return inputs;
+    return QStringLiteral("--%1 is not a press-fit option").arg(option);
 }
 
 } // namespace
@@ -199,10 +101,9 @@ std::variant<ServiceInputs, QString> ReadServiceOptions(const ReportRequest& req
 const std::vector<QString>& ReportServiceOptionNames()
 {
     static const std::vector<QString> names = [] {
-        std::vector<QString> list = {QStringLiteral("hub-material"), QStringLiteral("shaft-material"),
-                                     QStringLiteral("smoothing"), QStringLiteral("joining")};
-        for (const auto& [name, field] : NumberFields())
-            list.push_back(name);
+        std::vector<QString> list;
+        for (const JointInput& input : JointInputs())
+            list.push_back(FromView(input.key).replace(QLatin1Char('_'), QLatin1Char('-')));
         return list;
     }();
     return names;
@@ -245,11 +146,15 @@ int RunReportCommand(const ReportRequest& request)
                                .toStdString();
     if (content.serviceRefusal) {
         // As quorlan-cli service: an input the press fit refuses is a usage error.
+        // The input named by its option where it has one, as quorlan-cli names it.
         const ReportNote& refusal = *content.serviceRefusal;
+        const std::string_view key = JointInputOfField(refusal.arguments.at(0));
+        const QString input = key.empty()
+            ? QString::fromStdString(refusal.arguments.at(0))
+            : QStringLiteral("--") + FromView(key).replace(QLatin1Char('_'), QLatin1Char('-'));
         return Fail(kExitUsage,
                     QStringLiteral("%1 is refused: %2")
-                        .arg(QString::fromStdString(refusal.arguments.at(0)),
-                             QString::fromStdString(refusal.key).replace(QLatin1Char('_'), QLatin1Char(' '))));
+                        .arg(input, QString::fromStdString(refusal.key).replace(QLatin1Char('_'), QLatin1Char(' '))));
     }
 
     const QString error = ExportReportPdf(content, request.path);

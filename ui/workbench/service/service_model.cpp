@@ -1,38 +1,73 @@
 #include "workbench/service/service_model.h"
 
 #include "core/decimal_text.h"
+#include "core/joint_inputs.h"
+#include "core/number_format.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
+#include <vector>
 
 namespace {
 
-// The engine's names of the inputs a refusal can name.
-constexpr std::pair<std::string_view, ServiceField> kFieldNames[] = {
-    {"hub_outside_diameter_mm", ServiceField::HubOutsideDiameter},
-    {"shaft_bore_mm", ServiceField::ShaftBore},
-    {"length_mm", ServiceField::Length},
-    {"hub_material.youngs_modulus_mpa", ServiceField::HubYoungsModulus},
-    {"hub_material.poisson_ratio", ServiceField::HubPoissonRatio},
-    {"hub_material.expansion_per_k", ServiceField::HubExpansion},
-    {"hub_material.strength_mpa", ServiceField::HubStrength},
-    {"shaft_material.youngs_modulus_mpa", ServiceField::ShaftYoungsModulus},
-    {"shaft_material.poisson_ratio", ServiceField::ShaftPoissonRatio},
-    {"shaft_material.expansion_per_k", ServiceField::ShaftExpansion},
-    {"shaft_material.strength_mpa", ServiceField::ShaftStrength},
-    {"hub_temperature_c", ServiceField::HubTemperature},
-    {"shaft_temperature_c", ServiceField::ShaftTemperature},
-    {"friction_holding", ServiceField::Friction},
-    {"hub_rz_um", ServiceField::HubRz},
-    {"shaft_rz_um", ServiceField::ShaftRz},
-    {"joining_clearance_mm", ServiceField::JoiningClearance},
-    {"zone_sigmas", ServiceField::ZoneSigmas},
-    {"friction_pressing", ServiceField::FrictionPressing},
-    {"torque_nm", ServiceField::Torque},
-    {"axial_force_n", ServiceField::AxialForce},
-    {"slip_safety", ServiceField::RequiredSlipSafety},
-    {"yield_safety", ServiceField::RequiredYieldSafety},
+// Each field's joint input (core/joint_inputs.h), in the order of ServiceField, and the scale from
+// the field's unit to the input's (the expansion coefficient is typed in 10⁻⁶/K).
+struct FieldInput
+{
+    ServiceField field;
+    std::string_view key;
+    double scale = 1.0;
 };
+constexpr FieldInput kFieldInputs[] = {
+    {ServiceField::HubOutsideDiameter, "hub_od"},
+    {ServiceField::ShaftBore, "shaft_id"},
+    {ServiceField::Length, "length"},
+    {ServiceField::HubYoungsModulus, "hub_e"},
+    {ServiceField::HubPoissonRatio, "hub_nu"},
+    {ServiceField::HubExpansion, "hub_alpha", 1e-6},
+    {ServiceField::HubStrength, "hub_yield"},
+    {ServiceField::ShaftYoungsModulus, "shaft_e"},
+    {ServiceField::ShaftPoissonRatio, "shaft_nu"},
+    {ServiceField::ShaftExpansion, "shaft_alpha", 1e-6},
+    {ServiceField::ShaftStrength, "shaft_yield"},
+    {ServiceField::HubTemperature, "hub_temp"},
+    {ServiceField::ShaftTemperature, "shaft_temp"},
+    {ServiceField::Friction, "friction_holding"},
+    {ServiceField::HubRz, "rz_hub"},
+    {ServiceField::ShaftRz, "rz_shaft"},
+    {ServiceField::JoiningClearance, "joining_clearance"},
+    {ServiceField::ZoneSigmas, "zone_sigma"},
+    {ServiceField::FrictionPressing, "friction_pressing"},
+    {ServiceField::Torque, "torque"},
+    {ServiceField::AxialForce, "axial_force"},
+    {ServiceField::RequiredSlipSafety, "slip_safety"},
+    {ServiceField::RequiredYieldSafety, "yield_safety"},
+};
+static_assert(std::size(kFieldInputs) == kServiceFieldCount);
+
+// The material's own value of a field, as the field shows it when the material is chosen: a field
+// still showing it is the material's, not typed.
+std::optional<double> MaterialValue(ServiceField field, const ServiceForm& form)
+{
+    using enum ServiceField;
+    const bool hub
+        = field == HubYoungsModulus || field == HubPoissonRatio || field == HubExpansion || field == HubStrength;
+    const MaterialProperties& material = hub ? form.hubMaterial : form.shaftMaterial;
+    double value = 0.0;
+    if (field == HubYoungsModulus || field == ShaftYoungsModulus)
+        value = material.youngsModulusMpa;
+    else if (field == HubPoissonRatio || field == ShaftPoissonRatio)
+        value = material.poissonRatio;
+    else if (field == HubExpansion || field == ShaftExpansion)
+        value = material.expansionPerK * 1e6;
+    else if (field == HubStrength || field == ShaftStrength)
+        value = material.strengthMpa;
+    else
+        return std::nullopt;
+    const auto shown = ParseDecimalNumber(ShortestNumber(value));
+    return shown ? std::optional(*shown) : std::nullopt;
+}
 
 constexpr std::pair<std::string_view, ServiceInput> kOtherInputNames[] = {
     {"size_mm", ServiceInput::Size},
@@ -43,47 +78,19 @@ constexpr std::pair<std::string_view, ServiceInput> kOtherInputNames[] = {
     {"smoothing_factor", ServiceInput::SmoothingFactor},
 };
 
-// Reads the fields in turn; the first one that is empty (and needed) or no number is the problem.
-class FormReader
+// A field as typed: empty (nothing), a number, or no number (false).
+bool ReadField(const ServiceForm& form, ServiceField field, std::optional<double>& value)
 {
-public:
-    explicit FormReader(const ServiceForm& form)
-        : m_form(form)
-    {
-    }
-
-    void Read(ServiceField field, double& value, double scale = 1.0)
-    {
-        std::optional<double> read;
-        ReadOptional(field, read, scale);
-        if (read)
-            value = *read;
-        else if (!m_problem)
-            m_problem = FormProblem {field, true};
-    }
-
-    void ReadOptional(ServiceField field, std::optional<double>& value, double scale = 1.0)
-    {
-        if (m_problem)
-            return;
-        std::string typed = m_form[field];
-        std::erase_if(typed, [](char c) { return c == ' ' || c == '\t'; });
-        if (typed.empty())
-            return;
-        const auto number = ParseDecimalNumber(typed);
-        if (!number) {
-            m_problem = FormProblem {field, false};
-            return;
-        }
-        value = *number * scale;
-    }
-
-    const std::optional<FormProblem>& Problem() const { return m_problem; }
-
-private:
-    const ServiceForm& m_form;
-    std::optional<FormProblem> m_problem;
-};
+    std::string typed = form[field];
+    std::erase_if(typed, [](char c) { return c == ' ' || c == '\t'; });
+    if (typed.empty())
+        return true;
+    const auto number = ParseDecimalNumber(typed);
+    if (!number)
+        return false;
+    value = *number;
+    return true;
+}
 
 } // namespace
 
@@ -104,10 +111,11 @@ ServiceRefusalOf RefusalOf(const ServiceRefusal& refusal)
 {
     ServiceRefusalOf of;
     of.reason = refusal.reason;
-    for (const auto& [name, field] : kFieldNames) {
-        if (name == refusal.field) {
+    const std::string_view key = JointInputOfField(refusal.field);
+    for (const FieldInput& input : kFieldInputs) {
+        if (input.key == key) {
             of.input = ServiceInput::Field;
-            of.field = field;
+            of.field = input.field;
             return of;
         }
     }
@@ -140,39 +148,41 @@ FrictionCoefficients DefaultFrictionOf(const ServiceForm& form)
 
 Result<ServiceInputs, FormProblem> ReadJointForm(const ServiceForm& form)
 {
-    using enum ServiceField;
     ServiceInputs inputs;
-    inputs.joining = form.joining;
     inputs.hubMaterial = form.hubMaterial;
     inputs.shaftMaterial = form.shaftMaterial;
-    inputs.smoothingFactor = form.smoothingFactor;
-    FormReader reader(form);
-    reader.ReadOptional(HubOutsideDiameter, inputs.hubOutsideDiameterMm);
-    reader.ReadOptional(ShaftBore, inputs.shaftBoreMm);
-    reader.ReadOptional(Length, inputs.lengthMm);
-    reader.Read(HubYoungsModulus, inputs.hubMaterial.youngsModulusMpa);
-    reader.Read(HubPoissonRatio, inputs.hubMaterial.poissonRatio);
-    reader.Read(HubExpansion, inputs.hubMaterial.expansionPerK, 1e-6);
-    reader.Read(HubStrength, inputs.hubMaterial.strengthMpa);
-    reader.Read(ShaftYoungsModulus, inputs.shaftMaterial.youngsModulusMpa);
-    reader.Read(ShaftPoissonRatio, inputs.shaftMaterial.poissonRatio);
-    reader.Read(ShaftExpansion, inputs.shaftMaterial.expansionPerK, 1e-6);
-    reader.Read(ShaftStrength, inputs.shaftMaterial.strengthMpa);
-    reader.Read(HubTemperature, inputs.hubTemperatureC);
-    reader.Read(ShaftTemperature, inputs.shaftTemperatureC);
-    reader.ReadOptional(Friction, inputs.frictionHolding); // empty: DIN 7190-1's
-    reader.Read(HubRz, inputs.hubRzUm);
-    reader.Read(ShaftRz, inputs.shaftRzUm);
-    reader.ReadOptional(JoiningClearance, inputs.joiningClearanceMm, 1e-3);
-    reader.Read(ZoneSigmas, inputs.zoneSigmas);
-    reader.ReadOptional(FrictionPressing, inputs.frictionPressing);
-    reader.ReadOptional(Torque, inputs.torqueNm);
-    reader.ReadOptional(AxialForce, inputs.axialForceN);
-    reader.Read(RequiredSlipSafety, inputs.requiredSlipSafety);
-    reader.Read(RequiredYieldSafety, inputs.requiredYieldSafety);
-    if (reader.Problem())
-        return *reader.Problem();
+    // The lists' choices and the typed fields, read by the reader every front end shares: a value
+    // typed over the material's own replaces it as on the command line.
+    std::vector<JointValue> values = {
+        {"joining", 0.0, form.joining == JoiningMethod::Shrink ? "shrink" : "press"},
+        {"smoothing", 0.0, form.smoothingFactor == kSmoothingFactorDin7190_2001 ? "0.8" : "0.4"},
+    };
+    for (const FieldInput& input : kFieldInputs) {
+        std::optional<double> typed;
+        if (!ReadField(form, input.field, typed))
+            return FormProblem {input.field, false};
+        if (!typed && !IsOptionalField(input.field))
+            return FormProblem {input.field, true};
+        if (typed && *typed != MaterialValue(input.field, form))
+            values.push_back({input.key, *typed * input.scale});
+    }
+    if (ApplyJointValues(inputs, values)) // the keys and choices are the table's own
+        return FormProblem {};
     return inputs;
+}
+
+ServiceField FieldOfInput(std::string_view key)
+{
+    for (const FieldInput& input : kFieldInputs) {
+        if (input.key == key)
+            return input.field;
+    }
+    return ServiceField::HubOutsideDiameter;
+}
+
+std::string_view InputOfField(ServiceField field)
+{
+    return kFieldInputs[static_cast<std::size_t>(field)].key;
 }
 
 Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form)

@@ -95,7 +95,16 @@ Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const
 Result<ServiceResults, ServiceProblem> CalculateService(const FitAnalysis& fit, const ServiceForm& form);
 
 // The joint's inputs alone, without a fit's limits: what the fit finder searches with for a load.
+// Read by the engine's reader of the joint's inputs (ApplyJointValues), as on the command line: a
+// material value typed over the chosen material's own replaces it (an expansion coefficient for
+// cooling too; a strength makes the part yield, not brittle); a field still showing the material's
+// value leaves the material as it is.
 Result<ServiceInputs, FormProblem> ReadJointForm(const ServiceForm& form);
+
+// The joint input (core/joint_inputs.h) a field gives, and back. The tab's lists give hub_material,
+// shaft_material, joining and smoothing; friction, both coefficients at once, it has as two fields.
+std::string_view InputOfField(ServiceField field);
+ServiceField FieldOfInput(std::string_view key);
 
 // DIN 7190-1's friction coefficients for the form's joining method and materials: what an empty
 // friction field stands for.
