@@ -95,7 +95,7 @@ if compgen -G "$build/python/quorlan*.so" >/dev/null; then
     [ "$clearance" = 50 ] || fail "the packaged quorlan.fit('H7/g6', 40) gives a largest clearance of '$clearance'"
 fi
 
-# Both desktop files (the dialog; the fit analysis window alone) start the program in the tables
+# Both desktop files (the dialog; the workbench alone) start the program in the tables
 # folder, with an icon that exists.
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 for name in Quorlan Quorlan.Workbench; do
@@ -106,7 +106,7 @@ for name in Quorlan Quorlan.Workbench; do
     [ -f "$root/usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg" ] || fail "$name: no icon named by Icon="
 done
 [[ "$(entry Exec)" == *--workbench* ]] || fail "the second desktop file does not start the workbench"
-[ "$(sed -n 's/^Name\[en\]=//p' "$desktop")" = "Quorlan Fit Analysis" ] || fail "the workbench entry lacks its English name"
+[ "$(sed -n 's/^Name\[en\]=//p' "$desktop")" = "Quorlan Workbench" ] || fail "the workbench entry lacks its English name"
 grep -q 'io.github.quorlan.Quorlan.Workbench.desktop' "$root/usr/share/metainfo/io.github.quorlan.Quorlan.metainfo.xml" ||
     fail "the metainfo does not name the workbench's desktop file"
 

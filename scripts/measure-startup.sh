@@ -5,7 +5,7 @@
 # The goal: quorlan within 1.1 times the time and the memory of the bare dialog.
 # A third row shows what linking Qt's SVG module would cost: quorlan with that module preloaded,
 # which maps, relocates and initialises it at start-up as a link would. quorlan links no SVG
-# library; the fit analysis window draws through Qt's SVG image plugin, loaded on first use.
+# library; the workbench draws through Qt's SVG image plugin, loaded on first use.
 # Usage: scripts/measure-startup.sh [RUNS]   (BUILD_DIR defaults to build)
 set -euo pipefail
 

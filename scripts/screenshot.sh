@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Screenshot of the dialog after a deviation calculation: >18-30, IT7, size 25, hole basis, letter P,
-# deviations calculated. Then the fit analysis window, opened from there with Ctrl+F and set to a
+# deviations calculated. Then the workbench, opened from there with Ctrl+F and set to a
 # transition fit (H7/k6 at 25 mm), so that both a clearance and an interference show. Drives the
 # real program under Xvfb with mouse clicks and keys. Then the window's fit finder tab (40 mm,
 # clearance 10 to 60 µm) and its service conditions tab (H7/s6, hub 80 mm across, 30 mm long, 300 N·m).
@@ -27,7 +27,7 @@ program=$build/ui/quorlan
 start_xvfb_session
 
 # The tables are read from the current directory, as where the desktop file starts the program.
-# The fit analysis window in Chinese, as the dialog speaks, whatever the machine's locale.
+# The workbench in Chinese, as the dialog speaks, whatever the machine's locale.
 (cd "$root/data" && exec "$program" --lang zh) &
 app_pid=$!
 window=$(wait_for_window "$app_pid")
@@ -71,7 +71,7 @@ save_window() { # window-id file
 }
 save_window "$window" "$out"
 
-# The fit analysis window, the way a user gets there: Ctrl+F in the dialog. It opens on the
+# The workbench, the way a user gets there: Ctrl+F in the dialog. It opens on the
 # dialog's P7 (with the h6 of the hole basis' first preferred fit); its fields are reached with
 # their Alt keys.
 xdotool key ctrl+f
@@ -81,7 +81,7 @@ for _ in $(seq 1 200); do
     [ -n "$fit_window" ] && break
     sleep 0.05
 done
-[ -n "$fit_window" ] || { echo "the fit analysis window did not open" >&2; exit 1; }
+[ -n "$fit_window" ] || { echo "the workbench did not open" >&2; exit 1; }
 xdotool windowfocus --sync "$fit_window" 2>/dev/null || true
 sleep 0.3
 xdotool key alt+d ctrl+a   # the fit field

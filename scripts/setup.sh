@@ -7,8 +7,8 @@ packages=(
     g++ cmake make pkg-config
     qt6-base-dev            # the dialog (Qt 6 Widgets) and its tests (Qt Test)
     qt6-translations-l10n   # Qt's own button texts (确定) in Chinese, like the rest of the dialog
-    qt6-svg-dev             # Qt SVG: its image plugin draws the fit analysis window's diagram, loaded on first use
-    qt6-l10n-tools          # lupdate and lrelease: the fit analysis window's English catalogue
+    qt6-svg-dev             # Qt SVG: its image plugin draws the workbench's diagram, loaded on first use
+    qt6-l10n-tools          # lupdate and lrelease: the workbench's English catalogue
     qt6-tools-dev           # Qt's LinguistTools CMake package, which runs lupdate and lrelease in the build
     libgtest-dev            # engine and command-line tests
     libcli11-dev            # the command line's argument parsing

@@ -29,7 +29,7 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-// The fit analysis window's other tabs: the fit finder and the service conditions, and the window's
+// The workbench's other tabs: the fit finder and the service conditions, and the window's
 // whole range of grades and sizes. Driven by the objects' names, as a user would drive them.
 
 namespace {

@@ -713,8 +713,7 @@ void MainDialogTest::contextMenuOpensAbout()
     QContextMenuEvent event(QContextMenuEvent::Mouse, freeArea, m_dlg->mapToGlobal(freeArea));
     QApplication::sendEvent(m_dlg.get(), &event);
 
-    QCOMPARE(menuEntries,
-             (QStringList {"-", QStringLiteral("配合分析(&F)..."), QStringLiteral("关于 Quorlan(&A)...")}));
+    QCOMPARE(menuEntries, (QStringList {"-", QStringLiteral("工作台(&F)..."), QStringLiteral("关于 Quorlan(&A)...")}));
     QCOMPARE(aboutTitle, QStringLiteral("关于此软件的版本说明"));
     QVERIFY(m_dlg->isVisible());
 }

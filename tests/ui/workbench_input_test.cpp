@@ -1,5 +1,5 @@
 // Real keys and clicks under an X server (Xvfb), sent with xdotool: the main dialog runs modally,
-// which blocks every window but its own children, and the fit analysis window must still take
+// which blocks every window but its own children, and the workbench must still take
 // input. Qt Test's own key events are handed straight to a widget and get past that block, so
 // they could not show it.
 

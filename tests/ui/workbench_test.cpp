@@ -19,7 +19,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-// The workbench: the fit analysis window as a program of its own, its memory, its keys and its
+// The workbench: the workbench as a program of its own, its memory, its keys and its
 // English. Settings go to a folder of the test's own (XDG_CONFIG_HOME, set by CTest).
 
 namespace {
@@ -87,7 +87,7 @@ void WorkbenchTest::startsAloneInEnglish()
     // No main dialog: the window is the program's one window.
     for (const QWidget* shown : QApplication::topLevelWidgets())
         QVERIFY(!shown->isVisible() || shown == window || !qobject_cast<const QDialog*>(shown));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Fit analysis - Quorlan"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Workbench - Quorlan"));
     const struct
     {
         const char* name;
@@ -118,7 +118,7 @@ void WorkbenchTest::startsAloneInEnglish()
 
     // Back to Chinese from the View menu, inputs kept.
     window->findChild<QAction*>(QStringLiteral("actionChinese"))->trigger();
-    QCOMPARE(window->windowTitle(), QStringLiteral("配合分析 - Quorlan"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("工作台 - Quorlan"));
     QCOMPARE(Designation(window), QStringLiteral("H7/c7"));
     QCOMPARE(F<QLineEdit>(window, "fitSizeBox")->text(), QStringLiteral("1000"));
     window->close();

@@ -166,7 +166,7 @@ void WorkbenchWindowTest::opensFromContextMenu()
     m_watchdog->SetHandler([&](QWidget* window) {
         auto* menu = qobject_cast<QMenu*>(window);
         QAction* entry = menu ? menu->actions().value(1) : nullptr;
-        if (!entry || entry->text() != QStringLiteral("配合分析(&F)...")) {
+        if (!entry || entry->text() != QStringLiteral("工作台(&F)...")) {
             window->close();
             return;
         }
@@ -183,7 +183,7 @@ void WorkbenchWindowTest::opensFromContextMenu()
     // A window of its own, not modal, yet the dialog's child: the dialog's modal run leaves it open to input.
     QVERIFY(window->isWindow() && !window->isModal());
     QCOMPARE(window->parentWidget(), m_dlg.get());
-    QCOMPARE(window->windowTitle(), QStringLiteral("配合分析 - Quorlan"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("工作台 - Quorlan"));
     QCOMPARE(F<QTabWidget>("fitTabs")->tabText(0), QStringLiteral("配合分析"));
 }
 

@@ -48,7 +48,7 @@ QString FromUtf8(std::string_view text)
 }
 
 const QString kAboutMenuText = QStringLiteral("关于 Quorlan(&A)...");
-const QString kWorkbenchMenuText = QStringLiteral("配合分析(&F)...");
+const QString kWorkbenchMenuText = QStringLiteral("工作台(&F)...");
 
 } // namespace
 

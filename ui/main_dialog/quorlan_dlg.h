@@ -27,7 +27,7 @@ class CQuorlanDlg : public QDialog, public DialogView
 
 public:
     // tablesFolder: where the calculations read the deviation tables, each time anew (empty: the
-    // current directory); the fit analysis window opened from the dialog reads them there too.
+    // current directory); the workbench opened from the dialog reads them there too.
     explicit CQuorlanDlg(std::filesystem::path tablesFolder = {}, QWidget* parent = nullptr);
 
     int SelectedPosition(Control list) const override;
@@ -41,11 +41,11 @@ public:
     // A window-menu command; true when it was ours.
     bool OnSysCommand(unsigned commandId);
 
-    // Opens the fit analysis window on what the dialog holds, or on a given fit; when the window
+    // Opens the workbench on what the dialog holds, or on a given fit; when the window
     // is open already, only raises it.
     void OpenWorkbench();
     void OpenWorkbench(const FitStart& start);
-    // The open fit analysis window, if any.
+    // The open workbench, if any.
     Workbench* OpenedWorkbench() const;
 
 protected:

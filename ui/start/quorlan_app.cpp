@@ -70,7 +70,7 @@ bool CQuorlanApp::InitInstance()
     if (options.workbenchStart)
         QTimer::singleShot(0, &dlg, [&dlg, start = *options.workbenchStart] { dlg.OpenWorkbench(start); });
     dlg.exec();
-    // Closing the dialog leaves an open fit analysis window, and its inputs, to the user.
+    // Closing the dialog leaves an open workbench, and its inputs, to the user.
     if (dlg.OpenedWorkbench() && dlg.OpenedWorkbench()->isVisible()) {
         KeepWorkbenchOpen(dlg);
         m_exitCode = QApplication::exec();

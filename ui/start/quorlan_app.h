@@ -4,20 +4,20 @@ class CQuorlanDlg;
 class Workbench;
 struct StartOptions;
 
-// `quorlan --workbench`: the fit analysis window alone, in the language asked for (else the one
+// `quorlan --workbench`: the workbench alone, in the language asked for (else the one
 // last chosen, else the system's), deleted when closed.
 Workbench* OpenWorkbench(const StartOptions& options);
 
-// Takes the dialog's open fit analysis window out of the dialog, so that it stays when the dialog
+// Takes the dialog's open workbench out of the dialog, so that it stays when the dialog
 // goes; nothing if none is open.
 void KeepWorkbenchOpen(CQuorlanDlg& dlg);
 
-// Start-up of the desktop program: the main dialog, or with --workbench the fit analysis window
+// Start-up of the desktop program: the main dialog, or with --workbench the workbench
 // alone. The program ends when its last window closes.
 class CQuorlanApp
 {
 public:
-    // Runs the main dialog modally, then, while a fit analysis window is open, an event loop until
+    // Runs the main dialog modally, then, while a workbench is open, an event loop until
     // it closes. Always false: the program then ends.
     bool InitInstance();
 

@@ -13,11 +13,11 @@ struct StartOptions
 {
     // The folder to read the deviation tables from; empty: the current directory.
     QString tablesFolder;
-    // Set by --fit or --size: the fit analysis window opens at start on this fit.
+    // Set by --fit or --size: the workbench opens at start on this fit.
     std::optional<FitStart> workbenchStart;
-    // --workbench: the fit analysis window alone, without the main dialog.
+    // --workbench: the workbench alone, without the main dialog.
     bool workbench = false;
-    // --lang: the fit analysis window's language ("en", "zh"); empty: the system's.
+    // --lang: the workbench's language ("en", "zh"); empty: the system's.
     QString language;
     // Set by --report: the report is written and the program ends, showing no window.
     std::optional<ReportRequest> report;

@@ -442,8 +442,8 @@
 <context>
     <name>Workbench</name>
     <message>
-        <source>配合分析 - Quorlan</source>
-        <translation>Fit analysis - Quorlan</translation>
+        <source>工作台 - Quorlan</source>
+        <translation>Workbench - Quorlan</translation>
     </message>
     <message>
         <source>基本尺寸(&amp;S)</source>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// What the fit analysis window opens on: the texts of its size field and its fit field.
+// What the workbench opens on: the texts of its size field and its fit field.
 struct FitStart
 {
     std::string sizeText = "25";

@@ -86,7 +86,7 @@ Workbench::Workbench(const std::optional<FitStart>& start, std::filesystem::path
 
 void Workbench::BuildContents()
 {
-    setWindowTitle(tr("配合分析 - Quorlan"));
+    setWindowTitle(tr("工作台 - Quorlan"));
     auto* contents = new QWidget;
     contents->setObjectName(QStringLiteral("fitContents"));
     contents->setFont(font());

@@ -6,7 +6,7 @@
 
 class QLocale;
 
-// The fit analysis window speaks Chinese or English; the main dialog always Chinese. The words are
+// The workbench speaks Chinese or English; the main dialog always Chinese. The words are
 // written in Chinese; English comes from the Qt Linguist catalogue built into the program, loaded
 // only when the window first speaks English.
 enum class WorkbenchLanguage { Chinese, English };
