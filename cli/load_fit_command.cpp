@@ -31,10 +31,12 @@ std::string FoundLine(const LoadFoundFit& found)
         + FixedDecimals(r.hubYieldSafety.value_or(0.0), 2) + ", shaft "
         + FixedDecimals(r.shaftYieldSafety.value_or(0.0), 2) + "; press-in "
         + FixedDecimals(r.pressForceMaxN.value_or(0.0), 0) + " N; hub "
-        + FixedDecimals(r.hubAssemblyTempC.value_or(20.0), 0) + " °C"
-        + (r.shaftAssemblyTempC.value_or(20.0) < kLiquidNitrogenC
+        + FixedDecimals(r.hubAssemblyTempC.value_or(20.0), 0)
+        + " °C"
+        // No temperature where even absolute zero would not shrink the shaft enough: out of reach too.
+        + (!r.shaftAssemblyTempC || *r.shaftAssemblyTempC < kLiquidNitrogenC
                ? " to join (cooling the shaft is out of reach)"
-               : " or shaft " + FixedDecimals(r.shaftAssemblyTempC.value_or(20.0), 0) + " °C to join");
+               : " or shaft " + FixedDecimals(*r.shaftAssemblyTempC, 0) + " °C to join");
     if (!r.warnings.empty()) {
         line += "; warns:";
         for (const ServiceWarning& warning : r.warnings)

@@ -67,9 +67,26 @@ std::string CoolingWords(double temperatureC)
 
 std::string FrictionWords(const ServiceResults& r)
 {
+    const std::string_view surface = SurfaceConditionName(r.surface);
     return "assumed: friction " + FixedDecimals(r.frictionHolding, 3) + " holding, "
         + FixedDecimals(r.frictionPressing, 3) + " pressing in; " + std::string(JoiningMethodName(r.joining)) + " fit"
+        + (surface.empty() || r.joining != JoiningMethod::Press ? "" : ", surfaces " + std::string(surface))
+        + (r.frictionLessFavourable ? "; surface condition not given (--surface): holding takes the lower "
+                                      "coefficient, pressing in the higher"
+                                    : "")
         + (r.frictionTabulated ? "" : "; DIN 7190-1 gives no value for these materials: its lowest stands in") + '\n';
+}
+
+// "355 MPa (for 80.0 mm outside diameter)"
+std::string StrengthWords(const ServiceResults& r, bool hub)
+{
+    const std::optional<double>& strength = hub ? r.hubStrengthMpa : r.shaftStrengthMpa;
+    const std::optional<double>& section = hub ? r.hubStrengthSectionMm : r.shaftStrengthSectionMm;
+    const SectionBasis basis = hub ? r.hubSectionBasis : r.shaftSectionBasis;
+    if (!strength)
+        return "- (needs --hub-od)";
+    return ServiceFigureText("hub_strength_mpa", *strength) + " MPa (for " + FixedDecimals(*section, 1) + " mm "
+        + (basis == SectionBasis::WallThickness ? "wall thickness" : (hub ? "outside diameter" : "diameter")) + ")";
 }
 
 void WriteInterferences(const ServiceResults& r, std::ostream& out)
@@ -99,6 +116,8 @@ void WriteAssembly(const ServiceResults& r, std::ostream& out)
     out << "shaft assembly temperature (hub at 20 °C): ";
     if (r.shaftAssemblyTempC)
         out << FixedDecimals(*r.shaftAssemblyTempC, 1) << " °C" << CoolingWords(*r.shaftAssemblyTempC) << '\n';
+    else if (r.hubAssemblyTempC)
+        out << "- (no cooling reaches it: even at absolute zero the shaft would not shrink enough)\n";
     else
         out << "- (a clearance fit: no cooling needed)\n";
 }
@@ -117,6 +136,8 @@ void WriteText(const ServiceResults& r, std::ostream& out)
     Line(out, r, "hub bore, von Mises stress", "hub_bore_von_mises_max_mpa", noHub);
     Line(out, r, "hub outside, tangential stress", "hub_outside_tangential_max_mpa", noHub);
     Line(out, r, "shaft, von Mises stress", "shaft_von_mises_max_mpa", noHub);
+    out << "hub strength: " << StrengthWords(r, true) << '\n';
+    out << "shaft strength: " << StrengthWords(r, false) << '\n';
     Line(out, r, r.hubBrittle ? "hub safety against fracture (tangential stress)" : "hub safety against yield",
          "hub_yield_safety", "needs --hub-od and an interference");
     Line(out, r, "shaft safety against yield", "shaft_yield_safety", "needs --hub-od and an interference");
@@ -139,13 +160,17 @@ void WriteText(const ServiceResults& r, std::ostream& out)
         << FixedDecimals(r.smoothingFactor, 1) << " × (Rz hub + Rz shaft)\n"
         << "assumed: plane stress, hub and shaft of equal length, uniform pressure (Lamé)\n"
         << FrictionWords(r) << "assumed: required safeties " << FixedDecimals(r.requiredSlipSafety, 2)
-        << " against slip, " << FixedDecimals(r.requiredYieldSafety, 2) << " against yield\n"
+        << " against slip, " << FixedDecimals(r.requiredYieldSafety, 2) << " against yield"
+        << (r.hubBrittle ? ", " + FixedDecimals(r.requiredFractureSafety, 2) + " against fracture of the brittle hub"
+                         : std::string())
+        << "\n"
         << "assumed: joining clearance " << FixedDecimals(r.joiningClearanceMm * 1000.0, 1) << " µm\n"
         << "assumed: sizes normally distributed, centred in their zones, each zone ±" << FixedDecimals(r.zoneSigmas, 1)
         << " standard deviations\n";
     if (r.hubBrittle || r.shaftBrittle)
         out << "assumed: grey cast iron has no yield point: its tensile strength stands in, against the largest "
                "tensile stress (DIN 7190-1)\n";
+    out << "assumed: strengths are the material standard's minimum for the section (a typed one as given)\n";
 }
 
 int ListMaterials(std::ostream& out)
@@ -158,8 +183,8 @@ int ListMaterials(std::ostream& out)
                       std::string(material.id).c_str(), FixedDecimals(p.youngsModulusMpa, 0).c_str(),
                       FixedDecimals(p.poissonRatio, 3).c_str(),
                       FixedDecimals(p.expansionPerK * 1e6, 1).append("e-6").c_str(),
-                      FixedDecimals(p.strengthMpa, 0).c_str(), p.brittle ? " (Rm)" : "",
-                      FixedDecimals(p.expansionToDryIcePerK * 1e6, 1).c_str(),
+                      p.tabulatedStrength && p.strengthBySize.empty() ? "-" : FixedDecimals(p.strengthMpa, 0).c_str(),
+                      p.brittle ? " (Rm)" : "", FixedDecimals(p.expansionToDryIcePerK * 1e6, 1).c_str(),
                       FixedDecimals(p.expansionToNitrogenPerK * 1e6, 1).append("e-6").c_str(),
                       FixedDecimals(p.maxJoiningTemperatureC, 0).c_str(), std::string(material.nameEn).c_str());
         out << line;

@@ -122,7 +122,9 @@ def service(
     shaft_yield: Optional[Number] = None,
     hub_temp: Optional[Number] = None,
     shaft_temp: Optional[Number] = None,
+    hub_max_temp: Optional[Number] = None,
     joining: Optional[str] = None,
+    surface: Optional[str] = None,
     friction: Optional[Number] = None,
     friction_holding: Optional[Number] = None,
     friction_pressing: Optional[Number] = None,
@@ -135,6 +137,7 @@ def service(
     axial_force: Optional[Number] = None,
     slip_safety: Optional[Number] = None,
     yield_safety: Optional[Number] = None,
+    fracture_safety: Optional[Number] = None,
 ) -> dict[str, Any]:
     """A fit at service conditions: interference (µm), pressure and stresses (MPa), torque (N·m),
     forces (N), assembly temperatures (°C), probabilities (0 to 1).
@@ -143,9 +146,11 @@ def service(
     service_inputs() lists them with their units, defaults and ranges: hub_od, shaft_id, length
     (mm); hub_material, shaft_material (materials() lists them); hub_e (MPa), hub_nu, hub_alpha
     (1/K, heating and cooling alike), hub_yield (MPa; the part then yields, not brittle) and the
-    same for shaft_; hub_temp, shaft_temp (°C); joining ("press" or "shrink"); friction (both),
-    friction_holding, friction_pressing; rz_hub, rz_shaft (µm); smoothing (0.4 or 0.8);
-    joining_clearance (µm); zone_sigma; torque (N·m); axial_force (N); slip_safety, yield_safety.
+    same for shaft_; hub_temp, shaft_temp (°C); hub_max_temp (°C, the hottest the hub may be heated
+    to join it); joining ("press" or "shrink"); surface ("dry" or "oiled"; not given: each check
+    takes the worse coefficient); friction (both), friction_holding, friction_pressing; rz_hub,
+    rz_shaft (µm); smoothing (0.4 or 0.8); joining_clearance (µm); zone_sigma; torque (N·m);
+    axial_force (N); slip_safety, yield_safety, fracture_safety (of a brittle hub).
     The answer holds both states ("states") and "warnings", each with its code, state, value,
     limit, arguments (its figures as text) and an English text naming these keyword arguments.
     """

@@ -8,8 +8,9 @@ export const kTabs = ['fit', 'find', 'service', 'table'];
 export const kServiceKeys = [
   'hub_od', 'shaft_id', 'length', 'hub_material', 'shaft_material',
   'hub_e', 'hub_nu', 'hub_alpha', 'hub_yield', 'shaft_e', 'shaft_nu', 'shaft_alpha', 'shaft_yield',
-  'hub_temp', 'shaft_temp', 'joining', 'friction', 'friction_holding', 'friction_pressing', 'rz_hub', 'rz_shaft',
-  'smoothing', 'joining_clearance', 'zone_sigma', 'torque', 'axial_force', 'slip_safety', 'yield_safety',
+  'hub_temp', 'shaft_temp', 'hub_max_temp', 'joining', 'surface', 'friction', 'friction_holding', 'friction_pressing',
+  'rz_hub', 'rz_shaft', 'smoothing', 'joining_clearance', 'zone_sigma', 'torque', 'axial_force', 'slip_safety',
+  'yield_safety', 'fracture_safety',
 ];
 
 // Where the page starts: the command line's defaults, and a fit and a requirement to show.

@@ -101,6 +101,11 @@ const en = {
   joining: 'Joining',
   joiningPress: 'pressed in lengthways',
   joiningShrink: 'shrunk (heated or cooled)',
+  hubMaxTemp: 'Hub’s highest joining temperature',
+  surface: 'Surfaces when pressed',
+  surfaceNotGiven: 'not given (the worse for each check)',
+  surfaceDry: 'dry',
+  surfaceOiled: 'oiled',
   frictionHolding: 'Friction coefficient, holding',
   frictionPressing: 'Friction coefficient, pressing in',
   load: 'Load',
@@ -108,6 +113,7 @@ const en = {
   axialForce: 'Axial force to hold',
   slipSafety: 'Required safety against slip',
   yieldSafety: 'Required safety against yield',
+  fractureSafety: 'Required safety against fracture (brittle hub)',
   rzHub: 'Roughness Rz of the bore',
   rzShaft: 'Roughness Rz of the shaft',
   smoothing: 'Smoothing factor',
@@ -122,10 +128,10 @@ const en = {
     const [x, y, z] = w.arguments;
     const state = {standstill: 'at standstill', service: 'in service'}[w.state] ?? 'at standstill and in service';
     const fit = (type) => ({clearance: 'a clearance fit', transition: 'a transition fit', interference: 'an interference fit'})[type] ?? type;
-    const part = w.code === 'hub_yield' ? 'hub' : 'shaft';
+    const part = w.code === 'shaft_yield' ? 'shaft' : 'hub';
     const brittle = a[`${part}_strength_is_tensile`];
     switch (w.code) {
-      case 'hub_yield': case 'shaft_yield':
+      case 'hub_yield': case 'hub_fracture': case 'shaft_yield':
         return `the ${part} ${brittle ? 'may crack: its safety against the tensile strength' : 'yields: its safety against yield'}, ${x} ${state}, is below the required ${y}`
           + (z ? `; it needs an effective interference of at most ${z} µm` : '');
       case 'no_press_fit': return `no press fit ${state}: the least effective interference is ${x} µm, so parts may have clearance and no contact pressure`;
@@ -167,6 +173,10 @@ const en = {
     interference_at_shaft_yield_um: 'Largest effective interference for the shaft',
     press_force_max_n: 'Press-in force, most',
     hub_assembly_temp_c: 'Hub assembly temperature (shaft at 20 °C)',
+    hub_strength_mpa: 'Hub strength used',
+    hub_strength_section_mm: 'Hub section it is taken for',
+    shaft_strength_mpa: 'Shaft strength used',
+    shaft_strength_section_mm: 'Shaft section it is taken for',
     shaft_assembly_temp_c: 'Shaft assembly temperature (hub at 20 °C)',
     probability_interference: 'Probability of interference',
     probability_clearance: 'Probability of clearance',
@@ -281,6 +291,11 @@ const zh = {
   joining: '装配方法',
   joiningPress: '压装（轴向压入）',
   joiningShrink: '热装或冷装',
+  hubMaxTemp: '轮毂最高装配温度',
+  surface: '压装时的表面',
+  surfaceNotGiven: '未给出（各项取不利值）',
+  surfaceDry: '干燥',
+  surfaceOiled: '涂油',
   frictionHolding: '保持摩擦系数',
   frictionPressing: '压入摩擦系数',
   load: '载荷',
@@ -288,6 +303,7 @@ const zh = {
   axialForce: '需传递的轴向力',
   slipSafety: '要求的防滑安全系数',
   yieldSafety: '要求的屈服安全系数',
+  fractureSafety: '要求的断裂安全系数（脆性轮毂）',
   rzHub: '孔表面粗糙度 Rz',
   rzShaft: '轴表面粗糙度 Rz',
   smoothing: '压平系数',
@@ -300,10 +316,10 @@ const zh = {
     const [x, y, z] = w.arguments;
     const state = {standstill: '静止时', service: '工作时'}[w.state] ?? '静止和工作时';
     const fit = (type) => ({clearance: '间隙配合', transition: '过渡配合', interference: '过盈配合'})[type] ?? type;
-    const part = w.code === 'hub_yield' ? '轮毂' : '轴';
-    const brittle = a[`${w.code === 'hub_yield' ? 'hub' : 'shaft'}_strength_is_tensile`];
+    const part = w.code === 'shaft_yield' ? '轴' : '轮毂';
+    const brittle = a[`${w.code === 'shaft_yield' ? 'shaft' : 'hub'}_strength_is_tensile`];
     switch (w.code) {
-      case 'hub_yield': case 'shaft_yield':
+      case 'hub_yield': case 'hub_fracture': case 'shaft_yield':
         return `${state}${part}${brittle ? `可能开裂：对抗拉强度的安全系数 ${x}` : `会屈服：屈服安全系数 ${x}`}，低于要求的 ${y}。` + (z ? `有效过盈须不大于 ${z} µm。` : '');
       case 'no_press_fit': return `${state}可能没有过盈：最小有效过盈 ${x} µm，零件间可能有间隙而无接触压力。`;
       case 'loosens_in_service': return `工作时配合性质改变：静止时为${fit(x)}，工作时为${fit(y)}。`;
@@ -344,6 +360,10 @@ const zh = {
     interference_at_shaft_yield_um: '轴允许的最大有效过盈',
     press_force_max_n: '最大压入力',
     hub_assembly_temp_c: '轮毂加热装配温度（轴 20 °C）',
+    hub_strength_mpa: '所用轮毂强度',
+    hub_strength_section_mm: '轮毂强度对应的截面尺寸',
+    shaft_strength_mpa: '所用轴强度',
+    shaft_strength_section_mm: '轴强度对应的截面尺寸',
     shaft_assembly_temp_c: '轴冷却装配温度（轮毂 20 °C）',
     probability_interference: '出现过盈的概率',
     probability_clearance: '出现间隙的概率',
@@ -412,6 +432,7 @@ export const kReasonTexts = {
     smoothing_out_of_range: 'Smoothing factor not from 0 to 1',
     below_absolute_zero: 'Below absolute zero',
     cooling_curve_not_falling: 'Contracts less at −196 °C than at −78 °C',
+    no_minimum_strength: 'No minimum strength for this section: give the strength',
     result_out_of_range: 'Result out of range',
     no_standard_value: 'No standard value',
     not_used_at_this_size: 'Not used at this size',
@@ -469,6 +490,7 @@ export const kReasonTexts = {
     smoothing_out_of_range: '压平系数须在 0 至 1 之间',
     below_absolute_zero: '低于绝对零度',
     cooling_curve_not_falling: '冷至 −196 °C 的收缩须大于冷至 −78 °C 的收缩',
+    no_minimum_strength: '材料标准没有这一截面的最低强度：请输入强度',
     result_out_of_range: '输入值过大，无法计算',
     no_standard_value: '标准未给出该值',
     not_used_at_this_size: '标准规定该尺寸下不采用',

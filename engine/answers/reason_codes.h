@@ -48,6 +48,7 @@ inline constexpr auto kReasonCodes = std::to_array<std::string_view>({
     "smoothing_out_of_range",
     "below_absolute_zero",
     "cooling_curve_not_falling",
+    "no_minimum_strength",
     // No value for a well-formed question
     "no_standard_value",
     "not_used_at_this_size",

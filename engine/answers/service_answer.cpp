@@ -162,6 +162,15 @@ nlohmann::ordered_json ServiceJson(const ServiceResults& results, OptionNaming n
     json["zone_sigma"] = results.zoneSigmas;
     json["required_slip_safety"] = results.requiredSlipSafety;
     json["required_yield_safety"] = results.requiredYieldSafety;
+    json["required_fracture_safety"] = results.requiredFractureSafety;
+    const std::string_view surface = SurfaceConditionName(results.surface);
+    json["surface"] = surface.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(surface);
+    json["friction_less_favourable"] = results.frictionLessFavourable;
+    json["hub_strength_section"]
+        = results.hubSectionBasis == SectionBasis::WallThickness ? "wall_thickness" : "outside_diameter";
+    json["shaft_strength_section"]
+        = results.shaftSectionBasis == SectionBasis::WallThickness ? "wall_thickness" : "diameter";
+    json["hub_joining_limit_c"] = results.hubJoiningLimitC;
     json["hub_strength_is_tensile"] = results.hubBrittle;
     json["shaft_strength_is_tensile"] = results.shaftBrittle;
     json["display"] = DisplayJson(json);

@@ -41,6 +41,8 @@ std::string_view RefusalWords(ServiceRefusalReason reason)
         return "is needed";
     case ServiceRefusalReason::kResultOutOfRange:
         return "cannot be represented: the inputs are too large";
+    case ServiceRefusalReason::kNoMinimumStrength:
+        return "is needed: the material's standard gives no minimum strength for a section of this size";
     }
     return "is refused";
 }
@@ -62,7 +64,10 @@ constexpr HelpWords kHelp[] = {
     {"expansion", "thermal expansion", "default: the material's; a typed one holds for heating and cooling alike"},
     {"yield_strength", "yield strength", "default: the material's; a typed one makes the part yield, not brittle"},
     {"temperature", "temperature in service", "default 20"},
+    {"max_joining_temperature", "hottest the hub may be heated to join it", "default: the material's"},
     {"joining", "press (default): pressed on lengthways; shrink: hub heated or shaft cooled", ""},
+    {"surface", "a press fit's surfaces, dry or oiled",
+     "none: holding takes the lower coefficient, pressing in the higher"},
     {"friction", "friction coefficient for holding and pressing alike", ""},
     {"friction_holding", "friction coefficient against slip", "default: DIN 7190-1 for the joining and materials"},
     {"friction_pressing", "friction coefficient while pressing in", "default: DIN 7190-1 for the materials"},
@@ -75,6 +80,7 @@ constexpr HelpWords kHelp[] = {
     {"axial_force", "axial force the joint must hold", ""},
     {"slip_safety", "required safety against slip", "default 1.5"},
     {"yield_safety", "required safety against yield", "default 1.0"},
+    {"fracture_safety", "required safety against fracture of a brittle hub", "default 2.0 (DIN 7190-1)"},
 };
 
 // A choice's words for a message: "press or shrink".

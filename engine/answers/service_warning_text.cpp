@@ -39,9 +39,10 @@ std::vector<std::string> ServiceWarningArguments(const ServiceResults& results, 
 {
     switch (warning.code) {
     case ServiceWarningCode::HubYield:
+    case ServiceWarningCode::HubFracture:
     case ServiceWarningCode::ShaftYield: {
         std::vector<std::string> figures = {FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)};
-        const std::optional<double>& limitUm = warning.code == ServiceWarningCode::HubYield
+        const std::optional<double>& limitUm = warning.code != ServiceWarningCode::ShaftYield
             ? results.interferenceAtHubYieldUm
             : results.interferenceAtShaftYieldUm;
         if (limitUm)
@@ -76,6 +77,7 @@ std::string ServiceWarningText(const ServiceResults& results, const ServiceWarni
     const std::vector<std::string> figures = ServiceWarningArguments(results, warning);
     switch (warning.code) {
     case ServiceWarningCode::HubYield:
+    case ServiceWarningCode::HubFracture:
         return YieldText(results, warning, figures, true);
     case ServiceWarningCode::ShaftYield:
         return YieldText(results, warning, figures, false);

@@ -5,11 +5,14 @@
 
 namespace {
 
+// A press fit's coefficient of one surface condition holds for its holding and its pressing in:
+// pressing in slides the surfaces, and sliding friction is never above the friction at rest of the
+// same surfaces, so the condition's one value bounds both on the safe side for the press.
 struct Row
 {
     MaterialFamily other; // the material against steel
-    double pressHolding; // DIN 7190-1:2017, 5.2: pressed lengthways, slipping, dry
-    double pressing; // 5.2: while pressing in, lubricated
+    double pressedDry; // DIN 7190-1:2017, 5.2: pressed lengthways, dry
+    double pressedOiled; // 5.2: pressed lengthways, lubricated
     double shrinkHolding; // 5.3: shrunk, slipping, surfaces not degreased
 };
 
@@ -27,9 +30,19 @@ bool SteelLike(MaterialFamily family)
     return family == MaterialFamily::Steel || family == MaterialFamily::Titanium;
 }
 
-double HoldingOf(const Row& row, JoiningMethod method)
+FrictionCoefficients CoefficientsOf(const Row& row, JoiningMethod method, SurfaceCondition surface)
 {
-    return method == JoiningMethod::Press ? row.pressHolding : row.shrinkHolding;
+    if (method == JoiningMethod::Shrink)
+        return {row.shrinkHolding, row.pressedOiled, true};
+    switch (surface) {
+    case SurfaceCondition::Dry:
+        return {row.pressedDry, row.pressedDry, true};
+    case SurfaceCondition::Oiled:
+        return {row.pressedOiled, row.pressedOiled, true};
+    case SurfaceCondition::NotGiven:
+        break;
+    }
+    return {std::min(row.pressedDry, row.pressedOiled), std::max(row.pressedDry, row.pressedOiled), true};
 }
 
 } // namespace
@@ -39,20 +52,36 @@ std::string_view JoiningMethodName(JoiningMethod method)
     return method == JoiningMethod::Press ? "press" : "shrink";
 }
 
-FrictionCoefficients DefaultFriction(JoiningMethod method, MaterialFamily hub, MaterialFamily shaft)
+std::string_view SurfaceConditionName(SurfaceCondition surface)
+{
+    switch (surface) {
+    case SurfaceCondition::Dry:
+        return "dry";
+    case SurfaceCondition::Oiled:
+        return "oiled";
+    case SurfaceCondition::NotGiven:
+        break;
+    }
+    return "";
+}
+
+FrictionCoefficients DefaultFriction(JoiningMethod method, MaterialFamily hub, MaterialFamily shaft,
+                                     SurfaceCondition surface)
 {
     if (SteelLike(hub) || SteelLike(shaft)) {
         const MaterialFamily other = SteelLike(hub) ? (SteelLike(shaft) ? MaterialFamily::Steel : shaft) : hub;
         for (const Row& row : kRows)
             if (row.other == other)
-                return {HoldingOf(row, method), row.pressing, true};
+                return CoefficientsOf(row, method, surface);
     }
     // Neither part is steel: each column's value on the safe side, the lowest for holding and the
     // highest for the force a press must have.
-    FrictionCoefficients bounds {HoldingOf(kRows.front(), method), kRows.front().pressing, false};
+    FrictionCoefficients bounds = CoefficientsOf(kRows.front(), method, surface);
     for (const Row& row : kRows) {
-        bounds.holding = std::min(bounds.holding, HoldingOf(row, method));
-        bounds.pressing = std::max(bounds.pressing, row.pressing);
+        const FrictionCoefficients values = CoefficientsOf(row, method, surface);
+        bounds.holding = std::min(bounds.holding, values.holding);
+        bounds.pressing = std::max(bounds.pressing, values.pressing);
     }
+    bounds.tabulated = false;
     return bounds;
 }

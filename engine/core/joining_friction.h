@@ -10,6 +10,12 @@ enum class JoiningMethod { Press, Shrink };
 
 std::string_view JoiningMethodName(JoiningMethod method); // "press", "shrink"
 
+// The surfaces of a press fit as they are pressed together: dry, or oiled. Not given: each check
+// takes the coefficient that is worse for it.
+enum class SurfaceCondition { NotGiven, Dry, Oiled };
+
+std::string_view SurfaceConditionName(SurfaceCondition surface); // "", "dry", "oiled"
+
 struct FrictionCoefficients
 {
     double holding; // against slipping under load
@@ -17,6 +23,9 @@ struct FrictionCoefficients
     bool tabulated; // false: DIN 7190-1 has no row for the pair, the safe end of its column stands in
 };
 
-// The coefficients of DIN 7190-1 for the joining method and the pair of materials. The table
-// gives each material against steel; titanium alloys are taken as steel.
-FrictionCoefficients DefaultFriction(JoiningMethod method, MaterialFamily hub, MaterialFamily shaft);
+// The coefficients of DIN 7190-1 for the joining method, the pair of materials and, pressed, the
+// surfaces' condition: holding and pressing in of that one condition, or, not given, the lower for
+// holding and the higher for pressing in. Shrunk, holding is the shrink table's and pressing in the
+// oiled one. The table gives each material against steel; titanium alloys are taken as steel.
+FrictionCoefficients DefaultFriction(JoiningMethod method, MaterialFamily hub, MaterialFamily shaft,
+                                     SurfaceCondition surface = SurfaceCondition::NotGiven);

@@ -20,7 +20,7 @@ constexpr JointInputBound kFromAbsoluteZero {-273.15, true};
 
 using K = JointInputKind;
 
-constexpr std::array<JointInput, 28> kJointInputs = {{
+constexpr std::array<JointInput, 31> kJointInputs = {{
     {"hub_od", K::Number, "mm", "", kAboveSize, kNoHigh, "hub_outside_diameter"},
     {"shaft_id", K::Number, "mm", "0", kFromZero, kBelowSize, "shaft_bore"},
     {"length", K::Number, "mm", "", kAboveZero, kNoHigh, "length"},
@@ -36,7 +36,9 @@ constexpr std::array<JointInput, 28> kJointInputs = {{
     {"shaft_yield", K::Number, "MPa", "", kAboveZero, kNoHigh, "yield_strength"},
     {"hub_temp", K::Number, "°C", "20", kFromAbsoluteZero, kNoHigh, "temperature"},
     {"shaft_temp", K::Number, "°C", "20", kFromAbsoluteZero, kNoHigh, "temperature"},
+    {"hub_max_temp", K::Number, "°C", "", kFromAbsoluteZero, kNoHigh, "max_joining_temperature"},
     {"joining", K::Choice, "", "press", kNoLow, kNoHigh, "joining", "press|shrink"},
+    {"surface", K::Choice, "", "", kNoLow, kNoHigh, "surface", "dry|oiled"},
     {"friction", K::Number, "", "", kFromZero, kNoHigh, "friction"},
     {"friction_holding", K::Number, "", "", kFromZero, kNoHigh, "friction_holding"},
     {"friction_pressing", K::Number, "", "", kFromZero, kNoHigh, "friction_pressing"},
@@ -49,6 +51,7 @@ constexpr std::array<JointInput, 28> kJointInputs = {{
     {"axial_force", K::Number, "N", "", kNoLow, kNoHigh, "axial_force"},
     {"slip_safety", K::Number, "", "1.5", kAboveZero, kNoHigh, "slip_safety"},
     {"yield_safety", K::Number, "", "1.0", kAboveZero, kNoHigh, "yield_safety"},
+    {"fracture_safety", K::Number, "", "2.0", kAboveZero, kNoHigh, "fracture_safety"},
 }};
 
 // The calculation's name of a refused input, and the joint input it comes from.
@@ -69,13 +72,14 @@ constexpr std::pair<std::string_view, std::string_view> kFieldInputs[] = {
     {"friction_pressing", "friction_pressing"},
     {"slip_safety", "slip_safety"},
     {"yield_safety", "yield_safety"},
+    {"fracture_safety", "fracture_safety"},
     {"hub_material.youngs_modulus_mpa", "hub_e"},
     {"hub_material.poisson_ratio", "hub_nu"},
     {"hub_material.expansion_per_k", "hub_alpha"},
     {"hub_material.strength_mpa", "hub_yield"},
     {"hub_material.expansion_to_dry_ice_per_k", "hub_material"},
     {"hub_material.expansion_to_nitrogen_per_k", "hub_material"},
-    {"hub_material.max_joining_temperature_c", "hub_material"},
+    {"hub_material.max_joining_temperature_c", "hub_max_temp"},
     {"shaft_material.youngs_modulus_mpa", "shaft_e"},
     {"shaft_material.poisson_ratio", "shaft_nu"},
     {"shaft_material.expansion_per_k", "shaft_alpha"},
@@ -121,12 +125,15 @@ void ApplyNumber(ServiceInputs& in, std::string_view key, double value)
             return void(material.poissonRatio = value);
         if (property == "alpha") {
             material.expansionPerK = value;
-            // For cooling too: the built-in material's curve is not this one's.
+            // For joining too: the built-in material's heating coefficient, cooling curve and whole
+            // contraction are not this one's.
             material.expansionToDryIcePerK = material.expansionToNitrogenPerK = 0.0;
+            material.joiningExpansionPerK = material.contractionToZeroK = 0.0;
             return;
         }
         if (property == "yield") {
             material.strengthMpa = value;
+            material.tabulatedStrength = false; // as given, whatever the section
             material.brittle = false;
             return;
         }
@@ -163,6 +170,10 @@ void ApplyNumber(ServiceInputs& in, std::string_view key, double value)
         in.requiredSlipSafety = value;
     else if (key == "yield_safety")
         in.requiredYieldSafety = value;
+    else if (key == "fracture_safety")
+        in.requiredFractureSafety = value;
+    else if (key == "hub_max_temp")
+        in.hubMaterial.maxJoiningTemperatureC = value;
 }
 
 } // namespace
@@ -215,6 +226,8 @@ std::optional<JointProblem> ApplyJointValues(ServiceInputs& inputs, std::span<co
                 return JointProblem {JointProblemKind::BadChoice, value.key};
             if (value.key == "joining")
                 inputs.joining = value.text == "shrink" ? JoiningMethod::Shrink : JoiningMethod::Press;
+            else if (value.key == "surface")
+                inputs.surface = value.text == "dry" ? SurfaceCondition::Dry : SurfaceCondition::Oiled;
             else
                 inputs.smoothingFactor
                     = value.text == "0.8" ? kSmoothingFactorDin7190_2001 : kSmoothingFactorDin7190_2017;

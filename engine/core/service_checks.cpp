@@ -77,7 +77,7 @@ Refusal CheckMaterial(const MaterialProperties& material, const MaterialFields& 
     // Sizes only ever grow with temperature here; a coefficient of 0 would make assembly impossible.
     if (!(material.expansionPerK > 0.0))
         return Refuse(ServiceRefusalReason::kNotPositive, fields.expansion);
-    if (!(material.strengthMpa > 0.0))
+    if (!material.tabulatedStrength && !(material.strengthMpa > 0.0))
         return Refuse(ServiceRefusalReason::kNotPositive, fields.strength);
     if (material.expansionToDryIcePerK < 0.0)
         return Refuse(ServiceRefusalReason::kNegative, fields.expansionToDryIce);
@@ -88,6 +88,8 @@ Refusal CheckMaterial(const MaterialProperties& material, const MaterialFields& 
         && !(material.expansionToNitrogenPerK * (kReferenceTemperatureC - kLiquidNitrogenC)
              > material.expansionToDryIcePerK * (kReferenceTemperatureC - kDryIceC)))
         return Refuse(ServiceRefusalReason::kCoolingCurveNotFalling, fields.expansionToNitrogen);
+    if (material.maxJoiningTemperatureC < kAbsoluteZeroC)
+        return Refuse(ServiceRefusalReason::kBelowAbsoluteZero, fields.maxJoiningTemperature);
     return std::nullopt;
 }
 
@@ -145,6 +147,21 @@ Refusal CheckConditions(const ServiceInputs& in)
         return Refuse(ServiceRefusalReason::kNotPositive, "slip_safety");
     if (!(in.requiredYieldSafety > 0.0))
         return Refuse(ServiceRefusalReason::kNotPositive, "yield_safety");
+    if (!(in.requiredFractureSafety > 0.0))
+        return Refuse(ServiceRefusalReason::kNotPositive, "fracture_safety");
+    return std::nullopt;
+}
+
+// Each part's strength comes from its material standard's table for its section; past the table
+// there is no minimum to judge it on, and a number made up there would be a silent wrong one.
+Refusal CheckStrengthSections(const ServiceInputs& in)
+{
+    if (!in.hubOutsideDiameterMm)
+        return std::nullopt; // no press-fit results, so no safeties
+    if (!StrengthForSection(in.hubMaterial, HubStrengthSectionMm(in)))
+        return Refuse(ServiceRefusalReason::kNoMinimumStrength, kHubMaterialFields.strength);
+    if (!StrengthForSection(in.shaftMaterial, ShaftStrengthSectionMm(in)))
+        return Refuse(ServiceRefusalReason::kNoMinimumStrength, kShaftMaterialFields.strength);
     return std::nullopt;
 }
 
@@ -175,11 +192,12 @@ std::optional<ServiceRefusal> FindServiceRefusal(const ServiceInputs& in)
             {"axial_force_n", in.axialForceN.value_or(absent)},
             {"slip_safety", in.requiredSlipSafety},
             {"yield_safety", in.requiredYieldSafety},
+            {"fracture_safety", in.requiredFractureSafety},
         }))
         return refusal;
     for (const Refusal& refusal :
          {CheckLimits(in), CheckGeometry(in), CheckMaterial(in.hubMaterial, kHubMaterialFields),
-          CheckMaterial(in.shaftMaterial, kShaftMaterialFields), CheckConditions(in)})
+          CheckMaterial(in.shaftMaterial, kShaftMaterialFields), CheckConditions(in), CheckStrengthSections(in)})
         if (refusal)
             return refusal;
     return std::nullopt;

@@ -45,6 +45,10 @@ constexpr std::array kResultFields = {
     ServiceResultField {"shaft_assembly_temp_c", &S::shaftAssemblyTempC},
     ServiceResultField {"probability_interference", &S::probabilityInterference},
     ServiceResultField {"probability_clearance", &S::probabilityClearance},
+    ServiceResultField {"hub_strength_mpa", &S::hubStrengthMpa},
+    ServiceResultField {"hub_strength_section_mm", &S::hubStrengthSectionMm},
+    ServiceResultField {"shaft_strength_mpa", &S::shaftStrengthMpa},
+    ServiceResultField {"shaft_strength_section_mm", &S::shaftStrengthSectionMm},
 };
 
 constexpr std::array kStateFields = {
@@ -188,7 +192,7 @@ void SetPressFits(ServiceResults& out, const ServiceInputs& in)
     for (ServiceState& state : out.states)
         SetPressFit(state, in, joint, out.frictionHolding);
     TakeWorseOfStates(out);
-    out.interferenceAtHubYieldUm = InterferenceAtStrengthUm(in.hubMaterial.strengthMpa, in.requiredYieldSafety,
+    out.interferenceAtHubYieldUm = InterferenceAtStrengthUm(in.hubMaterial.strengthMpa, RequiredHubSafety(in),
                                                             HubCriterionPerMpa(in, joint), joint);
     if (joint.hollowShaft)
         out.interferenceAtShaftYieldUm = InterferenceAtStrengthUm(in.shaftMaterial.strengthMpa, in.requiredYieldSafety,
@@ -212,20 +216,23 @@ void SetAssembly(ServiceResults& out, const ServiceInputs& in)
     const double gapMm = *out.interferenceMaxUm / kUmPerMm + out.joiningClearanceMm;
     const double smallestBoreMm = in.sizeMm + in.holeLowerUm / kUmPerMm;
     const double largestShaftMm = in.sizeMm + in.shaftUpperUm / kUmPerMm;
-    out.hubAssemblyTempC = kReferenceTemperatureC + gapMm / (in.hubMaterial.expansionPerK * smallestBoreMm);
-    out.shaftAssemblyTempC
-        = std::max(TemperatureOfContraction(in.shaftMaterial, gapMm / largestShaftMm), kAbsoluteZeroC);
+    // Heating for joining uses DIN 7190-1's coefficient for that purpose; a typed one stands as given.
+    const double heatingPerK = JoiningExpansionPerK(in.hubMaterial);
+    out.hubAssemblyTempC = kReferenceTemperatureC + gapMm / (heatingPerK * smallestBoreMm);
+    // None where even absolute zero would not shrink the shaft enough.
+    out.shaftAssemblyTempC = TemperatureOfContraction(in.shaftMaterial, gapMm / largestShaftMm);
 
     const double heatingLimitC = in.hubMaterial.maxJoiningTemperatureC;
     const bool heatingReaches = *out.hubAssemblyTempC <= heatingLimitC;
-    const bool coolingReaches = *out.shaftAssemblyTempC >= kLiquidNitrogenC;
+    const bool coolingReaches = out.shaftAssemblyTempC && *out.shaftAssemblyTempC >= kLiquidNitrogenC;
     if (!heatingReaches)
         out.warnings.push_back({ServiceWarningCode::HubHeatingLimit, *out.hubAssemblyTempC, heatingLimitC});
     if (!coolingReaches)
-        out.warnings.push_back({ServiceWarningCode::CoolingUnreachable, *out.shaftAssemblyTempC, kLiquidNitrogenC});
+        out.warnings.push_back({ServiceWarningCode::CoolingUnreachable, out.shaftAssemblyTempC.value_or(kAbsoluteZeroC),
+                                kLiquidNitrogenC});
     if (heatingReaches || coolingReaches)
         return;
-    const double hubOpensMm = smallestBoreMm * std::max(ThermalStrain(in.hubMaterial, heatingLimitC), 0.0);
+    const double hubOpensMm = smallestBoreMm * heatingPerK * std::max(heatingLimitC - kReferenceTemperatureC, 0.0);
     const double shaftClosesMm = largestShaftMm * -ThermalStrain(in.shaftMaterial, kLiquidNitrogenC);
     if (hubOpensMm + shaftClosesMm < gapMm)
         out.warnings.push_back(
@@ -260,7 +267,8 @@ const ServiceResultField& FieldOf(std::optional<double> ServiceResults::*value)
 // The warnings of the joint in use; those of assembly come with it.
 void SetUseWarnings(ServiceResults& out, const ServiceInputs& in)
 {
-    AddStateWarning(out, ServiceWarningCode::HubYield, FieldOf(&S::hubYieldSafety), in.requiredYieldSafety);
+    AddStateWarning(out, in.hubMaterial.brittle ? ServiceWarningCode::HubFracture : ServiceWarningCode::HubYield,
+                    FieldOf(&S::hubYieldSafety), RequiredHubSafety(in));
     AddStateWarning(out, ServiceWarningCode::ShaftYield, FieldOf(&S::shaftYieldSafety), in.requiredYieldSafety);
 
     const ServiceState& standstill = out.states[kStandstill];
@@ -309,7 +317,43 @@ std::optional<ServiceRefusal> FindResultOutOfRange(const ServiceResults& out)
     return std::nullopt;
 }
 
+// The inputs with each part's strength for its section: a part's minimum strength falls as its
+// section grows. FindServiceRefusal has made sure that each section has one.
+ServiceInputs WithSectionStrengths(const ServiceInputs& in)
+{
+    ServiceInputs sized = in;
+    if (!in.hubOutsideDiameterMm)
+        return sized;
+    sized.hubMaterial.strengthMpa = *StrengthForSection(in.hubMaterial, HubStrengthSectionMm(in));
+    sized.shaftMaterial.strengthMpa = *StrengthForSection(in.shaftMaterial, ShaftStrengthSectionMm(in));
+    sized.hubMaterial.tabulatedStrength = sized.shaftMaterial.tabulatedStrength = false;
+    return sized;
+}
+
+FrictionCoefficients DefaultFrictionOf(const ServiceInputs& in)
+{
+    return DefaultFriction(in.joining, in.hubMaterial.family, in.shaftMaterial.family, in.surface);
+}
+
 } // namespace
+
+double HubStrengthSectionMm(const ServiceInputs& in)
+{
+    const double outsideMm = in.hubOutsideDiameterMm.value_or(in.sizeMm);
+    return in.hubMaterial.sectionBasis == SectionBasis::WallThickness ? (outsideMm - in.sizeMm) / 2.0 : outsideMm;
+}
+
+double ShaftStrengthSectionMm(const ServiceInputs& in)
+{
+    return in.shaftMaterial.sectionBasis == SectionBasis::WallThickness
+        ? (in.sizeMm - in.shaftBoreMm.value_or(0.0)) / 2.0
+        : in.sizeMm;
+}
+
+double RequiredHubSafety(const ServiceInputs& in)
+{
+    return in.hubMaterial.brittle ? in.requiredFractureSafety : in.requiredYieldSafety;
+}
 
 FitType FitTypeOfInterference(double interferenceMinUm, double interferenceMaxUm)
 {
@@ -318,13 +362,17 @@ FitType FitTypeOfInterference(double interferenceMinUm, double interferenceMaxUm
     return interferenceMinUm >= 0.0 ? FitType::Interference : FitType::Transition;
 }
 
-ServiceOutcome CalculateServiceConditions(const ServiceInputs& in)
+ServiceOutcome CalculateServiceConditions(const ServiceInputs& given)
 {
-    if (std::optional<ServiceRefusal> refusal = FindServiceRefusal(in))
+    if (std::optional<ServiceRefusal> refusal = FindServiceRefusal(given))
         return *refusal;
+    const ServiceInputs in = WithSectionStrengths(given);
 
     ServiceResults out;
-    const FrictionCoefficients friction = DefaultFriction(in.joining, in.hubMaterial.family, in.shaftMaterial.family);
+    const FrictionCoefficients friction = DefaultFrictionOf(in);
+    out.surface = in.surface;
+    out.frictionLessFavourable = in.joining == JoiningMethod::Press && in.surface == SurfaceCondition::NotGiven
+        && !(in.frictionHolding && in.frictionPressing);
     out.joining = in.joining;
     out.frictionHolding = in.frictionHolding.value_or(friction.holding);
     out.frictionPressing = in.frictionPressing.value_or(friction.pressing);
@@ -334,7 +382,16 @@ ServiceOutcome CalculateServiceConditions(const ServiceInputs& in)
     out.zoneSigmas = in.zoneSigmas;
     out.requiredSlipSafety = in.requiredSlipSafety;
     out.requiredYieldSafety = in.requiredYieldSafety;
+    out.requiredFractureSafety = in.requiredFractureSafety;
     out.hubJoiningLimitC = in.hubMaterial.maxJoiningTemperatureC;
+    out.hubSectionBasis = in.hubMaterial.sectionBasis;
+    out.shaftSectionBasis = in.shaftMaterial.sectionBasis;
+    if (in.hubOutsideDiameterMm) {
+        out.hubStrengthMpa = in.hubMaterial.strengthMpa;
+        out.hubStrengthSectionMm = HubStrengthSectionMm(in);
+        out.shaftStrengthMpa = in.shaftMaterial.strengthMpa;
+        out.shaftStrengthSectionMm = ShaftStrengthSectionMm(in);
+    }
 
     out.sizeMm = in.sizeMm;
     out.interferenceMinUm = in.shaftLowerUm - in.holeUpperUm;
@@ -370,6 +427,7 @@ bool HoldsTheLoad(const ServiceResults& results)
     return std::none_of(results.warnings.begin(), results.warnings.end(), [](const ServiceWarning& warning) {
         switch (warning.code) {
         case ServiceWarningCode::HubYield:
+        case ServiceWarningCode::HubFracture:
         case ServiceWarningCode::ShaftYield:
         case ServiceWarningCode::Slip:
         case ServiceWarningCode::AssemblyUnreachable:
@@ -380,14 +438,14 @@ bool HoldsTheLoad(const ServiceResults& results)
     });
 }
 
-LoadInterferenceBounds InterferenceBoundsForLoad(const ServiceInputs& in)
+LoadInterferenceBounds InterferenceBoundsForLoad(const ServiceInputs& given)
 {
+    const ServiceInputs in = WithSectionStrengths(given);
     const Joint joint = JointOf(in);
-    const double frictionHolding = in.frictionHolding.value_or(
-        DefaultFriction(in.joining, in.hubMaterial.family, in.shaftMaterial.family).holding);
+    const double frictionHolding = in.frictionHolding.value_or(DefaultFrictionOf(in).holding);
     const double pressureForSlipMpa
         = in.requiredSlipSafety * LoadN(in) / (std::numbers::pi * in.sizeMm * *in.lengthMm * frictionHolding);
-    double maxForYieldUm = InterferenceAtStrengthUm(in.hubMaterial.strengthMpa, in.requiredYieldSafety,
+    double maxForYieldUm = InterferenceAtStrengthUm(in.hubMaterial.strengthMpa, RequiredHubSafety(in),
                                                     HubCriterionPerMpa(in, joint), joint);
     maxForYieldUm = std::min(maxForYieldUm,
                              InterferenceAtStrengthUm(in.shaftMaterial.strengthMpa, in.requiredYieldSafety,

@@ -24,6 +24,9 @@ inline constexpr double kDefaultJoiningClearancePerDiameter = 0.001;
 inline constexpr double kDefaultZoneSigmas = 3.0;
 inline constexpr double kDefaultRequiredSlipSafety = 1.5;
 inline constexpr double kDefaultRequiredYieldSafety = 1.0;
+// A brittle hub breaks without warning: DIN 7190-1 asks a safety against fracture of at least 2
+// (Roloff/Matek: 2 to 3), not the yield safety of a part that can give.
+inline constexpr double kDefaultRequiredFractureSafety = 2.0;
 
 struct ServiceInputs
 {
@@ -51,6 +54,8 @@ struct ServiceInputs
     std::optional<double> axialForceN;
     double requiredSlipSafety = kDefaultRequiredSlipSafety;
     double requiredYieldSafety = kDefaultRequiredYieldSafety;
+    double requiredFractureSafety = kDefaultRequiredFractureSafety; // of a brittle hub
+    SurfaceCondition surface = SurfaceCondition::NotGiven; // of a press fit's surfaces
 };
 
 // One state of the joint: both parts at standstill (20 °C) or at their service temperatures.
@@ -82,6 +87,7 @@ inline constexpr std::size_t kNoState = 2; // a result or warning of neither sta
 
 enum class ServiceWarningCode {
     HubYield, // below the required yield safety
+    HubFracture, // a brittle hub below the required safety against fracture
     ShaftYield,
     NoPressFit, // clearance, so no contact pressure, in a state
     LoosensInService, // the fit changes type between the states
@@ -131,6 +137,12 @@ struct ServiceResults
     std::optional<double> shaftAssemblyTempC; // shaft cooled, hub at 20 °C
     std::optional<double> probabilityInterference; // fraction, 0 to 1, of the zones at 20 °C
     std::optional<double> probabilityClearance;
+    // The strengths the safeties are taken against, and the section each was taken for: the hub's
+    // outside diameter (or its wall, cast), the shaft's diameter (or its wall, cast).
+    std::optional<double> hubStrengthMpa;
+    std::optional<double> hubStrengthSectionMm;
+    std::optional<double> shaftStrengthMpa;
+    std::optional<double> shaftStrengthSectionMm;
 
     std::array<ServiceState, 2> states; // kStandstill, kInService
     std::vector<ServiceWarning> warnings;
@@ -145,6 +157,11 @@ struct ServiceResults
     double zoneSigmas = 0.0;
     double requiredSlipSafety = 0.0;
     double requiredYieldSafety = 0.0;
+    double requiredFractureSafety = 0.0;
+    SurfaceCondition surface = SurfaceCondition::NotGiven;
+    bool frictionLessFavourable = false; // no surface condition: each check took the worse coefficient
+    SectionBasis hubSectionBasis = SectionBasis::Diameter;
+    SectionBasis shaftSectionBasis = SectionBasis::Diameter;
     double hubJoiningLimitC = 0.0; // the hub material's highest joining temperature
     FitType fitTypeAt20c = FitType::Clearance; // before smoothing
     FitType fitTypeAtService = FitType::Clearance; // after smoothing
@@ -167,6 +184,7 @@ enum class ServiceRefusalReason {
     kCoolingCurveNotFalling, // a material contracts less to -196 °C than to -78 °C
     kMissing, // an input the question needs was not given
     kResultOutOfRange, // the inputs are too large for a result to be represented
+    kNoMinimumStrength, // the material standard gives no minimum strength for the part's section
 };
 
 // An input that makes no physical sense: why, and which field (an input name, or for
@@ -198,6 +216,16 @@ struct LoadInterferenceBounds
     double maxForYieldUm;
 };
 LoadInterferenceBounds InterferenceBoundsForLoad(const ServiceInputs& inputs);
+
+// The section, mm, whose minimum strength a part is judged on: for the hub its outside diameter (the
+// bar or forging it is made from) or, cast, its wall; for the shaft its diameter or, cast, its wall
+// (D - D_I) / 2, which for a solid round is its radius, the wall that cools alike. The hub's needs
+// the hub's outside diameter.
+double HubStrengthSectionMm(const ServiceInputs& inputs);
+double ShaftStrengthSectionMm(const ServiceInputs& inputs);
+
+// The safety a hub of this material must keep: against fracture if brittle, else against yield.
+double RequiredHubSafety(const ServiceInputs& inputs);
 
 // Fit type of an interference range: a clearance fit never interferes, an interference fit always does.
 FitType FitTypeOfInterference(double interferenceMinUm, double interferenceMaxUm);
@@ -260,7 +288,9 @@ constexpr std::string_view ServiceRefusalKey(ServiceRefusalReason reason)
         return "missing_option";
     case ServiceRefusalReason::kResultOutOfRange:
         return "result_out_of_range";
+    case ServiceRefusalReason::kNoMinimumStrength:
+        return "no_minimum_strength";
     }
     return "internal_error";
 }
-inline constexpr int kServiceRefusalReasonCount = 13;
+inline constexpr int kServiceRefusalReasonCount = 14;

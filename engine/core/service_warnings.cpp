@@ -5,6 +5,8 @@ std::string_view ServiceWarningKey(ServiceWarningCode code)
     switch (code) {
     case ServiceWarningCode::HubYield:
         return "hub_yield";
+    case ServiceWarningCode::HubFracture:
+        return "hub_fracture";
     case ServiceWarningCode::ShaftYield:
         return "shaft_yield";
     case ServiceWarningCode::NoPressFit:

@@ -32,6 +32,11 @@ constexpr ServiceFigureFormat kFormats[] = {
     {"shaft_assembly_temp_c", "°C", 1, 1.0},
     {"probability_interference", "%", 2, 100.0},
     {"probability_clearance", "%", 2, 100.0},
+    {"hub_strength_mpa", "MPa", 0, 1.0},
+    {"hub_strength_section_mm", "mm", 1, 1.0},
+    {"shaft_strength_mpa", "MPa", 0, 1.0},
+    {"shaft_strength_section_mm", "mm", 1, 1.0},
+    {"hub_joining_limit_c", "°C", 0, 1.0},
     // A state's temperatures.
     {"hub_temp_c", "°C", 1, 1.0},
     {"shaft_temp_c", "°C", 1, 1.0},
@@ -44,6 +49,7 @@ constexpr ServiceFigureFormat kFormats[] = {
     {"zone_sigma", "", 1, 1.0},
     {"required_slip_safety", "", 2, 1.0},
     {"required_yield_safety", "", 2, 1.0},
+    {"required_fracture_safety", "", 2, 1.0},
 };
 
 } // namespace

@@ -152,7 +152,7 @@ def test_service_takes_exactly_the_engines_joint_inputs():
     assert [arg.arg for arg in service.args.kwonlyargs] == keys
     for entry in table:
         given = entry["default"] if entry["default"] is not None else {"mm": 90, "1/K": 1e-5, "MPa": 300}.get(
-            entry["unit"], 0.2
+            entry["unit"], entry["choices"][0] if entry["choices"] else 0.2
         )
         quorlan.service(40, fit="H7/s6", **{entry["key"]: given})
     with pytest.raises(ValueError) as raised:

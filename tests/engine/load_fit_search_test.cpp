@@ -34,6 +34,7 @@ TEST(LoadFitSearch, ListsExactlyTheFitsServiceFindsHolding)
     service.hubTemperatureC = 70.0;
     service.shaftTemperatureC = 45.0;
     service.hubRzUm = service.shaftRzUm = 4.0;
+    service.surface = SurfaceCondition::Dry;
     service.torqueNm = 250.0;
     service.axialForceN = 2000.0;
 

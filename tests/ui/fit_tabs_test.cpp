@@ -276,7 +276,8 @@ void FitTabsTest::serviceConditions()
     QVERIFY2(shown.endsWith(QLatin1String(" MPa")), qPrintable(shown));
     const double mpa = shown.chopped(4).toDouble();
     QVERIFY2(mpa > 10 && mpa < 100, qPrintable(shown));
-    QVERIFY(F<QLabel>("serviceAssumptionsLabel")->text().contains(QStringLiteral("摩擦系数 0.110")));
+    // Steel on steel, the surfaces not given: holding takes DIN 7190-1's lower, oiled coefficient.
+    QVERIFY(F<QLabel>("serviceAssumptionsLabel")->text().contains(QStringLiteral("摩擦系数 0.080")));
 }
 
 void FitTabsTest::serviceShowsBothStatesAndWarns()
@@ -312,8 +313,9 @@ void FitTabsTest::serviceShowsBothStatesAndWarns()
 void FitTabsTest::serviceTakesTheEnginesJointInputs()
 {
     // The tab's fields and lists, and the report's options, are the engine's joint inputs.
-    QStringList fromTab = {QStringLiteral("hub_material"), QStringLiteral("shaft_material"), QStringLiteral("joining"),
-                           QStringLiteral("smoothing"), QStringLiteral("friction")}; // friction: both fields at once
+    QStringList fromTab = {QStringLiteral("hub_material"), QStringLiteral("shaft_material"),
+                           QStringLiteral("joining"),      QStringLiteral("smoothing"),
+                           QStringLiteral("surface"),      QStringLiteral("friction")}; // friction: both fields at once
     for (std::size_t field = 0; field < kServiceFieldCount; ++field)
         fromTab.append(QString::fromUtf8(InputOfField(static_cast<ServiceField>(field)).data()));
     QStringList table;
@@ -372,6 +374,7 @@ void FitTabsTest::finderFromTheLoad()
     TypeOver(F<QLineEdit>("serviceLengthBox"), QStringLiteral("40"));
     TypeOver(F<QLineEdit>("serviceTorqueBox"), torque);
     TypeOver(F<QLineEdit>("serviceHubTemperatureBox"), QStringLiteral("40"));
+    F<QComboBox>("serviceSurfaceList")->setCurrentIndex(1); // dry: the friction the load needs
     F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("fitFinderPage"));
     F<QWidget>("finderFromLoadBox")->setFocus();
     QTest::keyClick(F<QWidget>("finderFromLoadBox"), Qt::Key_Space);
@@ -390,6 +393,7 @@ void FitTabsTest::finderFromTheLoad()
     request.service.lengthMm = 40.0;
     request.service.torqueNm = 300.0;
     request.service.hubTemperatureC = 40.0;
+    request.service.surface = SurfaceCondition::Dry;
     const auto expected = SearchFitsForLoad(LoadDeviationTables(kDataDir.toStdString()), request);
     QVERIFY(expected && !expected->empty());
     auto* table = F<QTableWidget>("finderLoadTable");

@@ -90,7 +90,7 @@ try {
     ['a press fit', '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&lang=en', {'pressure-max': '116.2'}],
     ['a press fit on a cast-iron hub', '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron&lang=en',
       {'pressure-max': '70.7'}],
-    ['a press fit under a load, worse in service', '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300&rz_hub=4&rz_shaft=4&hub_temp=60&shaft_temp=40&lang=en',
+    ['a press fit under a load, worse in service', '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300&rz_hub=4&rz_shaft=4&hub_temp=60&shaft_temp=40&surface=dry&lang=en',
       {'slip-safety': '1.61'}],
     ['a size with a plus, as the command line reads it', '#fit=H7/g6&size=+40&lang=en', {'hole-upper': '+25', 'shaft-lower': '-25'}],
     ['all_grade_pairs=no is off', '#tab=find&size=40&min_clearance=10&max_clearance=60&all_grade_pairs=no&lang=en',

@@ -100,6 +100,7 @@ std::vector<ReportNote> WarningsOf(const ServiceResults& r)
         std::vector<std::string> args;
         switch (warning.code) {
         case ServiceWarningCode::HubYield:
+        case ServiceWarningCode::HubFracture:
         case ServiceWarningCode::ShaftYield:
         case ServiceWarningCode::Slip:
             args = {StateKey(warning.state), FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)};

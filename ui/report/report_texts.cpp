@@ -135,6 +135,8 @@ constexpr Words kNotes[] = {
     // Warnings.
     {"hub_yield", QT_TRANSLATE_NOOP("ReportTexts", "%1轮毂屈服安全系数只有 %2，低于要求的 %3：轮毂孔壁会屈服。")},
     {"shaft_yield", QT_TRANSLATE_NOOP("ReportTexts", "%1轴屈服安全系数只有 %2，低于要求的 %3：轴会屈服。")},
+    {"hub_fracture",
+     QT_TRANSLATE_NOOP("ReportTexts", "%1轮毂对断裂的安全系数只有 %2，低于要求的 %3：脆性轮毂可能开裂。")},
     {"loosens_in_service", QT_TRANSLATE_NOOP("ReportTexts", "工作时配合性质改变：20 °C 时为%1，工作温度下为%2。")},
     {"no_press_fit",
      QT_TRANSLATE_NOOP("ReportTexts", "%1可能出现间隙（最小有效过盈 %2 µm）：没有接触压力，连接传递不了扭矩。")},
@@ -170,6 +172,7 @@ constexpr Words kNotes[] = {
     {"cooling_curve_not_falling", QT_TRANSLATE_NOOP("ReportTexts", "%1须使零件在 -196 °C 时比在 -78 °C 时收缩更多。")},
     {"missing_option", QT_TRANSLATE_NOOP("ReportTexts", "请给出%1。")},
     {"result_out_of_range", QT_TRANSLATE_NOOP("ReportTexts", "输入太大，%1无法计算。")},
+    {"no_minimum_strength", QT_TRANSLATE_NOOP("ReportTexts", "请给出%1：材料标准没有给出这一截面尺寸的最低强度。")},
 };
 
 template<std::size_t N> const Words* Find(const Words (&table)[N], std::string_view key)

@@ -440,141 +440,6 @@
     </message>
 </context>
 <context>
-    <name>Workbench</name>
-    <message>
-        <source>工作台 - Quorlan</source>
-        <translation>Workbench - Quorlan</translation>
-    </message>
-    <message>
-        <source>基本尺寸(&amp;S)</source>
-        <translation>Nominal &amp;size</translation>
-    </message>
-    <message>
-        <source>mm（不大于 3150 mm，各页共用）</source>
-        <translation>mm (up to 3150 mm, for every tab)</translation>
-    </message>
-    <message>
-        <source>配合分析</source>
-        <translation>Fit analysis</translation>
-    </message>
-    <message>
-        <source>配合查找</source>
-        <translation>Fit finder</translation>
-    </message>
-    <message>
-        <source>使用条件</source>
-        <translation>Service conditions</translation>
-    </message>
-    <message>
-        <source>文件(&amp;F)</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>导出报告为 PDF(&amp;E)...</source>
-        <translation>&amp;Export report as PDF...</translation>
-    </message>
-    <message>
-        <source>保存配合图(&amp;V)...</source>
-        <translation>Sa&amp;ve diagram...</translation>
-    </message>
-    <message>
-        <source>恢复默认输入(&amp;D)</source>
-        <translation>Restore &amp;default inputs</translation>
-    </message>
-    <message>
-        <source>退出(&amp;Q)</source>
-        <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>编辑(&amp;E)</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
-        <source>复制结果(&amp;R)</source>
-        <translation>Copy &amp;results</translation>
-    </message>
-    <message>
-        <source>复制图样标注(&amp;L)</source>
-        <translation>Copy drawing &amp;line</translation>
-    </message>
-    <message>
-        <source>视图(&amp;V)</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>语言(&amp;L)</source>
-        <translation>&amp;Language</translation>
-    </message>
-    <message>
-        <source>帮助(&amp;H)</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>使用说明(&amp;G)</source>
-        <translation>User &amp;guide</translation>
-    </message>
-    <message>
-        <source>关于 Quorlan(&amp;A)</source>
-        <translation>&amp;About Quorlan</translation>
-    </message>
-    <message>
-        <source>已复制到剪贴板：</source>
-        <translation>Copied to the clipboard: </translation>
-    </message>
-    <message>
-        <source>SVG 矢量图 (*.svg)</source>
-        <translation>SVG drawing (*.svg)</translation>
-    </message>
-    <message>
-        <source>PNG 图片 (*.png)</source>
-        <translation>PNG image (*.png)</translation>
-    </message>
-    <message>
-        <source>保存配合图</source>
-        <translation>Save diagram</translation>
-    </message>
-    <message>
-        <source>已保存：%1</source>
-        <translation>Saved: %1</translation>
-    </message>
-    <message>
-        <source>无法保存 %1：%2</source>
-        <translation>Cannot save %1: %2</translation>
-    </message>
-    <message>
-        <source>使用说明 - Quorlan</source>
-        <translation>User guide - Quorlan</translation>
-    </message>
-    <message>
-        <source>:/quorlan/guide/guide_zh.html</source>
-        <translation>:/quorlan/guide/guide_en.html</translation>
-    </message>
-    <message>
-        <source>关于 Quorlan</source>
-        <translation>About Quorlan</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;b&gt;Quorlan %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;ISO 286 公差与配合计算器：极限偏差、配合分析、配合查找与过盈连接。&lt;/p&gt;&lt;p&gt;版权所有 (C) 2026 Quorlan 开发者，MIT 许可证。&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Quorlan %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;ISO 286 limits and fits calculator: limit deviations, fit analysis, fit finder and press fits.&lt;/p&gt;&lt;p&gt;Copyright (c) 2026 The Quorlan developers, MIT licence.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>打印报告(&amp;P)...</source>
-        <translation>&amp;Print report...</translation>
-    </message>
-    <message>
-        <source>导出表格为 CSV(&amp;T)...</source>
-        <translation>Export &amp;table as CSV...</translation>
-    </message>
-    <message>
-        <source>没有可写入报告的配合：</source>
-        <translation>No fit to put in a report: </translation>
-    </message>
-    <message>
-        <source>没有可打印的配合：</source>
-        <translation>No fit to print: </translation>
-    </message>
-</context>
-<context>
     <name>ReportActions</name>
     <message>
         <source>已保存：%1</source>
@@ -999,6 +864,14 @@
         <source>%1 公差</source>
         <translation>%1 tolerance</translation>
     </message>
+    <message>
+        <source>%1轮毂对断裂的安全系数只有 %2，低于要求的 %3：脆性轮毂可能开裂。</source>
+        <translation>The hub&apos;s safety against fracture %1 is only %2, below the required %3: the brittle hub may crack.</translation>
+    </message>
+    <message>
+        <source>请给出%1：材料标准没有给出这一截面尺寸的最低强度。</source>
+        <translation>Give %1: the material standard gives no minimum strength for a section of this size.</translation>
+    </message>
 </context>
 <context>
     <name>ServicePage</name>
@@ -1142,6 +1015,27 @@
     <message>
         <source>空：DIN 7190-1</source>
         <translation>empty: DIN 7190-1</translation>
+    </message>
+    <message>
+        <source>材料的</source>
+        <translation>the material’s</translation>
+    </message>
+    <message>
+        <source>未给出（各项取不利值）</source>
+        <extracomment>The surfaces of a press fit; not given, each check takes the coefficient worse for it.</extracomment>
+        <translation>not given (the worse for each check)</translation>
+    </message>
+    <message>
+        <source>干燥</source>
+        <translation>dry</translation>
+    </message>
+    <message>
+        <source>涂油</source>
+        <translation>oiled</translation>
+    </message>
+    <message>
+        <source>压装时的表面</source>
+        <translation>Surfaces when pressed</translation>
     </message>
 </context>
 <context>
@@ -1407,6 +1301,14 @@ hub %1 °C, shaft %2 °C</translation>
         <translation>Service
 hub %1 °C, shaft %2 °C</translation>
     </message>
+    <message>
+        <source>请输入%1：材料标准没有给出这一截面尺寸的最低强度。</source>
+        <translation>Enter %1: the material standard gives no minimum strength for a section of this size.</translation>
+    </message>
+    <message>
+        <source>轮毂可能开裂</source>
+        <translation>Hub may crack</translation>
+    </message>
 </context>
 <context>
     <name>Terms</name>
@@ -1629,6 +1531,165 @@ hub %1 °C, shaft %2 °C</translation>
     <message>
         <source>轴温度</source>
         <translation>Shaft temperature</translation>
+    </message>
+    <message>
+        <source>轮毂最高装配温度</source>
+        <translation>Hub’s highest joining temperature</translation>
+    </message>
+    <message>
+        <source>要求的断裂安全系数</source>
+        <translation>Required safety against fracture</translation>
+    </message>
+    <message>
+        <source>所用轮毂强度</source>
+        <translation>Hub strength used</translation>
+    </message>
+    <message>
+        <source>轮毂强度对应的截面尺寸</source>
+        <translation>Hub section the strength is for</translation>
+    </message>
+    <message>
+        <source>所用轴强度</source>
+        <translation>Shaft strength used</translation>
+    </message>
+    <message>
+        <source>轴强度对应的截面尺寸</source>
+        <translation>Shaft section the strength is for</translation>
+    </message>
+</context>
+<context>
+    <name>Workbench</name>
+    <message>
+        <source>工作台 - Quorlan</source>
+        <translation>Workbench - Quorlan</translation>
+    </message>
+    <message>
+        <source>基本尺寸(&amp;S)</source>
+        <translation>Nominal &amp;size</translation>
+    </message>
+    <message>
+        <source>mm（不大于 3150 mm，各页共用）</source>
+        <translation>mm (up to 3150 mm, for every tab)</translation>
+    </message>
+    <message>
+        <source>配合分析</source>
+        <translation>Fit analysis</translation>
+    </message>
+    <message>
+        <source>配合查找</source>
+        <translation>Fit finder</translation>
+    </message>
+    <message>
+        <source>使用条件</source>
+        <translation>Service conditions</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>导出报告为 PDF(&amp;E)...</source>
+        <translation>&amp;Export report as PDF...</translation>
+    </message>
+    <message>
+        <source>保存配合图(&amp;V)...</source>
+        <translation>Sa&amp;ve diagram...</translation>
+    </message>
+    <message>
+        <source>恢复默认输入(&amp;D)</source>
+        <translation>Restore &amp;default inputs</translation>
+    </message>
+    <message>
+        <source>退出(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>复制结果(&amp;R)</source>
+        <translation>Copy &amp;results</translation>
+    </message>
+    <message>
+        <source>复制图样标注(&amp;L)</source>
+        <translation>Copy drawing &amp;line</translation>
+    </message>
+    <message>
+        <source>视图(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>语言(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>使用说明(&amp;G)</source>
+        <translation>User &amp;guide</translation>
+    </message>
+    <message>
+        <source>关于 Quorlan(&amp;A)</source>
+        <translation>&amp;About Quorlan</translation>
+    </message>
+    <message>
+        <source>已复制到剪贴板：</source>
+        <translation>Copied to the clipboard: </translation>
+    </message>
+    <message>
+        <source>SVG 矢量图 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>保存配合图</source>
+        <translation>Save diagram</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>无法保存 %1：%2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>使用说明 - Quorlan</source>
+        <translation>User guide - Quorlan</translation>
+    </message>
+    <message>
+        <source>:/quorlan/guide/guide_zh.html</source>
+        <translation>:/quorlan/guide/guide_en.html</translation>
+    </message>
+    <message>
+        <source>关于 Quorlan</source>
+        <translation>About Quorlan</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Quorlan %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;ISO 286 公差与配合计算器：极限偏差、配合分析、配合查找与过盈连接。&lt;/p&gt;&lt;p&gt;版权所有 (C) 2026 Quorlan 开发者，MIT 许可证。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Quorlan %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;ISO 286 limits and fits calculator: limit deviations, fit analysis, fit finder and press fits.&lt;/p&gt;&lt;p&gt;Copyright (c) 2026 The Quorlan developers, MIT licence.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>打印报告(&amp;P)...</source>
+        <translation>&amp;Print report...</translation>
+    </message>
+    <message>
+        <source>导出表格为 CSV(&amp;T)...</source>
+        <translation>Export &amp;table as CSV...</translation>
+    </message>
+    <message>
+        <source>没有可写入报告的配合：</source>
+        <translation>No fit to put in a report: </translation>
+    </message>
+    <message>
+        <source>没有可打印的配合：</source>
+        <translation>No fit to print: </translation>
     </message>
 </context>
 </TS>

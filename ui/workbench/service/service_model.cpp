@@ -43,6 +43,8 @@ constexpr FieldInput kFieldInputs[] = {
     {ServiceField::AxialForce, "axial_force"},
     {ServiceField::RequiredSlipSafety, "slip_safety"},
     {ServiceField::RequiredYieldSafety, "yield_safety"},
+    {ServiceField::HubMaxTemperature, "hub_max_temp"},
+    {ServiceField::RequiredFractureSafety, "fracture_safety"},
 };
 static_assert(std::size(kFieldInputs) == kServiceFieldCount);
 
@@ -98,8 +100,8 @@ bool IsOptionalField(ServiceField field)
 {
     return field == ServiceField::HubOutsideDiameter || field == ServiceField::ShaftBore
         || field == ServiceField::Length || field == ServiceField::JoiningClearance || field == ServiceField::Friction
-        || field == ServiceField::FrictionPressing || field == ServiceField::Torque
-        || field == ServiceField::AxialForce;
+        || field == ServiceField::FrictionPressing || field == ServiceField::Torque || field == ServiceField::AxialForce
+        || field == ServiceField::HubMaxTemperature;
 }
 
 ServiceInputs InputsOfFit(const FitAnalysis& fit)
@@ -143,7 +145,7 @@ Result<ServiceInputs, FormProblem> ReadServiceForm(const FitAnalysis& fit, const
 
 FrictionCoefficients DefaultFrictionOf(const ServiceForm& form)
 {
-    return DefaultFriction(form.joining, form.hubMaterial.family, form.shaftMaterial.family);
+    return DefaultFriction(form.joining, form.hubMaterial.family, form.shaftMaterial.family, form.surface);
 }
 
 Result<ServiceInputs, FormProblem> ReadJointForm(const ServiceForm& form)
@@ -157,6 +159,8 @@ Result<ServiceInputs, FormProblem> ReadJointForm(const ServiceForm& form)
         {"joining", 0.0, form.joining == JoiningMethod::Shrink ? "shrink" : "press"},
         {"smoothing", 0.0, form.smoothingFactor == kSmoothingFactorDin7190_2001 ? "0.8" : "0.4"},
     };
+    if (form.surface != SurfaceCondition::NotGiven)
+        values.push_back({"surface", 0.0, std::string(SurfaceConditionName(form.surface))});
     for (const FieldInput& input : kFieldInputs) {
         std::optional<double> typed;
         if (!ReadField(form, input.field, typed))

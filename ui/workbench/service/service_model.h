@@ -39,8 +39,10 @@ enum class ServiceField {
     AxialForce, // N
     RequiredSlipSafety,
     RequiredYieldSafety,
+    HubMaxTemperature, // empty: the hub material's highest joining temperature
+    RequiredFractureSafety, // of a brittle hub
 };
-inline constexpr std::size_t kServiceFieldCount = 23;
+inline constexpr std::size_t kServiceFieldCount = 25;
 
 // Left empty, these mean "not given"; the others must hold a number.
 bool IsOptionalField(ServiceField field);
@@ -53,6 +55,7 @@ struct ServiceForm
     MaterialProperties shaftMaterial;
     double smoothingFactor = kSmoothingFactorDin7190_2017;
     JoiningMethod joining = JoiningMethod::Press;
+    SurfaceCondition surface = SurfaceCondition::NotGiven;
 
     std::string& operator[](ServiceField field) { return typed[static_cast<std::size_t>(field)]; }
     const std::string& operator[](ServiceField field) const { return typed[static_cast<std::size_t>(field)]; }

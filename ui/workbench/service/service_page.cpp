@@ -83,6 +83,7 @@ ServicePage::ServicePage(QWidget* parent)
     }
     connect(m_smoothingList, &QComboBox::currentIndexChanged, this, &ServicePage::Recalculate);
     connect(m_joiningList, &QComboBox::currentIndexChanged, this, &ServicePage::Recalculate);
+    connect(m_surfaceList, &QComboBox::currentIndexChanged, this, &ServicePage::Recalculate);
     ShowFrictionDefaults();
 }
 
@@ -146,6 +147,11 @@ QWidget* ServicePage::CreateInputs()
     m_joiningList = new QComboBox(service);
     m_joiningList->setObjectName(QStringLiteral("serviceJoiningList"));
     m_joiningList->addItems({Terms::tr("压装"), Terms::tr("热装或冷装")});
+    NewBox(HubMaxTemperature, "serviceHubMaxTemperatureBox", {}, service)->setPlaceholderText(tr("材料的"));
+    m_surfaceList = new QComboBox(service);
+    m_surfaceList->setObjectName(QStringLiteral("serviceSurfaceList"));
+    //: The surfaces of a press fit; not given, each check takes the coefficient worse for it.
+    m_surfaceList->addItems({tr("未给出（各项取不利值）"), tr("干燥"), tr("涂油")});
     NewBox(Friction, "serviceFrictionBox", {}, service);
     NewBox(FrictionPressing, "serviceFrictionPressingBox", {}, service);
     NewBox(HubRz, "serviceHubRzBox", QStringLiteral("0"), service);
@@ -157,7 +163,9 @@ QWidget* ServicePage::CreateInputs()
     NewBox(ZoneSigmas, "serviceZoneSigmaBox", Number(kDefaultZoneSigmas), service);
     addRow(serviceGrid, service, Terms::tr("轮毂温度"), Box(HubTemperature), QStringLiteral("°C"));
     addRow(serviceGrid, service, Terms::tr("轴温度"), Box(ShaftTemperature), QStringLiteral("°C"));
+    addRow(serviceGrid, service, Terms::tr("轮毂最高装配温度"), Box(HubMaxTemperature), QStringLiteral("°C"));
     addRow(serviceGrid, service, tr("装配方法(&J)"), m_joiningList, {});
+    addRow(serviceGrid, service, tr("压装时的表面"), m_surfaceList, {});
     // Empty: DIN 7190-1's value, shown in the empty box.
     addRow(serviceGrid, service, tr("保持摩擦系数 μ"), Box(Friction), tr("空：DIN 7190-1"));
     addRow(serviceGrid, service, tr("压入摩擦系数 μ"), Box(FrictionPressing), tr("空：DIN 7190-1"));
@@ -176,10 +184,12 @@ QWidget* ServicePage::CreateInputs()
     NewBox(AxialForce, "serviceAxialForceBox", {}, load)->setPlaceholderText(tr("无"));
     NewBox(RequiredSlipSafety, "serviceSlipSafetyBox", Number(kDefaultRequiredSlipSafety), load);
     NewBox(RequiredYieldSafety, "serviceYieldSafetyBox", Number(kDefaultRequiredYieldSafety), load);
+    NewBox(RequiredFractureSafety, "serviceFractureSafetyBox", Number(kDefaultRequiredFractureSafety), load);
     addRow(loadGrid, load, tr("扭矩(&T)"), Box(Torque), QStringLiteral("N·m"));
     addRow(loadGrid, load, tr("轴向力(&F)"), Box(AxialForce), QStringLiteral("N"));
     addRow(loadGrid, load, Terms::tr("要求的防滑安全系数"), Box(RequiredSlipSafety), {});
     addRow(loadGrid, load, Terms::tr("要求的屈服安全系数"), Box(RequiredYieldSafety), {});
+    addRow(loadGrid, load, Terms::tr("要求的断裂安全系数"), Box(RequiredFractureSafety), {});
     columnLayout->addWidget(load);
     columnLayout->addStretch(1);
     return column;
@@ -336,6 +346,9 @@ ServiceForm ServicePage::Form() const
     form.smoothingFactor
         = m_smoothingList->currentIndex() == 1 ? kSmoothingFactorDin7190_2001 : kSmoothingFactorDin7190_2017;
     form.joining = m_joiningList->currentIndex() == 1 ? JoiningMethod::Shrink : JoiningMethod::Press;
+    form.surface = m_surfaceList->currentIndex() == 1
+        ? SurfaceCondition::Dry
+        : (m_surfaceList->currentIndex() == 2 ? SurfaceCondition::Oiled : SurfaceCondition::NotGiven);
     return form;
 }
 

@@ -74,6 +74,7 @@ private:
                             ServiceField::ShaftExpansion, ServiceField::ShaftStrength};
     QComboBox* m_smoothingList = nullptr;
     QComboBox* m_joiningList = nullptr;
+    QComboBox* m_surfaceList = nullptr;
 
     QStackedWidget* m_output = nullptr;
     QWidget* m_resultsPage = nullptr;

@@ -51,6 +51,10 @@ constexpr ResultWords kResultWords[] = {
     {"shaft_assembly_temp_c", QT_TRANSLATE_NOOP("Terms", "轴冷却装配温度（轮毂 20 °C）"), Missing::Interference},
     {"probability_interference", QT_TRANSLATE_NOOP("Terms", "过盈概率"), Missing::Nothing},
     {"probability_clearance", QT_TRANSLATE_NOOP("Terms", "间隙概率"), Missing::Nothing},
+    {"hub_strength_mpa", QT_TRANSLATE_NOOP("Terms", "所用轮毂强度"), Missing::HubOutside},
+    {"hub_strength_section_mm", QT_TRANSLATE_NOOP("Terms", "轮毂强度对应的截面尺寸"), Missing::HubOutside},
+    {"shaft_strength_mpa", QT_TRANSLATE_NOOP("Terms", "所用轴强度"), Missing::HubOutside},
+    {"shaft_strength_section_mm", QT_TRANSLATE_NOOP("Terms", "轴强度对应的截面尺寸"), Missing::HubOutside},
 };
 
 ResultWords WordsOf(std::string_view key)
@@ -185,6 +189,8 @@ std::string RefusalText(const ServiceRefusalOf& refusal)
         return Filled(translate("ServiceTexts", "请输入%1。"), {field});
     case ServiceRefusalReason::kResultOutOfRange:
         return Filled(translate("ServiceTexts", "输入太大，%1无法计算。"), {field});
+    case ServiceRefusalReason::kNoMinimumStrength:
+        return Filled(translate("ServiceTexts", "请输入%1：材料标准没有给出这一截面尺寸的最低强度。"), {field});
     }
     return Filled(translate("ServiceTexts", "%1不能使用。"), {field});
 }
@@ -232,6 +238,10 @@ FieldWords ServiceFieldWords(ServiceField field)
         return {translate("Terms", "要求的防滑安全系数"), ""};
     case ServiceField::RequiredYieldSafety:
         return {translate("Terms", "要求的屈服安全系数"), ""};
+    case ServiceField::RequiredFractureSafety:
+        return {translate("Terms", "要求的断裂安全系数"), ""};
+    case ServiceField::HubMaxTemperature:
+        return {translate("Terms", "轮毂最高装配温度"), "°C"};
     case ServiceField::HubRz:
         return {translate("Terms", "孔的 Rz"), "µm"};
     case ServiceField::ShaftRz:
@@ -335,8 +345,9 @@ std::string ServiceWarningSentence(const ServiceResults& results, const ServiceW
     const std::string state = StateWords(warning.state);
     switch (warning.code) {
     case ServiceWarningCode::HubYield:
+    case ServiceWarningCode::HubFracture:
     case ServiceWarningCode::ShaftYield: {
-        const bool hub = warning.code == ServiceWarningCode::HubYield;
+        const bool hub = warning.code != ServiceWarningCode::ShaftYield;
         const bool brittle = hub ? results.hubBrittle : results.shaftBrittle;
         std::string text = Filled(
             hub ? (brittle ? translate("ServiceTexts", "%1轮毂可能开裂：对抗拉强度的安全系数 %2，低于要求的 %3。")
@@ -385,6 +396,8 @@ std::string ServiceWarningShortText(ServiceWarningCode code)
     switch (code) {
     case ServiceWarningCode::HubYield:
         return translate("ServiceTexts", "轮毂屈服");
+    case ServiceWarningCode::HubFracture:
+        return translate("ServiceTexts", "轮毂可能开裂");
     case ServiceWarningCode::ShaftYield:
         return translate("ServiceTexts", "轴屈服");
     case ServiceWarningCode::NoPressFit:
