@@ -42,7 +42,7 @@ std::string_view RefusalWords(ServiceRefusalReason reason)
     case ServiceRefusalReason::kResultOutOfRange:
         return "cannot be represented: the inputs are too large";
     case ServiceRefusalReason::kNoMinimumStrength:
-        return "is needed: the material's standard gives no minimum strength for a section of this size";
+        return "is needed: no minimum strength of the material is known for a section of this size";
     }
     return "is refused";
 }

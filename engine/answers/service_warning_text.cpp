@@ -35,43 +35,6 @@ std::string YieldText(const ServiceResults& results, const ServiceWarning& warni
 
 } // namespace
 
-std::vector<std::string> ServiceWarningArguments(const ServiceResults& results, const ServiceWarning& warning)
-{
-    switch (warning.code) {
-    case ServiceWarningCode::HubYield:
-    case ServiceWarningCode::HubFracture:
-    case ServiceWarningCode::ShaftYield: {
-        std::vector<std::string> figures = {FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)};
-        const std::optional<double>& limitUm = warning.code != ServiceWarningCode::ShaftYield
-            ? results.interferenceAtHubYieldUm
-            : results.interferenceAtShaftYieldUm;
-        if (limitUm)
-            figures.push_back(FixedDecimals(*limitUm, 1));
-        return figures;
-    }
-    case ServiceWarningCode::Slip:
-        return {FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)};
-    case ServiceWarningCode::NoPressFit:
-        return {FixedDecimals(warning.value, 1)};
-    case ServiceWarningCode::LoosensInService:
-        return {std::string(FitTypeName(results.states[kStandstill].fitType)),
-                std::string(FitTypeName(results.states[kInService].fitType))};
-    case ServiceWarningCode::NoRoughness:
-        return {};
-    case ServiceWarningCode::HubHeatingLimit:
-    case ServiceWarningCode::CoolingUnreachable:
-        return {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 0)};
-    case ServiceWarningCode::AssemblyUnreachable:
-        return {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 1)};
-    }
-    return {};
-}
-
-std::string_view ServiceWarningState(const ServiceWarning& warning)
-{
-    return warning.state == kStandstill ? "standstill" : warning.state == kInService ? "service" : "";
-}
-
 std::string ServiceWarningText(const ServiceResults& results, const ServiceWarning& warning, OptionNaming naming)
 {
     const std::vector<std::string> figures = ServiceWarningArguments(results, warning);
@@ -99,7 +62,8 @@ std::string ServiceWarningText(const ServiceResults& results, const ServiceWarni
             + " °C its material may be heated to for joining";
     case ServiceWarningCode::CoolingUnreachable:
         return "cooling the shaft alone would need "
-            + (warning.value <= -273.15 ? std::string("more than cooling to absolute zero gives") : figures[0] + " °C")
+            + (CoolingBeyondAbsoluteZero(warning) ? std::string("more than cooling to absolute zero gives")
+                                                  : figures[0] + " °C")
             + ", below liquid nitrogen's " + figures[1] + " °C";
     case ServiceWarningCode::AssemblyUnreachable:
         return "the parts cannot be joined by temperature: the hub heated to its limit and the shaft cooled in "

@@ -7,6 +7,7 @@
 #include "core/service_conditions.h"
 #include "presentation/fit_presentation.h"
 #include "presentation/service_figures.h"
+#include "presentation/service_warning_figures.h"
 
 #include <cmath>
 #include <string_view>
@@ -93,27 +94,33 @@ std::string StateKey(std::size_t state)
 }
 
 // The calculation's warnings, keyed as the core names them, with the numbers each sentence takes.
+// Each warning's key and its figures, as the engine gives them (engine/presentation).
 std::vector<ReportNote> WarningsOf(const ServiceResults& r)
 {
     std::vector<ReportNote> warnings;
     for (const ServiceWarning& warning : r.warnings) {
+        const std::vector<std::string> figures = ServiceWarningArguments(r, warning);
+        std::string key(ServiceWarningKey(warning.code));
         std::vector<std::string> args;
         switch (warning.code) {
         case ServiceWarningCode::HubYield:
         case ServiceWarningCode::HubFracture:
         case ServiceWarningCode::ShaftYield:
         case ServiceWarningCode::Slip:
-            args = {StateKey(warning.state), FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)};
+            args = {StateKey(warning.state), figures[0], figures[1]};
             break;
         case ServiceWarningCode::NoPressFit:
-            args = {StateKey(warning.state), FixedDecimals(warning.value, 1)};
+            args = {StateKey(warning.state), figures[0]};
             break;
         case ServiceWarningCode::CoolingUnreachable:
-            args = {FixedDecimals(warning.value, 1)};
+            if (CoolingBeyondAbsoluteZero(warning))
+                key = "cooling_beyond_absolute_zero";
+            else
+                args = {figures[0]};
             break;
         case ServiceWarningCode::HubHeatingLimit:
         case ServiceWarningCode::AssemblyUnreachable:
-            args = {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 1)};
+            args = {figures[0], figures[1]};
             break;
         case ServiceWarningCode::LoosensInService:
             args = {FitClassKey(r.states[kStandstill].fitType), FitClassKey(r.states[kInService].fitType)};
@@ -121,7 +128,7 @@ std::vector<ReportNote> WarningsOf(const ServiceResults& r)
         case ServiceWarningCode::NoRoughness:
             break;
         }
-        warnings.push_back({std::string(ServiceWarningKey(warning.code)), std::move(args)});
+        warnings.push_back({std::move(key), std::move(args)});
     }
     return warnings;
 }

@@ -785,6 +785,10 @@
         <translation>Cooling the shaft alone would need %1 °C, below liquid nitrogen&apos;s -196 °C.</translation>
     </message>
     <message>
+        <source>仅冷却轴，即使冷却到绝对零度也不够（液氮为 -196 °C）。</source>
+        <translation>Cooling the shaft alone would not do even at absolute zero (liquid nitrogen: -196 °C).</translation>
+    </message>
+    <message>
         <source>加热轮毂至极限并用液氮冷却轴，也只能张开 %1 µm，不足所需的 %2 µm：无法热装或冷装。</source>
         <translation>The hub heated to its limit and the shaft cooled in liquid nitrogen together open only %1 µm of the %2 µm needed: the parts cannot be joined by temperature.</translation>
     </message>

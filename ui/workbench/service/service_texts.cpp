@@ -3,6 +3,7 @@
 #include "core/decimal_text.h"
 #include "core/number_format.h"
 #include "presentation/service_figures.h"
+#include "presentation/service_warning_figures.h"
 #include "workbench/text_language.h"
 
 #include <algorithm>
@@ -342,6 +343,8 @@ ServiceTexts DescribeServiceResults(const ServiceResults& results)
 
 std::string ServiceWarningSentence(const ServiceResults& results, const ServiceWarning& warning)
 {
+    // The figures as the engine shows them in every front end.
+    const std::vector<std::string> figures = ServiceWarningArguments(results, warning);
     const std::string state = StateWords(warning.state);
     switch (warning.code) {
     case ServiceWarningCode::HubYield:
@@ -354,39 +357,36 @@ std::string ServiceWarningSentence(const ServiceResults& results, const ServiceW
                            : translate("ServiceTexts", "%1轮毂会屈服：屈服安全系数 %2，低于要求的 %3。"))
                 : (brittle ? translate("ServiceTexts", "%1轴可能开裂：对抗拉强度的安全系数 %2，低于要求的 %3。")
                            : translate("ServiceTexts", "%1轴会屈服：屈服安全系数 %2，低于要求的 %3。")),
-            {state, FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)});
-        const std::optional<double>& allowed
-            = hub ? results.interferenceAtHubYieldUm : results.interferenceAtShaftYieldUm;
-        if (allowed)
-            text += Filled(translate("ServiceTexts", "有效过盈须不大于 %1 µm。"), {FixedDecimals(*allowed, 1)});
+            {state, figures[0], figures[1]});
+        if (figures.size() > 2)
+            text += Filled(translate("ServiceTexts", "有效过盈须不大于 %1 µm。"), {figures[2]});
         return text;
     }
     case ServiceWarningCode::NoPressFit:
         return Filled(translate("ServiceTexts", "%1可能没有过盈：最小有效过盈 %2 µm，零件间可能有间隙而无接触压力。"),
-                      {state, FixedDecimals(warning.value, 1)});
+                      {state, figures[0]});
     case ServiceWarningCode::LoosensInService:
         return Filled(
             translate("ServiceTexts", "工作时配合性质改变：静止时为%1，工作时为%2。"),
             {FitTypeWords(results.states[kStandstill].fitType), FitTypeWords(results.states[kInService].fitType)});
     case ServiceWarningCode::Slip:
         return Filled(translate("ServiceTexts", "%1连接可能打滑：防滑安全系数 %2，低于要求的 %3。"),
-                      {state, FixedDecimals(warning.value, 2), FixedDecimals(warning.limit, 2)});
+                      {state, figures[0], figures[1]});
     case ServiceWarningCode::NoRoughness:
         return translate("ServiceTexts", "未给出表面粗糙度（孔与轴的 Rz 均为 0）：没有扣除压平量，压力和扭矩偏高。");
     case ServiceWarningCode::HubHeatingLimit:
         return Filled(translate("ServiceTexts", "仅加热轮毂需 %1 °C，高于其材料允许的装配温度 %2 °C。"),
-                      {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 0)});
+                      {figures[0], figures[1]});
     case ServiceWarningCode::CoolingUnreachable:
-        if (warning.value <= -273.15)
+        if (CoolingBeyondAbsoluteZero(warning))
             return Filled(translate("ServiceTexts", "仅冷却轴，即使冷却到绝对零度也不够（液氮为 %1 °C）。"),
-                          {FixedDecimals(warning.limit, 0)});
-        return Filled(translate("ServiceTexts", "仅冷却轴需 %1 °C，低于液氮的 %2 °C。"),
-                      {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 0)});
+                          {figures[1]});
+        return Filled(translate("ServiceTexts", "仅冷却轴需 %1 °C，低于液氮的 %2 °C。"), {figures[0], figures[1]});
     case ServiceWarningCode::AssemblyUnreachable:
         return Filled(translate("ServiceTexts",
                                 "无法靠温度装配：轮毂加热至极限并用液氮冷却轴，也只张开 %1 µm，"
                                 "不足所需的 %2 µm；请压装或选较松的配合。"),
-                      {FixedDecimals(warning.value, 1), FixedDecimals(warning.limit, 1)});
+                      {figures[0], figures[1]});
     }
     return {};
 }
