@@ -139,7 +139,7 @@ const en = {
       case 'slip': return `the joint may slip: its slip safety, ${x} ${state}, is below the required ${y}`;
       case 'no_roughness': return 'no roughness depths given (Rz of bore and shaft both 0): nothing is deducted for smoothing, which overstates pressure and torque; fill in Rz of the bore and of the shaft';
       case 'hub_heating_limit': return `heating the hub alone would need ${x} °C, above the ${y} °C its material may be heated to for joining`;
-      case 'cooling_unreachable': return `cooling the shaft alone would need ${w.value <= -273.15 ? 'more than cooling to absolute zero gives' : `${x} °C`}, below liquid nitrogen’s ${y} °C`;
+      case 'cooling_unreachable': return `cooling the shaft alone would need ${w.no_cooling_reaches ? 'more than cooling to absolute zero gives' : `${x} °C`}, below liquid nitrogen’s ${y} °C`;
       case 'assembly_unreachable': return `the parts cannot be joined by temperature: the hub heated to its limit and the shaft cooled in liquid nitrogen together open ${x} µm of the ${y} µm needed; press them, or choose a looser fit`;
       default: return String(w.text ?? w.code);
     }
@@ -326,7 +326,7 @@ const zh = {
       case 'slip': return `${state}连接可能打滑：防滑安全系数 ${x}，低于要求的 ${y}。`;
       case 'no_roughness': return '未给出表面粗糙度（孔与轴的 Rz 均为 0）：没有扣除压平量，压力和扭矩偏高。请填写孔 Rz 和轴 Rz。';
       case 'hub_heating_limit': return `仅加热轮毂需 ${x} °C，高于其材料允许的装配温度 ${y} °C。`;
-      case 'cooling_unreachable': return w.value <= -273.15 ? `仅冷却轴，即使冷却到绝对零度也不够（液氮为 ${y} °C）。` : `仅冷却轴需 ${x} °C，低于液氮的 ${y} °C。`;
+      case 'cooling_unreachable': return w.no_cooling_reaches ? `仅冷却轴，即使冷却到绝对零度也不够（液氮为 ${y} °C）。` : `仅冷却轴需 ${x} °C，低于液氮的 ${y} °C。`;
       case 'assembly_unreachable': return `无法靠温度装配：轮毂加热至极限并用液氮冷却轴，也只张开 ${x} µm，不足所需的 ${y} µm；请压装或选较松的配合。`;
       default: return String(w.text ?? w.code);
     }

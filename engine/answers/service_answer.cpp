@@ -61,6 +61,9 @@ nlohmann::ordered_json WarningsJson(const ServiceResults& results, OptionNaming 
         entry["value"] = warning.value;
         entry["limit"] = warning.limit;
         entry["arguments"] = ServiceWarningArguments(results, warning);
+        // Worded apart: no cooling at all reaches the temperature, not merely none below -196 °C.
+        if (warning.code == ServiceWarningCode::CoolingUnreachable)
+            entry["no_cooling_reaches"] = CoolingBeyondAbsoluteZero(warning);
         json.push_back(std::move(entry));
     }
     return json;
