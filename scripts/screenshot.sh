@@ -77,7 +77,7 @@ save_window "$window" "$out"
 xdotool key ctrl+f
 fit_window=""
 for _ in $(seq 1 200); do
-    fit_window=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '配合分析' 2>/dev/null | head -n 1) || true
+    fit_window=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '工作台' 2>/dev/null | head -n 1) || true
     [ -n "$fit_window" ] && break
     sleep 0.05
 done
