@@ -107,3 +107,32 @@ struct DiagramRequest
 
 // The tolerance-zone diagram of a fit, written as SVG to the file asked for.
 int RunDiagram(const DiagramRequest& request, std::ostream& err);
+
+struct GeneralRequest
+{
+    std::optional<std::string> sizeText; // none with --table
+    std::string classText; // "m", "K", "mK"
+    bool edge = false;
+    bool angle = false;
+    std::optional<std::string> feature;
+    std::optional<std::string> standard; // "iso" or "gb"
+    bool table = false;
+    bool json = false;
+};
+
+// A size's general tolerance (ISO 2768, GB/T 1804, GB/T 1184), or with table the whole table a
+// title block's class refers to.
+int RunGeneral(const GeneralRequest& request, std::ostream& out, std::ostream& err);
+
+struct BearingFitRequest
+{
+    std::string sizeText;
+    std::optional<std::string> shaft; // the inner ring's seat: k5
+    std::optional<std::string> housing; // the outer ring's: H7
+    std::optional<std::string> bearingClass; // normal, 6, 5
+    std::filesystem::path tables;
+    bool json = false;
+};
+
+// A bearing ring's fit with its seat, and the probable fit.
+int RunBearingFit(const BearingFitRequest& request, std::ostream& out, std::ostream& err);

@@ -37,6 +37,8 @@ void WriteText(const FitAnalysis& fit, std::ostream& out)
         WriteFigure(figure, out);
     WriteFigure(shown.mean, out);
     WriteFigure(shown.fitTolerance, out);
+    for (const LengthFigure& figure : shown.probable)
+        WriteFigure(figure, out);
     out << EnglishCaption("drawing_line") << ' ' << shown.drawingLine << '\n';
     if (IsExperimentalTolerance(fit.hole.toleranceClass.grade, fit.size)
         || IsExperimentalTolerance(fit.shaft.toleranceClass.grade, fit.size))

@@ -38,6 +38,13 @@ Commands (quorlan-cli COMMAND --help shows each with an example):
   service SIZE (--fit FIT | --hole UP LOW --shaft UP LOW) [--hub-od MM] [--length MM] [--json] ...
                                              the fit at service conditions: temperature, press fit
   diagram FIT SIZE -o FILE.svg               the fit's tolerance-zone diagram, as SVG
+  general SIZE --class f|m|c|v [--edge|--angle] [--standard iso|gb] [--json]
+                                             a size's general tolerance (ISO 2768-1, GB/T 1804)
+  general LENGTH --class H|K|L --feature F [--json]
+                                             a feature's general geometrical tolerance (ISO 2768-2)
+  general --table --class mK [--json]        the whole table a title block's class refers to
+  bearing-fit SIZE (--shaft k5 | --housing H7) [--class normal|6|5] [--json]
+                                             a bearing ring's fit with its seat (ISO 492), and the probable fit
   check-tables [DIR] [--strict] [--json]     every problem of edited table files, as FILE:LINE:FIELD: why
 
 SIZE is a decimal number of millimetres in full (25, 12.5, 0.5), over 0 and up to 3150; anything else
@@ -203,6 +210,41 @@ int Run(int argc, char** argv)
     diagram->add_option("SIZE", diagramRequest.sizeText, "nominal size in mm")->required();
     diagram->add_option("-o,--output", diagramRequest.output, "the SVG file to write")->required();
 
+    GeneralRequest generalRequest;
+    auto* general = app.add_subcommand(
+        "general",
+        "the general tolerance of a size without a tolerance of its own: ISO 2768-1 (GB/T 1804) for linear\n"
+        "sizes, broken edges and angles, ISO 2768-2 (GB/T 1184) for straightness, flatness,\n"
+        "perpendicularity, symmetry and run-out; a class pair such as mK answers a size by m, a feature by K\n"
+        "examples: quorlan-cli general 35 --class m\n"
+        "          quorlan-cli general 120 --class mK --feature flatness\n"
+        "          quorlan-cli general --table --class mK");
+    general->add_option("SIZE", generalRequest.sizeText,
+                        "size in mm; for an angle the shorter side's length, for a feature its length");
+    general->add_option("--class", generalRequest.classText, "f, m, c, v; H, K, L; or a pair such as mK")->required();
+    general->add_flag("--edge", generalRequest.edge, "a broken edge: an external radius or a chamfer height");
+    general->add_flag("--angle", generalRequest.angle, "an angle, SIZE the length of its shorter side");
+    general->add_option("--feature", generalRequest.feature,
+                        "straightness, flatness, perpendicularity, symmetry or runout");
+    general->add_option("--standard", generalRequest.standard, "iso (default) or gb: GB/T 1804 and GB/T 1184");
+    general->add_flag("--table", generalRequest.table, "every range of the class's tables, and the rules");
+    general->add_flag("--json", generalRequest.json, "one JSON object instead of text");
+
+    BearingFitRequest bearingRequest;
+    auto* bearingFit = app.add_subcommand(
+        "bearing-fit",
+        "a radial bearing's ring (ISO 492, mean diameter deviation) with its seat: --shaft seats the\n"
+        "inner ring, --housing the outer; both parts, the fit's extremes and type, and the probable fit\n"
+        "(99.73 % of the pairs, rounded outward to whole µm)\n"
+        "examples: quorlan-cli bearing-fit 25 --shaft k5\n"
+        "          quorlan-cli bearing-fit 52 --housing H7 --class 6");
+    bearingFit->add_option("SIZE", bearingRequest.sizeText, "the bore (shaft seat) or outside diameter in mm")
+        ->required();
+    bearingFit->add_option("--shaft", bearingRequest.shaft, "the shaft's class under the inner ring: k5, m6");
+    bearingFit->add_option("--housing", bearingRequest.housing, "the housing's class round the outer ring: H7, J7");
+    bearingFit->add_option("--class", bearingRequest.bearingClass, "the bearing's tolerance class: normal (default), 6, 5");
+    bearingFit->add_flag("--json", bearingRequest.json, "one JSON object, as fit --json, with the bearing's");
+
     std::vector<std::string> arguments = NegativeNumbersWithDigit(argc, argv);
     std::vector<char*> pointers;
     for (std::string& argument : arguments)
@@ -221,7 +263,7 @@ int Run(int argc, char** argv)
     request.rangeText = range;
     // The commands that read tables find their folder; a failure then says where it looked.
     std::optional<TablesLocation> location;
-    if (!tolerance->parsed() && !fits->parsed() && checkFolder.empty()) {
+    if (!tolerance->parsed() && !fits->parsed() && !general->parsed() && checkFolder.empty()) {
         const auto located = LocateTables(CluesOfThisProcess(
             tables.empty() ? std::nullopt : std::optional<std::filesystem::path>(tables), argc > 0 ? argv[0] : ""));
         if (!located)
@@ -229,7 +271,7 @@ int Run(int argc, char** argv)
         location = *located;
         request.tables = fitRequest.tables = tableRequest.tables = location->folder;
         findFitRequest.tables = serviceRequest.tables = checkRequest.tables = location->folder;
-        diagramRequest.tables = location->folder;
+        diagramRequest.tables = bearingRequest.tables = location->folder;
     }
     const auto noted = [&location](int status) {
         const std::string note = location && status == kExitFailure ? MissingTablesNote(*location) : "";
@@ -245,6 +287,10 @@ int Run(int argc, char** argv)
         return RunFits(fitClassText, basisText, std::cout, std::cerr);
     if (fit->parsed())
         return noted(RunFit(fitRequest, std::cout, std::cerr));
+    if (general->parsed())
+        return RunGeneral(generalRequest, std::cout, std::cerr);
+    if (bearingFit->parsed())
+        return noted(RunBearingFit(bearingRequest, std::cout, std::cerr));
     if (diagram->parsed())
         return noted(RunDiagram(diagramRequest, std::cerr));
     if (service->parsed())

@@ -1,11 +1,14 @@
 #include "answers/fit_answers.h"
 
+#include "core/probable_clearance.h"
+
 #include "answers/answer_inputs.h"
 #include "answers/json_numbers.h"
 #include "answers/json_object.h"
 #include "answers/refusal_text.h"
 #include "core/fit_diagram.h"
 #include "core/limit_deviations.h"
+#include "core/probable_clearance.h"
 #include "core/scales.h"
 #include "core/standard_tolerances.h"
 #include "core/tabulated_classes.h"
@@ -35,7 +38,7 @@ Result<FitAnalysis, AnswerRefusal> ReadAndAnalyseFit(const DeviationTables& tabl
 nlohmann::ordered_json PartJson(const PartLimits& part, ExactLength size)
 {
     return JsonObject(7)
-        .Add("class", ClassName(part.toleranceClass))
+        .Add("class", PartName(part))
         .Add("tabulated", IsTabulated(part.toleranceClass))
         .Add("upper_um", JsonUm(part.deviations.upper))
         .Add("lower_um", JsonUm(part.deviations.lower))
@@ -49,7 +52,7 @@ nlohmann::ordered_json FitJson(const FitAnalysis& fit)
 {
     // One more for the found fits' "preferred".
     return JsonObject(11)
-        .Add("fit", ClassName(fit.hole.toleranceClass) + "/" + ClassName(fit.shaft.toleranceClass))
+        .Add("fit", PartName(fit.hole) + "/" + PartName(fit.shaft))
         .Add("size_mm", JsonMm(fit.size))
         .Add("type", FitTypeName(fit.type))
         .Add("hole", PartJson(fit.hole, fit.size))
@@ -89,8 +92,14 @@ nlohmann::ordered_json PresentedFitJson(const FitAnalysis& fit)
     auto json = FitJson(fit);
     json["hole"]["display"] = PartDisplayJson(shown.hole);
     json["shaft"]["display"] = PartDisplayJson(shown.shaft);
+    // The probable range, smallest first as the clearance keys go.
+    const ProbableClearance probable = ProbableClearanceOf(fit);
+    json["probable_min_clearance_um"] = JsonUm(probable.min);
+    json["probable_max_clearance_um"] = JsonUm(probable.max);
     auto figures = nlohmann::ordered_json::array();
     for (const LengthFigure& figure : shown.extremes)
+        figures.push_back(FigureJson(figure));
+    for (const LengthFigure& figure : shown.probable)
         figures.push_back(FigureJson(figure));
     figures.push_back(FigureJson(shown.mean));
     figures.push_back(FigureJson(shown.fitTolerance));

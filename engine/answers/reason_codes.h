@@ -29,6 +29,7 @@ inline constexpr auto kReasonCodes = std::to_array<std::string_view>({
     "not_a_grade",
     "not_a_grade_range",
     "not_a_basis",
+    "not_a_general_class",
     "not_a_flag",
     "not_a_count",
     "not_a_pair",
@@ -57,6 +58,10 @@ inline constexpr auto kReasonCodes = std::to_array<std::string_view>({
     "letter_off_scale",
     "limit_size_not_positive",
     "unknown_failure",
+    "below_general_range",
+    "beyond_general_range",
+    "not_in_class",
+    "outside_bearing_tables",
     // The table files
     "tables_not_a_folder",
     "table_missing",

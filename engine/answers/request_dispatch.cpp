@@ -1,6 +1,8 @@
 #include "answers/request_dispatch.h"
 
 #include "answers/answer_inputs.h"
+#include "answers/bearing_answer.h"
+#include "answers/general_answer.h"
 #include "answers/find_fits_answer.h"
 #include "answers/fit_answers.h"
 #include "answers/list_answers.h"
@@ -119,6 +121,21 @@ Answer FindFitsRequest(const nlohmann::json& request)
     return FindFitsAnswer(ShippedTables(), OptionsOf(request));
 }
 
+Answer BearingFitRequest(const nlohmann::json& request)
+{
+    return BearingFitAnswer(ShippedTables(), OptionsOf(request));
+}
+
+Answer GeneralRequest(const nlohmann::json& request)
+{
+    return GeneralAnswer(OptionsOf(request));
+}
+
+Answer GeneralTableRequest(const nlohmann::json& request)
+{
+    return GeneralTableAnswer(OptionsOf(request));
+}
+
 Answer ServiceRequest(const nlohmann::json& request)
 {
     return ServiceAnswer(ShippedTables(), OptionsOf(request));
@@ -136,10 +153,13 @@ template<Answer (*answer)()> Answer ListRequest(const nlohmann::json& request)
 const std::map<std::string, Handler, std::less<>>& Handlers()
 {
     static const std::map<std::string, Handler, std::less<>> handlers = {
+        {"bearing_fit", BearingFitRequest},
         {"fit", TextAndSizeRequest<kFitKey, FitFromShipped>},
         {"fit_parts", FitPartsRequest},
         {"limits", TextAndSizeRequest<kClassKey, LimitsFromShipped>},
         {"find_fits", FindFitsRequest},
+        {"general", GeneralRequest},
+        {"general_table", GeneralTableRequest},
         {"diagram_svg", TextAndSizeRequest<kFitKey, DiagramFromShipped>},
         {"materials", ListRequest<MaterialsAnswer>},
         {"preferred_fits", ListRequest<PreferredFitsAnswer>},

@@ -1,5 +1,10 @@
 #include "core/fit_analysis.h"
 
+std::string PartName(const PartLimits& part)
+{
+    return part.label.empty() ? ClassName(part.toleranceClass) : std::string(part.label);
+}
+
 FitAnalysis AnalyseFit(ExactLength size, const PartLimits& hole, const PartLimits& shaft)
 {
     FitAnalysis fit;

@@ -7,14 +7,23 @@
 #include "core/result.h"
 #include "core/tolerance_class.h"
 
+#include <string>
+#include <string_view>
+
 // One part of a fit at a size: its deviations and tolerance. Limits of size are size + deviation.
 struct PartLimits
 {
     ToleranceClass toleranceClass;
     LimitDeviations deviations;
+    // What the part is called where it is no ISO 286 class (a bearing ring: "bearing inner ring,
+    // Normal"); empty for a class, which goes by its designation.
+    std::string_view label = {};
 
     ExactLength Tolerance() const { return deviations.upper - deviations.lower; }
 };
+
+// The part's designation ("H7") or its label.
+std::string PartName(const PartLimits& part);
 
 // A hole and a shaft at one nominal size. Clearances are signed: a negative clearance is an
 // interference.

@@ -337,8 +337,8 @@ std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
     const DiagramScale scale(zones, kPlotTopPx, kPlotBottomPx, kFitDiagramMinZonePx);
     const double zeroY = scale.Y({});
     const std::string size = std::string(kDiameterSign) + FormatMm(fit.size);
-    const std::string holeClass = ClassName(fit.hole.toleranceClass);
-    const std::string shaftClass = ClassName(fit.shaft.toleranceClass);
+    const std::string holeClass = PartName(fit.hole);
+    const std::string shaftClass = PartName(fit.shaft);
     const std::string title = size + " " + holeClass + "/" + shaftClass;
 
     // Largest clearance ES - ei and smallest EI - es. Their symbols follow the fit's type: a
@@ -458,7 +458,7 @@ std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
         const double top = scale.Y(zone->limits.deviations.upper);
         const double bottom = scale.Y(zone->limits.deviations.lower);
         const Label name {std::string(zone->part) + "-class",
-                          ClassName(zone->limits.toleranceClass),
+                          PartName(zone->limits),
                           (zone->left + zone->right) / 2,
                           "middle",
                           kLabelFontPx,

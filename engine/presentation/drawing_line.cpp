@@ -36,7 +36,7 @@ std::string SignedMmWith(ExactLength length, int decimals)
 
 std::string PartText(const PartLimits& part, int decimals)
 {
-    return ClassName(part.toleranceClass) + "(" + SignedMmWith(part.deviations.upper, decimals) + "/"
+    return PartName(part) + "(" + SignedMmWith(part.deviations.upper, decimals) + "/"
         + SignedMmWith(part.deviations.lower, decimals) + ")";
 }
 
@@ -50,4 +50,10 @@ std::string DrawingLine(const FitAnalysis& fit)
     for (const ExactLength deviation : deviations)
         decimals = std::max(decimals, DecimalsNeeded(deviation));
     return "Ø" + FormatMm(fit.size) + " " + PartText(fit.hole, decimals) + "/" + PartText(fit.shaft, decimals);
+}
+
+std::string SeatDrawingLine(const PartLimits& part, ExactLength size)
+{
+    const int decimals = std::max(DecimalsNeeded(part.deviations.upper), DecimalsNeeded(part.deviations.lower));
+    return "Ø" + FormatMm(size) + " " + PartText(part, decimals);
 }

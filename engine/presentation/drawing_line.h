@@ -9,3 +9,6 @@
 // most (at least three: a micrometre), so that a column of them lines up; a zero deviation is a
 // plain 0, as drawings write it.
 std::string DrawingLine(const FitAnalysis& fit);
+
+// One part alone, as a bearing seat is drawn: "Ø25 k5(+0.011/+0.002)".
+std::string SeatDrawingLine(const PartLimits& part, ExactLength size);

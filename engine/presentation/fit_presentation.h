@@ -33,6 +33,10 @@ struct FitPresentation
     // an interference is negative (ISO 286-1's and GB/T 1800.1's Ymax = EI - es), and each value
     // is the number the JSON's clearance keys hold.
     std::array<LengthFigure, 2> extremes;
+    // The probable clearances (core/probable_clearance.h) in the extremes' order, each named by its
+    // own sign: the larger probable_max_clearance or probable_min_interference, the smaller
+    // probable_min_clearance or probable_max_interference.
+    std::array<LengthFigure, 2> probable;
     // Named by its sign: mean_clearance from 0 up, else mean_interference.
     LengthFigure mean;
     LengthFigure fitTolerance;
