@@ -5,6 +5,7 @@
 #include "answers/json_numbers.h"
 #include "answers/refusal_text.h"
 #include "core/bearings/bearing_fit.h"
+#include "core/fit_diagram.h"
 #include "presentation/drawing_line.h"
 
 #include <string>
@@ -28,9 +29,8 @@ std::string RingWords(BearingRing ring)
     return ring == BearingRing::Inner ? "an inner ring's bore" : "an outer ring's outside diameter";
 }
 
-} // namespace
-
-Answer BearingFitAnswer(const DeviationTables& tables, const nlohmann::json& options)
+// The seat and ring the options name, analysed; or why not.
+Result<BearingFit, AnswerRefusal> ReadBearingFit(const DeviationTables& tables, const nlohmann::json& options)
 {
     if (!options.is_object())
         return BadInput("not_options", "the options are not a JSON object");
@@ -66,7 +66,9 @@ Answer BearingFitAnswer(const DeviationTables& tables, const nlohmann::json& opt
 
     const auto fit = AnalyseBearingFit(tables, *seat, bearingClass, *size);
     const BearingRing ring = seat->part == Part::Shaft ? BearingRing::Inner : BearingRing::Outer;
-    if (!fit) {
+    if (fit)
+        return *fit;
+    {
         if (const auto* failure = std::get_if<Failure>(&fit.reason().reason))
             return RefusalOf(*failure, ClassName(*seat) + " at " + FormatMm(*size) + " mm: "
                                            + FailureText(*failure, {}));
@@ -75,6 +77,18 @@ Answer BearingFitAnswer(const DeviationTables& tables, const nlohmann::json& opt
                        "ISO 492 tabulates " + RingWords(ring) + " over " + FormatMm(span.over) + " up to "
                            + FormatMm(span.upTo) + " mm, not " + FormatMm(*size) + " mm");
     }
+}
+
+} // namespace
+
+Answer BearingFitAnswer(const DeviationTables& tables, const nlohmann::json& options)
+{
+    const auto fit = ReadBearingFit(tables, options);
+    if (!fit)
+        return fit.reason();
+    const BearingRing ring = fit->ring.ring;
+    const BearingClass bearingClass = fit->ring.bearingClass;
+    const ExactLength size = fit->analysis.size;
     auto json = PresentedFitJson(fit->analysis);
     const char* ringKey = ring == BearingRing::Inner ? "hole" : "shaft";
     const char* seatKey = ring == BearingRing::Inner ? "shaft" : "hole";
@@ -82,7 +96,7 @@ Answer BearingFitAnswer(const DeviationTables& tables, const nlohmann::json& opt
     json[ringKey].erase("tabulated");
     // The drawing gives the seat its class; the ring's tolerance is the bearing maker's.
     const PartLimits& seatPart = ring == BearingRing::Inner ? fit->analysis.shaft : fit->analysis.hole;
-    json["drawing_line"] = SeatDrawingLine(seatPart, *size);
+    json["drawing_line"] = SeatDrawingLine(seatPart, size);
     json["bearing"] = {{"ring", ring == BearingRing::Inner ? "inner" : "outer"},
                        {"class", std::string(BearingClassName(bearingClass))},
                        {"standard", "ISO 492"},
@@ -90,4 +104,12 @@ Answer BearingFitAnswer(const DeviationTables& tables, const nlohmann::json& opt
                        {"up_to_mm", JsonMm(fit->ring.range.upTo)},
                        {"seat", seatKey}};
     return json;
+}
+
+Answer BearingDiagramSvgAnswer(const DeviationTables& tables, const nlohmann::json& options)
+{
+    const auto fit = ReadBearingFit(tables, options);
+    if (!fit)
+        return fit.reason();
+    return nlohmann::ordered_json(FitDiagramSvg(fit->analysis));
 }

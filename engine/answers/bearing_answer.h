@@ -10,3 +10,6 @@
 // ring, its class and its table's range. Options: size_mm, seat ("k5" seats the inner ring, "H7"
 // the outer), bearing_class ("normal" by default, "6", "5").
 Answer BearingFitAnswer(const DeviationTables& tables, const nlohmann::json& options);
+
+// The seat's tolerance-zone diagram, the ring as the other zone, as a JSON string holding the SVG.
+Answer BearingDiagramSvgAnswer(const DeviationTables& tables, const nlohmann::json& options);

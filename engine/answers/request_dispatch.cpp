@@ -126,6 +126,11 @@ Answer BearingFitRequest(const nlohmann::json& request)
     return BearingFitAnswer(ShippedTables(), OptionsOf(request));
 }
 
+Answer BearingDiagramRequest(const nlohmann::json& request)
+{
+    return BearingDiagramSvgAnswer(ShippedTables(), OptionsOf(request));
+}
+
 Answer GeneralRequest(const nlohmann::json& request)
 {
     return GeneralAnswer(OptionsOf(request));
@@ -153,6 +158,7 @@ template<Answer (*answer)()> Answer ListRequest(const nlohmann::json& request)
 const std::map<std::string, Handler, std::less<>>& Handlers()
 {
     static const std::map<std::string, Handler, std::less<>> handlers = {
+        {"bearing_diagram_svg", BearingDiagramRequest},
         {"bearing_fit", BearingFitRequest},
         {"fit", TextAndSizeRequest<kFitKey, FitFromShipped>},
         {"fit_parts", FitPartsRequest},
