@@ -42,6 +42,10 @@ class Fit(TypedDict):
     min_clearance_um: float
     mean_clearance_um: float
     fit_tolerance_um: float
+    probable_min_clearance_um: float
+    """The clearances 99.73 % of the pairs keep: each part's size normal in its zone (±3σ), rounded
+    outward to whole µm."""
+    probable_max_clearance_um: float
 
 class FoundFit(Fit):
     preferred: bool
@@ -173,3 +177,47 @@ def check_tables(folder: Union[str, os.PathLike[str]]) -> list[TableProblem]:
 def materials() -> list[dict[str, Any]]:
     """The built-in materials: id, names, E (MPa), Poisson's ratio, expansion (1/K, upwards from 20 °C
     and down to -78 °C and -196 °C), strength (MPa), highest joining temperature (°C), sources."""
+
+class GeneralTolerance(TypedDict, total=False):
+    """One size's general tolerance: deviation_mm (linear, edge), deviation_deg and deviation_text
+    (angle), or tolerance_mm (a feature); the range that holds the size (over_mm None: "up to")."""
+
+    standard: str  # "ISO 2768-1", "GB/T 1804-2000", "ISO 2768-2", "GB/T 1184-1996"
+    source: str
+    kind: str  # "linear", "edge", "angle"
+    feature: str
+    size_mm: float
+    length_mm: float
+    over_mm: Optional[float]
+    up_to_mm: Optional[float]
+    includes_over: bool
+    deviation_mm: float
+    deviation_deg: float
+    deviation_text: str
+    tolerance_mm: float
+    display: dict[str, str]
+
+def general(
+    size_mm: Number,
+    general_class: str,
+    kind: Optional[str] = None,
+    feature: Optional[str] = None,
+    standard: Optional[str] = None,
+) -> GeneralTolerance:
+    """A size's general tolerance: class f, m, c, v by kind, or H, K, L by feature; a pair such as mK."""
+
+def general_table(general_class: str, standard: Optional[str] = None) -> dict[str, Any]:
+    """Every range of the tables a title block's class refers to, and the rules without a table."""
+
+class BearingFit(Fit):
+    bearing: dict[str, Any]  # ring ("inner", "outer"), class, standard, over_mm, up_to_mm, seat
+
+def bearing_fit(
+    size_mm: Number, seat: str, bearing_class: Optional[str] = None, tables: Folder = None
+) -> BearingFit:
+    """A bearing ring (ISO 492) on its seat: k5 seats the inner ring, H7 the outer; probable fit too."""
+
+def bearing_diagram_svg(
+    size_mm: Number, seat: str, bearing_class: Optional[str] = None, tables: Folder = None
+) -> str:
+    """The bearing seat's tolerance-zone diagram as SVG text."""

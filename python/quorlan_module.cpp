@@ -2,8 +2,10 @@
 
 #include "answers/answer.h"
 #include "answers/answer_inputs.h"
+#include "answers/bearing_answer.h"
 #include "answers/find_fits_answer.h"
 #include "answers/fit_answers.h"
+#include "answers/general_answer.h"
 #include "answers/list_answers.h"
 #include "answers/service_answer.h"
 #include "answers/service_inputs.h"
@@ -167,6 +169,49 @@ py::object Tolerance(const py::handle& grade, const py::handle& sizeMm)
     return Answered([&] { return ToleranceAnswer(name, size); });
 }
 
+// Options of the answers that take a JSON object: those given (None leaves the answer's default).
+nlohmann::json OptionsOf(std::initializer_list<std::pair<const char*, py::handle>> given)
+{
+    nlohmann::json options = nlohmann::json::object();
+    for (const auto& [key, value] : given) {
+        if (!value.is_none())
+            options[key] = Argument(value, key);
+    }
+    return options;
+}
+
+py::object General(const py::handle& sizeMm, const py::handle& generalClass, const py::handle& kind,
+                   const py::handle& feature, const py::handle& standard)
+{
+    const nlohmann::json options = OptionsOf({{"size_mm", sizeMm}, {"class", generalClass}, {"kind", kind},
+                                              {"feature", feature}, {"standard", standard}});
+    return Answered([&] { return GeneralAnswer(options); });
+}
+
+py::object GeneralTable(const py::handle& generalClass, const py::handle& standard)
+{
+    const nlohmann::json options = OptionsOf({{"class", generalClass}, {"standard", standard}});
+    return Answered([&] { return GeneralTableAnswer(options); });
+}
+
+py::object BearingFit(const py::handle& sizeMm, const py::handle& seat, const py::handle& bearingClass,
+                      const py::object& tables)
+{
+    const nlohmann::json options
+        = OptionsOf({{"size_mm", sizeMm}, {"seat", seat}, {"bearing_class", bearingClass}});
+    Tables read(tables);
+    return AnsweredWithTables(read, [&] { return BearingFitAnswer(read.Get(), options); });
+}
+
+py::object BearingDiagramSvg(const py::handle& sizeMm, const py::handle& seat, const py::handle& bearingClass,
+                             const py::object& tables)
+{
+    const nlohmann::json options
+        = OptionsOf({{"size_mm", sizeMm}, {"seat", seat}, {"bearing_class", bearingClass}});
+    Tables read(tables);
+    return AnsweredWithTables(read, [&] { return BearingDiagramSvgAnswer(read.Get(), options); });
+}
+
 py::object AllLimits(const py::object& tables)
 {
     Tables read(tables);
@@ -288,6 +333,23 @@ PYBIND11_MODULE(quorlan, module)
     module.def("check_tables", &CheckTables, py::arg("folder"),
                "Every problem of the five table files in a folder, as quorlan-cli check-tables --json lists "
                "them: a list of {file, line, field, severity, reason}; empty when they are in order.");
+    module.def("general", &General, py::arg("size_mm"), py::arg("general_class"), py::arg("kind") = py::none(),
+               py::arg("feature") = py::none(), py::arg("standard") = py::none(),
+               "A size's general tolerance: general_class 'f', 'm', 'c', 'v' (ISO 2768-1, GB/T 1804) with kind "
+               "'linear' (default), 'edge' or 'angle'; or 'H', 'K', 'L' (ISO 2768-2, GB/T 1184) with a feature "
+               "'straightness', 'flatness', 'perpendicularity', 'symmetry' or 'runout'; a pair such as 'mK' "
+               "answers a size by m and a feature by K. standard: 'iso' (default) or 'gb'.");
+    module.def("general_table", &GeneralTable, py::arg("general_class"), py::arg("standard") = py::none(),
+               "Every range of the tables a title block's class ('mK', 'm', 'K') refers to, and the rules for "
+               "the features without a table.");
+    module.def("bearing_fit", &BearingFit, py::arg("size_mm"), py::arg("seat"), py::arg("bearing_class") = py::none(),
+               py::arg("tables") = py::none(),
+               "A radial bearing's ring (ISO 492) on its seat: a shaft class such as 'k5' seats the inner ring, a "
+               "hole class such as 'H7' the outer. bearing_class: 'normal' (default), '6' or '5'. The fit object "
+               "of fit(), with the probable clearances and 'bearing'.");
+    module.def("bearing_diagram_svg", &BearingDiagramSvg, py::arg("size_mm"), py::arg("seat"),
+               py::arg("bearing_class") = py::none(), py::arg("tables") = py::none(),
+               "The bearing seat's tolerance-zone diagram, the ring as the other zone, as SVG text.");
     module.def("tolerances_table", &AllTolerances,
                "Every standard tolerance: a list of {grade, from_mm, to_mm, tolerance_um}; None where the standard "
                "gives none.");

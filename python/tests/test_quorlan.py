@@ -93,6 +93,10 @@ def test_diagram_is_the_command_lines(tmp_path):
         (lambda: quorlan.fit("H7/g6", 40, tables=""), ValueError, "not_a_folder_name"),
         (lambda: quorlan.check_tables(""), ValueError, "not_a_folder_name"),
         (lambda: quorlan.check_tables(40), ValueError, "not_a_folder_name"),
+        (lambda: quorlan.general(0.3, "m"), quorlan.Refused, "below_general_range"),
+        (lambda: quorlan.general(35, "K"), ValueError, "not_a_general_class"),
+        (lambda: quorlan.bearing_fit(600, "k5"), quorlan.Refused, "outside_bearing_tables"),
+        (lambda: quorlan.bearing_fit(25, "k5", bearing_class="P0"), ValueError, "bad_choice"),
     ],
 )
 def test_refusals(call, error, reason):
@@ -164,3 +168,18 @@ def test_warnings_name_keyword_arguments():
     warnings = quorlan.service(40, fit="H7/s6", hub_od=80)["warnings"]
     roughness = next(warning for warning in warnings if warning["code"] == "no_roughness")
     assert "rz_hub and rz_shaft" in roughness["text"] and "--" not in roughness["text"]
+
+
+@pytest.mark.parametrize(
+    "python, command",
+    [
+        (lambda: quorlan.general(35, "mK"), ["general", "35", "--class", "mK"]),
+        (lambda: quorlan.general(35, "mK", feature="flatness", standard="gb"),
+         ["general", "35", "--class", "mK", "--feature", "flatness", "--standard", "gb"]),
+        (lambda: quorlan.general_table("mK"), ["general", "--table", "--class", "mK"]),
+        (lambda: quorlan.bearing_fit(25, "k5"), ["bearing-fit", "25", "--shaft", "k5"]),
+        (lambda: quorlan.bearing_fit(52, "H7", bearing_class="6"), ["bearing-fit", "52", "--housing", "H7", "--class", "6"]),
+    ],
+)
+def test_general_tolerances_and_bearing_seats_are_the_command_lines(python, command):
+    assert python() == cli_json(*command)

@@ -477,3 +477,48 @@ TEST(QuorlanCliUsage, ErrorsAndHelpExplainTheCommands)
 }
 
 } // namespace
+
+TEST(QuorlanCliGeneralAndBearings, ExitStatusesAndStreams)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::string> arguments;
+        int status;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"linear", {"general", "35", "--class", "m"}, 0, "±0.3 mm (ISO 2768-m, over 30 up to 120 mm)\n"},
+        {"pair answers a size by its linear class", {"general", "35", "--class", "mK"}, 0, "±0.3 mm"},
+        {"pair answers a feature by its geometrical class",
+         {"general", "35", "--class", "mK", "--feature", "flatness"},
+         0,
+         "0.2 mm (ISO 2768-K, flatness, over 30 up to 100 mm)\n"},
+        {"angle", {"general", "25", "--class", "m", "--angle", "--json"}, 0, "{\"standard\":\"ISO 2768-1\""},
+        {"broken edge, GB/T 1804 splits over 6 mm", {"general", "40", "--class", "m", "--edge", "--standard", "gb"}, 0,
+         "±2 mm (GB/T 1804-m, over 30 mm)\n"},
+        {"the whole table", {"general", "--table", "--class", "mK"}, 0, "linear sizes (ISO 2768-1:1989 Table 1):\n"},
+        {"below 0.5 mm", {"general", "0.3", "--class", "m"}, 1, ""},
+        {"a cell the standard leaves empty", {"general", "3000", "--class", "f"}, 1, ""},
+        {"a feature without a geometrical class", {"general", "35", "--class", "m", "--feature", "flatness"}, 2, ""},
+        {"no such class", {"general", "35", "--class", "x"}, 2, ""},
+        {"a size with --table", {"general", "35", "--table", "--class", "m"}, 2, ""},
+        {"a size as a comma decimal", {"general", "3,5", "--class", "m"}, 2, ""},
+        {"shaft seat", {"bearing-fit", "25", "--shaft", "k5"}, 0,
+         "Ø25 bearing seat k5, bearing inner ring, Normal: interference fit\n"},
+        {"housing seat as JSON", {"bearing-fit", "52", "--housing", "H7", "--class", "6", "--json"}, 0, "{\"fit\":"},
+        {"outside the ring's table", {"bearing-fit", "600", "--shaft", "k5"}, 1, ""},
+        {"a hole class on the shaft", {"bearing-fit", "25", "--shaft", "H7"}, 2, ""},
+        {"no seat", {"bearing-fit", "25"}, 2, ""},
+        {"no such bearing class", {"bearing-fit", "25", "--shaft", "k5", "--class", "P0"}, 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> arguments = {"--tables", QUORLAN_DATA_DIR};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_TRUE(run.out.starts_with(c.out)) << run.out;
+        EXPECT_EQ(run.err.empty(), c.status == 0) << run.err;
+    }
+}
