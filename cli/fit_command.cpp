@@ -35,10 +35,10 @@ void WriteText(const FitAnalysis& fit, std::ostream& out)
     WritePart("shaft ", shown.shaft, out);
     for (const LengthFigure& figure : shown.extremes)
         WriteFigure(figure, out);
-    WriteFigure(shown.mean, out);
-    WriteFigure(shown.fitTolerance, out);
     for (const LengthFigure& figure : shown.probable)
         WriteFigure(figure, out);
+    WriteFigure(shown.mean, out);
+    WriteFigure(shown.fitTolerance, out);
     out << EnglishCaption("drawing_line") << ' ' << shown.drawingLine << '\n';
     if (IsExperimentalTolerance(fit.hole.toleranceClass.grade, fit.size)
         || IsExperimentalTolerance(fit.shaft.toleranceClass.grade, fit.size))

@@ -27,6 +27,7 @@ time_runs() {
 base=$(time_runs tolerance IT7 25)
 echo "quorlan-cli tolerance IT7 25: $base µs per run (mean of $runs runs)"
 for command in "deviation P7 25" "fit H7/g6 40" "table" "table --json" \
+    "general 35 --class m" "general --table --class mK" "bearing-fit 25 --shaft k5" \
     "find-fit 40 --min-clearance -70 --max-clearance 60 --basis any" \
     "find-fit 40 --min-clearance -70 --max-clearance 60 --basis any --all-grade-pairs --grades 01-12"; do
     # shellcheck disable=SC2086

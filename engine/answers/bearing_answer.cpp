@@ -68,15 +68,12 @@ Result<BearingFit, AnswerRefusal> ReadBearingFit(const DeviationTables& tables, 
     const BearingRing ring = seat->part == Part::Shaft ? BearingRing::Inner : BearingRing::Outer;
     if (fit)
         return *fit;
-    {
-        if (const auto* failure = std::get_if<Failure>(&fit.reason().reason))
-            return RefusalOf(*failure, ClassName(*seat) + " at " + FormatMm(*size) + " mm: "
-                                           + FailureText(*failure, {}));
-        const BearingDiameterRange span = BearingTableSpan(ring);
-        return Refused("outside_bearing_tables",
-                       "ISO 492 tabulates " + RingWords(ring) + " over " + FormatMm(span.over) + " up to "
-                           + FormatMm(span.upTo) + " mm, not " + FormatMm(*size) + " mm");
-    }
+    if (const auto* failure = std::get_if<Failure>(&fit.reason().reason))
+        return RefusalOf(*failure, ClassName(*seat) + " at " + FormatMm(*size) + " mm: " + FailureText(*failure, {}));
+    const BearingDiameterRange span = BearingTableSpan(ring);
+    return Refused("outside_bearing_tables", "ISO 492 tabulates " + RingWords(ring) + " over " + FormatMm(span.over)
+                                                 + " up to " + FormatMm(span.upTo) + " mm, not " + FormatMm(*size)
+                                                 + " mm");
 }
 
 } // namespace
