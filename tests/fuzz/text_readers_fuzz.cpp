@@ -5,6 +5,7 @@
 
 #include "cli/cli_text.h"
 #include "core/decimal_text.h"
+#include "core/general/general_classes.h"
 #include "core/scales.h"
 #include "core/tolerance_class.h"
 #include "dialog/number_text.h"
@@ -108,6 +109,21 @@ void ExpectShortQuotes(std::string_view text)
 
 } // namespace
 
+// A title block's class reads back as its letters: the linear one, then the geometrical one.
+void ExpectGeneralClassesReadBack(std::string_view text)
+{
+    const auto classes = ParseGeneralClasses(text);
+    if (!classes)
+        return;
+    std::string letters;
+    if (classes->linear)
+        letters += LinearClassLetter(*classes->linear);
+    if (classes->geometrical)
+        letters += GeometricalClassLetter(*classes->geometrical);
+    FUZZ_CHECK(letters.size() == text.size());
+    FUZZ_CHECK(letters.front() == text.front());
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -117,5 +133,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ExpectExactLengths(text);
     ExpectClassesReadBack(text);
     ExpectShortQuotes(text);
+    ExpectGeneralClassesReadBack(text);
     return 0;
 }
