@@ -3,12 +3,21 @@
 #include <array>
 #include <cmath>
 
+double NearestR40(double value);
+
 namespace {
 
 double GradeFactor(int grade, const std::array<double, 7>& factors, int firstGrade)
 {
     const int index = grade - firstGrade;
     return index >= 0 && index < static_cast<int>(factors.size()) ? factors[static_cast<std::size_t>(index)] : 0.0;
+}
+
+// Grade 6 itself, or another grade: its factor times grade 6 already rounded to R40, as the
+// standard's tables are built (TD1(4) at 1 mm: 0.63 x 236 = 149 -> 150, not 0.63 x 230 = 145 -> 140).
+double OfGrade(int grade, double grade6, double factor)
+{
+    return grade == 6 ? grade6 : factor * NearestR40(grade6);
 }
 
 double BoltPitchGrade6Um(int diameterRange, double pitchMm)
@@ -19,6 +28,26 @@ double BoltPitchGrade6Um(int diameterRange, double pitchMm)
 }
 
 } // namespace
+
+double BoltMajorGradeFactor(int grade)
+{
+    return GradeFactor(grade, {0.63, 0.0, 1.0, 0.0, 1.6, 0.0, 0.0}, 4);
+}
+
+double NutMinorGradeFactor(int grade)
+{
+    return GradeFactor(grade, {0.63, 0.8, 1.0, 1.25, 1.6, 0.0, 0.0}, 4);
+}
+
+double BoltPitchGradeFactor(int grade)
+{
+    return GradeFactor(grade, {0.5, 0.63, 0.8, 1.0, 1.25, 1.6, 2.0}, 3);
+}
+
+double NutPitchGradeFactor(int grade)
+{
+    return GradeFactor(grade, {0.85, 1.06, 1.32, 1.7, 2.12, 0.0, 0.0}, 4);
+}
 
 double FormulaDeviationUm(ThreadPosition position, double pitchMm)
 {
@@ -41,25 +70,27 @@ double FormulaDeviationUm(ThreadPosition position, double pitchMm)
 double FormulaBoltMajorUm(int grade, double pitchMm)
 {
     const double grade6 = 180.0 * std::cbrt(pitchMm * pitchMm) - 3.15 / std::sqrt(pitchMm);
-    return grade6 * GradeFactor(grade, {0.63, 0.0, 1.0, 0.0, 1.6, 0.0, 0.0}, 4);
+    return OfGrade(grade, grade6, BoltMajorGradeFactor(grade));
 }
 
 double FormulaNutMinorUm(int grade, double pitchMm)
 {
     const double grade6
         = pitchMm < 1.0 ? 433.0 * pitchMm - 190.0 * std::pow(pitchMm, 1.22) : 230.0 * std::pow(pitchMm, 0.7);
-    return grade6 * GradeFactor(grade, {0.63, 0.8, 1.0, 1.25, 1.6, 0.0, 0.0}, 4);
+    return OfGrade(grade, grade6, NutMinorGradeFactor(grade));
 }
 
 double FormulaBoltPitchUm(int grade, int diameterRange, double pitchMm)
 {
-    return BoltPitchGrade6Um(diameterRange, pitchMm)
-        * GradeFactor(grade, {0.5, 0.63, 0.8, 1.0, 1.25, 1.6, 2.0}, 3);
+    return OfGrade(grade, BoltPitchGrade6Um(diameterRange, pitchMm),
+                   BoltPitchGradeFactor(grade));
 }
 
 double FormulaNutPitchUm(int grade, int diameterRange, double pitchMm)
 {
-    return BoltPitchGrade6Um(diameterRange, pitchMm) * GradeFactor(grade, {0.85, 1.06, 1.32, 1.7, 2.12, 0.0, 0.0}, 4);
+    // TD2 is a multiple of Td2(6) for every grade, 6 included.
+    return NutPitchGradeFactor(grade)
+        * NearestR40(BoltPitchGrade6Um(diameterRange, pitchMm));
 }
 
 double NearestR40(double value)

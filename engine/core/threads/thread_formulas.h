@@ -26,6 +26,13 @@ double FormulaBoltPitchUm(int grade, int diameterRange, double pitchMm);
 // TD2(4, 5, 6, 7, 8) = 0.85, 1.06, 1.32, 1.7, 2.12 Td2(6).
 double FormulaNutPitchUm(int grade, int diameterRange, double pitchMm);
 
+// The factors of the other grades: Td(grade) = factor x Td(6), and so on; 0 for a grade the
+// tolerance does not have. The standard multiplies grade 6 already rounded to R40.
+double BoltMajorGradeFactor(int grade);
+double NutMinorGradeFactor(int grade);
+double BoltPitchGradeFactor(int grade);
+double NutPitchGradeFactor(int grade); // of Td2(6), for every grade of TD2
+
 // The value of the R40 series (ISO 3, 40 steps a decade: 1, 1.06, 1.12, ... 9.5) nearest to a
 // positive value.
 double NearestR40(double value);
