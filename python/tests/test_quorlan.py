@@ -164,3 +164,20 @@ def test_warnings_name_keyword_arguments():
     warnings = quorlan.service(40, fit="H7/s6", hub_od=80)["warnings"]
     roughness = next(warning for warning in warnings if warning["code"] == "no_roughness")
     assert "rz_hub and rz_shaft" in roughness["text"] and "--" not in roughness["text"]
+
+
+def test_threads_agree_with_the_command_line_and_refuse_as_it_does():
+    assert quorlan.thread("M10-6H/6g") == cli_json("thread", "M10-6H/6g")
+    assert quorlan.thread("M10-6H/6g")["bolt"]["display"]["pitch_max_mm"] == "8.994"
+    table = quorlan.thread_table(series="all", tolerance_class="6g")
+    assert table == cli_json("thread", "--table", "--series", "all", "--class", "6g")
+    assert all("nut" not in row for row in table["rows"])
+    with pytest.raises(ValueError) as bad:
+        quorlan.thread("M10-6g/6H")
+    assert bad.value.reason == "classes_reversed"
+    with pytest.raises(quorlan.Refused) as refused:
+        quorlan.thread("M1-6H")
+    assert refused.value.reason == "no_thread_tolerance"
+    with pytest.raises(ValueError) as series:
+        quorlan.thread_table(series="extra-fine")
+    assert series.value.reason == "bad_choice"
