@@ -38,17 +38,15 @@ void WriteThread(const Json& answer, std::ostream& out)
         const Json& nut = answer.at("nut");
         out << "nut " << nut.at("class").get<std::string>() << ": D min " << Shown(nut, "major_min_mm") << "; D2 "
             << Shown(nut, "pitch_min_mm") << " to " << Shown(nut, "pitch_max_mm") << "; D1 "
-            << Shown(nut, "minor_min_mm") << " to " << Shown(nut, "minor_max_mm") << " mm; EI "
-            << Shown(nut, "ei_um") << ", TD2 " << Shown(nut, "td2_um") << ", TD1 " << Shown(nut, "td1_um")
-            << " µm\n";
+            << Shown(nut, "minor_min_mm") << " to " << Shown(nut, "minor_max_mm") << " mm; EI " << Shown(nut, "ei_um")
+            << ", TD2 " << Shown(nut, "td2_um") << ", TD1 " << Shown(nut, "td1_um") << " µm\n";
     }
     if (answer.contains("bolt")) {
         const Json& bolt = answer.at("bolt");
         out << "bolt " << bolt.at("class").get<std::string>() << ": d " << Shown(bolt, "major_min_mm") << " to "
             << Shown(bolt, "major_max_mm") << "; d2 " << Shown(bolt, "pitch_min_mm") << " to "
             << Shown(bolt, "pitch_max_mm") << "; d3 max " << Shown(bolt, "root_max_mm") << " mm; es "
-            << Shown(bolt, "es_um") << ", Td2 " << Shown(bolt, "td2_um") << ", Td " << Shown(bolt, "td_um")
-            << " µm\n";
+            << Shown(bolt, "es_um") << ", Td2 " << Shown(bolt, "td2_um") << ", Td " << Shown(bolt, "td_um") << " µm\n";
     }
     if (answer.contains("fit")) {
         const Json& fit = answer.at("fit");
@@ -57,8 +55,8 @@ void WriteThread(const Json& answer, std::ostream& out)
     }
     if (answer.contains("recommended")) {
         for (const auto& [part, uses] : answer.at("recommended").items())
-            out << "recommended (ISO 965-1), " << part << " " << answer.at(part).at("class").get<std::string>()
-                << ": " << UsesText(uses) << '\n';
+            out << "recommended (ISO 965-1), " << part << " " << answer.at(part).at("class").get<std::string>() << ": "
+                << UsesText(uses) << '\n';
     }
 }
 
@@ -113,10 +111,10 @@ int RunThread(const ThreadRequest& request, std::ostream& out, std::ostream& err
         return UsageError(err, "--series and --class go with --table");
     if (!request.table && request.designation.empty())
         return UsageError(err, "thread needs a DESIGNATION such as M10-6H/6g, or --table");
-    const Answer answer
-        = request.table ? ThreadTableAnswer(request.series.value_or("coarse"),
-                                            request.classText.value_or(std::string(kDefaultThreadTableClass)))
-                        : ThreadAnswer(request.designation);
+    const Answer answer = request.table
+        ? ThreadTableAnswer(request.series.value_or("coarse"),
+                            request.classText.value_or(std::string(kDefaultThreadTableClass)))
+        : ThreadAnswer(request.designation);
     if (!answer)
         return RefusalExit(answer.reason(), err);
     if (request.json)

@@ -33,12 +33,13 @@ nlohmann::ordered_json BasicJson(const BasicProfile& basic)
         .Add("pitch_mm", JsonMm(basic.pitch))
         .Add("minor_mm", JsonMm(basic.minor))
         .Add("root_mm", JsonMm(basic.root))
-        .Add("display", JsonObject(4)
-                            .Add("major_mm", ThreadLimitMm(basic.major))
-                            .Add("pitch_mm", ThreadLimitMm(basic.pitch))
-                            .Add("minor_mm", ThreadLimitMm(basic.minor))
-                            .Add("root_mm", ThreadLimitMm(basic.root))
-                            .Take())
+        .Add("display",
+             JsonObject(4)
+                 .Add("major_mm", ThreadLimitMm(basic.major))
+                 .Add("pitch_mm", ThreadLimitMm(basic.pitch))
+                 .Add("minor_mm", ThreadLimitMm(basic.minor))
+                 .Add("root_mm", ThreadLimitMm(basic.root))
+                 .Take())
         .Take();
 }
 
@@ -55,16 +56,17 @@ nlohmann::ordered_json BoltJson(const BoltLimits& bolt)
         .Add("es_um", JsonUm(bolt.es))
         .Add("td_um", JsonUm(bolt.td))
         .Add("td2_um", JsonUm(bolt.td2))
-        .Add("display", JsonObject(8)
-                            .Add("major_max_mm", shown.majorMax)
-                            .Add("major_min_mm", shown.majorMin)
-                            .Add("pitch_max_mm", shown.pitchMax)
-                            .Add("pitch_min_mm", shown.pitchMin)
-                            .Add("root_max_mm", shown.rootMax)
-                            .Add("es_um", shown.es)
-                            .Add("td_um", shown.td)
-                            .Add("td2_um", shown.td2)
-                            .Take())
+        .Add("display",
+             JsonObject(8)
+                 .Add("major_max_mm", shown.majorMax)
+                 .Add("major_min_mm", shown.majorMin)
+                 .Add("pitch_max_mm", shown.pitchMax)
+                 .Add("pitch_min_mm", shown.pitchMin)
+                 .Add("root_max_mm", shown.rootMax)
+                 .Add("es_um", shown.es)
+                 .Add("td_um", shown.td)
+                 .Add("td2_um", shown.td2)
+                 .Take())
         .Take();
 }
 
@@ -81,16 +83,17 @@ nlohmann::ordered_json NutJson(const NutLimits& nut)
         .Add("ei_um", JsonUm(nut.ei))
         .Add("td1_um", JsonUm(nut.td1))
         .Add("td2_um", JsonUm(nut.td2))
-        .Add("display", JsonObject(8)
-                            .Add("major_min_mm", shown.majorMin)
-                            .Add("pitch_max_mm", shown.pitchMax)
-                            .Add("pitch_min_mm", shown.pitchMin)
-                            .Add("minor_max_mm", shown.minorMax)
-                            .Add("minor_min_mm", shown.minorMin)
-                            .Add("ei_um", shown.ei)
-                            .Add("td1_um", shown.td1)
-                            .Add("td2_um", shown.td2)
-                            .Take())
+        .Add("display",
+             JsonObject(8)
+                 .Add("major_min_mm", shown.majorMin)
+                 .Add("pitch_max_mm", shown.pitchMax)
+                 .Add("pitch_min_mm", shown.pitchMin)
+                 .Add("minor_max_mm", shown.minorMax)
+                 .Add("minor_min_mm", shown.minorMin)
+                 .Add("ei_um", shown.ei)
+                 .Add("td1_um", shown.td1)
+                 .Add("td2_um", shown.td2)
+                 .Take())
         .Take();
 }
 
@@ -100,10 +103,11 @@ nlohmann::ordered_json FitJson(const ThreadFit& fit)
     return JsonObject(3)
         .Add("min_clearance_um", JsonUm(fit.minClearance))
         .Add("max_clearance_um", JsonUm(fit.maxClearance))
-        .Add("display", JsonObject(2)
-                            .Add("min_clearance_um", shown.minClearance)
-                            .Add("max_clearance_um", shown.maxClearance)
-                            .Take())
+        .Add("display",
+             JsonObject(2)
+                 .Add("min_clearance_um", shown.minClearance)
+                 .Add("max_clearance_um", shown.maxClearance)
+                 .Take())
         .Take();
 }
 
@@ -168,7 +172,8 @@ Answer ThreadJson(const ThreadDesignation& thread, nlohmann::ordered_json* missi
         json["nut"] = nutLimits ? NutJson(*nutLimits) : nlohmann::ordered_json();
     }
     if (thread.bolt && thread.nut)
-        json["fit"] = boltLimits && nutLimits ? FitJson(ThreadFitOf(*nutLimits, *boltLimits)) : nlohmann::ordered_json();
+        json["fit"]
+            = boltLimits && nutLimits ? FitJson(ThreadFitOf(*nutLimits, *boltLimits)) : nlohmann::ordered_json();
     return json;
 }
 

@@ -119,9 +119,9 @@ constexpr Iso261Size kSizes[] = {
 };
 
 // Every pitch the table gives, finest first.
-constexpr std::array<std::int32_t, 25> kPitches = {200,  250,  300,  350,  400,  450,  500,  600,  700,
-                                                   750,  800,  1000, 1250, 1500, 1750, 2000, 2500, 3000,
-                                                   3500, 4000, 4500, 5000, 5500, 6000, 8000};
+constexpr std::array<std::int32_t, 25> kPitches
+    = {200,  250,  300,  350,  400,  450,  500,  600,  700,  750,  800,  1000, 1250,
+       1500, 1750, 2000, 2500, 3000, 3500, 4000, 4500, 5000, 5500, 6000, 8000};
 
 } // namespace
 

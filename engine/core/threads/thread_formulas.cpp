@@ -82,15 +82,13 @@ double FormulaNutMinorUm(int grade, double pitchMm)
 
 double FormulaBoltPitchUm(int grade, int diameterRange, double pitchMm)
 {
-    return OfGrade(grade, BoltPitchGrade6Um(diameterRange, pitchMm),
-                   BoltPitchGradeFactor(grade));
+    return OfGrade(grade, BoltPitchGrade6Um(diameterRange, pitchMm), BoltPitchGradeFactor(grade));
 }
 
 double FormulaNutPitchUm(int grade, int diameterRange, double pitchMm)
 {
     // TD2 is a multiple of Td2(6) for every grade, 6 included.
-    return NutPitchGradeFactor(grade)
-        * NearestR40(BoltPitchGrade6Um(diameterRange, pitchMm));
+    return NutPitchGradeFactor(grade) * NearestR40(BoltPitchGrade6Um(diameterRange, pitchMm));
 }
 
 double NearestR40(double value)
