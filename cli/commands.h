@@ -136,3 +136,15 @@ struct BearingFitRequest
 
 // A bearing ring's fit with its seat, and the probable fit.
 int RunBearingFit(const BearingFitRequest& request, std::ostream& out, std::ostream& err);
+struct ThreadRequest
+{
+    std::string designation; // one thread: "M10-6H/6g"
+    bool table = false; // every thread of a series instead
+    std::optional<std::string> series; // with table: coarse (the default), fine or all
+    std::optional<std::string> classText; // with table: "6g", "6H", "6H/6g" (the default)
+    bool json = false;
+};
+
+// A metric thread's limits of size (ISO 965-1) and its fit, or with table every thread of a series
+// for one class, as CSV.
+int RunThread(const ThreadRequest& request, std::ostream& out, std::ostream& err);

@@ -46,6 +46,9 @@ Commands (quorlan-cli COMMAND --help shows each with an example):
   bearing-fit SIZE (--shaft k5 | --housing H7) [--class normal|6|5] [--json]
                                              a bearing ring's fit with its seat (ISO 492), and the probable fit
   check-tables [DIR] [--strict] [--json]     every problem of edited table files, as FILE:LINE:FIELD: why
+  thread DESIGNATION [--json]                a metric thread's limits of size (ISO 965): M10-6H/6g
+  thread --table [--series coarse|fine|all] [--class CLASS] [--json]
+                                             every thread of a series for one class, as CSV
 
 SIZE is a decimal number of millimetres in full (25, 12.5, 0.5), over 0 and up to 3150; anything else
 is a usage error. With --range (tolerance and deviation) any decimal is taken, and the calculation runs
@@ -108,6 +111,7 @@ int Run(int argc, char** argv)
     FindFitRequest findFitRequest;
     ServiceRequest serviceRequest;
     DiagramRequest diagramRequest;
+    ThreadRequest threadRequest;
 
     auto* tolerance = app.add_subcommand("tolerance",
                                          "standard tolerance of a grade and size\n"
@@ -242,8 +246,22 @@ int Run(int argc, char** argv)
         ->required();
     bearingFit->add_option("--shaft", bearingRequest.shaft, "the shaft's class under the inner ring: k5, m6");
     bearingFit->add_option("--housing", bearingRequest.housing, "the housing's class round the outer ring: H7, J7");
-    bearingFit->add_option("--class", bearingRequest.bearingClass, "the bearing's tolerance class: normal (default), 6, 5");
+    bearingFit->add_option("--class", bearingRequest.bearingClass,
+                           "the bearing's tolerance class: normal (default), 6, 5");
     bearingFit->add_flag("--json", bearingRequest.json, "one JSON object, as fit --json, with the bearing's");
+    auto* thread = app.add_subcommand(
+        "thread",
+        "a metric screw thread (ISO 261, ISO 965-1): limits of size of the bolt and the nut in mm, deviations\n"
+        "and tolerances in µm, the fit's clearance at the pitch diameter; or every thread of a series as CSV\n"
+        "examples: quorlan-cli thread M10-6H/6g\n"
+        "          quorlan-cli thread --table --series fine --class 6g --json");
+    thread->add_option("DESIGNATION", threadRequest.designation,
+                       "M, diameter, optionally x and pitch, optionally - and classes: M10, M10x1.25-5H6H, M10-6H/6g");
+    thread->add_flag("--table", threadRequest.table, "every thread of the series instead of one");
+    thread->add_option("--series", threadRequest.series, "with --table: coarse (default), fine or all");
+    thread->add_option("--class", threadRequest.classText,
+                       "with --table: a bolt's class (6g), a nut's (6H) or both, nut first (default 6H/6g)");
+    thread->add_flag("--json", threadRequest.json, "JSON instead of text (the limits exact, with their display)");
 
     std::vector<std::string> arguments = NegativeNumbersWithDigit(argc, argv);
     std::vector<char*> pointers;
@@ -263,6 +281,8 @@ int Run(int argc, char** argv)
     request.rangeText = range;
     // The commands that read tables find their folder; a failure then says where it looked.
     std::optional<TablesLocation> location;
+    if (thread->parsed()) // reads no table file
+        return RunThread(threadRequest, std::cout, std::cerr);
     if (!tolerance->parsed() && !fits->parsed() && !general->parsed() && checkFolder.empty()) {
         const auto located = LocateTables(CluesOfThisProcess(
             tables.empty() ? std::nullopt : std::optional<std::filesystem::path>(tables), argc > 0 ? argv[0] : ""));

@@ -221,3 +221,53 @@ def bearing_diagram_svg(
     size_mm: Number, seat: str, bearing_class: Optional[str] = None, tables: Folder = None
 ) -> str:
     """The bearing seat's tolerance-zone diagram as SVG text."""
+class BoltLimits(TypedDict):
+    """A bolt's (external thread's) limits of size in mm, exact; "display" holds them to 0.001 mm."""
+
+    # "class" is a keyword: read it as bolt["class"].
+    major_max_mm: float
+    major_min_mm: float
+    pitch_max_mm: float
+    pitch_min_mm: float
+    root_max_mm: float
+    es_um: float
+    td_um: float
+    td2_um: float
+    display: dict[str, str]
+
+class NutLimits(TypedDict):
+    """A nut's (internal thread's) limits of size in mm, exact; "display" holds them to 0.001 mm."""
+
+    major_min_mm: float
+    pitch_max_mm: float
+    pitch_min_mm: float
+    minor_max_mm: float
+    minor_min_mm: float
+    ei_um: float
+    td1_um: float
+    td2_um: float
+    display: dict[str, str]
+
+class ThreadFit(TypedDict):
+    """The clearance at the pitch diameter, nut minus bolt, in µm."""
+
+    min_clearance_um: float
+    max_clearance_um: float
+    display: dict[str, str]
+
+class Thread(TypedDict, total=False):
+    designation: str
+    diameter_mm: float
+    pitch_mm: float
+    series: str  # "coarse", "fine" or "unlisted"
+    basic: dict[str, Any]
+    bolt: BoltLimits  # only where the designation gives a bolt's class
+    nut: NutLimits
+    fit: ThreadFit
+    recommended: dict[str, list[dict[str, Any]]]  # per part: {quality, length, bracketed}
+
+def thread(designation: str) -> Thread:
+    """A metric thread such as "M10-6H/6g", "M10x1.25-5H6H" or "M10" (ISO 261, ISO 965-1)."""
+
+def thread_table(series: str = "coarse", tolerance_class: str = "6H/6g") -> dict[str, Any]:
+    """Every thread of a series ("coarse", "fine", "all") for one class: {series, class, recommended, rows}."""

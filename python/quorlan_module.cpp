@@ -12,6 +12,7 @@
 #include "answers/shipped_tables.h"
 #include "answers/table_answers.h"
 #include "answers/table_check_text.h"
+#include "answers/thread_answers.h"
 #include "core/loaded_tables.h"
 #include "core/printable_text.h"
 #include "json_to_python.h"
@@ -183,8 +184,8 @@ nlohmann::json OptionsOf(std::initializer_list<std::pair<const char*, py::handle
 py::object General(const py::handle& sizeMm, const py::handle& generalClass, const py::handle& kind,
                    const py::handle& feature, const py::handle& standard)
 {
-    const nlohmann::json options = OptionsOf({{"size_mm", sizeMm}, {"class", generalClass}, {"kind", kind},
-                                              {"feature", feature}, {"standard", standard}});
+    const nlohmann::json options = OptionsOf(
+        {{"size_mm", sizeMm}, {"class", generalClass}, {"kind", kind}, {"feature", feature}, {"standard", standard}});
     return Answered([&] { return GeneralAnswer(options); });
 }
 
@@ -197,8 +198,7 @@ py::object GeneralTable(const py::handle& generalClass, const py::handle& standa
 py::object BearingFit(const py::handle& sizeMm, const py::handle& seat, const py::handle& bearingClass,
                       const py::object& tables)
 {
-    const nlohmann::json options
-        = OptionsOf({{"size_mm", sizeMm}, {"seat", seat}, {"bearing_class", bearingClass}});
+    const nlohmann::json options = OptionsOf({{"size_mm", sizeMm}, {"seat", seat}, {"bearing_class", bearingClass}});
     Tables read(tables);
     return AnsweredWithTables(read, [&] { return BearingFitAnswer(read.Get(), options); });
 }
@@ -206,8 +206,7 @@ py::object BearingFit(const py::handle& sizeMm, const py::handle& seat, const py
 py::object BearingDiagramSvg(const py::handle& sizeMm, const py::handle& seat, const py::handle& bearingClass,
                              const py::object& tables)
 {
-    const nlohmann::json options
-        = OptionsOf({{"size_mm", sizeMm}, {"seat", seat}, {"bearing_class", bearingClass}});
+    const nlohmann::json options = OptionsOf({{"size_mm", sizeMm}, {"seat", seat}, {"bearing_class", bearingClass}});
     Tables read(tables);
     return AnsweredWithTables(read, [&] { return BearingDiagramSvgAnswer(read.Get(), options); });
 }
@@ -285,6 +284,19 @@ py::object AllTolerances()
     return Answered([] { return TolerancesTableAnswer(); });
 }
 
+py::object Thread(const py::handle& designation)
+{
+    const std::string text = TextArgument(designation, "designation");
+    return Answered([&] { return ThreadAnswer(text); });
+}
+
+py::object ThreadTable(const py::handle& series, const py::handle& toleranceClass)
+{
+    const std::string seriesText = TextArgument(series, "series");
+    const std::string classText = TextArgument(toleranceClass, "tolerance_class");
+    return Answered([&] { return ThreadTableAnswer(seriesText, classText); });
+}
+
 } // namespace
 
 PYBIND11_MODULE(quorlan, module)
@@ -350,6 +362,16 @@ PYBIND11_MODULE(quorlan, module)
     module.def("bearing_diagram_svg", &BearingDiagramSvg, py::arg("size_mm"), py::arg("seat"),
                py::arg("bearing_class") = py::none(), py::arg("tables") = py::none(),
                "The bearing seat's tolerance-zone diagram, the ring as the other zone, as SVG text.");
+    module.def("thread", &Thread, py::arg("designation"),
+               "A metric screw thread such as 'M10-6H/6g' or 'M10x1.25-5H6H' (ISO 261, ISO 965-1): the basic "
+               "diameters, each part's limits of size in mm (exact, with their display to 0.001 mm), deviations "
+               "and tolerances in µm, the fit's clearance at the pitch diameter, and where ISO 965-1 recommends "
+               "the classes.");
+    module.def("thread_table", &ThreadTable, py::arg("series") = "coarse",
+               py::arg("tolerance_class") = std::string(kDefaultThreadTableClass),
+               "Every thread of a series ('coarse', 'fine' or 'all') for one class ('6g', '6H' or '6H/6g'): "
+               "{series, class, recommended, rows}, a row per thread as thread() answers it; a part the "
+               "standard gives no values for is None, and the row's 'missing' says why.");
     module.def("tolerances_table", &AllTolerances,
                "Every standard tolerance: a list of {grade, from_mm, to_mm, tolerance_um}; None where the standard "
                "gives none.");

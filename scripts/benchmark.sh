@@ -29,7 +29,8 @@ echo "quorlan-cli tolerance IT7 25: $base µs per run (mean of $runs runs)"
 for command in "deviation P7 25" "fit H7/g6 40" "table" "table --json" \
     "general 35 --class m" "general --table --class mK" "bearing-fit 25 --shaft k5" \
     "find-fit 40 --min-clearance -70 --max-clearance 60 --basis any" \
-    "find-fit 40 --min-clearance -70 --max-clearance 60 --basis any --all-grade-pairs --grades 01-12"; do
+    "find-fit 40 --min-clearance -70 --max-clearance 60 --basis any --all-grade-pairs --grades 01-12" \
+    "thread M10-6H/6g" "thread --table --series all"; do
     # shellcheck disable=SC2086
     t=$(time_runs $command)
     awk -v c="$command" -v t="$t" -v b="$base" 'BEGIN { printf "quorlan-cli %s: %d µs per run, %.2f times tolerance\n", c, t, t / b }'

@@ -39,6 +39,14 @@ inline constexpr auto kReasonCodes = std::to_array<std::string_view>({
     "bound_missing",
     "bounds_reversed",
     "result_out_of_range",
+    // A thread designation (ISO 261, ISO 965-1)
+    "not_a_thread",
+    "diameter_out_of_range",
+    "pitch_needed",
+    "pitch_not_listed",
+    "not_a_thread_class",
+    "grade_not_defined",
+    "classes_reversed",
     // A joint that makes no physical sense, each reason its own code
     "not_positive",
     "negative",
@@ -57,6 +65,7 @@ inline constexpr auto kReasonCodes = std::to_array<std::string_view>({
     "grade_off_scale",
     "letter_off_scale",
     "limit_size_not_positive",
+    "no_thread_tolerance",
     "unknown_failure",
     "below_general_range",
     "beyond_general_range",

@@ -2,14 +2,15 @@
 
 #include "answers/answer_inputs.h"
 #include "answers/bearing_answer.h"
-#include "answers/general_answer.h"
 #include "answers/find_fits_answer.h"
 #include "answers/fit_answers.h"
+#include "answers/general_answer.h"
 #include "answers/list_answers.h"
 #include "answers/service_answer.h"
 #include "answers/service_inputs.h"
 #include "answers/shipped_tables.h"
 #include "answers/table_answers.h"
+#include "answers/thread_answers.h"
 
 #include <functional>
 #include <initializer_list>
@@ -108,6 +109,37 @@ Answer FitPartsRequest(const nlohmann::json& request)
     return FitPartsAnswer(*text);
 }
 
+Answer ThreadRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {"designation"});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto text = fields.Text("designation");
+    if (!text)
+        return text.reason();
+    return ThreadAnswer(*text);
+}
+
+// Both inputs optional: the coarse series, the medium class's nut and bolt.
+Answer ThreadTableRequest(const nlohmann::json& request)
+{
+    const RequestFields fields(request, {"series", "tolerance_class"});
+    if (fields.Unknown())
+        return *fields.Unknown();
+    const auto textOr = [&](const char* key, std::string_view fallback) -> Result<std::string, AnswerRefusal> {
+        if (fields[key].is_null())
+            return std::string(fallback);
+        return fields.Text(key);
+    };
+    const auto series = textOr("series", "coarse");
+    if (!series)
+        return series.reason();
+    const auto toleranceClass = textOr("tolerance_class", kDefaultThreadTableClass);
+    if (!toleranceClass)
+        return toleranceClass.reason();
+    return ThreadTableAnswer(*series, *toleranceClass);
+}
+
 // The request without "op": the answer's options.
 nlohmann::json OptionsOf(const nlohmann::json& request)
 {
@@ -175,6 +207,8 @@ const std::map<std::string, Handler, std::less<>>& Handlers()
         {"tolerance", TextAndSizeRequest<kGradeKey, ToleranceAnswer>},
         {"limits_table", ListRequest<LimitsTableFromShipped>},
         {"tolerances_table", ListRequest<TolerancesTableAnswer>},
+        {"thread", ThreadRequest},
+        {"thread_table", ThreadTableRequest},
     };
     return handlers;
 }

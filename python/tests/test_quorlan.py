@@ -183,3 +183,20 @@ def test_warnings_name_keyword_arguments():
 )
 def test_general_tolerances_and_bearing_seats_are_the_command_lines(python, command):
     assert python() == cli_json(*command)
+
+
+def test_threads_agree_with_the_command_line_and_refuse_as_it_does():
+    assert quorlan.thread("M10-6H/6g") == cli_json("thread", "M10-6H/6g")
+    assert quorlan.thread("M10-6H/6g")["bolt"]["display"]["pitch_max_mm"] == "8.994"
+    table = quorlan.thread_table(series="all", tolerance_class="6g")
+    assert table == cli_json("thread", "--table", "--series", "all", "--class", "6g")
+    assert all("nut" not in row for row in table["rows"])
+    with pytest.raises(ValueError) as bad:
+        quorlan.thread("M10-6g/6H")
+    assert bad.value.reason == "classes_reversed"
+    with pytest.raises(quorlan.Refused) as refused:
+        quorlan.thread("M1-6H")
+    assert refused.value.reason == "no_thread_tolerance"
+    with pytest.raises(ValueError) as series:
+        quorlan.thread_table(series="extra-fine")
+    assert series.value.reason == "bad_choice"

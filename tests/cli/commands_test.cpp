@@ -217,3 +217,42 @@ TEST(LongTextsInProcess, AreRefusedWithAShortMessage)
 }
 
 } // namespace
+
+namespace {
+
+Output Thread(const ThreadRequest& request)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunThread(request, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(ThreadCommand, PrintsTheEnginesDisplayAndExitsByTheKindOfRefusal)
+{
+    const Output fit = Thread({"M10-6H/6g", false, {}, {}, false});
+    ASSERT_EQ(fit.status, kExitResult) << fit.err;
+    EXPECT_NE(fit.out.find("bolt 6g: d 9.732 to 9.968; d2 8.862 to 8.994; d3 max 8.128 mm; es -32"), std::string::npos)
+        << fit.out;
+    EXPECT_NE(fit.out.find("fit: clearance at the pitch diameter 32 to 344 µm"), std::string::npos) << fit.out;
+    EXPECT_EQ(Thread({"M10-6g/6H", false, {}, {}, false}).status, kExitUsage);
+    EXPECT_EQ(Thread({"M1-6H", false, {}, {}, false}).status, kExitFailure);
+    EXPECT_EQ(Thread({"M10", true, {}, {}, false}).status, kExitUsage); // a designation and --table
+    EXPECT_EQ(Thread({"M10", false, "fine", {}, false}).status, kExitUsage); // --series without --table
+}
+
+TEST(ThreadCommand, TableHasARowPerPartAndThreadWithTheReasonWhereThereIsNone)
+{
+    const Output table = Thread({"", true, "all", {}, false});
+    ASSERT_EQ(table.status, kExitResult) << table.err;
+    EXPECT_TRUE(table.out.starts_with("thread,part,class,major_max_mm,")) << table.out.substr(0, 200);
+    EXPECT_NE(table.out.find("\nM10,nut,6H,,10.000,9.206,9.026,8.676,8.376,,\n"), std::string::npos);
+    EXPECT_NE(table.out.find("\nM10,bolt,6g,9.968,9.732,8.994,8.862,,,8.128,\n"), std::string::npos);
+    EXPECT_NE(table.out.find("\nM1,nut,6H,,,,,,,,nut 6H of M1: ISO 965-1 gives no pitch-diameter tolerance"),
+              std::string::npos);
+    const auto json = nlohmann::json::parse(Thread({"", true, "fine", "4h", true}).out);
+    EXPECT_EQ(json["class"], "4h");
+    EXPECT_FALSE(json["rows"][0].contains("nut"));
+}
+
+} // namespace

@@ -3,14 +3,14 @@
 #include "core/decimal_text.h"
 #include "core/general/general_tolerances.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -26,7 +26,7 @@ ExactLength Mm(const std::string& text)
 {
     const auto value = ParseMillimetres(text);
     EXPECT_TRUE(value.HasValue()) << text;
-    return value ? *value : ExactLength{};
+    return value ? *value : ExactLength {};
 }
 
 std::map<std::string, std::vector<PrintedRow>> PrintedTables()
@@ -62,7 +62,7 @@ std::map<std::string, std::vector<PrintedRow>> PrintedTables()
 // The sizes that must find a row's value: its lower end (or just above it) and its upper end.
 std::vector<ExactLength> Probes(const PrintedRow& row)
 {
-    const ExactLength above = row.holdsOver ? row.over : row.over + ExactLength{1000};
+    const ExactLength above = row.holdsOver ? row.over : row.over + ExactLength {1000};
     return {above, row.upTo ? *row.upTo : row.over + ExactLength::FromMm(1000)};
 }
 
@@ -109,8 +109,10 @@ TEST(GeneralTolerances, EveryPrintedCellOfTheGeometricalTables)
 {
     const auto printed = PrintedTables();
     const std::pair<const char*, GeometricalFeature> cases[] = {
-        {"straightness", GeometricalFeature::Straightness}, {"straightness", GeometricalFeature::Flatness},
-        {"perpendicularity", GeometricalFeature::Perpendicularity}, {"symmetry", GeometricalFeature::Symmetry},
+        {"straightness", GeometricalFeature::Straightness},
+        {"straightness", GeometricalFeature::Flatness},
+        {"perpendicularity", GeometricalFeature::Perpendicularity},
+        {"symmetry", GeometricalFeature::Symmetry},
         {"runout", GeometricalFeature::Runout},
     };
     for (const GeneralStandard standard : {GeneralStandard::Iso, GeneralStandard::Gb}) {
