@@ -26,8 +26,8 @@ void WriteText(const nlohmann::ordered_json& answer, std::ostream& out)
     const bool innerRing = answer["bearing"]["ring"] == "inner";
     const auto& seat = innerRing ? answer["shaft"] : answer["hole"];
     const auto& ring = innerRing ? answer["hole"] : answer["shaft"];
-    out << "Ø" << answer["size_mm"].dump() << " bearing seat " << Text(seat["class"]) << ", "
-        << Text(ring["class"]) << ": " << Text(answer["type"]) << " fit\n";
+    out << "Ø" << answer["size_mm"].dump() << " bearing seat " << Text(seat["class"]) << ", " << Text(ring["class"])
+        << ": " << Text(answer["type"]) << " fit\n";
     WritePart(innerRing ? "ring  " : "ring  ", ring, out);
     WritePart(innerRing ? "shaft " : "housing ", seat, out);
     for (const auto& figure : answer["figures"])
@@ -41,7 +41,8 @@ int RunBearingFit(const BearingFitRequest& request, std::ostream& out, std::ostr
 {
     if (request.shaft.has_value() == request.housing.has_value())
         return UsageError(err, "give the seat as --shaft CLASS (inner ring) or --housing CLASS (outer ring)");
-    nlohmann::json options = {{"size_mm", request.sizeText}, {"seat", request.shaft ? *request.shaft : *request.housing}};
+    nlohmann::json options
+        = {{"size_mm", request.sizeText}, {"seat", request.shaft ? *request.shaft : *request.housing}};
     if (request.bearingClass)
         options["bearing_class"] = *request.bearingClass;
     // A shaft seat takes a shaft class, a housing a hole class: say so rather than seat the other ring.

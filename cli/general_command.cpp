@@ -10,7 +10,9 @@ namespace {
 // numbers as the answer gives them.
 std::string RangeWords(const nlohmann::ordered_json& row)
 {
-    const auto mm = [](const nlohmann::ordered_json& value) { return value.dump(); };
+    const auto mm = [](const nlohmann::ordered_json& value) {
+        return value.dump();
+    };
     const bool from = !row["over_mm"].is_null();
     const bool to = !row["up_to_mm"].is_null();
     if (!from && !to)

@@ -242,7 +242,8 @@ int Run(int argc, char** argv)
         ->required();
     bearingFit->add_option("--shaft", bearingRequest.shaft, "the shaft's class under the inner ring: k5, m6");
     bearingFit->add_option("--housing", bearingRequest.housing, "the housing's class round the outer ring: H7, J7");
-    bearingFit->add_option("--class", bearingRequest.bearingClass, "the bearing's tolerance class: normal (default), 6, 5");
+    bearingFit->add_option("--class", bearingRequest.bearingClass,
+                           "the bearing's tolerance class: normal (default), 6, 5");
     bearingFit->add_flag("--json", bearingRequest.json, "one JSON object, as fit --json, with the bearing's");
 
     std::vector<std::string> arguments = NegativeNumbersWithDigit(argc, argv);

@@ -21,7 +21,7 @@ const nlohmann::json* Member(const nlohmann::json& options, const char* key)
 std::string RingName(BearingRing ring, BearingClass bearingClass)
 {
     return std::string(ring == BearingRing::Inner ? "bearing inner ring, " : "bearing outer ring, ")
-           + std::string(BearingClassName(bearingClass));
+        + std::string(BearingClassName(bearingClass));
 }
 
 std::string RingWords(BearingRing ring)
@@ -70,8 +70,8 @@ Result<BearingFit, AnswerRefusal> ReadBearingFit(const DeviationTables& tables, 
         return *fit;
     {
         if (const auto* failure = std::get_if<Failure>(&fit.reason().reason))
-            return RefusalOf(*failure, ClassName(*seat) + " at " + FormatMm(*size) + " mm: "
-                                           + FailureText(*failure, {}));
+            return RefusalOf(*failure,
+                             ClassName(*seat) + " at " + FormatMm(*size) + " mm: " + FailureText(*failure, {}));
         const BearingDiameterRange span = BearingTableSpan(ring);
         return Refused("outside_bearing_tables",
                        "ISO 492 tabulates " + RingWords(ring) + " over " + FormatMm(span.over) + " up to "

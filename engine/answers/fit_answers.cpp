@@ -1,7 +1,5 @@
 #include "answers/fit_answers.h"
 
-#include "core/probable_clearance.h"
-
 #include "answers/answer_inputs.h"
 #include "answers/json_numbers.h"
 #include "answers/json_object.h"

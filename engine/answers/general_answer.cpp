@@ -17,8 +17,8 @@ namespace {
 constexpr std::array<std::string_view, 5> kSizeOptions = {"size_mm", "class", "kind", "feature", "standard"};
 constexpr std::array<std::string_view, 2> kTableOptions = {"class", "standard"};
 
-template<std::size_t n> std::optional<AnswerRefusal> UnknownIn(const nlohmann::json& options,
-                                                              const std::array<std::string_view, n>& known)
+template<std::size_t n>
+std::optional<AnswerRefusal> UnknownIn(const nlohmann::json& options, const std::array<std::string_view, n>& known)
 {
     if (!options.is_object())
         return BadInput("not_options", "the options are not a JSON object");
@@ -48,8 +48,8 @@ Result<GeneralClasses, AnswerRefusal> ReadClasses(const nlohmann::json& options)
         return text.reason();
     const auto classes = ParseGeneralClasses(*text);
     if (!classes)
-        return BadInput("not_a_general_class", "class " + QuotedInput(*text)
-                                                   + " is not f, m, c or v, H, K or L, or a pair such as mK");
+        return BadInput("not_a_general_class",
+                        "class " + QuotedInput(*text) + " is not f, m, c or v, H, K or L, or a pair such as mK");
     return *classes;
 }
 
@@ -112,15 +112,16 @@ AnswerRefusal RefusalOf(GeneralRefusal refusal, const GeneralTable& table, char 
     case GeneralRefusal::NotPositive:
         return BadInput("not_positive", "the size is not over 0");
     case GeneralRefusal::BelowTables:
-        return Refused("below_general_range", designation + " has no value" + at
-                                                  + ": below 0.5 mm the deviation is written beside the size");
+        return Refused("below_general_range",
+                       designation + " has no value" + at + ": below 0.5 mm the deviation is written beside the size");
     case GeneralRefusal::BeyondTables:
         return Refused("beyond_general_range",
                        designation + " has no value" + at + ": its table ends at "
                            + FormatMm(*table.rows.back().range.upTo) + " mm");
     case GeneralRefusal::EmptyCell:
-        return Refused("not_in_class", designation + " has no value" + at + ": " + std::string(table.source)
-                                           + " leaves the class out there");
+        return Refused("not_in_class",
+                       designation + " has no value" + at + ": " + std::string(table.source)
+                           + " leaves the class out there");
     }
     return Refused("unknown_failure", "no general tolerance");
 }
@@ -152,8 +153,9 @@ nlohmann::ordered_json LinearJson(const GeneralTolerance& tolerance)
             .Add("deviation_text", ArcMinutesText(tolerance.deviationArcMinutes));
     else
         json.Add("deviation_mm", JsonMm(tolerance.deviation));
-    json.Add("display", nlohmann::ordered_json{{"deviation", GeneralDeviationText(tolerance)},
-                                               {"line", GeneralToleranceLine(tolerance)}});
+    json.Add("display",
+             nlohmann::ordered_json {{"deviation", GeneralDeviationText(tolerance)},
+                                     {"line", GeneralToleranceLine(tolerance)}});
     return json.Take();
 }
 
@@ -167,8 +169,9 @@ nlohmann::ordered_json GeometricalJson(const GeometricalTolerance& tolerance)
         .Add("length_mm", JsonMm(tolerance.length));
     AddRange(json, tolerance.range);
     json.Add("tolerance_mm", JsonMm(tolerance.tolerance))
-        .Add("display", nlohmann::ordered_json{{"tolerance", GeometricalToleranceText(tolerance)},
-                                               {"line", GeometricalToleranceLine(tolerance)}});
+        .Add("display",
+             nlohmann::ordered_json {{"tolerance", GeometricalToleranceText(tolerance)},
+                                     {"line", GeometricalToleranceLine(tolerance)}});
     return json.Take();
 }
 
@@ -247,8 +250,9 @@ Answer GeneralAnswer(const nlohmann::json& options)
             return text.reason();
         const auto feature = ParseGeometricalFeature(*text);
         if (!feature)
-            return BadInput("bad_choice", "feature " + QuotedInput(*text)
-                                              + " is not straightness, flatness, perpendicularity, symmetry or runout");
+            return BadInput("bad_choice",
+                            "feature " + QuotedInput(*text)
+                                + " is not straightness, flatness, perpendicularity, symmetry or runout");
         if (!classes->geometrical)
             return BadInput("not_a_general_class",
                             "a feature takes a geometrical class H, K or L (or a pair such as mK)");
@@ -266,8 +270,7 @@ Answer GeneralAnswer(const nlohmann::json& options)
                         "a size takes a linear class f, m, c or v (or a pair such as mK); H, K and L need a feature");
     const auto tolerance = FindGeneralTolerance(*kind, *classes->linear, *standard, *size);
     if (!tolerance)
-        return RefusalOf(tolerance.reason(), LinearTable(*kind, *standard), LinearClassLetter(*classes->linear),
-                         *size);
+        return RefusalOf(tolerance.reason(), LinearTable(*kind, *standard), LinearClassLetter(*classes->linear), *size);
     return LinearJson(*tolerance);
 }
 
@@ -283,8 +286,7 @@ Answer GeneralTableAnswer(const nlohmann::json& options)
         return standard.reason();
     nlohmann::ordered_json json;
     json["class"] = (classes->linear ? std::string(1, LinearClassLetter(*classes->linear)) : std::string())
-                    + (classes->geometrical ? std::string(1, GeometricalClassLetter(*classes->geometrical))
-                                            : std::string());
+        + (classes->geometrical ? std::string(1, GeometricalClassLetter(*classes->geometrical)) : std::string());
     json["standard"] = *standard == GeneralStandard::Iso ? "iso" : "gb";
     if (classes->linear) {
         const auto column = static_cast<std::size_t>(*classes->linear);
@@ -301,7 +303,8 @@ Answer GeneralTableAnswer(const nlohmann::json& options)
             = TableJson(GeometricalTable(GeometricalFeature::Perpendicularity, *standard), column, false, false);
         geometrical["symmetry"]
             = TableJson(GeometricalTable(GeometricalFeature::Symmetry, *standard), column, false, false);
-        geometrical["runout"] = TableJson(GeometricalTable(GeometricalFeature::Runout, *standard), column, false, false);
+        geometrical["runout"]
+            = TableJson(GeometricalTable(GeometricalFeature::Runout, *standard), column, false, false);
         json["geometrical"] = std::move(geometrical);
         json["rules"] = RulesJson();
     }

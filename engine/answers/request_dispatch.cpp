@@ -2,9 +2,9 @@
 
 #include "answers/answer_inputs.h"
 #include "answers/bearing_answer.h"
-#include "answers/general_answer.h"
 #include "answers/find_fits_answer.h"
 #include "answers/fit_answers.h"
+#include "answers/general_answer.h"
 #include "answers/list_answers.h"
 #include "answers/service_answer.h"
 #include "answers/service_inputs.h"

@@ -78,10 +78,14 @@ std::string_view EnglishCaption(std::string_view key)
         std::string_view english;
     };
     static constexpr Caption kCaptions[] = {
-        {"max_clearance", "largest clearance"},       {"min_clearance", "smallest clearance"},
-        {"max_interference", "largest interference"}, {"min_interference", "smallest interference"},
-        {"mean_clearance", "mean clearance"},         {"mean_interference", "mean interference"},
-        {"fit_tolerance", "fit tolerance"},           {"drawing_line", "drawing line"},
+        {"max_clearance", "largest clearance"},
+        {"min_clearance", "smallest clearance"},
+        {"max_interference", "largest interference"},
+        {"min_interference", "smallest interference"},
+        {"mean_clearance", "mean clearance"},
+        {"mean_interference", "mean interference"},
+        {"fit_tolerance", "fit tolerance"},
+        {"drawing_line", "drawing line"},
         {"probable_max_clearance", "probable largest clearance"},
         {"probable_min_clearance", "probable smallest clearance"},
         {"probable_max_interference", "probable largest interference"},

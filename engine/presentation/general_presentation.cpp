@@ -56,14 +56,13 @@ std::string GeneralClassDesignation(const GeneralTable& table, char classLetter)
 std::string GeneralToleranceLine(const GeneralTolerance& tolerance)
 {
     return GeneralDeviationText(tolerance) + " ("
-           + GeneralClassDesignation(*tolerance.table, LinearClassLetter(tolerance.linearClass)) + ", "
-           + GeneralRangeText(tolerance.range) + ")";
+        + GeneralClassDesignation(*tolerance.table, LinearClassLetter(tolerance.linearClass)) + ", "
+        + GeneralRangeText(tolerance.range) + ")";
 }
 
 std::string GeometricalToleranceLine(const GeometricalTolerance& tolerance)
 {
     return GeometricalToleranceText(tolerance) + " ("
-           + GeneralClassDesignation(*tolerance.table, GeometricalClassLetter(tolerance.geometricalClass)) + ", "
-           + std::string(GeometricalFeatureName(tolerance.feature)) + ", " + GeneralRangeText(tolerance.range)
-           + ")";
+        + GeneralClassDesignation(*tolerance.table, GeometricalClassLetter(tolerance.geometricalClass)) + ", "
+        + std::string(GeometricalFeatureName(tolerance.feature)) + ", " + GeneralRangeText(tolerance.range) + ")";
 }

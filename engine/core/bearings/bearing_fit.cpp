@@ -24,16 +24,16 @@ Result<BearingFit, BearingFitFailure> AnalyseBearingFit(const DeviationTables& t
     const BearingRing ring = seat.part == Part::Shaft ? BearingRing::Inner : BearingRing::Outer;
     const auto ringTolerance = FindBearingRingTolerance(ring, bearingClass, diameter);
     if (!ringTolerance)
-        return BearingFitFailure{ringTolerance.reason()};
+        return BearingFitFailure {ringTolerance.reason()};
     const auto seatDeviations = LimitDeviationsOf(tables, seat, diameter);
     if (!seatDeviations)
-        return BearingFitFailure{seatDeviations.reason()};
-    const PartLimits seatPart{seat, *seatDeviations, {}};
+        return BearingFitFailure {seatDeviations.reason()};
+    const PartLimits seatPart {seat, *seatDeviations, {}};
     // The ring takes the other part's side; its class is never read, its label names it.
     ToleranceClass ringClass = seat;
     ringClass.part = seat.part == Part::Shaft ? Part::Hole : Part::Shaft;
-    const PartLimits ringPart{ringClass, ringTolerance->deviations, RingLabel(ring, bearingClass)};
+    const PartLimits ringPart {ringClass, ringTolerance->deviations, RingLabel(ring, bearingClass)};
     const FitAnalysis analysis = ring == BearingRing::Inner ? AnalyseFit(diameter, ringPart, seatPart)
                                                             : AnalyseFit(diameter, seatPart, ringPart);
-    return BearingFit{*ringTolerance, analysis};
+    return BearingFit {*ringTolerance, analysis};
 }

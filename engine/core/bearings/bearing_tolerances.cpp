@@ -14,21 +14,20 @@ struct BearingRow
 // Inner ring, tΔdmp, µm (ISO 492:2014 Table 2 Normal, Table 4 class 6, Table 6 class 5; the same
 // as the makers' catalogues print them, NTN Table 5.1 and SKF's class P5 table).
 constexpr std::array kInnerRows = {
-    BearingRow{0.6, 2.5, {8, 7, 5}},  BearingRow{2.5, 10, {8, 7, 5}},
-    BearingRow{10, 18, {8, 7, 5}},    BearingRow{18, 30, {10, 8, 6}},   BearingRow{30, 50, {12, 10, 8}},
-    BearingRow{50, 80, {15, 12, 9}},  BearingRow{80, 120, {20, 15, 10}}, BearingRow{120, 150, {25, 18, 13}},
-    BearingRow{150, 180, {25, 18, 13}},
-    BearingRow{180, 250, {30, 22, 15}}, BearingRow{250, 315, {35, 25, 18}}, BearingRow{315, 400, {40, 30, 23}},
-    BearingRow{400, 500, {45, 35, 28}},
+    BearingRow {0.6, 2.5, {8, 7, 5}},    BearingRow {2.5, 10, {8, 7, 5}},     BearingRow {10, 18, {8, 7, 5}},
+    BearingRow {18, 30, {10, 8, 6}},     BearingRow {30, 50, {12, 10, 8}},    BearingRow {50, 80, {15, 12, 9}},
+    BearingRow {80, 120, {20, 15, 10}},  BearingRow {120, 150, {25, 18, 13}}, BearingRow {150, 180, {25, 18, 13}},
+    BearingRow {180, 250, {30, 22, 15}}, BearingRow {250, 315, {35, 25, 18}}, BearingRow {315, 400, {40, 30, 23}},
+    BearingRow {400, 500, {45, 35, 28}},
 };
 
 // Outer ring, tΔDmp, µm (ISO 492:2014 Table 3 Normal, Table 5 class 6, Table 7 class 5).
 constexpr std::array kOuterRows = {
-    BearingRow{2.5, 6, {8, 7, 5}},     BearingRow{6, 18, {8, 7, 5}},
-    BearingRow{18, 30, {9, 8, 6}},     BearingRow{30, 50, {11, 9, 7}},    BearingRow{50, 80, {13, 11, 9}},
-    BearingRow{80, 120, {15, 13, 10}}, BearingRow{120, 150, {18, 15, 11}}, BearingRow{150, 180, {25, 18, 13}},
-    BearingRow{180, 250, {30, 20, 15}}, BearingRow{250, 315, {35, 25, 18}}, BearingRow{315, 400, {40, 28, 20}},
-    BearingRow{400, 500, {45, 33, 23}}, BearingRow{500, 630, {50, 38, 28}},
+    BearingRow {2.5, 6, {8, 7, 5}},      BearingRow {6, 18, {8, 7, 5}},       BearingRow {18, 30, {9, 8, 6}},
+    BearingRow {30, 50, {11, 9, 7}},     BearingRow {50, 80, {13, 11, 9}},    BearingRow {80, 120, {15, 13, 10}},
+    BearingRow {120, 150, {18, 15, 11}}, BearingRow {150, 180, {25, 18, 13}}, BearingRow {180, 250, {30, 20, 15}},
+    BearingRow {250, 315, {35, 25, 18}}, BearingRow {315, 400, {40, 28, 20}}, BearingRow {400, 500, {45, 33, 23}},
+    BearingRow {500, 630, {50, 38, 28}},
 };
 
 // Table diameters have at most one decimal: the nearest nanometre is the exact one.
@@ -70,11 +69,11 @@ Result<BearingRingTolerance, BearingRefusal> FindBearingRingTolerance(BearingRin
         return BearingRefusal::NotPositive;
     const auto find = [&](const auto& rows) -> Result<BearingRingTolerance, BearingRefusal> {
         for (const BearingRow& row : rows) {
-            const BearingDiameterRange range{Nm(row.overMm), Nm(row.upToMm)};
+            const BearingDiameterRange range {Nm(row.overMm), Nm(row.upToMm)};
             if (diameter > range.over && diameter <= range.upTo) {
                 const int lower = row.lowerUm[static_cast<std::size_t>(bearingClass)];
-                return BearingRingTolerance{ring, bearingClass, range,
-                                            LimitDeviations{ExactLength{}, ExactLength::FromUm(-lower)}};
+                return BearingRingTolerance {ring, bearingClass, range,
+                                             LimitDeviations {ExactLength {}, ExactLength::FromUm(-lower)}};
             }
         }
         return BearingRefusal::OutsideTables;

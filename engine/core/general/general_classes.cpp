@@ -34,9 +34,9 @@ std::optional<GeometricalClass> GeometricalOf(char letter)
     }
 }
 
-constexpr std::array kFeatureNames = {std::string_view("straightness"), std::string_view("flatness"),
-                                      std::string_view("perpendicularity"), std::string_view("symmetry"),
-                                      std::string_view("runout")};
+constexpr std::array kFeatureNames
+    = {std::string_view("straightness"), std::string_view("flatness"), std::string_view("perpendicularity"),
+       std::string_view("symmetry"), std::string_view("runout")};
 
 } // namespace
 
@@ -44,9 +44,9 @@ std::optional<GeneralClasses> ParseGeneralClasses(std::string_view text)
 {
     if (text.size() == 1) {
         if (const auto linear = LinearOf(text[0]))
-            return GeneralClasses{linear, std::nullopt};
+            return GeneralClasses {linear, std::nullopt};
         if (const auto geometrical = GeometricalOf(text[0]))
-            return GeneralClasses{std::nullopt, geometrical};
+            return GeneralClasses {std::nullopt, geometrical};
         return std::nullopt;
     }
     if (text.size() != 2)
@@ -56,7 +56,7 @@ std::optional<GeneralClasses> ParseGeneralClasses(std::string_view text)
     const auto geometrical = GeometricalOf(second);
     if (!linear || !geometrical)
         return std::nullopt;
-    return GeneralClasses{linear, geometrical};
+    return GeneralClasses {linear, geometrical};
 }
 
 std::optional<GeometricalFeature> ParseGeometricalFeature(std::string_view text)

@@ -19,20 +19,18 @@ Result<Cell, GeneralRefusal> CellFor(const GeneralTable& table, std::size_t colu
             continue;
         if (row.cells[column] == kNoCell)
             return GeneralRefusal::EmptyCell;
-        return Cell{&row, row.cells[column]};
+        return Cell {&row, row.cells[column]};
     }
-    return size < table.rows.front().range.over || size == table.rows.front().range.over
-               ? GeneralRefusal::BelowTables
-               : GeneralRefusal::BeyondTables;
+    return size < table.rows.front().range.over || size == table.rows.front().range.over ? GeneralRefusal::BelowTables
+                                                                                         : GeneralRefusal::BeyondTables;
 }
 
-constexpr std::array<std::string_view, 4> kUntabulated = {"circularity", "cylindricity", "parallelism",
-                                                          "coaxiality"};
+constexpr std::array<std::string_view, 4> kUntabulated = {"circularity", "cylindricity", "parallelism", "coaxiality"};
 
 } // namespace
 
 Result<GeneralTolerance, GeneralRefusal> FindGeneralTolerance(GeneralKind kind, LinearClass linearClass,
-                                                            GeneralStandard standard, ExactLength size)
+                                                              GeneralStandard standard, ExactLength size)
 {
     const GeneralTable& table = LinearTable(kind, standard);
     const auto cell = CellFor(table, static_cast<std::size_t>(linearClass), size);
@@ -52,8 +50,8 @@ Result<GeneralTolerance, GeneralRefusal> FindGeneralTolerance(GeneralKind kind, 
 }
 
 Result<GeometricalTolerance, GeneralRefusal> FindGeometricalTolerance(GeometricalFeature feature,
-                                                                    GeometricalClass geometricalClass,
-                                                                    GeneralStandard standard, ExactLength length)
+                                                                      GeometricalClass geometricalClass,
+                                                                      GeneralStandard standard, ExactLength length)
 {
     const GeneralTable& table = GeometricalTable(feature, standard);
     const auto cell = CellFor(table, static_cast<std::size_t>(geometricalClass), length);

@@ -30,7 +30,7 @@ struct GeneralTolerance
 };
 
 Result<GeneralTolerance, GeneralRefusal> FindGeneralTolerance(GeneralKind kind, LinearClass linearClass,
-                                                            GeneralStandard standard, ExactLength size);
+                                                              GeneralStandard standard, ExactLength size);
 
 // A feature's general geometrical tolerance by its length (run-out for any length).
 struct GeometricalTolerance
@@ -44,8 +44,8 @@ struct GeometricalTolerance
 };
 
 Result<GeometricalTolerance, GeneralRefusal> FindGeometricalTolerance(GeometricalFeature feature,
-                                                                    GeometricalClass geometricalClass,
-                                                                    GeneralStandard standard, ExactLength length);
+                                                                      GeometricalClass geometricalClass,
+                                                                      GeneralStandard standard, ExactLength length);
 
 // The features ISO 2768-2 (clause 5) and GB/T 1184 give no table of their own, each by its key;
 // what the rule says is worded where the answers are.
