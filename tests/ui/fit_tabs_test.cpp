@@ -1,5 +1,6 @@
 #include "start/report_command.h"
 #include "ui_test_support.h"
+#include "workbench/analysis/fit_diagram_view.h"
 #include "workbench/service/service_page.h"
 #include "workbench/workbench.h"
 // moc cannot parse the C++20 library headers these bring in, and needs none of them.
@@ -62,6 +63,11 @@ private slots:
     void wholeRange_data();
     void wholeRange();
     void cliDiagramIsXml();
+    void probableExtremes();
+    void generalTolerances_data();
+    void generalTolerances();
+    void bearingSeat_data();
+    void bearingSeat();
 
 private:
     template<class T> T* F(const char* name) const { return Child<T>(m_window.get(), name); }
@@ -513,3 +519,117 @@ void FitTabsTest::cliDiagramIsXml()
 
 QTEST_MAIN(FitTabsTest)
 #include "fit_tabs_test.moc"
+
+void FitTabsTest::probableExtremes()
+{
+    // H7/g6 at 40 mm: mean clearance 29.5 µm, ±√(25² + 16²)/2 = ±14.8 µm, rounded outward.
+    Open("40", "H7/g6");
+    QCOMPARE(F<QLabel>("fitProbable1Caption")->text(), QStringLiteral("概率最大间隙"));
+    QCOMPARE(F<QLabel>("fitProbable1Value")->text(), QStringLiteral("+0.045 mm (+45 µm)"));
+    QCOMPARE(F<QLabel>("fitProbable2Caption")->text(), QStringLiteral("概率最小间隙"));
+    QCOMPARE(F<QLabel>("fitProbable2Value")->text(), QStringLiteral("+0.014 mm (+14 µm)"));
+}
+
+void FitTabsTest::generalTolerances_data()
+{
+    QTest::addColumn<QString>("generalClass");
+    QTest::addColumn<int>("question"); // the list's position: 0 linear, 4 flatness
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("answer"); // empty: refused
+    QTest::addColumn<QString>("words"); // in the range's line, or in the reason
+    QTest::newRow("linear, class m") << "m" << 0 << "35"
+                                     << "±0.3 mm"
+                                     << "ISO 2768-m，大于 30 至 120 mm";
+    QTest::newRow("a pair answers a size by its linear class") << "mK" << 0 << "35"
+                                                               << "±0.3 mm"
+                                                               << "ISO 2768-m";
+    QTest::newRow("flatness by the pair's geometrical class") << "mK" << 4 << "35"
+                                                              << "0.2 mm"
+                                                              << "ISO 2768-K";
+    QTest::newRow("below the tables") << "m" << 0 << "0.3"
+                                      << ""
+                                      << "小于 0.5 mm";
+    QTest::newRow("empty cell: v up to 3 mm") << "v" << 0 << "2"
+                                              << ""
+                                              << "标准没有给出";
+    QTest::newRow("a feature of a linear class alone") << "m" << 4 << "35"
+                                                       << ""
+                                                       << "H、K 或 L";
+    QTest::newRow("not a class") << "mX" << 0 << "35"
+                                 << ""
+                                 << "mK";
+}
+
+void FitTabsTest::generalTolerances()
+{
+    QFETCH(QString, generalClass);
+    QFETCH(int, question);
+    QFETCH(QString, size);
+    QFETCH(QString, answer);
+    QFETCH(QString, words);
+    Open("40", "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("generalPage"));
+    F<QLineEdit>("generalClassBox")->setText(generalClass);
+    F<QComboBox>("generalQuestionList")->setCurrentIndex(question);
+    F<QLineEdit>("generalSizeBox")->setText(size);
+    const bool refused = answer.isEmpty();
+    QCOMPARE(F<QLabel>("generalProblemLabel")->isVisible(), refused);
+    if (refused) {
+        QVERIFY2(F<QLabel>("generalProblemLabel")->text().contains(words),
+                 qPrintable(F<QLabel>("generalProblemLabel")->text()));
+        return;
+    }
+    QCOMPARE(F<QLabel>("generalAnswerValue")->text(), answer);
+    QVERIFY2(F<QLabel>("generalAnswerRange")->text().contains(words),
+             qPrintable(F<QLabel>("generalAnswerRange")->text()));
+    // The title block's table holds the class's rows; a geometrical class adds the rules.
+    const auto* table = F<QTableWidget>("generalTable");
+    QVERIFY(table->rowCount() > 0);
+    QCOMPARE(F<QLabel>("generalRulesLabel")->isVisible(), generalClass.contains(QLatin1Char('K')));
+}
+
+void FitTabsTest::bearingSeat_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("seat");
+    QTest::addColumn<int>("bearingClass"); // the list's position: 0 Normal, 1 class 6, 2 class 5
+    QTest::addColumn<QStringList>("expected"); // extremes, probable extremes, the drawing line; or the reason
+    // Inner ring Normal over 18 up to 30 mm: 0/-10 µm on k5 +11/+2.
+    QTest::newRow("inner ring on k5") << "25"
+                                      << "k5" << 0
+                                      << QStringList {"-0.021 mm (-21 µm)", "-0.002 mm (-2 µm)", "-0.019 mm (-19 µm)",
+                                                      "-0.004 mm (-4 µm)", "Ø25 k5(+0.011/+0.002)"};
+    // Outer ring Normal over 50 up to 80 mm: 0/-13 µm in H7 +30/0.
+    QTest::newRow("outer ring in H7") << "52"
+                                      << "H7" << 0
+                                      << QStringList {"+0.043 mm (+43 µm)", "0.000 mm (0 µm)", "+0.038 mm (+38 µm)",
+                                                      "+0.005 mm (+5 µm)", "Ø52 H7(+0.030/0)"};
+    QTest::newRow("not a class") << "25"
+                                 << "k" << 0 << QStringList {"k"};
+    QTest::newRow("outside the ring's table") << "3000"
+                                              << "k5" << 0 << QStringList {"ISO 492"};
+}
+
+void FitTabsTest::bearingSeat()
+{
+    QFETCH(QString, size);
+    QFETCH(QString, seat);
+    QFETCH(int, bearingClass);
+    QFETCH(QStringList, expected);
+    Open(qPrintable(size), "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("bearingPage"));
+    F<QLineEdit>("bearingSeatBox")->setText(seat);
+    F<QComboBox>("bearingClassList")->setCurrentIndex(bearingClass);
+    if (expected.size() == 1) {
+        QVERIFY(F<QLabel>("bearingProblemLabel")->isVisible());
+        QVERIFY2(F<QLabel>("bearingProblemLabel")->text().contains(expected[0]),
+                 qPrintable(F<QLabel>("bearingProblemLabel")->text()));
+        return;
+    }
+    QCOMPARE(F<QLabel>("bearingExtreme1Value")->text(), expected[0]);
+    QCOMPARE(F<QLabel>("bearingExtreme2Value")->text(), expected[1]);
+    QCOMPARE(F<QLabel>("bearingProbable1Value")->text(), expected[2]);
+    QCOMPARE(F<QLabel>("bearingProbable2Value")->text(), expected[3]);
+    QCOMPARE(F<QLineEdit>("bearingDrawingLineBox")->text(), expected[4]);
+    QVERIFY(!F<FitDiagramView>("bearingDiagram")->Svg().isEmpty());
+}

@@ -92,6 +92,25 @@ void ReportTest::namesTheFitAndItsValues_data()
          QStringLiteral("40")}) << QStringList {"过盈配合",        "最大过盈 Ymax -59 µm", "最小过盈 Ymin -18 µm",
                                                 "轮毂外径 80 mm",  "最小接触压力",         "最小可传递扭矩",
                                                 "第 2 页，共 3 页"};
+    // An inner ring Normal (0/-10 µm) on k5 (+11/+2) at 25 mm: the extremes, the probable range and
+    // the seat's own drawing line.
+    QTest::newRow("bearing seat, English") << QStringList {"--bearing-seat", "k5", "--size", "25", "--lang", "en"}
+                                           << QStringList {"Bearing seat report",
+                                                           "Bearing inner ring, Normal",
+                                                           "Interference fit",
+                                                           "Largest interference Ymax -21 µm",
+                                                           "Smallest interference Ymin -2 µm",
+                                                           "Probable largest interference -19 µm",
+                                                           "Probable smallest interference -4 µm",
+                                                           "Ø25 k5(+0.011/+0.002)"};
+    QTest::newRow("probable extremes of a fit, Chinese")
+        << fit("H7/g6", "40", {QStringLiteral("--lang"), QStringLiteral("zh")})
+        << QStringList {"概率最大间隙 +45 µm", "概率最小间隙 +14 µm"};
+    // The title block's table of GB/T 1804-m with GB/T 1184-K: GB/T 1804 splits the broken edges'
+    // last range at 30 mm.
+    QTest::newRow("general table, Chinese") << QStringList {"--general-class", "mK", "--standard", "gb", "--lang", "zh"}
+                                            << QStringList {"一般公差表", "GB/T 1804-m, GB/T 1184-K",
+                                                            "大于 30 至 120 mm ±0.3 mm", "大于 30 mm ±2 mm", "圆度"};
     // A thin hub on a shaft 130 K warmer yields in service only: both states side by side, the
     // warning with its state and numbers, the load among the inputs. The 48 mm S355 hub's yield
     // strength is EN 10025-2's 335 MPa for 40 to 63 mm.
@@ -145,6 +164,12 @@ void ReportTest::failureWritesNoFile_data()
     QTest::newRow("hub thinner than bore") << FitArguments(file, "H7/s6", "40") + QStringList {"--hub-od", "30"} << 2;
     QTest::newRow("no such tables folder")
         << QStringList {"--report", file, "--fit", "H7/g6", "--size", "40", "--tables", data + "/none"} << 2;
+    QTest::newRow("bearing class without a seat")
+        << FitArguments(file, "H7/g6", "40") + QStringList {"--bearing-class", "6"} << 2;
+    QTest::newRow("not a general class") << QStringList {"--report", file, "--general-class", "mX", "--tables", data}
+                                         << 2;
+    QTest::newRow("bearing seat outside the ring's table")
+        << QStringList {"--report", file, "--bearing-seat", "k5", "--size", "3000", "--tables", data} << 1;
     QTest::newRow("class not given above 500 mm") << FitArguments(file, "H7/zc8", "600") << 1;
     QTest::newRow("tables missing") << QStringList {"--report", file, "--fit",    "H7/g6",
                                                     "--size",   "40", "--tables", "TEMP"}

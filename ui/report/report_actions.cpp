@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -43,9 +44,14 @@ QString FitFileName(const QString& fit, const QString& sizeText)
 
 QString ExportReportWithDialog(QWidget* parent, const ReportContent& content)
 {
-    const QString suggested = DocumentsFolder() + QLatin1Char('/')
-        + FitFileName(QString::fromStdString(content.fitName), QString::fromStdString(content.sizeMm))
-        + QStringLiteral(".pdf");
+    QString stem = FitFileName(QString::fromStdString(content.fitName), QString::fromStdString(content.sizeMm));
+    if (content.bearing)
+        stem = QStringLiteral("bearing_") + stem;
+    if (content.generalTable) // "ISO 2768-mK" -> "general_ISO-2768-mK"
+        stem = QStringLiteral("general_")
+            + QString::fromStdString(content.generalTable->designation)
+                  .replace(QRegularExpression(QStringLiteral("[/ ,]+")), QStringLiteral("-"));
+    const QString suggested = DocumentsFolder() + QLatin1Char('/') + stem + QStringLiteral(".pdf");
     const QString chosen
         = QFileDialog::getSaveFileName(parent, QApplication::translate("ReportActions", "导出报告"), suggested,
                                        QApplication::translate("ReportActions", "PDF 文件 (*.pdf)"));

@@ -1,13 +1,17 @@
 #include "report/report_content.h"
 
+#include "core/bearings/bearing_fit.h"
 #include "core/fit_analysis.h"
 #include "core/fit_diagram.h"
 #include "core/materials.h"
 #include "core/number_format.h"
 #include "core/service_conditions.h"
+#include "presentation/drawing_line.h"
 #include "presentation/fit_presentation.h"
 #include "presentation/service_figures.h"
 #include "presentation/service_warning_figures.h"
+#include "workbench/general/general_model.h"
+#include "workbench/general/general_texts.h"
 
 #include <cmath>
 #include <string_view>
@@ -201,6 +205,7 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
     content.hole = PartOf(shown.hole);
     content.shaft = PartOf(shown.shaft);
     content.extremes = {ValueOf(shown.extremes[0]), ValueOf(shown.extremes[1])};
+    content.probable = {ValueOf(shown.probable[0]), ValueOf(shown.probable[1])};
     content.mean = ValueOf(shown.mean);
     content.fitToleranceUm = shown.fitTolerance.um;
     content.drawingLine = shown.drawingLine;
@@ -242,5 +247,44 @@ ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* se
             content.service = std::move(section);
         }
     }
+    return content;
+}
+
+ReportContent BuildBearingReportContent(const BearingFit& fit, ReportLanguage language, std::string version,
+                                        std::string date)
+{
+    ReportContent content = BuildReportContent(fit.analysis, nullptr, language, std::move(version), std::move(date));
+    const bool inner = fit.ring.ring == BearingRing::Inner;
+    // The drawing gives the seat its class; the ring's tolerance is the bearing maker's.
+    const PartLimits& seat = inner ? fit.analysis.shaft : fit.analysis.hole;
+    content.fitName = ClassName(seat.toleranceClass);
+    content.drawingLine = SeatDrawingLine(seat, fit.analysis.size);
+    content.bearing
+        = ReportBearing {inner ? "inner" : "outer", std::string(BearingClassName(fit.ring.bearingClass)),
+                         ClassName(seat.toleranceClass), FormatMm(fit.ring.range.over), FormatMm(fit.ring.range.upTo)};
+    return content;
+}
+
+ReportContent BuildGeneralTableReportContent(const GeneralClasses& classes, GeneralStandard standard,
+                                             ReportLanguage language, std::string version, std::string date)
+{
+    ReportContent content;
+    content.language = language;
+    content.version = std::move(version);
+    content.date = std::move(date);
+    ReportGeneralTable table;
+    table.designation = TitleBlockDesignation(classes, standard);
+    content.fitName = table.designation;
+    for (const GeneralTableSection& section : TitleBlockTables(classes, standard)) {
+        ReportTableSection shown {std::string(section.key), std::string(section.source), {}};
+        for (const GeneralTableRow& row : section.rows)
+            shown.rows.push_back({GeneralRangeWords(row.range), row.value});
+        table.sections.push_back(std::move(shown));
+    }
+    if (classes.geometrical) {
+        for (const std::string_view feature : UntabulatedFeatures())
+            table.rules.emplace_back(UntabulatedFeatureName(feature), UntabulatedFeatureRule(feature));
+    }
+    content.generalTable = std::move(table);
     return content;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What a fit report says, decided here and only laid out by the report document: every number is
@@ -11,6 +12,7 @@
 // the tests build the same report. The types need no engine header: the report library, which
 // lays them out, links no engine code.
 
+struct BearingFit;
 struct FitAnalysis;
 struct ServiceInputs;
 
@@ -62,6 +64,40 @@ struct ReportService
     std::vector<ReportNote> assumptions;
 };
 
+// A bearing seat's report: the ring is one part of the fit, the seat's class the other.
+struct ReportBearing
+{
+    std::string ring; // "inner" (a shaft seat) or "outer" (a housing seat)
+    std::string bearingClass; // "Normal", "6", "5"
+    std::string seatClass; // "k5"
+    std::string overMm; // the ring's table range: "18"
+    std::string upToMm; // "30"
+};
+
+// A range of a general tolerance table and its value, worded already ("over 30 up to 120 mm",
+// "±0.3 mm"): the workbench's texts word them once for the window and the report.
+struct ReportTableRow
+{
+    std::string range;
+    std::string value; // "-" where the standard leaves the cell empty
+};
+
+struct ReportTableSection
+{
+    std::string key; // "linear", "edge", "angle", "straightness_flatness", "perpendicularity", ...
+    std::string source; // "ISO 2768-1, Table 1"
+    std::vector<ReportTableRow> rows;
+};
+
+// The title-block table of a general tolerance class: every range of its tables, and the rules for
+// the features that have none.
+struct ReportGeneralTable
+{
+    std::string designation; // "ISO 2768-mK", "GB/T 1804-m, GB/T 1184-K"
+    std::vector<ReportTableSection> sections;
+    std::vector<std::pair<std::string, std::string>> rules; // the feature and its rule, worded
+};
+
 struct ReportContent
 {
     ReportLanguage language = ReportLanguage::Chinese;
@@ -74,6 +110,8 @@ struct ReportContent
     // The fit's extremes, named after its type (keys "max_clearance", "min_clearance",
     // "max_interference", "min_interference"); interference negative, as a signed clearance.
     std::vector<ReportValue> extremes;
+    // The clearances 99.73 % of the pairs give, in the extremes' order ("probable_max_clearance", ...).
+    std::vector<ReportValue> probable;
     ReportValue mean; // "mean_clearance" or "mean_interference"
     std::string fitToleranceUm;
     std::string drawingLine; // "Ø40 H7(+0.025/0)/g6(-0.009/-0.025)"
@@ -81,6 +119,10 @@ struct ReportContent
     std::optional<ReportService> service; // where the press fit was asked for
     // Why the press fit has no results, when it was asked for: the refusal's key and the input's key.
     std::optional<ReportNote> serviceRefusal;
+    // A bearing seat's report: the fit above is the ring's and the seat's, its drawing line the seat's.
+    std::optional<ReportBearing> bearing;
+    // Set instead of everything above but the version and date: a title-block table to print.
+    std::optional<ReportGeneralTable> generalTable;
     std::string version; // "1.0.0"
     std::string date; // "2026-12-07"
 };
@@ -90,6 +132,16 @@ struct ReportContent
 // (No service inputs: no press-fit section.)
 ReportContent BuildReportContent(const FitAnalysis& fit, const ServiceInputs* service, ReportLanguage language,
                                  std::string version, std::string date);
+
+// A bearing seat's report: the fit's content, the seat's drawing line and the ring named.
+ReportContent BuildBearingReportContent(const BearingFit& fit, ReportLanguage language, std::string version,
+                                        std::string date);
+
+// The title-block table of a general tolerance class, worded in the window's language.
+struct GeneralClasses;
+enum class GeneralStandard;
+ReportContent BuildGeneralTableReportContent(const GeneralClasses& classes, GeneralStandard standard,
+                                             ReportLanguage language, std::string version, std::string date);
 
 // The service inputs that carry a fit's limits; every other input at the core's default.
 ServiceInputs ServiceInputsOf(const FitAnalysis& fit);

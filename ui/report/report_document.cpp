@@ -105,6 +105,7 @@ private:
                 bool compact = false) const;
     Block Diagram() const;
     Block Notes(QStringList notes, bool warnings) const;
+    std::vector<Block> GeneralTable() const;
 
     const ReportContent& m_content;
     QPagedPaintDevice& m_device;
@@ -116,10 +117,19 @@ private:
 
 Block ReportLayout::Title() const
 {
-    const QString title = ReportTexts::tr("配合报告");
-    const QString subtitle
-        = QStringLiteral("Ø%1 mm  %2  ·  %3")
-              .arg(Text(m_content.sizeMm), Text(m_content.fitName), ReportTexts::FitType(m_content.type));
+    const ReportContent& c = m_content;
+    QString title = ReportTexts::tr("配合报告");
+    QString subtitle
+        = QStringLiteral("Ø%1 mm  %2  ·  %3").arg(Text(c.sizeMm), Text(c.fitName), ReportTexts::FitType(c.type));
+    if (c.bearing) {
+        title = ReportTexts::tr("轴承配合报告");
+        subtitle
+            = QStringLiteral("Ø%1 mm  %2  ·  %3  ·  %4")
+                  .arg(Text(c.sizeMm), Text(c.fitName), ReportTexts::Bearing(*c.bearing), ReportTexts::FitType(c.type));
+    } else if (c.generalTable) {
+        title = ReportTexts::tr("一般公差表");
+        subtitle = Text(c.generalTable->designation);
+    }
     const QString issued = ReportTexts::tr("Quorlan %1 · %2").arg(Text(m_content.version), Text(m_content.date));
     const QFont titleFont = ReportFont(17, true);
     const QFont subtitleFont = ReportFont(13, true);
@@ -361,19 +371,60 @@ Block ReportLayout::Notes(QStringList notes, bool warnings) const
         }};
 }
 
+// The title block's table: each of the class's tables, then the rules for the features without one.
+std::vector<Block> ReportLayout::GeneralTable() const
+{
+    const ReportGeneralTable& table = *m_content.generalTable;
+    std::vector<Block> blocks;
+    for (const ReportTableSection& section : table.sections) {
+        blocks.push_back(Heading(ReportTexts::Caption(section.key) + QStringLiteral("  (") + Text(section.source)
+                                 + QLatin1Char(')')));
+        std::vector<QStringList> rows;
+        for (const ReportTableRow& row : section.rows)
+            rows.push_back({Text(row.range), Text(row.value)});
+        blocks.push_back(Table({ReportTexts::tr("尺寸范围"), ReportTexts::tr("公差")}, rows, {0.6, 0.4}, true));
+    }
+    if (!table.rules.empty()) {
+        QStringList rules;
+        for (const auto& [feature, rule] : table.rules)
+            rules << ReportTexts::tr("%1：%2").arg(Text(feature), Text(rule));
+        blocks.push_back(Heading(ReportTexts::tr("无表的要素")));
+        blocks.push_back(Notes(rules, false));
+    }
+    return blocks;
+}
+
 std::vector<Block> ReportLayout::Build()
 {
     const ReportContent& c = m_content;
     std::vector<Block> blocks;
     blocks.push_back(Title());
+    if (c.generalTable) {
+        for (Block& block : GeneralTable())
+            blocks.push_back(std::move(block));
+        return blocks;
+    }
 
     blocks.push_back(Heading(ReportTexts::tr("输入")));
-    blocks.push_back(Values({{ReportTexts::Caption("fit"), Text(c.fitName)},
-                             {ReportTexts::Caption("size"), WithUnit(c.sizeMm, "mm")},
-                             {ReportTexts::Caption("tables"),
-                              c.tablesFolder.empty() ? ReportTexts::tr("当前文件夹") : Text(c.tablesFolder)}}));
+    std::vector<std::pair<QString, QString>> inputs;
+    if (c.bearing)
+        inputs
+            = {{ReportTexts::Caption("seat"), Text(c.bearing->seatClass)},
+               {ReportTexts::Caption("bearing"), ReportTexts::Bearing(*c.bearing)},
+               {ReportTexts::Caption("ring_range"),
+                ReportTexts::tr("大于 %1 至 %2 mm（ISO 492）").arg(Text(c.bearing->overMm), Text(c.bearing->upToMm))}};
+    else
+        inputs = {{ReportTexts::Caption("fit"), Text(c.fitName)}};
+    inputs.push_back({ReportTexts::Caption("size"), WithUnit(c.sizeMm, "mm")});
+    inputs.push_back({ReportTexts::Caption("tables"),
+                      c.tablesFolder.empty() ? ReportTexts::tr("当前文件夹") : Text(c.tablesFolder)});
+    blocks.push_back(Values(inputs));
 
-    blocks.push_back(Heading(ReportTexts::tr("孔与轴的极限")));
+    blocks.push_back(Heading(c.bearing ? ReportTexts::tr("轴承与轴承座的极限") : ReportTexts::tr("孔与轴的极限")));
+    // A bearing's ring stands where its part would.
+    const QString ring = c.bearing ? ReportTexts::Bearing(*c.bearing) : QString();
+    const bool innerRing = c.bearing && c.bearing->ring == "inner";
+    const bool outerRing = c.bearing && !innerRing;
     const auto partRow = [](const QString& part, const ReportPart& limits) {
         return QStringList {part,
                             Text(limits.className),
@@ -386,18 +437,26 @@ std::vector<Block> ReportLayout::Build()
     blocks.push_back(Table({ReportTexts::tr("零件"), ReportTexts::tr("公差带"), ReportTexts::tr("上偏差 µm"),
                             ReportTexts::tr("下偏差 µm"), ReportTexts::tr("最大极限尺寸 mm"),
                             ReportTexts::tr("最小极限尺寸 mm"), ReportTexts::tr("公差 µm")},
-                           {partRow(ReportTexts::tr("孔"), c.hole), partRow(ReportTexts::tr("轴"), c.shaft)},
+                           {partRow(innerRing ? ring : ReportTexts::tr("孔"), c.hole),
+                            partRow(outerRing ? ring : ReportTexts::tr("轴"), c.shaft)},
                            {0.12, 0.12, 0.14, 0.14, 0.17, 0.17, 0.14}));
 
     blocks.push_back(Heading(ReportTexts::tr("配合")));
     std::vector<std::pair<QString, QString>> fit = {{ReportTexts::Caption("type"), ReportTexts::FitType(c.type)}};
     for (const ReportValue& extreme : c.extremes)
         fit.push_back({ReportTexts::Caption(extreme.key), WithUnit(extreme.value, extreme.unit)});
+    for (const ReportValue& probable : c.probable)
+        fit.push_back({ReportTexts::Caption(probable.key), WithUnit(probable.value, probable.unit)});
     fit.push_back({ReportTexts::Caption(c.mean.key), WithUnit(c.mean.value, c.mean.unit)});
     fit.push_back({ReportTexts::Caption("fit_tolerance"), WithUnit(c.fitToleranceUm, "µm")});
-    fit.push_back({ReportTexts::Caption("drawing_line"), Text(c.drawingLine)});
+    fit.push_back(
+        {c.bearing ? ReportTexts::tr("轴承座的图样标注") : ReportTexts::Caption("drawing_line"), Text(c.drawingLine)});
     blocks.push_back(Values(fit));
-    blocks.push_back(Notes({ReportTexts::tr("间隙为孔减轴；过盈写作负间隙。")}, false));
+    QStringList notes {ReportTexts::tr("间隙为孔减轴；过盈写作负间隙。")};
+    if (!c.probable.empty())
+        notes << ReportTexts::tr("概率间隙：尺寸服从正态分布，居于公差带中部，公差带为 ±3σ；99.73 % 的配合在此范围内，"
+                                 "取整到微米并向外圆整。");
+    blocks.push_back(Notes(notes, false));
 
     blocks.push_back(Heading(ReportTexts::tr("公差带图")));
     blocks.push_back(Diagram());

@@ -13,6 +13,11 @@ namespace {
 
 QString Title(const ReportContent& content)
 {
+    if (content.generalTable)
+        return ReportTexts::tr("一般公差表 %1").arg(QString::fromStdString(content.generalTable->designation));
+    if (content.bearing)
+        return ReportTexts::tr("轴承配合报告 Ø%1 %2")
+            .arg(QString::fromStdString(content.sizeMm), QString::fromStdString(content.fitName));
     return ReportTexts::tr("配合报告 Ø%1 %2")
         .arg(QString::fromStdString(content.sizeMm), QString::fromStdString(content.fitName));
 }

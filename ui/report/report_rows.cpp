@@ -33,13 +33,21 @@ void AddValues(QList<QStringList>& rows, const std::vector<ReportValue>& values)
 QList<QStringList> ReportRows(const ReportContent& content, ReportSection section)
 {
     QList<QStringList> rows {{ReportTexts::tr("项目"), ReportTexts::tr("数值"), ReportTexts::tr("单位")}};
-    rows << QStringList {ReportTexts::Caption("fit"), Text(content.fitName), QString()}
-         << QStringList {ReportTexts::Caption("size"), Text(content.sizeMm), QStringLiteral("mm")};
+    if (content.bearing)
+        rows << QStringList {ReportTexts::Caption("seat"), Text(content.bearing->seatClass), QString()}
+             << QStringList {ReportTexts::Caption("bearing"), ReportTexts::Bearing(*content.bearing), QString()};
+    else
+        rows << QStringList {ReportTexts::Caption("fit"), Text(content.fitName), QString()};
+    rows << QStringList {ReportTexts::Caption("size"), Text(content.sizeMm), QStringLiteral("mm")};
     if (section == ReportSection::Fit) {
-        AddPart(rows, ReportTexts::tr("孔"), content.hole);
-        AddPart(rows, ReportTexts::tr("轴"), content.shaft);
+        // A bearing's ring is named in the rows where its part would be.
+        const bool inner = content.bearing && content.bearing->ring == "inner";
+        const bool outer = content.bearing && !inner;
+        AddPart(rows, inner ? ReportTexts::Bearing(*content.bearing) : ReportTexts::tr("孔"), content.hole);
+        AddPart(rows, outer ? ReportTexts::Bearing(*content.bearing) : ReportTexts::tr("轴"), content.shaft);
         rows << QStringList {ReportTexts::Caption("type"), ReportTexts::FitType(content.type), QString()};
         AddValues(rows, content.extremes);
+        AddValues(rows, content.probable);
         AddValues(rows, {content.mean, {"fit_tolerance", content.fitToleranceUm, "µm"}});
         rows << QStringList {ReportTexts::Caption("drawing_line"), Text(content.drawingLine), QString()};
         return rows;

@@ -27,6 +27,21 @@ constexpr Words kCaptions[] = {
     {"mean_interference", QT_TRANSLATE_NOOP("ReportTexts", "平均过盈 Yav")},
     {"fit_tolerance", QT_TRANSLATE_NOOP("ReportTexts", "配合公差 Tf")},
     {"drawing_line", QT_TRANSLATE_NOOP("ReportTexts", "图样标注")},
+    {"probable_max_clearance", QT_TRANSLATE_NOOP("Terms", "概率最大间隙"), kTerms},
+    {"probable_min_clearance", QT_TRANSLATE_NOOP("Terms", "概率最小间隙"), kTerms},
+    {"probable_max_interference", QT_TRANSLATE_NOOP("Terms", "概率最大过盈"), kTerms},
+    {"probable_min_interference", QT_TRANSLATE_NOOP("Terms", "概率最小过盈"), kTerms},
+    {"seat", QT_TRANSLATE_NOOP("ReportTexts", "轴承座公差带")},
+    {"bearing", QT_TRANSLATE_NOOP("ReportTexts", "轴承")},
+    {"ring_range", QT_TRANSLATE_NOOP("ReportTexts", "轴承公差的直径范围")},
+    // The title-block tables, worded by the workbench's general tolerances tab too.
+    {"linear", QT_TRANSLATE_NOOP("Terms", "线性尺寸的极限偏差"), kTerms},
+    {"edge", QT_TRANSLATE_NOOP("Terms", "倒圆半径与倒角高度的极限偏差"), kTerms},
+    {"angle", QT_TRANSLATE_NOOP("Terms", "角度的极限偏差（按短边长度）"), kTerms},
+    {"straightness_flatness", QT_TRANSLATE_NOOP("Terms", "直线度和平面度"), kTerms},
+    {"perpendicularity", QT_TRANSLATE_NOOP("Terms", "垂直度（按短边长度）"), kTerms},
+    {"symmetry", QT_TRANSLATE_NOOP("Terms", "对称度"), kTerms},
+    {"runout", QT_TRANSLATE_NOOP("Terms", "圆跳动"), kTerms},
     {"hub_od", QT_TRANSLATE_NOOP("Terms", "轮毂外径"), kTerms},
     {"shaft_bore", QT_TRANSLATE_NOOP("Terms", "轴内孔直径"), kTerms},
     {"length", QT_TRANSLATE_NOOP("Terms", "配合长度"), kTerms},
@@ -115,6 +130,15 @@ constexpr Words kCaptions[] = {
     {"shaft_material.poisson_ratio", QT_TRANSLATE_NOOP("ReportTexts", "轴泊松比 ν")},
     {"shaft_material.expansion_per_k", QT_TRANSLATE_NOOP("ReportTexts", "轴线膨胀系数 α")},
     {"shaft_material.strength_mpa", QT_TRANSLATE_NOOP("ReportTexts", "轴屈服强度")},
+};
+
+// A bearing's rings and tolerance classes (GB/T 307.1's names), worded by the bearing tab too.
+constexpr Words kBearingWords[] = {
+    {"inner", QT_TRANSLATE_NOOP("Terms", "轴承内圈"), kTerms},
+    {"outer", QT_TRANSLATE_NOOP("Terms", "轴承外圈"), kTerms},
+    {"Normal", QT_TRANSLATE_NOOP("Terms", "普通级"), kTerms},
+    {"6", QT_TRANSLATE_NOOP("Terms", "6 级"), kTerms},
+    {"5", QT_TRANSLATE_NOOP("Terms", "5 级"), kTerms},
 };
 
 constexpr Words kFitTypes[] = {
@@ -232,6 +256,14 @@ QString ReportTexts::Note(const ReportNote& note)
     for (const std::string& argument : note.arguments)
         sentence = sentence.arg(Argument(argument));
     return sentence;
+}
+
+QString ReportTexts::Bearing(const ReportBearing& bearing)
+{
+    const Words* ring = Find(kBearingWords, bearing.ring);
+    const Words* bearingClass = Find(kBearingWords, bearing.bearingClass);
+    return tr("%1，%2").arg(ring ? Translated(*ring) : FromKey(bearing.ring),
+                            bearingClass ? Translated(*bearingClass) : FromKey(bearing.bearingClass));
 }
 
 QString ReportTexts::State(std::string_view key)

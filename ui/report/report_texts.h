@@ -19,6 +19,8 @@ public:
     static QString FitType(std::string_view key);
     // "静止" for "standstill", "工作时" for "in_service"; a joining method ("press") too.
     static QString State(std::string_view key);
+    // "轴承内圈，普通级": the ring and its class.
+    static QString Bearing(const ReportBearing& bearing);
     // A value with its unit, a joining method worded, a worse-of-both-states result with its state.
     static QString Value(const ReportValue& value);
     // A warning, an assumption or a refusal, its numbers filled in.

@@ -8,6 +8,10 @@
 #include "report/report_loader.h"
 #include "workbench/analysis/analysis_model.h"
 #include "workbench/analysis/analysis_texts.h"
+#include "workbench/bearing/bearing_model.h"
+#include "workbench/bearing/bearing_texts.h"
+#include "workbench/general/general_model.h"
+#include "workbench/general/general_texts.h"
 #include "workbench/workbench_language.h"
 
 #include <algorithm>
@@ -109,8 +113,90 @@ const std::vector<QString>& ReportServiceOptionNames()
     return names;
 }
 
+namespace {
+
+QString Today()
+{
+    return QDate::currentDate().toString(Qt::ISODate);
+}
+
+int WriteContent(const ReportContent& content, const QString& path)
+{
+    const QString error = ExportReportPdf(content, path);
+    if (!error.isEmpty())
+        return Fail(kExitNoResult, QStringLiteral("cannot write %1: %2").arg(path, error));
+    return kExitWritten;
+}
+
+int RunGeneralTable(const ReportRequest& request)
+{
+    if (!request.fit.isEmpty() || !request.bearingSeat.isEmpty() || !request.size.isEmpty())
+        return Fail(kExitUsage,
+                    QStringLiteral("--general-class prints a class's table: it takes no --fit, "
+                                   "--bearing-seat or --size"));
+    const auto classes = ReadGeneralClasses(request.generalClass.toStdString());
+    if (!classes)
+        return Fail(kExitUsage,
+                    QStringLiteral("--general-class \"%1\" is not f, m, c or v, H, K or L, or a pair "
+                                   "such as mK")
+                        .arg(request.generalClass));
+    const auto standard = ParseGeneralStandard(request.standard.isEmpty() ? "iso" : request.standard.toStdString());
+    if (!standard)
+        return Fail(kExitUsage, QStringLiteral("--standard takes iso or gb, not %1").arg(request.standard));
+    ApplyWorkbenchLanguage(request.english ? WorkbenchLanguage::English : WorkbenchLanguage::Chinese);
+    return WriteContent(BuildGeneralTableReportContent(
+                            *classes, *standard, request.english ? ReportLanguage::English : ReportLanguage::Chinese,
+                            QUORLAN_VERSION, Today().toStdString()),
+                        request.path);
+}
+
+int RunBearingSeat(const ReportRequest& request)
+{
+    if (!request.fit.isEmpty())
+        return Fail(kExitUsage, QStringLiteral("give --fit or --bearing-seat, not both"));
+    if (request.size.isEmpty())
+        return Fail(kExitUsage, QStringLiteral("--bearing-seat needs --size, e.g. --bearing-seat k5 --size 25"));
+    const auto bearingClass
+        = ParseBearingClass(request.bearingClass.isEmpty() ? "normal" : request.bearingClass.toStdString());
+    if (!bearingClass)
+        return Fail(kExitUsage,
+                    QStringLiteral("--bearing-class takes normal, 6 or 5, not %1").arg(request.bearingClass));
+    if (!request.tablesFolder.isEmpty() && !QFileInfo(request.tablesFolder).isDir())
+        return Fail(kExitUsage, QStringLiteral("--tables: no such folder: %1").arg(request.tablesFolder));
+    const std::filesystem::path tables = request.tablesFolder.toStdString();
+    const auto fit
+        = AnalyseTypedSeat(tables, request.size.toStdString(), request.bearingSeat.toStdString(), *bearingClass);
+    if (!fit) {
+        // A size or class that does not read is a usage error; a seat the tables refuse, no result.
+        const bool refused = std::holds_alternative<SeatRefusal>(fit.reason());
+        return Fail(refused ? kExitNoResult : kExitUsage,
+                    QString::fromStdString(BearingProblemText(fit.reason(), tables)));
+    }
+    ApplyWorkbenchLanguage(request.english ? WorkbenchLanguage::English : WorkbenchLanguage::Chinese);
+    ReportContent content
+        = BuildBearingReportContent(*fit, request.english ? ReportLanguage::English : ReportLanguage::Chinese,
+                                    QUORLAN_VERSION, Today().toStdString());
+    content.tablesFolder = QDir(request.tablesFolder.isEmpty() ? QDir::currentPath() : request.tablesFolder)
+                               .absolutePath()
+                               .toStdString();
+    return WriteContent(content, request.path);
+}
+
+} // namespace
+
 int RunReportCommand(const ReportRequest& request)
 {
+    const bool seatOrTable = !request.bearingSeat.isEmpty() || !request.generalClass.isEmpty();
+    if (seatOrTable && !request.serviceOptions.empty())
+        return Fail(kExitUsage, QStringLiteral("the press-fit options belong to a --fit report"));
+    if (!request.bearingClass.isEmpty() && request.bearingSeat.isEmpty())
+        return Fail(kExitUsage, QStringLiteral("--bearing-class belongs to --bearing-seat"));
+    if (!request.standard.isEmpty() && request.generalClass.isEmpty())
+        return Fail(kExitUsage, QStringLiteral("--standard belongs to --general-class"));
+    if (!request.generalClass.isEmpty())
+        return RunGeneralTable(request);
+    if (!request.bearingSeat.isEmpty())
+        return RunBearingSeat(request);
     if (request.fit.isEmpty() || request.size.isEmpty())
         return Fail(kExitUsage, QStringLiteral("--report needs --fit and --size, e.g. --fit H7/g6 --size 40"));
     const auto size = ReadSize(request.size.toStdString());
@@ -157,8 +243,5 @@ int RunReportCommand(const ReportRequest& request)
                         .arg(input, QString::fromStdString(refusal.key).replace(QLatin1Char('_'), QLatin1Char(' '))));
     }
 
-    const QString error = ExportReportPdf(content, request.path);
-    if (!error.isEmpty())
-        return Fail(kExitNoResult, QStringLiteral("cannot write %1: %2").arg(request.path, error));
-    return kExitWritten;
+    return WriteContent(content, request.path);
 }

@@ -5,13 +5,19 @@
 
 #include <QString>
 
-// `quorlan --report FILE.pdf --fit FIT --size S [service options] [--lang en|zh] [--tables DIR]`.
+// `quorlan --report FILE.pdf --fit FIT --size S [service options] [--lang en|zh] [--tables DIR]`;
+// a bearing seat's report with `--bearing-seat k5 --size 25 [--bearing-class normal|6|5]` in place of
+// --fit; a general tolerance class's title-block table with `--general-class mK [--standard iso|gb]`.
 struct ReportRequest
 {
     QString path;
     QString fit;
     QString size;
     QString tablesFolder; // empty: the current directory
+    QString bearingSeat; // "k5", "H7"
+    QString bearingClass; // empty: normal
+    QString generalClass; // "mK"
+    QString standard; // empty: iso
     bool english = false;
     // The press-fit options given, by name without dashes ("hub-od"), as typed.
     std::vector<std::pair<QString, QString>> serviceOptions;

@@ -36,7 +36,22 @@ StartOptions ParseStartOptions(const QStringList& arguments)
                                       QStringLiteral("zh|en"));
     const QCommandLineOption workbench(QStringLiteral("workbench"),
                                        QStringLiteral("只打开配合分析窗口（不打开主对话框）。"));
-    parser.addOptions({fit, size, tables, report, language, workbench});
+    const QCommandLineOption bearingSeat(
+        QStringLiteral("bearing-seat"),
+        QStringLiteral("报告轴承配合：轴承座的公差带，轴（如 k5）配内圈，孔（如 H7）配外圈；直径取 --size。"),
+        QStringLiteral("公差带"));
+    const QCommandLineOption bearingClass(QStringLiteral("bearing-class"),
+                                          QStringLiteral("轴承公差等级：normal（普通级，默认）、6 或 5。"),
+                                          QStringLiteral("normal|6|5"));
+    const QCommandLineOption generalClass(QStringLiteral("general-class"),
+                                          QStringLiteral("报告一般公差表：标题栏的公差等级，如 m、K 或 mK。"),
+                                          QStringLiteral("等级"));
+    const QCommandLineOption standard(
+        QStringLiteral("standard"),
+        QStringLiteral("一般公差表的标准：iso（ISO 2768，默认）或 gb（GB/T 1804、GB/T 1184）。"),
+        QStringLiteral("iso|gb"));
+    parser.addOptions(
+        {fit, size, tables, report, language, workbench, bearingSeat, bearingClass, generalClass, standard});
     // The press-fit options of `quorlan-cli service`, for the report.
     std::vector<QCommandLineOption> serviceOptions;
     for (const QString& name : ReportServiceOptionNames()) {
@@ -70,6 +85,10 @@ StartOptions ParseStartOptions(const QStringList& arguments)
         request.fit = parser.value(fit);
         request.size = parser.value(size);
         request.tablesFolder = options.tablesFolder;
+        request.bearingSeat = parser.value(bearingSeat);
+        request.bearingClass = parser.value(bearingClass);
+        request.generalClass = parser.value(generalClass);
+        request.standard = parser.value(standard);
         // Without --lang, the language of the system: Chinese for zh_*, English otherwise.
         request.english = parser.isSet(language) ? lang == QLatin1String("en")
                                                  : !QLocale::system().name().startsWith(QLatin1String("zh"));
@@ -82,6 +101,9 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     for (const QCommandLineOption& option : serviceOptions)
         if (parser.isSet(option))
             usageError(QStringLiteral("--%1 belongs to --report").arg(option.names().constFirst()));
+    for (const QCommandLineOption* option : {&bearingSeat, &bearingClass, &generalClass, &standard})
+        if (parser.isSet(*option))
+            usageError(QStringLiteral("--%1 belongs to --report").arg(option->names().constFirst()));
 
     if (parser.isSet(fit) || parser.isSet(size)) {
         FitStart start;

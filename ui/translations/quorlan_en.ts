@@ -248,6 +248,96 @@
     </message>
 </context>
 <context>
+    <name>BearingPage</name>
+    <message>
+        <source>输入</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>如 k5 或 H7</source>
+        <translation>e.g. k5 or H7</translation>
+    </message>
+    <message>
+        <source>轴承座公差带(&amp;E)</source>
+        <translation>S&amp;eat class</translation>
+    </message>
+    <message>
+        <source>轴承公差等级(&amp;B)</source>
+        <translation>&amp;Bearing class</translation>
+    </message>
+    <message>
+        <source>轴的公差带（小写，如 k5）配内圈，孔的公差带（大写，如 H7）配外圈。直径取窗口的基本尺寸；轴承公差按 ISO 492（GB/T 307.1）。</source>
+        <translation>A shaft class (lower case, e.g. k5) seats the inner ring, a hole class (upper case, e.g. H7) the outer ring. The diameter is the window&apos;s nominal size; the bearing&apos;s tolerances are ISO 492&apos;s (GB/T 307.1).</translation>
+    </message>
+    <message>
+        <source>轴承与轴承座</source>
+        <translation>Bearing and seat</translation>
+    </message>
+    <message>
+        <source>上偏差</source>
+        <translation>Upper deviation</translation>
+    </message>
+    <message>
+        <source>下偏差</source>
+        <translation>Lower deviation</translation>
+    </message>
+    <message>
+        <source>最大极限尺寸</source>
+        <translation>Largest limit of size</translation>
+    </message>
+    <message>
+        <source>最小极限尺寸</source>
+        <translation>Smallest limit of size</translation>
+    </message>
+    <message>
+        <source>公差</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>配合</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>配合性质</source>
+        <translation>Fit type</translation>
+    </message>
+    <message>
+        <source>配合公差 Tf</source>
+        <translation>Fit tolerance Tf</translation>
+    </message>
+    <message>
+        <source>轴承座的图样标注(&amp;L)</source>
+        <translation>Seat&apos;s drawing &amp;line</translation>
+    </message>
+</context>
+<context>
+    <name>BearingTexts</name>
+    <message>
+        <source>请输入轴承座的公差带：轴如 k5（配内圈），孔如 H7（配外圈）。</source>
+        <translation>Enter the seat&apos;s class: a shaft class such as k5 (inner ring) or a hole class such as H7 (outer ring).</translation>
+    </message>
+    <message>
+        <source>公差带“%1”应写作基本偏差字母加公差等级，如 k5、H7。</source>
+        <translation>The class “%1” is written as a fundamental deviation letter and a grade, such as k5 or H7.</translation>
+    </message>
+    <message>
+        <source>ISO 492 只列出内圈内径大于 %1 至 %2 mm 的公差，没有 %3 mm。</source>
+        <translation>ISO 492 gives inner ring bores over %1 up to %2 mm, not %3 mm.</translation>
+    </message>
+    <message>
+        <source>ISO 492 只列出外圈外径大于 %1 至 %2 mm 的公差，没有 %3 mm。</source>
+        <translation>ISO 492 gives outer ring diameters over %1 up to %2 mm, not %3 mm.</translation>
+    </message>
+    <message>
+        <source>轴承内圈（%1）</source>
+        <translation>Bearing inner ring, %1</translation>
+    </message>
+    <message>
+        <source>轴承外圈（%1）</source>
+        <translation>Bearing outer ring, %1</translation>
+    </message>
+</context>
+<context>
     <name>FinderTexts</name>
     <message>
         <source>请输入最小间隙（µm）。</source>
@@ -437,6 +527,196 @@
         <source>警告</source>
         <comment>column: the warnings of each fit</comment>
         <translation>Warnings</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralPage</name>
+    <message>
+        <source>输入</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>如 m、K 或 mK</source>
+        <translation>e.g. m, K or mK</translation>
+    </message>
+    <message>
+        <source>一般公差等级(&amp;C)</source>
+        <translation>&amp;Class</translation>
+    </message>
+    <message>
+        <source>标准(&amp;N)</source>
+        <translation>Sta&amp;ndard</translation>
+    </message>
+    <message>
+        <source>查询(&amp;Q)</source>
+        <translation>&amp;Question</translation>
+    </message>
+    <message>
+        <source>尺寸或长度(&amp;Z)</source>
+        <translation>Si&amp;ze or length</translation>
+    </message>
+    <message>
+        <source>mm：线性尺寸、倒角高度，角度的短边，或要素的长度</source>
+        <translation>mm: a linear size, a chamfer height, an angle&apos;s shorter side or a feature&apos;s length</translation>
+    </message>
+    <message>
+        <source>该尺寸的一般公差</source>
+        <translation>General tolerance of the size</translation>
+    </message>
+    <message>
+        <source>标题栏所引的一般公差表</source>
+        <translation>The table the title block refers to</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>尺寸范围</source>
+        <translation>Size range</translation>
+    </message>
+    <message>
+        <source>公差</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTexts</name>
+    <message>
+        <source>线性尺寸</source>
+        <translation>Linear size</translation>
+    </message>
+    <message>
+        <source>倒圆半径与倒角高度</source>
+        <translation>External radius or chamfer height</translation>
+    </message>
+    <message>
+        <source>角度（按短边长度）</source>
+        <translation>Angle (by its shorter side)</translation>
+    </message>
+    <message>
+        <source>直线度</source>
+        <translation>Straightness</translation>
+    </message>
+    <message>
+        <source>平面度</source>
+        <translation>Flatness</translation>
+    </message>
+    <message>
+        <source>垂直度（按短边长度）</source>
+        <translation>Perpendicularity (by the shorter side)</translation>
+    </message>
+    <message>
+        <source>对称度</source>
+        <translation>Symmetry</translation>
+    </message>
+    <message>
+        <source>圆跳动</source>
+        <translation>Circular run-out</translation>
+    </message>
+    <message>
+        <source>请输入公差等级，如 m、K 或 mK。</source>
+        <translation>Enter a class, such as m, K or mK.</translation>
+    </message>
+    <message>
+        <source>公差等级应为 f、m、c、v，H、K、L，或两者连写，如 mK。</source>
+        <translation>A class is f, m, c or v, H, K or L, or a pair such as mK.</translation>
+    </message>
+    <message>
+        <source>尺寸与角度需要线性尺寸的公差等级 f、m、c 或 v（或连写，如 mK）。</source>
+        <translation>Sizes and angles take a linear class f, m, c or v (or a pair such as mK).</translation>
+    </message>
+    <message>
+        <source>几何公差需要公差等级 H、K 或 L（或连写，如 mK）。</source>
+        <translation>Geometrical tolerances take a class H, K or L (or a pair such as mK).</translation>
+    </message>
+    <message>
+        <source>请输入尺寸或长度（mm）。</source>
+        <translation>Enter a size or length (mm).</translation>
+    </message>
+    <message>
+        <source>尺寸应是一个数，如 35 或 0.8。</source>
+        <translation>The size is a number, such as 35 or 0.8.</translation>
+    </message>
+    <message>
+        <source>尺寸最多取六位小数。</source>
+        <translation>The size has at most six decimals.</translation>
+    </message>
+    <message>
+        <source>尺寸须大于 0。</source>
+        <translation>The size must be over 0.</translation>
+    </message>
+    <message>
+        <source>%1 不适用于 %2 mm：小于 0.5 mm 的尺寸，其极限偏差应在尺寸后注出。</source>
+        <translation>%1 has no value at %2 mm: below 0.5 mm the deviation is written beside the size.</translation>
+    </message>
+    <message>
+        <source>%1 的表只到 %2 mm。</source>
+        <translation>The table of %1 ends at %2 mm.</translation>
+    </message>
+    <message>
+        <source>标准没有给出 %1 在 %2 mm 时的值。</source>
+        <translation>The standard gives %1 no value at %2 mm.</translation>
+    </message>
+    <message>
+        <source>任意长度</source>
+        <translation>any length</translation>
+    </message>
+    <message>
+        <source>不大于 %1 mm</source>
+        <translation>up to %1 mm</translation>
+    </message>
+    <message>
+        <source>大于 %1 mm</source>
+        <translation>over %1 mm</translation>
+    </message>
+    <message>
+        <source>%1 至 %2 mm</source>
+        <translation>%1 up to %2 mm</translation>
+    </message>
+    <message>
+        <source>大于 %1 至 %2 mm</source>
+        <translation>over %1 up to %2 mm</translation>
+    </message>
+    <message>
+        <source>圆度</source>
+        <translation>Circularity</translation>
+    </message>
+    <message>
+        <source>圆柱度</source>
+        <translation>Cylindricity</translation>
+    </message>
+    <message>
+        <source>平行度</source>
+        <translation>Parallelism</translation>
+    </message>
+    <message>
+        <source>同轴度</source>
+        <translation>Coaxiality</translation>
+    </message>
+    <message>
+        <source>未注公差值等于标准的直径公差值，但不能大于圆跳动的未注公差值。</source>
+        <translation>equal to the diameter&apos;s tolerance, but not more than the circular run-out tolerance.</translation>
+    </message>
+    <message>
+        <source>未注公差不作规定：圆柱度误差由圆度、直线度和相对素线的平行度误差组成，每一项均由其注出公差或未注公差控制。</source>
+        <translation>no general tolerance: it is made up of circularity, straightness and parallelism, each within its own general or indicated tolerance.</translation>
+    </message>
+    <message>
+        <source>未注公差值等于给出的尺寸公差值，或直线度和平面度未注公差值中的较大者；取两要素中较长者为基准。</source>
+        <translation>equal to the size tolerance or to the straightness or flatness tolerance, whichever is greater; the longer of the two features is the datum.</translation>
+    </message>
+    <message>
+        <source>未注公差值未作规定；在极限状况下，可与圆跳动的未注公差值相等。</source>
+        <translation>no general tolerance of its own: the deviation may be as large as the circular run-out tolerance.</translation>
     </message>
 </context>
 <context>
@@ -875,6 +1155,70 @@
     <message>
         <source>请给出%1：材料标准没有给出这一截面尺寸的最低强度。</source>
         <translation>Give %1: the material standard gives no minimum strength for a section of this size.</translation>
+    </message>
+    <message>
+        <source>轴承配合报告</source>
+        <translation>Bearing seat report</translation>
+    </message>
+    <message>
+        <source>一般公差表</source>
+        <translation>General tolerance table</translation>
+    </message>
+    <message>
+        <source>尺寸范围</source>
+        <translation>Size range</translation>
+    </message>
+    <message>
+        <source>公差</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>无表的要素</source>
+        <translation>Features without a table</translation>
+    </message>
+    <message>
+        <source>大于 %1 至 %2 mm（ISO 492）</source>
+        <translation>over %1 up to %2 mm (ISO 492)</translation>
+    </message>
+    <message>
+        <source>轴承与轴承座的极限</source>
+        <translation>Limits of bearing and seat</translation>
+    </message>
+    <message>
+        <source>轴承座的图样标注</source>
+        <translation>Seat&apos;s drawing line</translation>
+    </message>
+    <message>
+        <source>概率间隙：尺寸服从正态分布，居于公差带中部，公差带为 ±3σ；99.73 % 的配合在此范围内，取整到微米并向外圆整。</source>
+        <translation>Probable clearances: sizes normally distributed, centred in their zones, each zone ±3σ; 99.73 % of the pairs lie within them, rounded outward to whole µm.</translation>
+    </message>
+    <message>
+        <source>一般公差表 %1</source>
+        <translation>General tolerance table %1</translation>
+    </message>
+    <message>
+        <source>轴承配合报告 Ø%1 %2</source>
+        <translation>Bearing seat report Ø%1 %2</translation>
+    </message>
+    <message>
+        <source>轴承座公差带</source>
+        <translation>Seat class</translation>
+    </message>
+    <message>
+        <source>轴承</source>
+        <translation>Bearing</translation>
+    </message>
+    <message>
+        <source>轴承公差的直径范围</source>
+        <translation>Diameter range of the bearing&apos;s tolerance</translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1904,70 @@ hub %1 °C, shaft %2 °C</translation>
         <source>轴强度对应的截面尺寸</source>
         <translation>Shaft section the strength is for</translation>
     </message>
+    <message>
+        <source>概率最大间隙</source>
+        <translation>Probable largest clearance</translation>
+    </message>
+    <message>
+        <source>概率最小间隙</source>
+        <translation>Probable smallest clearance</translation>
+    </message>
+    <message>
+        <source>概率最大过盈</source>
+        <translation>Probable largest interference</translation>
+    </message>
+    <message>
+        <source>概率最小过盈</source>
+        <translation>Probable smallest interference</translation>
+    </message>
+    <message>
+        <source>线性尺寸的极限偏差</source>
+        <translation>Linear sizes</translation>
+    </message>
+    <message>
+        <source>倒圆半径与倒角高度的极限偏差</source>
+        <translation>External radii and chamfer heights</translation>
+    </message>
+    <message>
+        <source>角度的极限偏差（按短边长度）</source>
+        <translation>Angles, by the shorter side</translation>
+    </message>
+    <message>
+        <source>直线度和平面度</source>
+        <translation>Straightness and flatness</translation>
+    </message>
+    <message>
+        <source>垂直度（按短边长度）</source>
+        <translation>Perpendicularity (by the shorter side)</translation>
+    </message>
+    <message>
+        <source>对称度</source>
+        <translation>Symmetry</translation>
+    </message>
+    <message>
+        <source>圆跳动</source>
+        <translation>Circular run-out</translation>
+    </message>
+    <message>
+        <source>轴承内圈</source>
+        <translation>Bearing inner ring</translation>
+    </message>
+    <message>
+        <source>轴承外圈</source>
+        <translation>Bearing outer ring</translation>
+    </message>
+    <message>
+        <source>普通级</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>6 级</source>
+        <translation>class 6</translation>
+    </message>
+    <message>
+        <source>5 级</source>
+        <translation>class 5</translation>
+    </message>
 </context>
 <context>
     <name>Workbench</name>
@@ -1694,6 +2102,14 @@ hub %1 °C, shaft %2 °C</translation>
     <message>
         <source>没有可打印的配合：</source>
         <translation>No fit to print: </translation>
+    </message>
+    <message>
+        <source>轴承配合</source>
+        <translation>Bearing seat</translation>
+    </message>
+    <message>
+        <source>一般公差</source>
+        <translation>General tolerances</translation>
     </message>
 </context>
 </TS>

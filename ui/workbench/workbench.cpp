@@ -8,8 +8,11 @@
 #include "report/report_loader.h"
 #include "widgets/table_export.h"
 #include "workbench/analysis/analysis_page.h"
+#include "workbench/bearing/bearing_page.h"
 #include "workbench/diagram_file.h"
 #include "workbench/finder/finder_page.h"
+#include "workbench/general/general_model.h"
+#include "workbench/general/general_page.h"
 #include "workbench/remembered_inputs.h"
 #include "workbench/service/service_page.h"
 #include "workbench/text_language.h"
@@ -50,6 +53,8 @@ const QString kFitKey = QStringLiteral("fit");
 const QString kTabKey = QStringLiteral("tab");
 const QString kFinderKey = QStringLiteral("finder");
 const QString kServiceKey = QStringLiteral("service");
+const QString kGeneralKey = QStringLiteral("general");
+const QString kBearingKey = QStringLiteral("bearing");
 
 // "H7-g6_40mm": no slash, which a file name cannot hold.
 QString FileStem(const QString& designation, const QString& size)
@@ -112,6 +117,10 @@ void Workbench::BuildContents()
     m_tabs->addTab(m_finderPage, tr("配合查找"));
     m_servicePage = new ServicePage(m_tabs);
     m_tabs->addTab(m_servicePage, tr("使用条件"));
+    m_bearingPage = new BearingPage(m_tablesFolder, m_tabs);
+    m_tabs->addTab(m_bearingPage, tr("轴承配合"));
+    m_generalPage = new GeneralPage(m_tabs);
+    m_tabs->addTab(m_generalPage, tr("一般公差"));
     auto* layout = new QVBoxLayout(contents);
     layout->addLayout(sizeRow);
     layout->addWidget(m_tabs);
@@ -133,6 +142,7 @@ void Workbench::BuildContents()
     connect(m_finderPage, &FitFinderPage::fitChosen, this, &Workbench::OnFoundFitChosen);
     connect(m_sizeBox, &QLineEdit::textChanged, m_analysisPage, &AnalysisPage::SetSizeText);
     connect(m_sizeBox, &QLineEdit::textChanged, m_finderPage, &FitFinderPage::SetSizeText);
+    connect(m_sizeBox, &QLineEdit::textChanged, m_bearingPage, &BearingPage::SetSizeText);
     // The finder's search from the load takes the service tab's joint as it stands.
     connect(m_servicePage, &ServicePage::formChanged, this,
             [this] { m_finderPage->SetServiceForm(m_servicePage->Form()); });
@@ -203,6 +213,8 @@ QVariantMap Workbench::State() const
     state.insert(kTabKey, m_tabs->currentIndex());
     state.insert(kFinderKey, InputsOf(*m_finderPage));
     state.insert(kServiceKey, InputsOf(*m_servicePage));
+    state.insert(kGeneralKey, InputsOf(*m_generalPage));
+    state.insert(kBearingKey, InputsOf(*m_bearingPage));
     return state;
 }
 
@@ -210,11 +222,14 @@ void Workbench::RestoreState(const QVariantMap& state)
 {
     RestoreInputs(*m_finderPage, state.value(kFinderKey).toMap());
     RestoreInputs(*m_servicePage, state.value(kServiceKey).toMap());
+    RestoreInputs(*m_generalPage, state.value(kGeneralKey).toMap());
+    RestoreInputs(*m_bearingPage, state.value(kBearingKey).toMap());
     {
         const QSignalBlocker blocker(m_sizeBox);
         m_sizeBox->setText(state.value(kSizeKey, m_sizeBox->text()).toString());
     }
     m_finderPage->SetSizeText(m_sizeBox->text());
+    m_bearingPage->SetSizeText(m_sizeBox->text());
     m_analysisPage->SetInputs(m_sizeBox->text(), state.value(kFitKey, m_analysisPage->Designation()).toString());
     bool ok = false;
     const int tab = state.value(kTabKey).toInt(&ok);
@@ -248,7 +263,7 @@ void Workbench::RestoreRemembered()
         if (settings->contains(key))
             state.insert(key, settings->value(key));
     }
-    for (const QString& group : {kFinderKey, kServiceKey}) {
+    for (const QString& group : {kFinderKey, kServiceKey, kGeneralKey, kBearingKey}) {
         settings->beginGroup(group);
         QVariantMap inputs;
         for (const QString& key : settings->childKeys())
@@ -340,6 +355,27 @@ void Workbench::SaveDiagram()
 
 std::optional<ReportContent> Workbench::Report(bool withPressFit) const
 {
+    const ReportLanguage language
+        = words::CurrentLanguage() == words::Language::English ? ReportLanguage::English : ReportLanguage::Chinese;
+    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    if (m_tabs->currentWidget() == m_generalPage) {
+        const auto classes = ReadGeneralClasses(m_generalPage->ClassText().toStdString());
+        if (!classes)
+            return std::nullopt;
+        return BuildGeneralTableReportContent(
+            *classes, m_generalPage->ChineseStandard() ? GeneralStandard::Gb : GeneralStandard::Iso, language,
+            QUORLAN_VERSION, date);
+    }
+    if (m_tabs->currentWidget() == m_bearingPage) {
+        if (!m_bearingPage->Fit())
+            return std::nullopt;
+        ReportContent content = BuildBearingReportContent(*m_bearingPage->Fit(), language, QUORLAN_VERSION, date);
+        content.tablesFolder
+            = QDir(m_tablesFolder.empty() ? QDir::currentPath() : QString::fromStdString(m_tablesFolder.string()))
+                  .absolutePath()
+                  .toStdString();
+        return content;
+    }
     const std::optional<FitAnalysis>& analysis = m_analysisPage->Analysis();
     if (!analysis)
         return std::nullopt;
@@ -348,15 +384,22 @@ std::optional<ReportContent> Workbench::Report(bool withPressFit) const
     // whatever it shows.
     if (!withPressFit && service && !service->hubOutsideDiameterMm)
         service.reset();
-    ReportContent content = BuildReportContent(
-        *analysis, service ? &*service : nullptr,
-        words::CurrentLanguage() == words::Language::English ? ReportLanguage::English : ReportLanguage::Chinese,
-        QUORLAN_VERSION, QDate::currentDate().toString(Qt::ISODate).toStdString());
+    ReportContent content
+        = BuildReportContent(*analysis, service ? &*service : nullptr, language, QUORLAN_VERSION, date);
     content.tablesFolder
         = QDir(m_tablesFolder.empty() ? QDir::currentPath() : QString::fromStdString(m_tablesFolder.string()))
               .absolutePath()
               .toStdString();
     return content;
+}
+
+QString Workbench::ReportProblem() const
+{
+    if (m_tabs->currentWidget() == m_generalPage)
+        return m_generalPage->TableProblem();
+    if (m_tabs->currentWidget() == m_bearingPage)
+        return m_bearingPage->Problem();
+    return m_analysisPage->Problem();
 }
 
 void Workbench::Tell(const QString& outcome)
@@ -373,7 +416,7 @@ void Workbench::ExportReport()
 {
     const auto content = Report(false);
     if (!content) {
-        QMessageBox::warning(this, windowTitle(), tr("没有可写入报告的配合：") + m_analysisPage->Problem());
+        QMessageBox::warning(this, windowTitle(), tr("没有可写入报告的配合：") + ReportProblem());
         return;
     }
     Tell(ExportReportWithDialog(this, *content));
@@ -383,7 +426,7 @@ void Workbench::PrintReport()
 {
     const auto content = Report(false);
     if (!content) {
-        QMessageBox::warning(this, windowTitle(), tr("没有可打印的配合：") + m_analysisPage->Problem());
+        QMessageBox::warning(this, windowTitle(), tr("没有可打印的配合：") + ReportProblem());
         return;
     }
     Tell(PrintReportOf(this, *content));
@@ -393,9 +436,11 @@ QList<QStringList> Workbench::CurrentResultRows() const
 {
     if (m_tabs->currentWidget() == m_finderPage)
         return m_finderPage->ResultRows();
+    if (m_tabs->currentWidget() == m_generalPage)
+        return m_generalPage->ResultRows();
     const auto content = Report(true);
     if (!content)
-        return {{m_analysisPage->Problem()}};
+        return {{ReportProblem()}};
     const bool service = m_tabs->currentWidget() == m_servicePage;
     return ReportRowsOf(*content, service ? ReportSection::PressFit : ReportSection::Fit);
 }
@@ -405,8 +450,12 @@ void Workbench::ExportTableCsv()
     const QString tab = m_tabs->currentWidget() == m_finderPage ? QStringLiteral("_fits")
         : m_tabs->currentWidget() == m_servicePage              ? QStringLiteral("_press-fit")
                                                                 : QString();
-    Tell(ExportCsvWithDialog(this, CurrentResultRows(),
-                             FitFileName(m_analysisPage->Designation(), m_sizeBox->text()) + tab));
+    QString name = FitFileName(m_analysisPage->Designation(), m_sizeBox->text()) + tab;
+    if (m_tabs->currentWidget() == m_bearingPage)
+        name = QStringLiteral("bearing_") + FitFileName(m_bearingPage->SeatText(), m_sizeBox->text());
+    else if (m_tabs->currentWidget() == m_generalPage)
+        name = QStringLiteral("general_") + m_generalPage->ClassText().trimmed();
+    Tell(ExportCsvWithDialog(this, CurrentResultRows(), name));
 }
 
 void Workbench::CopyResults()

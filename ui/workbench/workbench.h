@@ -13,15 +13,18 @@
 struct ReportContent;
 
 class AnalysisPage;
+class BearingPage;
 class FitFinderPage;
+class GeneralPage;
 class ServicePage;
 class QLineEdit;
 class QTabWidget;
 class QTextBrowser;
 
 // "配合分析", the workbench: a fit of a hole and a shaft at a nominal size, its results and its
-// tolerance-zone diagram, the fit finder (its choice goes to the analysis) and the analysed fit
-// at service conditions; one size, above the tabs, serves them all. A program of its own
+// tolerance-zone diagram, the fit finder (its choice goes to the analysis), the analysed fit
+// at service conditions, a bearing seat and the general tolerances of a title block's class; one
+// size, above the tabs, serves all but the last, which asks for a length of its own. A program of its own
 // (`quorlan --workbench`) or opened beside the main dialog, whose modal run leaves it open to input.
 //
 // It remembers its inputs, its tab and its geometry when closed, and starts from them; it speaks
@@ -69,8 +72,11 @@ private:
     void ShowAbout();
     void NextTab(int step);
 
-    // The report of the window's fit in its language; none while the fit has no analysis.
+    // The report of the window's fit in its language; none while the fit has no analysis. On the
+    // bearing tab the seat's report, on the general tolerances tab the class's table.
     std::optional<ReportContent> Report(bool withPressFit) const;
+    // Why the current tab has no report.
+    QString ReportProblem() const;
     QList<QStringList> CurrentResultRows() const;
     void Tell(const QString& outcome);
 
@@ -81,5 +87,7 @@ private:
     AnalysisPage* m_analysisPage = nullptr;
     FitFinderPage* m_finderPage = nullptr;
     ServicePage* m_servicePage = nullptr;
+    GeneralPage* m_generalPage = nullptr;
+    BearingPage* m_bearingPage = nullptr;
     QTextBrowser* m_guide = nullptr;
 };

@@ -316,16 +316,23 @@ QWidget* AnalysisPage::CreateResults(QWidget* parent)
     fitGrid->addWidget(m_extreme1Value, 1, 1);
     fitGrid->addWidget(m_extreme2Caption, 2, 0);
     fitGrid->addWidget(m_extreme2Value, 2, 1);
-    fitGrid->addWidget(m_meanCaption, 3, 0);
-    fitGrid->addWidget(m_meanValue, 3, 1);
-    fitGrid->addWidget(new QLabel(tr("配合公差 Tf"), fit), 4, 0);
-    fitGrid->addWidget(m_fitTolerance, 4, 1);
+    // The probable extremes beside the theoretical ones, in their order.
+    for (int line = 0; line < 2; ++line) {
+        m_probableCaptions[line] = NewValue(line == 0 ? "fitProbable1Caption" : "fitProbable2Caption", fit);
+        m_probableValues[line] = NewValue(line == 0 ? "fitProbable1Value" : "fitProbable2Value", fit);
+        fitGrid->addWidget(m_probableCaptions[line], 3 + line, 0);
+        fitGrid->addWidget(m_probableValues[line], 3 + line, 1);
+    }
+    fitGrid->addWidget(m_meanCaption, 5, 0);
+    fitGrid->addWidget(m_meanValue, 5, 1);
+    fitGrid->addWidget(new QLabel(tr("配合公差 Tf"), fit), 6, 0);
+    fitGrid->addWidget(m_fitTolerance, 6, 1);
     // A transition fit may come out either way: how likely each is, sizes normal in ±3σ zones.
     for (int line = 0; line < 2; ++line) {
         m_probabilityCaptions[line] = NewValue(line == 0 ? "fitProbability1Caption" : "fitProbability2Caption", fit);
         m_probabilityValues[line] = NewValue(line == 0 ? "fitProbability1Value" : "fitProbability2Value", fit);
-        fitGrid->addWidget(m_probabilityCaptions[line], 5 + line, 0);
-        fitGrid->addWidget(m_probabilityValues[line], 5 + line, 1);
+        fitGrid->addWidget(m_probabilityCaptions[line], 7 + line, 0);
+        fitGrid->addWidget(m_probabilityValues[line], 7 + line, 1);
     }
     fitGrid->setColumnStretch(1, 1);
 
@@ -477,6 +484,10 @@ void AnalysisPage::Recalculate()
     m_extreme1Value->setText(FromUtf8(texts.extreme1Value));
     m_extreme2Caption->setText(FromUtf8(texts.extreme2Caption));
     m_extreme2Value->setText(FromUtf8(texts.extreme2Value));
+    for (std::size_t line = 0; line < 2; ++line) {
+        m_probableCaptions[line]->setText(FromUtf8(texts.probableCaptions[line]));
+        m_probableValues[line]->setText(FromUtf8(texts.probableValues[line]));
+    }
     m_meanCaption->setText(FromUtf8(texts.meanCaption));
     m_meanValue->setText(FromUtf8(texts.meanValue));
     m_fitTolerance->setText(FromUtf8(texts.fitTolerance));

@@ -105,6 +105,8 @@ private:
     QLabel* m_extreme1Value = nullptr;
     QLabel* m_extreme2Caption = nullptr;
     QLabel* m_extreme2Value = nullptr;
+    QLabel* m_probableCaptions[2] = {};
+    QLabel* m_probableValues[2] = {};
     QLabel* m_meanCaption = nullptr;
     QLabel* m_meanValue = nullptr;
     QLabel* m_fitTolerance = nullptr;

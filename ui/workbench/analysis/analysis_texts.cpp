@@ -46,6 +46,15 @@ std::string CaptionText(std::string_view key)
         return translate("AnalysisTexts", "平均间隙 Xav");
     if (key == "mean_interference")
         return translate("AnalysisTexts", "平均过盈 Yav");
+    // The report words the probable extremes too: one term each.
+    if (key == "probable_max_clearance")
+        return translate("Terms", "概率最大间隙");
+    if (key == "probable_min_clearance")
+        return translate("Terms", "概率最小间隙");
+    if (key == "probable_max_interference")
+        return translate("Terms", "概率最大过盈");
+    if (key == "probable_min_interference")
+        return translate("Terms", "概率最小过盈");
     return std::string(key);
 }
 
@@ -206,6 +215,10 @@ FitTexts DescribeFit(const FitAnalysis& fit)
     texts.extreme1Value = BothUnits(shown.extremes[0]);
     texts.extreme2Caption = CaptionText(shown.extremes[1].key);
     texts.extreme2Value = BothUnits(shown.extremes[1]);
+    for (std::size_t line = 0; line < shown.probable.size(); ++line) {
+        texts.probableCaptions[line] = CaptionText(shown.probable[line].key);
+        texts.probableValues[line] = BothUnits(shown.probable[line]);
+    }
     texts.meanCaption = CaptionText(shown.mean.key);
     texts.meanValue = BothUnits(shown.mean);
     texts.fitTolerance = BothUnits(shown.fitTolerance);

@@ -4,6 +4,7 @@
 #include "core/fit_analysis.h"
 #include "workbench/analysis/analysis_model.h"
 
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -46,6 +47,9 @@ struct FitTexts
     std::string extreme1Value;
     std::string extreme2Caption;
     std::string extreme2Value;
+    // The clearances 99.73 % of the pairs give (sizes normal in ±3σ zones), in the extremes' order.
+    std::array<std::string, 2> probableCaptions;
+    std::array<std::string, 2> probableValues;
     std::string meanCaption;
     std::string meanValue;
     std::string fitTolerance;
