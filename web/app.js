@@ -9,6 +9,8 @@ import {setUpFitView, renderFitView} from './fit-view.js';
 import {setUpFindView, renderFindView} from './find-view.js';
 import {setUpServiceView, renderServiceView} from './service-view.js';
 import {setUpTableView, renderTableView} from './table-view.js';
+import {setUpGeneralView, renderGeneralView} from './general-view.js';
+import {setUpBearingView, renderBearingView} from './bearing-view.js';
 
 const page = {
   state: stateFromFragment(location.hash),
@@ -36,7 +38,10 @@ const page = {
   },
 };
 
-const kRenderers = {fit: renderFitView, find: renderFindView, service: renderServiceView, table: renderTableView};
+const kRenderers = {
+  fit: renderFitView, find: renderFindView, service: renderServiceView, table: renderTableView,
+  general: renderGeneralView, bearing: renderBearingView,
+};
 
 // One history step per edit: its first input pushes an entry, the rest of it replaces that entry.
 let editing = false;
@@ -174,6 +179,8 @@ async function start() {
   setUpFitView(page);
   setUpFindView(page);
   setUpTableView(page);
+  setUpGeneralView(page);
+  setUpBearingView(page);
   render();
   const status = document.getElementById('status');
   try {

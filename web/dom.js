@@ -23,8 +23,9 @@ export function fixed(value, decimals) {
 }
 
 // An SVG document from the engine, parsed as SVG (never as HTML) and imported as nodes. Scripts,
-// event handlers and links to elsewhere have no place in a drawing: they are dropped.
-export function parsedSvg(svgText) {
+// event handlers and links to elsewhere have no place in a drawing: they are dropped. Every id gets
+// idPrefix in front.
+export function parsedSvg(svgText, idPrefix = '') {
   const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
   const root = parsed.documentElement;
   if (root.namespaceURI !== 'http://www.w3.org/2000/svg' || root.localName !== 'svg') return null;
@@ -33,6 +34,7 @@ export function parsedSvg(svgText) {
     for (const attribute of [...node.attributes]) {
       if (/^on/i.test(attribute.name) || /href$/i.test(attribute.name)) node.removeAttribute(attribute.name);
     }
+    if (idPrefix && node.id) node.id = idPrefix + node.id;
   }
   return document.importNode(root, true);
 }

@@ -19,12 +19,13 @@ export function setUpFitView(page) {
     select.addEventListener('input', () => page.set('fit', picked()));
     select.addEventListener('change', () => page.commit());
   }
-  document.getElementById('copy-line').addEventListener('click', () => copyDrawingLine(page));
+  document.getElementById('copy-line').addEventListener('click', () => copyLine(page, 'drawing-line', 'copy-status'));
 }
 
-async function copyDrawingLine(page) {
-  const line = document.getElementById('drawing-line');
-  const status = document.getElementById('copy-status');
+// Copies a drawing line (the field lineId) and says so in statusId.
+export async function copyLine(page, lineId, statusId) {
+  const line = document.getElementById(lineId);
+  const status = document.getElementById(statusId);
   try {
     await navigator.clipboard.writeText(line.value);
     status.textContent = page.texts.copied;
@@ -52,8 +53,8 @@ function caption(texts, key) {
 }
 
 // The figures of a fit as the engine presents them: the extremes by its type, the mean, the fit
-// tolerance, each signed and rounded by the engine.
-function figures(answer, texts) {
+// tolerance, the probable extremes, each signed and rounded by the engine.
+export function figures(answer, texts) {
   return answer.figures.map((figure) => [caption(texts, figure.key), `${figure.display_um} µm (${figure.display_mm} mm)`]);
 }
 
@@ -99,29 +100,39 @@ export function renderFitView(page) {
   if (!reply.ok) return reply;
   const answer = reply.answer;
   setText('fit-type', own(texts, answer.type, answer.type));
-  for (const part of ['hole', 'shaft']) {
-    const limits = answer[part];
-    setText(`${part}-class`, limits.class);
-    setText(`${part}-upper`, limits.display.upper_um);
-    setText(`${part}-lower`, limits.display.lower_um);
-    setText(`${part}-max`, limits.display.max_mm);
-    setText(`${part}-min`, limits.display.min_mm);
-    setText(`${part}-tolerance`, limits.display.tolerance_um);
-  }
+  showParts(answer, '');
   const rows = figures(answer, texts);
   if (answer.type === 'transition') rows.push(...transitionProbabilities(page, request));
   document.getElementById('fit-figures').replaceChildren(...rows.flatMap(([term, value]) => [el('dt', null, term), el('dd', null, value)]));
   document.getElementById('drawing-line').value = answer.drawing_line;
   document.getElementById('copy-status').textContent = '';
-  const diagram = engine.ask({op: 'diagram_svg', ...request});
-  const svg = diagram.ok && typeof diagram.answer === 'string' ? parsedSvg(diagram.answer) : null;
-  const box = document.getElementById('diagram');
+  showDiagram('diagram', engine.ask({op: 'diagram_svg', ...request}), `${texts.diagram}: Ø${plainNumber(answer.size_mm)} ${answer.fit}`);
+  return null;
+}
+
+// Both parts' limits as the engine shows them, in the cells `${prefix}hole-upper` and the like.
+export function showParts(answer, prefix) {
+  for (const part of ['hole', 'shaft']) {
+    const limits = answer[part];
+    setText(`${prefix}${part}-class`, limits.class);
+    setText(`${prefix}${part}-upper`, limits.display.upper_um);
+    setText(`${prefix}${part}-lower`, limits.display.lower_um);
+    setText(`${prefix}${part}-max`, limits.display.max_mm);
+    setText(`${prefix}${part}-min`, limits.display.min_mm);
+    setText(`${prefix}${part}-tolerance`, limits.display.tolerance_um);
+  }
+}
+
+// The engine's diagram (a reply to one of its SVG requests) in the box boxId; its ids behind
+// idPrefix, so that two drawings in one page keep their ids apart.
+export function showDiagram(boxId, reply, label, idPrefix = '') {
+  const svg = reply.ok && typeof reply.answer === 'string' ? parsedSvg(reply.answer, idPrefix) : null;
+  const box = document.getElementById(boxId);
   if (svg) {
     svg.setAttribute('role', 'img');
-    svg.setAttribute('aria-label', `${texts.diagram}: Ø${plainNumber(answer.size_mm)} ${answer.fit}`);
+    svg.setAttribute('aria-label', label);
     box.replaceChildren(svg);
   } else {
     box.replaceChildren();
   }
-  return null;
 }

@@ -2,7 +2,9 @@
 // calculation and the back button steps back through them. Every value is kept as the text the
 // user typed; only the engine reads it as a number, and refuses what it cannot read.
 
-export const kTabs = ['fit', 'find', 'service', 'table'];
+import {own} from './dom.js';
+
+export const kTabs = ['fit', 'find', 'service', 'table', 'general', 'bearing'];
 
 // The service inputs under the service command's option names, "_" for "-".
 export const kServiceKeys = [
@@ -24,6 +26,14 @@ export const kDefaults = {
   grades: '5-11',
   all_grade_pairs: '',
   letter: 'H',
+  // General tolerances: a class such as mK; kind and feature empty are a linear size.
+  class: 'mK',
+  kind: '',
+  feature: '',
+  standard: 'iso',
+  // Bearing seat: the seat's class and the bearing's tolerance class (empty: the engine's Normal).
+  seat: 'k5',
+  bearing_class: '',
   lang: '',
   ...Object.fromEntries(kServiceKeys.map((key) => [key, ''])),
 };
@@ -34,7 +44,28 @@ const kAlwaysWritten = {
   find: ['size', 'min_clearance', 'max_clearance'],
   service: ['fit', 'size'],
   table: ['size', 'letter'],
+  general: ['size', 'class'],
+  bearing: ['size', 'seat'],
 };
+
+// Keys a view keeps under a name of its own and writes under a shorter one: the bearing seat's
+// class is "class" in its address, as the general tolerance's is in its own.
+const kAliases = {bearing: {class: 'bearing_class'}};
+const kAliasKeys = Object.values(kAliases).flatMap((aliases) => Object.values(aliases));
+
+// The state's key a fragment's key stands for in a view (null: none); an alias's own name is
+// never read from an address.
+function stateKey(tab, key) {
+  return own(kAliases[tab] ?? {}, key) ?? (kAliasKeys.includes(key) ? null : key);
+}
+
+// The fragment's key a state's key is written under in a view (null: not written there).
+function fragmentKey(tab, key) {
+  const aliases = kAliases[tab] ?? {};
+  if (Object.hasOwn(aliases, key)) return null;
+  return Object.keys(aliases).find((name) => aliases[name] === key) ?? (kAliasKeys.includes(key) ? null : key);
+}
+
 // Written last, in this order; every other key in the order of kDefaults.
 const kWrittenLast = ['lang'];
 
@@ -53,14 +84,20 @@ function decoded(text) {
 export function stateFromFragment(fragment) {
   const state = {...kDefaults};
   const body = fragment.startsWith('#') ? fragment.slice(1) : fragment;
-  for (const pair of body.split('&')) {
-    if (pair === '') continue;
+  const pairs = body.split('&').filter((pair) => pair !== '').map((pair) => {
     const equals = pair.indexOf('=');
-    const key = decoded(equals < 0 ? pair : pair.slice(0, equals));
-    const value = equals < 0 ? '' : decoded(pair.slice(equals + 1));
-    if (Object.hasOwn(kDefaults, key)) state[key] = value;
+    return [decoded(equals < 0 ? pair : pair.slice(0, equals)), equals < 0 ? '' : decoded(pair.slice(equals + 1))];
+  });
+  // The view first: it decides what some keys mean.
+  for (const [key, value] of pairs) {
+    if (key === 'tab') state.tab = value;
   }
   if (!kTabs.includes(state.tab)) state.tab = kDefaults.tab;
+  for (const [key, value] of pairs) {
+    if (key === 'tab') continue;
+    const name = stateKey(state.tab, key);
+    if (name !== null && Object.hasOwn(kDefaults, name)) state[name] = value;
+  }
   return state;
 }
 
@@ -73,9 +110,11 @@ export function fragmentFromState(state) {
   const keys = Object.keys(kDefaults).filter((key) => !kWrittenLast.includes(key)).concat(kWrittenLast);
   const parts = [];
   for (const key of keys) {
+    const name = fragmentKey(state.tab, key);
+    if (name === null) continue;
     const value = state[key] ?? '';
     if (value === kDefaults[key] && !kAlwaysWritten[state.tab]?.includes(key)) continue;
-    parts.push(`${encoded(key)}=${encoded(value)}`);
+    parts.push(`${encoded(name)}=${encoded(value)}`);
   }
   return '#' + parts.join('&');
 }

@@ -1,11 +1,29 @@
 // Every text of the page, in English and in Chinese. The engine's refusals arrive as a reason
 // code with an English message; kReasonTexts gives each code its words in both languages.
 
+import {own} from './dom.js';
+
 export const kLanguages = ['en', 'zh'];
 
 // A value of the service answer as the engine shows it.
 function shown(answer, key) {
   return answer.display?.[key]?.text ?? String(answer[key]);
+}
+
+
+// A number of millimetres as the engine gives it (30, 0.5), never "-0".
+function mm(value) {
+  return Object.is(value, -0) ? '0' : String(value);
+}
+
+// A range of a general tolerance's table from its bounds: over_mm null is "up to", includes_over
+// a range that holds its lower bound, up_to_mm null no upper end.
+function rangeWords(range, words) {
+  const {over_mm: over, up_to_mm: upTo, includes_over: includesOver} = range;
+  if (over === null && upTo === null) return words.any;
+  if (over === null) return words.upTo(mm(upTo));
+  const from = includesOver ? words.from(mm(over)) : words.over(mm(over));
+  return upTo === null ? words.end(from) : words.between(from, mm(upTo));
 }
 
 const en = {
@@ -18,6 +36,8 @@ const en = {
   tabFind: 'Fit finder',
   tabService: 'Service conditions',
   tabTable: 'Limits table',
+  tabGeneral: 'General tolerances',
+  tabBearing: 'Bearing seat',
   size: 'Nominal size',
   mm: 'mm',
   um: 'µm',
@@ -53,6 +73,10 @@ const en = {
   meanClearance: 'Mean clearance',
   meanInterference: 'Mean interference',
   fitTolerance: 'Fit tolerance',
+  probableMaxClearance: 'Probable largest clearance',
+  probableMinClearance: 'Probable smallest clearance',
+  probableMaxInterference: 'Probable largest interference',
+  probableMinInterference: 'Probable smallest interference',
   probabilityInterference: 'Probability of interference',
   probabilityClearance: 'Probability of clearance',
   probabilityNote: 'sizes normally distributed, centred, each zone ±3 standard deviations',
@@ -200,7 +224,58 @@ const en = {
   tableTolerances: (size) => `Standard tolerances at ${size} mm`,
   noValue: 'no value',
   experimental: 'for experimental use only',
+  // General tolerances
+  generalClass: 'Class',
+  generalClassHint: 'linear and geometrical, e.g. mK',
+  linearClass: 'Linear and angular sizes',
+  geometricalClass: 'Geometrical tolerances',
+  noClass: 'none',
+  classFine: 'f (fine)',
+  classMedium: 'm (medium)',
+  classCoarse: 'c (coarse)',
+  classVeryCoarse: 'v (very coarse)',
+  generalStandard: 'Standard',
+  generalKind: 'Tolerance of',
+  generalSizeHint: 'The nominal size is the length of the feature; for an angle or a perpendicularity, of the shorter side.',
+  kindNames: {
+    linear: 'Linear size', edge: 'Broken edge (radius, chamfer height)', angle: 'Angle (by the shorter side)',
+    straightness: 'Straightness', flatness: 'Flatness', perpendicularity: 'Perpendicularity (by the shorter side)',
+    symmetry: 'Symmetry', runout: 'Circular run-out',
+  },
+  limitDeviation: 'Limit deviation',
+  source: 'Table',
+  sizeRange: 'Range',
+  generalTableTitle: (name) => `Every range for class ${name}`,
+  generalTables: {
+    linear: 'Linear sizes', edge: 'Broken edges (external radii and chamfer heights)', angle: 'Angles, by the shorter side',
+    straightness_flatness: 'Straightness and flatness', perpendicularity: 'Perpendicularity, by the shorter side',
+    symmetry: 'Symmetry', runout: 'Circular run-out',
+  },
+  generalRules: 'Features without a table',
+  // The English rules are the engine's own texts.
+  ruleNames: {circularity: 'Circularity', cylindricity: 'Cylindricity', parallelism: 'Parallelism', coaxiality: 'Coaxiality'},
+  rules: {},
+  range: (range) => rangeWords(range, {
+    any: 'any length', upTo: (b) => `up to ${b} mm`, from: (a) => `${a}`, over: (a) => `over ${a}`,
+    end: (from) => `${from} mm`, between: (from, b) => `${from} up to ${b} mm`,
+  }),
+  // Bearing seat
+  seat: 'Seat',
+  seatHint: 'a shaft class (k5: the inner ring’s seat) or a housing class (H7: the outer ring’s)',
+  bearingClass: 'Bearing tolerance class',
+  bearingClassNames: {normal: 'Normal', 6: '6', 5: '5'},
+  commonSeats: 'Common seats',
+  shaftSeats: 'Shaft (inner ring)',
+  housingSeats: 'Housing (outer ring)',
+  housing: 'Housing',
+  innerRing: 'Inner ring (bore)',
+  outerRing: 'Outer ring (outside diameter)',
+  ringClass: (ring, name) => `bearing ${ring === 'outer' ? 'outer' : 'inner'} ring, ${name}`,
+  ringTable: (bearing, range) => `The ring’s tolerance: ${bearing.standard}, the mean ${bearing.ring === 'outer' ? 'outside diameter of the outer ring' : 'bore of the inner ring'}, ${range}.`,
 };
+
+// The bearing's tolerance classes as the engine names them, in the Chinese standard's words.
+const zhBearingClasses = {Normal: '普通级', 6: '6 级', 5: '5 级'};
 
 const zh = {
   title: 'Quorlan：ISO 286 极限与配合',
@@ -212,6 +287,8 @@ const zh = {
   tabFind: '配合查找',
   tabService: '工况计算',
   tabTable: '极限偏差表',
+  tabGeneral: '一般公差',
+  tabBearing: '轴承配合',
   size: '公称尺寸',
   mm: 'mm',
   um: 'µm',
@@ -246,6 +323,10 @@ const zh = {
   meanClearance: '平均间隙',
   meanInterference: '平均过盈',
   fitTolerance: '配合公差',
+  probableMaxClearance: '可能最大间隙',
+  probableMinClearance: '可能最小间隙',
+  probableMaxInterference: '可能最大过盈',
+  probableMinInterference: '可能最小过盈',
   probabilityInterference: '出现过盈的概率',
   probabilityClearance: '出现间隙的概率',
   probabilityNote: '尺寸按正态分布，居于公差带中间，公差带为 ±3 个标准差',
@@ -385,6 +466,56 @@ const zh = {
   tableTolerances: (size) => `${size} mm 处的标准公差`,
   noValue: '无值',
   experimental: '仅供试验用',
+  generalClass: '公差等级',
+  generalClassHint: '线性与几何公差等级，例如 mK',
+  linearClass: '线性和角度尺寸',
+  geometricalClass: '几何公差',
+  noClass: '无',
+  classFine: 'f（精密级）',
+  classMedium: 'm（中等级）',
+  classCoarse: 'c（粗糙级）',
+  classVeryCoarse: 'v（最粗级）',
+  generalStandard: '标准',
+  generalKind: '公差项目',
+  generalSizeHint: '公称尺寸即要素的长度；角度和垂直度按短边长度。',
+  kindNames: {
+    linear: '线性尺寸', edge: '倒圆半径和倒角高度', angle: '角度（按短边长度）',
+    straightness: '直线度', flatness: '平面度', perpendicularity: '垂直度（按短边长度）',
+    symmetry: '对称度', runout: '圆跳动',
+  },
+  limitDeviation: '极限偏差',
+  source: '表格',
+  sizeRange: '尺寸分段',
+  generalTableTitle: (name) => `${name} 级的全部尺寸分段`,
+  generalTables: {
+    linear: '线性尺寸', edge: '倒圆半径和倒角高度', angle: '角度尺寸（按短边长度）',
+    straightness_flatness: '直线度和平面度', perpendicularity: '垂直度（按短边长度）',
+    symmetry: '对称度', runout: '圆跳动',
+  },
+  generalRules: '未列表的几何特征',
+  ruleNames: {circularity: '圆度', cylindricity: '圆柱度', parallelism: '平行度', coaxiality: '同轴度'},
+  rules: {
+    circularity: '等于直径的公差值，但不得大于圆跳动的未注公差值。',
+    cylindricity: '不单独规定：由圆度、直线度和平行度组成，各自受其注出或未注公差控制。',
+    parallelism: '等于尺寸公差值，或直线度、平面度未注公差值中的较大者；以两要素中较长者为基准。',
+    coaxiality: '不单独规定：其误差可与圆跳动的未注公差值一样大。',
+  },
+  range: (range) => rangeWords(range, {
+    any: '任意长度', upTo: (b) => `至 ${b} mm`, from: (a) => `${a}`, over: (a) => `大于 ${a}`,
+    end: (from) => `${from} mm`, between: (from, b) => `${from} 至 ${b} mm`,
+  }),
+  seat: '配合面公差带',
+  seatHint: '轴公差带（k5：与内圈配合）或轴承座孔公差带（H7：与外圈配合）',
+  bearingClass: '轴承公差等级',
+  bearingClassNames: {normal: '普通级（Normal）', 6: '6 级', 5: '5 级'},
+  commonSeats: '常用配合',
+  shaftSeats: '轴（内圈）',
+  housingSeats: '轴承座孔（外圈）',
+  housing: '轴承座孔',
+  innerRing: '内圈（内径）',
+  outerRing: '外圈（外径）',
+  ringClass: (ring, name) => `轴承${ring === 'outer' ? '外' : '内'}圈，${own(zhBearingClasses, name, name)}`,
+  ringTable: (bearing, range) => `套圈公差：${bearing.standard}，${bearing.ring === 'outer' ? '外圈平均外径' : '内圈平均内径'}，${range}。`,
 };
 
 export const kTexts = {en, zh};
@@ -457,6 +588,11 @@ export const kReasonTexts = {
     table_too_large: 'Table file too large',
     table_malformed: 'Table file malformed',
     table_line_missing: 'Table line missing',
+    not_a_general_class: 'Not a general tolerance class',
+    below_general_range: 'Below the general tolerances’ sizes',
+    beyond_general_range: 'Beyond the general tolerances’ sizes',
+    not_in_class: 'No value in this class',
+    outside_bearing_tables: 'Outside the bearing tables',
   },
   zh: {
     malformed_request: '请求无法读取',
@@ -523,5 +659,10 @@ export const kReasonTexts = {
     table_too_large: '表格文件过大',
     table_malformed: '表格文件格式错误',
     table_line_missing: '表格文件缺少一行',
+    not_a_general_class: '一般公差等级无效',
+    below_general_range: '小于一般公差的尺寸范围（0.5 mm 以下须在尺寸后注出偏差）',
+    beyond_general_range: '超出一般公差表的尺寸范围',
+    not_in_class: '该等级在此尺寸无规定值',
+    outside_bearing_tables: '超出轴承公差表的尺寸范围',
   },
 };

@@ -66,7 +66,9 @@ await check('every text of the page in English and Chinese', async () => {
 
 await check('each view’s address reads back as written; unknown keys and bad escapes do no harm', () => {
   const kFragments = ['#fit=H7/k6&size=25&lang=en', '#tab=find&size=40&min_clearance=10&max_clearance=60',
-    '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron', '#tab=table&size=40&letter=H'];
+    '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron', '#tab=table&size=40&letter=H',
+    '#tab=general&size=35&class=mK', '#tab=general&size=35&class=mK&feature=flatness&standard=gb',
+    '#tab=bearing&size=25&seat=k5&class=normal', '#tab=bearing&size=52&seat=H7'];
   for (const fragment of kFragments) assert.equal(fragmentFromState(stateFromFragment(fragment)), fragment);
   const odd = stateFromFragment('#fit=a%ZZb&size=1%202&tab=bogus&constructor=1&__proto__=x');
   assert.deepEqual([odd.fit, odd.size, odd.tab, Object.hasOwn(odd, 'constructor')], ['a%ZZb', '1 2', 'fit', false]);
@@ -84,9 +86,19 @@ try {
   // What each address shows, in the ids the page promises.
   const kShown = [
     ['a transition fit', '#fit=H7/k6&size=25&lang=en', {
-      'fit-type': 'transition fit', 'hole-upper': '+21', 'hole-lower': '0', 'shaft-upper': '+15', 'shaft-lower': '+2'}],
+      'fit-type': 'transition fit', 'hole-upper': '+21', 'hole-lower': '0', 'shaft-upper': '+15', 'shaft-lower': '+2',
+      'fit-figures': /Probable largest clearance\+15 µm .*Probable largest interference-11 µm/}],
     ['a clearance fit in Chinese', '#fit=H7/g6&size=40&lang=zh', {
-      'fit-type': '间隙配合', 'hole-upper': '+25', 'shaft-upper': '-9', 'shaft-lower': '-25', 'tab-fit': '配合分析'}],
+      'fit-type': '间隙配合', 'hole-upper': '+25', 'shaft-upper': '-9', 'shaft-lower': '-25', 'tab-fit': '配合分析',
+      'fit-figures': /可能最大间隙\+45 µm .*可能最小间隙\+14 µm/}],
+    ['a general tolerance', '#tab=general&size=35&class=mK&lang=en', {'general-value': '±0.3 mm', 'general-what': 'Linear size'}],
+    ['a bearing seat on a shaft', '#tab=bearing&size=25&seat=k5&class=normal&lang=en', {
+      'bearing-max-interference': '-21 µm (-0.021 mm)', 'bearing-min-interference': '-2 µm (-0.002 mm)',
+      'bearing-probable-max-interference': '-19 µm (-0.019 mm)', 'bearing-probable-min-interference': '-4 µm (-0.004 mm)',
+      'bearing-hole-class': 'bearing inner ring, Normal', 'bearing-hole-lower': '-10'}],
+    ['a bearing seat in a housing, in Chinese', '#tab=bearing&size=52&seat=H7&lang=zh', {
+      'bearing-fit-type': '间隙配合', 'bearing-shaft-class': '轴承外圈，普通级', 'bearing-shaft-lower': '-13',
+      'bearing-probable-min-clearance': '+5 µm (+0.005 mm)'}],
     ['a press fit', '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&lang=en', {'pressure-max': '116.2'}],
     ['a press fit on a cast-iron hub', '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron&lang=en',
       {'pressure-max': '70.7'}],
@@ -149,6 +161,23 @@ try {
     await page.close();
   });
 
+  await check('the general tolerances: the class’s tables, the size’s range marked, a feature picked', async () => {
+    const page = await open(browser, `${site.url}#tab=general&size=35&class=mK&standard=gb&lang=en`);
+    const marked = () => page.$$eval('.general-table tr.current', (rows) => rows.map((row) => `${row.closest('table').id}: ${row.innerText.replace(/\s+/g, ' ')}`));
+    assert.deepEqual(await marked(), ['general-table-linear: over 30 up to 120 mm ±0.3 mm']);
+    // GB/T 1804 splits ISO 2768's last range of broken edges.
+    const edges = await page.$$eval('#general-table-edge tbody tr', (rows) => rows.map((row) => row.innerText.replace(/\s+/g, ' ')));
+    assert.deepEqual(edges.slice(-2), ['over 6 up to 30 mm ±1 mm', 'over 30 mm ±2 mm']);
+    assert.equal(await page.$$eval('#general-rules dt', (terms) => terms.length), 4);
+    await page.select('#general-kind', 'flatness');
+    assert.match(await page.evaluate(() => location.hash), /&class=mK&feature=flatness&standard=gb/);
+    assert.equal((await texts(page, ['general-value']))['general-value'], '0.2 mm');
+    assert.deepEqual(await marked(), ['general-table-straightness-flatness: over 30 up to 100 mm 0.2 mm']);
+    await page.select('#general-linear', 'f');
+    assert.equal(await page.$eval('#general-class', (input) => input.value), 'fK');
+    await page.close();
+  });
+
   // Refused inputs: the engine's reason in place of the results, as text, and no dialog; then, where
   // given, what the page must do next.
   const kRefused = [
@@ -157,8 +186,15 @@ try {
     ['a hostile fit', '#fit=<img src=x onerror=alert(1)>&lang=en', /<img src=x onerror=alert\(1\)>/],
     ['a hostile fit, percent-encoded', '#fit=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', /<img src=x/],
     ['a hostile letter', '#tab=table&letter=<svg onload=alert(1)>', /<svg onload/],
+    ['a hostile seat', '#tab=bearing&seat=<img src=x onerror=alert(1)>', /<img src=x onerror/],
     ['a yes-or-no that is neither', '#tab=find&size=40&min_clearance=10&max_clearance=60&all_grade_pairs=on&lang=zh',
       /^不是有效的开关值（all_grade_pairs 'on'/],
+    ['a general tolerance below its tables, the class’s tables still shown', '#tab=general&size=0.3&class=mK&lang=en',
+      /^Below the general tolerances’ sizes: .*below 0\.5 mm/, async (page) => {
+        assert.equal(await page.$eval('#general-table-box', (box) => box.hidden), false);
+      }],
+    ['a class no general tolerance has', '#tab=general&size=35&class=mX&lang=zh', /^一般公差等级无效（class 'mX'/],
+    ['a bearing seat outside the ring’s table', '#tab=bearing&size=0.5&seat=H7&lang=en', /^Outside the bearing tables: .*2\.5 up to 630 mm/],
     ['a letter not in the tables, until one is chosen', '#tab=table&size=40&letter=Q&lang=en', /'Q01'/, async (page) => {
       await page.select('#letter', 'H');
       assert.deepEqual(await page.$$eval('#letter option', (options) => options.filter((option) => option.value === 'Q').length), 0);
@@ -216,7 +252,8 @@ try {
   await check('every id of the page is unique, in every view and both languages', async () => {
     const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
     for (const fragment of ['#fit=H7/k6&size=25', '#tab=find&size=40&min_clearance=10&max_clearance=60',
-      '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300', '#tab=table&size=40&letter=H']) {
+      '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300', '#tab=table&size=40&letter=H',
+      '#tab=general&size=35&class=mK', '#tab=bearing&size=25&seat=k5']) {
       for (const lang of kLanguages) {
         // The address changes within the page, as a link or the back button changes it.
         const repeated = await page.evaluate((address) => new Promise((done) => {
@@ -230,6 +267,7 @@ try {
       }
     }
     assert.ok(await page.$('#diagram svg #diagram-hole-upper'));
+    assert.ok(await page.$('#bearing-diagram svg #bearing-diagram-hole-upper'));
     await page.close();
   });
 
