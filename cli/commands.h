@@ -136,3 +136,17 @@ struct BearingFitRequest
 
 // A bearing ring's fit with its seat, and the probable fit.
 int RunBearingFit(const BearingFitRequest& request, std::ostream& out, std::ostream& err);
+
+struct StackRequest
+{
+    std::filesystem::path file; // the chain as CSV
+    std::string method = "all"; // worst, rss, mc, all
+    std::optional<std::string> samples;
+    std::optional<std::string> seed;
+    std::vector<std::string> require; // MIN MAX, mm
+    std::filesystem::path tables;
+    bool json = false;
+};
+
+// A dimension chain's closing dimension: worst case, statistical, Monte Carlo, each link's share.
+int RunStack(const StackRequest& request, std::ostream& out, std::ostream& err);

@@ -46,6 +46,8 @@ Commands (quorlan-cli COMMAND --help shows each with an example):
   bearing-fit SIZE (--shaft k5 | --housing H7) [--class normal|6|5] [--json]
                                              a bearing ring's fit with its seat (ISO 492), and the probable fit
   check-tables [DIR] [--strict] [--json]     every problem of edited table files, as FILE:LINE:FIELD: why
+  stack FILE [--method worst|rss|mc|all] [--require MIN MAX] [--samples N] [--seed S] [--json]
+                                             a dimension chain's closing dimension, from a CSV of its links
 
 SIZE is a decimal number of millimetres in full (25, 12.5, 0.5), over 0 and up to 3150; anything else
 is a usage error. With --range (tolerance and deviation) any decimal is taken, and the calculation runs
@@ -245,6 +247,21 @@ int Run(int argc, char** argv)
     bearingFit->add_option("--class", bearingRequest.bearingClass, "the bearing's tolerance class: normal (default), 6, 5");
     bearingFit->add_flag("--json", bearingRequest.json, "one JSON object, as fit --json, with the bearing's");
 
+    StackRequest stackRequest;
+    auto* stack = app.add_subcommand(
+        "stack",
+        "a dimension chain's closing dimension (gap) from its links: worst case, statistical (RSS, mean ± 3\n"
+        "sigma), Monte Carlo (repeatable: the seed's default is 286), and each link's share. FILE is CSV:\n"
+        "name,direction,nominal_mm,tolerance[,distribution][,cpk][,mean_shift_mm], tolerances as ±0.1,\n"
+        "+0.1/-0.05 (mm), an ISO 286 class (h7) or a general tolerance (2768-m, GB/T 1804-m)\n"
+        "example: quorlan-cli stack gap.csv --require 0.1 0.5");
+    stack->add_option("FILE", stackRequest.file, "the chain as CSV, one link a row after the header")->required();
+    stack->add_option("--method", stackRequest.method, "worst, rss, mc or all (the default)");
+    stack->add_option("--require", stackRequest.require, "the smallest and largest acceptable value, mm")->expected(2);
+    stack->add_option("--samples", stackRequest.samples, "Monte Carlo samples, 1000 to 10000000 (default 1000000)");
+    stack->add_option("--seed", stackRequest.seed, "Monte Carlo seed, 0 to 2^53-1 (default 286)");
+    stack->add_flag("--json", stackRequest.json, "one JSON object instead of text");
+
     std::vector<std::string> arguments = NegativeNumbersWithDigit(argc, argv);
     std::vector<char*> pointers;
     for (std::string& argument : arguments)
@@ -271,7 +288,7 @@ int Run(int argc, char** argv)
         location = *located;
         request.tables = fitRequest.tables = tableRequest.tables = location->folder;
         findFitRequest.tables = serviceRequest.tables = checkRequest.tables = location->folder;
-        diagramRequest.tables = bearingRequest.tables = location->folder;
+        diagramRequest.tables = bearingRequest.tables = stackRequest.tables = location->folder;
     }
     const auto noted = [&location](int status) {
         const std::string note = location && status == kExitFailure ? MissingTablesNote(*location) : "";
@@ -293,6 +310,8 @@ int Run(int argc, char** argv)
         return noted(RunBearingFit(bearingRequest, std::cout, std::cerr));
     if (diagram->parsed())
         return noted(RunDiagram(diagramRequest, std::cerr));
+    if (stack->parsed())
+        return noted(RunStack(stackRequest, std::cout, std::cerr));
     if (service->parsed())
         return noted(RunService(serviceRequest, std::cout, std::cerr));
     if (findFit->parsed())
