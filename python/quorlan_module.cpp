@@ -8,8 +8,10 @@
 #include "answers/service_answer.h"
 #include "answers/service_inputs.h"
 #include "answers/shipped_tables.h"
+#include "answers/stack_answer.h"
 #include "answers/table_answers.h"
 #include "answers/table_check_text.h"
+#include "core/chains/chain_csv.h"
 #include "core/loaded_tables.h"
 #include "core/printable_text.h"
 #include "json_to_python.h"
@@ -212,6 +214,44 @@ py::object Service(const py::handle& sizeMm, const py::handle& fit, const py::ha
                               [&] { return ServiceAnswer(read.Get(), options, OptionNaming::Keyword, read.Folder()); });
 }
 
+// A chain's links as the answer reads them: CSV text as it is, or a list of dicts with the CSV's keys.
+nlohmann::json ChainLinks(const py::handle& links)
+{
+    if (py::isinstance<py::str>(links))
+        return TextArgument(links, "links");
+    if (!py::isinstance<py::list>(links) && !py::isinstance<py::tuple>(links))
+        Raise(
+            BadInput("wrong_type",
+                     "links must be a list of dicts, or CSV text, not " + std::string(Py_TYPE(links.ptr())->tp_name)));
+    const py::sequence sequence = py::reinterpret_borrow<py::sequence>(links);
+    nlohmann::json json = nlohmann::json::array();
+    for (const py::handle link : sequence) {
+        if (!py::isinstance<py::dict>(link))
+            Raise(BadInput("wrong_type", "each link must be a dict of name, direction, nominal_mm and tolerance"));
+        nlohmann::json fields = nlohmann::json::object();
+        for (const auto& [key, value] : py::reinterpret_borrow<py::dict>(link)) {
+            const std::string name = TextArgument(key, "a link's key");
+            fields[name] = Argument(value, name.c_str());
+        }
+        json.push_back(std::move(fields));
+        if (json.size() > kMostChainLinks)
+            break; // one more than a chain holds: the answer refuses it in its own words
+    }
+    return json;
+}
+
+py::object Stack(const py::handle& links, const py::handle& require, const py::handle& method,
+                 const py::handle& samples, const py::handle& seed)
+{
+    nlohmann::json options = nlohmann::json::object();
+    options[py::isinstance<py::str>(links) ? "csv" : "links"] = ChainLinks(links);
+    options["require"] = Argument(require, "require", ArgumentShape::Pair);
+    options["method"] = Argument(method, "method");
+    options["samples"] = Argument(samples, "samples");
+    options["seed"] = Argument(seed, "seed");
+    return Answered([&] { return StackAnswer(ShippedTables(), options); });
+}
+
 py::object AllServiceInputs()
 {
     return Answered([] { return Answer(ServiceInputsJson()); });
@@ -275,6 +315,11 @@ PYBIND11_MODULE(quorlan, module)
     static const std::string serviceDoc = ServiceDoc();
     module.def("service", &Service, py::arg("size_mm"), py::arg("fit") = py::none(), py::arg("hole") = py::none(),
                py::arg("shaft") = py::none(), py::arg("tables") = py::none(), serviceDoc.c_str());
+    module.def("stack", &Stack, py::arg("links"), py::arg("require") = py::none(), py::arg("method") = "all",
+               py::arg("samples") = 1'000'000, py::arg("seed") = py::none(),
+               "A dimension chain's closing dimension: links as a list of dicts {name, direction, nominal_mm, "
+               "tolerance, distribution, cpk, mean_shift_mm} (or CSV text); require=(min_mm, max_mm); method "
+               "'worst', 'rss', 'mc' or 'all'; seed=None is the fixed default 286, as on the command line.");
     module.def("service_inputs", &AllServiceInputs,
                "The joint's inputs that service() takes by keyword: a list of {key, kind, unit, default, range, "
                "choices, help_key, help}.");

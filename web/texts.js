@@ -449,6 +449,11 @@ export const kReasonTexts = {
     table_too_large: 'Table file too large',
     table_malformed: 'Table file malformed',
     table_line_missing: 'Table line missing',
+    chain_not_read: 'Not a dimension chain',
+    empty_chain: 'The chain has no links',
+    too_many_links: 'Too many links',
+    bad_link: 'A link cannot be read',
+    mean_shift_outside_zone: 'Mean shift beyond the tolerance zone',
   },
   zh: {
     malformed_request: '请求无法读取',
@@ -507,5 +512,10 @@ export const kReasonTexts = {
     table_too_large: '表格文件过大',
     table_malformed: '表格文件格式错误',
     table_line_missing: '表格文件缺少一行',
+    chain_not_read: '不是有效的尺寸链',
+    empty_chain: '尺寸链中没有组成环',
+    too_many_links: '组成环过多',
+    bad_link: '组成环无法读取',
+    mean_shift_outside_zone: '均值偏移超出公差带',
   },
 };
