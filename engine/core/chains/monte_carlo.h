@@ -10,8 +10,9 @@
 #include <span>
 
 // The closing dimension sampled: each link drawn from its distribution (normal by the ziggurat,
-// uniform, triangular as the mean of two uniforms), sample by sample and link by link in the
-// chain's order from one xoshiro256** stream, so a seed gives the same samples everywhere.
+// uniform, triangular as the sum of two uniforms) from one xoshiro256** stream, in blocks of 2048
+// samples, each link in the chain's order over the whole block: a seed gives the same samples
+// everywhere. The quantiles are exact order statistics of the samples.
 
 // Repeatable by default: a run without a seed draws this one (ISO 286's number).
 inline constexpr std::uint64_t kDefaultChainSeed = 286;

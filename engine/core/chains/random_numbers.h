@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 // Random numbers that are the same on every platform for a seed: the generator and the samplers
@@ -28,7 +29,7 @@ public:
     }
 
     // Uniform in [0, 1), from the 53 high bits.
-    double NextUniform() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
+    double NextUniform() { return static_cast<double>(static_cast<std::int64_t>(Next() >> 11)) * 0x1.0p-53; }
 
 private:
     static std::uint64_t RotateLeft(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
@@ -50,16 +51,23 @@ public:
         for (;;) {
             const std::uint64_t bits = random.Next();
             const unsigned layer = bits & 0xFFu;
-            const double u = static_cast<double>(bits >> 11) * 0x1.0p-53;
+            const double u = static_cast<double>(static_cast<std::int64_t>(bits >> 11)) * 0x1.0p-53;
             const double x = u * m_x[layer];
             if (x < m_x[layer + 1])
-                return (bits & 0x100u) ? -x : x;
+                return WithSign(x, bits);
             if (const auto accepted = Edge(random, layer, x))
-                return (bits & 0x100u) ? -*accepted : *accepted;
+                return WithSign(*accepted, bits);
         }
     }
 
 private:
+    // x negated when the draw's sign bit (bit 8) is set: by the bits, not by a branch the processor
+    // would guess wrong half the time.
+    static double WithSign(double x, std::uint64_t bits)
+    {
+        return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) ^ ((bits & 0x100u) << 55));
+    }
+
     // The tail beyond the last layer's edge (layer 0), or a point in a layer's wedge: the sample, or
     // nothing to draw again.
     struct Accepted
