@@ -41,11 +41,11 @@ struct MethodCase
     double sigmaMm;
 };
 
-// Worst case exact; RSS σ to 1e-7 mm. The first chain's links are those of metricmech's worked
-// example (housing bore depth, spacer, retaining ring, shoulder: gap 3.00 ± 0.23 mm worst case); the
-// statistical figures of every row are computed by hand from the formulas in dimension-chains.md.
+// Worst case exact; RSS σ to 1e-7 mm. The first chain is metricmech.com's stack-up of a housing bore
+// depth, a spacer, a retaining ring and a shoulder (gap 3.00 ± 0.23 mm worst case); the statistical
+// figures of every row are computed by hand from the formulas in dimension-chains.md.
 const MethodCase kMethodCases[] = {
-    {"four symmetric links (metricmech.com, tolerance stack-up worked example)",
+    {"four symmetric links (metricmech.com's housing, spacer and retaining-ring chain)",
      "bore,+1,40,±0.10,,,\nspacer,-1,25,±0.05,,,\nring,-1,2,+-0.03,,,\nshoulder,-1,10,±0.05,,,\n", 2.77, 3.23, 3.0,
      std::sqrt(0.0159) / 3},
     {"asymmetric zones put the mean at their middles, not at the nominal",
