@@ -148,3 +148,17 @@ struct ThreadRequest
 // A metric thread's limits of size (ISO 965-1) and its fit, or with table every thread of a series
 // for one class, as CSV.
 int RunThread(const ThreadRequest& request, std::ostream& out, std::ostream& err);
+
+struct StackRequest
+{
+    std::filesystem::path file; // the chain as CSV
+    std::string method = "all"; // worst, rss, mc, all
+    std::optional<std::string> samples;
+    std::optional<std::string> seed;
+    std::vector<std::string> require; // MIN MAX, mm
+    std::filesystem::path tables;
+    bool json = false;
+};
+
+// A dimension chain's closing dimension: worst case, statistical, Monte Carlo, each link's share.
+int RunStack(const StackRequest& request, std::ostream& out, std::ostream& err);

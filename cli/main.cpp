@@ -49,6 +49,8 @@ Commands (quorlan-cli COMMAND --help shows each with an example):
   thread DESIGNATION [--json]                a metric thread's limits of size (ISO 965): M10-6H/6g
   thread --table [--series coarse|fine|all] [--class CLASS] [--json]
                                              every thread of a series for one class, as CSV
+  stack FILE [--method worst|rss|mc|all] [--require MIN MAX] [--samples N] [--seed S] [--json]
+                                             a dimension chain's closing dimension, from a CSV of its links
 
 SIZE is a decimal number of millimetres in full (25, 12.5, 0.5), over 0 and up to 3150; anything else
 is a usage error. With --range (tolerance and deviation) any decimal is taken, and the calculation runs
@@ -263,6 +265,21 @@ int Run(int argc, char** argv)
                        "with --table: a bolt's class (6g), a nut's (6H) or both, nut first (default 6H/6g)");
     thread->add_flag("--json", threadRequest.json, "JSON instead of text (the limits exact, with their display)");
 
+    StackRequest stackRequest;
+    auto* stack = app.add_subcommand(
+        "stack",
+        "a dimension chain's closing dimension (gap) from its links: worst case, statistical (RSS, mean ± 3\n"
+        "sigma), Monte Carlo (repeatable: the seed's default is 286), and each link's share. FILE is CSV:\n"
+        "name,direction,nominal_mm,tolerance[,distribution][,cpk][,mean_shift_mm], tolerances as ±0.1,\n"
+        "+0.1/-0.05 (mm), an ISO 286 class (h7) or a general tolerance (2768-m, GB/T 1804-m)\n"
+        "example: quorlan-cli stack gap.csv --require 0.1 0.5");
+    stack->add_option("FILE", stackRequest.file, "the chain as CSV, one link a row after the header")->required();
+    stack->add_option("--method", stackRequest.method, "worst, rss, mc or all (the default)");
+    stack->add_option("--require", stackRequest.require, "the smallest and largest acceptable value, mm")->expected(2);
+    stack->add_option("--samples", stackRequest.samples, "Monte Carlo samples, 1000 to 10000000 (default 1000000)");
+    stack->add_option("--seed", stackRequest.seed, "Monte Carlo seed, 0 to 2^53-1 (default 286)");
+    stack->add_flag("--json", stackRequest.json, "one JSON object instead of text");
+
     std::vector<std::string> arguments = NegativeNumbersWithDigit(argc, argv);
     std::vector<char*> pointers;
     for (std::string& argument : arguments)
@@ -291,7 +308,7 @@ int Run(int argc, char** argv)
         location = *located;
         request.tables = fitRequest.tables = tableRequest.tables = location->folder;
         findFitRequest.tables = serviceRequest.tables = checkRequest.tables = location->folder;
-        diagramRequest.tables = bearingRequest.tables = location->folder;
+        diagramRequest.tables = bearingRequest.tables = stackRequest.tables = location->folder;
     }
     const auto noted = [&location](int status) {
         const std::string note = location && status == kExitFailure ? MissingTablesNote(*location) : "";
@@ -313,6 +330,8 @@ int Run(int argc, char** argv)
         return noted(RunBearingFit(bearingRequest, std::cout, std::cerr));
     if (diagram->parsed())
         return noted(RunDiagram(diagramRequest, std::cerr));
+    if (stack->parsed())
+        return noted(RunStack(stackRequest, std::cout, std::cerr));
     if (service->parsed())
         return noted(RunService(serviceRequest, std::cout, std::cerr));
     if (findFit->parsed())

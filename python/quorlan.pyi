@@ -271,3 +271,31 @@ def thread(designation: str) -> Thread:
 
 def thread_table(series: str = "coarse", tolerance_class: str = "6H/6g") -> dict[str, Any]:
     """Every thread of a series ("coarse", "fine", "all") for one class: {series, class, recommended, rows}."""
+
+class ChainLink(TypedDict, total=False):
+    name: str
+    direction: Union[int, str]
+    """+1 widens the closing dimension, -1 narrows it."""
+    nominal_mm: Union[Number, str]
+    tolerance: str
+    """"±0.1", "+0.1/-0.05" (mm), an ISO 286 class "h7", or a general tolerance "2768-m", "GB/T 1804-m"."""
+    distribution: str
+    """"normal" (the default), "uniform" or "triangular"."""
+    cpk: Number
+    mean_shift_mm: Union[Number, str]
+
+def stack(
+    links: Union[list[ChainLink], str],
+    require: Optional[tuple[Number, Number]] = None,
+    method: str = "all",
+    samples: int = 1_000_000,
+    seed: Optional[int] = None,
+) -> dict[str, Any]:
+    """A dimension chain's closing dimension, as ``quorlan-cli stack FILE --json`` answers it: nominal_mm,
+    worst_case, rss, monte_carlo (leaving out the methods that method= does not ask for), contributions
+    (largest variance share first) and links resolved to their limits, all in mm.
+
+    links is a list of dicts with the CSV's keys, or the CSV text itself; require=(min_mm, max_mm) adds the
+    shares below and above it (ppm) with Cp and Cpk; method is "worst", "rss", "mc" or "all"; samples from
+    1000 to 10,000,000; seed=None is the fixed default 286, so that a run repeats, as on the command line.
+    """

@@ -10,9 +10,11 @@
 #include "answers/service_answer.h"
 #include "answers/service_inputs.h"
 #include "answers/shipped_tables.h"
+#include "answers/stack_answer.h"
 #include "answers/table_answers.h"
 #include "answers/table_check_text.h"
 #include "answers/thread_answers.h"
+#include "core/chains/chain_csv.h"
 #include "core/loaded_tables.h"
 #include "core/printable_text.h"
 #include "json_to_python.h"
@@ -189,7 +191,7 @@ py::object General(const py::handle& sizeMm, const py::handle& generalClass, con
     return Answered([&] { return GeneralAnswer(options); });
 }
 
-py::object GeneralTable(const py::handle& generalClass, const py::handle& standard)
+py::object GeneralTableOfClass(const py::handle& generalClass, const py::handle& standard)
 {
     const nlohmann::json options = OptionsOf({{"class", generalClass}, {"standard", standard}});
     return Answered([&] { return GeneralTableAnswer(options); });
@@ -254,6 +256,44 @@ py::object Service(const py::handle& sizeMm, const py::handle& fit, const py::ha
     Tables read(tables);
     return AnsweredWithTables(read,
                               [&] { return ServiceAnswer(read.Get(), options, OptionNaming::Keyword, read.Folder()); });
+}
+
+// A chain's links as the answer reads them: CSV text as it is, or a list of dicts with the CSV's keys.
+nlohmann::json ChainLinks(const py::handle& links)
+{
+    if (py::isinstance<py::str>(links))
+        return TextArgument(links, "links");
+    if (!py::isinstance<py::list>(links) && !py::isinstance<py::tuple>(links))
+        Raise(
+            BadInput("wrong_type",
+                     "links must be a list of dicts, or CSV text, not " + std::string(Py_TYPE(links.ptr())->tp_name)));
+    const py::sequence sequence = py::reinterpret_borrow<py::sequence>(links);
+    nlohmann::json json = nlohmann::json::array();
+    for (const py::handle link : sequence) {
+        if (!py::isinstance<py::dict>(link))
+            Raise(BadInput("wrong_type", "each link must be a dict of name, direction, nominal_mm and tolerance"));
+        nlohmann::json fields = nlohmann::json::object();
+        for (const auto& [key, value] : py::reinterpret_borrow<py::dict>(link)) {
+            const std::string name = TextArgument(key, "a link's key");
+            fields[name] = Argument(value, name.c_str());
+        }
+        json.push_back(std::move(fields));
+        if (json.size() > kMostChainLinks)
+            break; // one more than a chain holds: the answer refuses it in its own words
+    }
+    return json;
+}
+
+py::object Stack(const py::handle& links, const py::handle& require, const py::handle& method,
+                 const py::handle& samples, const py::handle& seed)
+{
+    nlohmann::json options = nlohmann::json::object();
+    options[py::isinstance<py::str>(links) ? "csv" : "links"] = ChainLinks(links);
+    options["require"] = Argument(require, "require", ArgumentShape::Pair);
+    options["method"] = Argument(method, "method");
+    options["samples"] = Argument(samples, "samples");
+    options["seed"] = Argument(seed, "seed");
+    return Answered([&] { return StackAnswer(ShippedTables(), options); });
 }
 
 py::object AllServiceInputs()
@@ -332,6 +372,11 @@ PYBIND11_MODULE(quorlan, module)
     static const std::string serviceDoc = ServiceDoc();
     module.def("service", &Service, py::arg("size_mm"), py::arg("fit") = py::none(), py::arg("hole") = py::none(),
                py::arg("shaft") = py::none(), py::arg("tables") = py::none(), serviceDoc.c_str());
+    module.def("stack", &Stack, py::arg("links"), py::arg("require") = py::none(), py::arg("method") = "all",
+               py::arg("samples") = 1'000'000, py::arg("seed") = py::none(),
+               "A dimension chain's closing dimension: links as a list of dicts {name, direction, nominal_mm, "
+               "tolerance, distribution, cpk, mean_shift_mm} (or CSV text); require=(min_mm, max_mm); method "
+               "'worst', 'rss', 'mc' or 'all'; seed=None is the fixed default 286, as on the command line.");
     module.def("service_inputs", &AllServiceInputs,
                "The joint's inputs that service() takes by keyword: a list of {key, kind, unit, default, range, "
                "choices, help_key, help}.");
@@ -351,7 +396,7 @@ PYBIND11_MODULE(quorlan, module)
                "'linear' (default), 'edge' or 'angle'; or 'H', 'K', 'L' (ISO 2768-2, GB/T 1184) with a feature "
                "'straightness', 'flatness', 'perpendicularity', 'symmetry' or 'runout'; a pair such as 'mK' "
                "answers a size by m and a feature by K. standard: 'iso' (default) or 'gb'.");
-    module.def("general_table", &GeneralTable, py::arg("general_class"), py::arg("standard") = py::none(),
+    module.def("general_table", &GeneralTableOfClass, py::arg("general_class"), py::arg("standard") = py::none(),
                "Every range of the tables a title block's class ('mK', 'm', 'K') refers to, and the rules for "
                "the features without a table.");
     module.def("bearing_fit", &BearingFit, py::arg("size_mm"), py::arg("seat"), py::arg("bearing_class") = py::none(),

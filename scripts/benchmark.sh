@@ -52,7 +52,9 @@ if [ "$report_targets" -ge 2 ]; then
     done
 fi
 
-# The Python module, when the build has it: a native call against parsing its own JSON.
+# The Python module, when the build has it: a native call against parsing its own JSON; then a
+# dimension chain's Monte Carlo against NumPy's (skipped, with a note, where NumPy is missing).
 if cmake --build "$build" --target quorlan_python >/dev/null 2>&1; then
     PYTHONPATH=$build/python /usr/bin/python3 "$root/python/benchmark_module.py"
+    PYTHONPATH=$build/python /usr/bin/python3 "$root/tests/benchmark/chain_numpy.py"
 fi

@@ -22,6 +22,7 @@ packages=(
     poppler-utils           # pdftotext: the report test reads its PDF back (without it, that test skips)
     librsvg2-bin            # ui/res/make-icons.sh: the icon's PNG sizes from its SVG
     pybind11-dev python3-pybind11 python3-dev python3-pytest  # the Python module quorlan and its tests
+    python3-numpy           # scripts/benchmark.sh: the dimension chain's Monte Carlo against NumPy's
     emscripten              # the browser page: the engine in WebAssembly (scripts/build-web.sh)
     chromium                # the browser page's tests, in headless Chromium
     clang libclang-rt-14-dev  # the fuzz targets: clang's libFuzzer and sanitizer runtimes

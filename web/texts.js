@@ -593,6 +593,11 @@ export const kReasonTexts = {
     beyond_general_range: 'Beyond the general tolerances’ sizes',
     not_in_class: 'No value in this class',
     outside_bearing_tables: 'Outside the bearing tables',
+    chain_not_read: 'Not a dimension chain',
+    empty_chain: 'The chain has no links',
+    too_many_links: 'Too many links',
+    bad_link: 'A link cannot be read',
+    mean_shift_outside_zone: 'Mean shift beyond the tolerance zone',
   },
   zh: {
     malformed_request: '请求无法读取',
@@ -664,5 +669,10 @@ export const kReasonTexts = {
     beyond_general_range: '超出一般公差表的尺寸范围',
     not_in_class: '该等级在此尺寸无规定值',
     outside_bearing_tables: '超出轴承公差表的尺寸范围',
+    chain_not_read: '不是有效的尺寸链',
+    empty_chain: '尺寸链中没有组成环',
+    too_many_links: '组成环过多',
+    bad_link: '组成环无法读取',
+    mean_shift_outside_zone: '均值偏移超出公差带',
   },
 };

@@ -71,6 +71,12 @@ inline constexpr auto kReasonCodes = std::to_array<std::string_view>({
     "beyond_general_range",
     "not_in_class",
     "outside_bearing_tables",
+    // A dimension chain
+    "chain_not_read",
+    "empty_chain",
+    "too_many_links",
+    "bad_link",
+    "mean_shift_outside_zone",
     // The table files
     "tables_not_a_folder",
     "table_missing",

@@ -9,6 +9,7 @@
 #include "answers/service_answer.h"
 #include "answers/service_inputs.h"
 #include "answers/shipped_tables.h"
+#include "answers/stack_answer.h"
 #include "answers/table_answers.h"
 #include "answers/thread_answers.h"
 
@@ -173,6 +174,11 @@ Answer GeneralTableRequest(const nlohmann::json& request)
     return GeneralTableAnswer(OptionsOf(request));
 }
 
+Answer StackRequest(const nlohmann::json& request)
+{
+    return StackAnswer(ShippedTables(), OptionsOf(request));
+}
+
 Answer ServiceRequest(const nlohmann::json& request)
 {
     return ServiceAnswer(ShippedTables(), OptionsOf(request));
@@ -204,6 +210,7 @@ const std::map<std::string, Handler, std::less<>>& Handlers()
         {"reason_codes", ListRequest<ReasonCodesAnswer>},
         {"service", ServiceRequest},
         {"service_inputs", ListRequest<ServiceInputsAnswer>},
+        {"stack", StackRequest},
         {"tolerance", TextAndSizeRequest<kGradeKey, ToleranceAnswer>},
         {"limits_table", ListRequest<LimitsTableFromShipped>},
         {"tolerances_table", ListRequest<TolerancesTableAnswer>},

@@ -200,3 +200,37 @@ def test_threads_agree_with_the_command_line_and_refuse_as_it_does():
     with pytest.raises(ValueError) as series:
         quorlan.thread_table(series="extra-fine")
     assert series.value.reason == "bad_choice"
+
+
+GAP_CHAIN = [
+    {"name": "housing", "direction": 1, "nominal_mm": 50, "tolerance": "H8"},
+    {"name": "bearing", "direction": -1, "nominal_mm": 20, "tolerance": "0/-0.12"},
+    {"name": "spacer", "direction": -1, "nominal_mm": 29.5, "tolerance": "2768-m", "distribution": "uniform"},
+]
+
+
+def test_stack_is_the_command_lines_for_the_same_seed(tmp_path):
+    csv = "name,direction,nominal_mm,tolerance,distribution\n" + "".join(
+        f"{link['name']},{link['direction']:+d},{link['nominal_mm']},{link['tolerance']},{link.get('distribution', '')}\n"
+        for link in GAP_CHAIN
+    )
+    (tmp_path / "gap.csv").write_text(csv, encoding="utf-8")
+    for seed in (None, 7):
+        extra = [] if seed is None else ["--seed", str(seed)]
+        expected = cli_json("stack", str(tmp_path / "gap.csv"), "--require", "0.1", "0.9", "--samples", "50000", *extra)
+        assert quorlan.stack(GAP_CHAIN, require=(0.1, 0.9), samples=50_000, seed=seed) == expected
+        assert quorlan.stack(csv, require=(0.1, 0.9), samples=50_000, seed=seed) == expected
+    assert quorlan.stack(GAP_CHAIN, samples=50_000)["monte_carlo"]["seed"] == 286
+
+
+def test_stack_refuses_a_bad_link_by_its_number():
+    with pytest.raises(ValueError) as bad:
+        quorlan.stack([GAP_CHAIN[0], {**GAP_CHAIN[1], "direction": 2}], method="worst")
+    assert bad.value.reason == "bad_link"
+    assert str(bad.value).startswith("link 2 ('bearing'): direction")
+    with pytest.raises(quorlan.Refused) as undefined:
+        quorlan.stack([{"name": "a", "direction": 1, "nominal_mm": 0.3, "tolerance": "2768-m"}])
+    assert undefined.value.reason == "below_general_range"
+    with pytest.raises(ValueError) as wrong:
+        quorlan.stack([{"name": "a", "direction": True, "nominal_mm": 1, "tolerance": "±0.1"}])
+    assert wrong.value.reason == "not_text"

@@ -255,4 +255,76 @@ TEST(ThreadCommand, TableHasARowPerPartAndThreadWithTheReasonWhereThereIsNone)
     EXPECT_FALSE(json["rows"][0].contains("nut"));
 }
 
+Output Stack(const std::string& csv, std::vector<std::string> extra, bool json)
+{
+    const test::TempFolder folder;
+    folder.Write("chain.csv", csv);
+    StackRequest request;
+    request.file = folder.Path() / "chain.csv";
+    request.tables = QUORLAN_DATA_DIR;
+    request.json = json;
+    for (std::size_t i = 0; i + 1 < extra.size(); i += 2) {
+        if (extra[i] == "--method")
+            request.method = extra[i + 1];
+        else if (extra[i] == "--samples")
+            request.samples = extra[i + 1];
+        else if (extra[i] == "--seed")
+            request.seed = extra[i + 1];
+        else if (extra[i] == "--require")
+            request.require = {extra[i + 1], extra[i + 2]}, ++i;
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunStack(request, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const char* const kGapChain = "name,direction,nominal_mm,tolerance\n"
+                              "# the axial gap after the circlip\n"
+                              "housing,+1,50,H8\n"
+                              "bearing,-1,20,0/-0.12\n"
+                              "spacer,-1,29.5,2768-m\n";
+
 } // namespace
+
+TEST(StackCommand, JsonHasEveryMethodTextShowsTheEnginesFigures)
+{
+    const Output json = Stack(kGapChain, {"--require", "0.1", "0.9", "--samples", "20000"}, true);
+    ASSERT_EQ(json.status, kExitResult) << json.err;
+    const auto answer = nlohmann::json::parse(json.out);
+    EXPECT_EQ(answer["nominal_mm"].dump(), "0.5");
+    EXPECT_EQ(answer["worst_case"]["max_mm"].dump(), "0.859"); // 0.5 + 0.039 + 0.12 + 0.2
+    EXPECT_EQ(answer["worst_case"]["min_mm"].dump(), "0.3");
+    EXPECT_EQ(answer["monte_carlo"]["seed"], 286);
+    EXPECT_EQ(answer["monte_carlo"]["samples"], 20000);
+    EXPECT_EQ(answer["contributions"][0]["name"], "spacer");
+    EXPECT_EQ(answer["links"][0]["upper_deviation_mm"].dump(), "0.039");
+
+    const Output text = Stack(kGapChain, {"--require", "0.1", "0.9", "--samples", "20000"}, false);
+    ASSERT_EQ(text.status, kExitResult) << text.err;
+    EXPECT_NE(text.out.find("worst case: 0.300 to 0.859 mm (range 0.559 mm)"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("sigma " + answer["rss"]["display"]["sigma_mm"].get<std::string>()), std::string::npos);
+    EXPECT_NE(text.out.find("Cpk " + answer["monte_carlo"]["display"]["cpk"].get<std::string>()), std::string::npos);
+
+    const auto worst = nlohmann::json::parse(Stack(kGapChain, {"--method", "worst"}, true).out);
+    EXPECT_TRUE(worst.contains("worst_case"));
+    EXPECT_FALSE(worst.contains("rss"));
+    EXPECT_FALSE(worst.contains("monte_carlo"));
+}
+
+TEST(StackCommand, ARefusedFileNamesItsLineAndNothingIsComputed)
+{
+    const Output bad = Stack("name,direction,nominal_mm,tolerance\nhousing,+1,50,H8\nshaft,-1,4000,h7\n", {}, false);
+    EXPECT_EQ(bad.status, kExitFailure);
+    EXPECT_TRUE(bad.out.empty());
+    EXPECT_NE(bad.err.find("chain.csv: line 3 ('shaft'): tolerance 'h7'"), std::string::npos) << bad.err;
+
+    const Output unread = Stack("name,direction,nominal_mm,tolerance\nhousing,+1,50,±x\n", {}, true);
+    EXPECT_EQ(unread.status, kExitUsage);
+    EXPECT_NE(unread.err.find("line 2 ('housing'): tolerance '±x' is not"), std::string::npos) << unread.err;
+
+    EXPECT_EQ(Stack(kGapChain, {"--samples", "10"}, false).status, kExitUsage);
+    EXPECT_EQ(Stack(kGapChain, {"--seed", "-1"}, false).status, kExitUsage);
+    EXPECT_EQ(Stack(kGapChain, {"--require", "0.9", "0.1"}, false).status, kExitUsage);
+    EXPECT_EQ(Stack(kGapChain, {"--method", "best"}, false).status, kExitUsage);
+}
