@@ -3,12 +3,13 @@
 // place.
 import {loadEngine} from './engine.js';
 import {kTexts, kReasonTexts} from './texts.js';
-import {kTabs, stateFromFragment, fragmentFromState} from './state.js';
+import {kTabs, kTabsWithoutSize, stateFromFragment, fragmentFromState} from './state.js';
 import {own} from './dom.js';
 import {setUpFitView, renderFitView} from './fit-view.js';
 import {setUpFindView, renderFindView} from './find-view.js';
 import {setUpServiceView, renderServiceView} from './service-view.js';
 import {setUpTableView, renderTableView} from './table-view.js';
+import {setUpThreadView, renderThreadView} from './thread-view.js';
 
 const page = {
   state: stateFromFragment(location.hash),
@@ -37,6 +38,7 @@ const page = {
 };
 
 const kRenderers = {fit: renderFitView, find: renderFindView, service: renderServiceView, table: renderTableView};
+kRenderers.thread = renderThreadView;
 
 // One history step per edit: its first input pushes an entry, the rest of it replaces that entry.
 let editing = false;
@@ -108,6 +110,7 @@ function showTab() {
     button.tabIndex = selected ? 0 : -1;
     document.getElementById(`view-${tab}`).hidden = !selected;
   }
+  document.querySelector('.size-row').hidden = kTabsWithoutSize.includes(page.state.tab);
 }
 
 function render(fromAddress = false) {
@@ -184,6 +187,7 @@ async function start() {
     return;
   }
   setUpServiceView(page);
+  setUpThreadView(page);
   status.hidden = true;
   render();
   performance.mark('quorlan-first-result');

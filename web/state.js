@@ -2,7 +2,9 @@
 // calculation and the back button steps back through them. Every value is kept as the text the
 // user typed; only the engine reads it as a number, and refuses what it cannot read.
 
-export const kTabs = ['fit', 'find', 'service', 'table'];
+export const kTabs = ['fit', 'find', 'service', 'table', 'thread'];
+// Views that take no nominal size: the size field is hidden there.
+export const kTabsWithoutSize = ['thread'];
 
 // The service inputs under the service command's option names, "_" for "-".
 export const kServiceKeys = [
@@ -24,6 +26,7 @@ export const kDefaults = {
   grades: '5-11',
   all_grade_pairs: '',
   letter: 'H',
+  thread: 'M10-6H/6g',
   lang: '',
   ...Object.fromEntries(kServiceKeys.map((key) => [key, ''])),
 };
@@ -34,6 +37,7 @@ const kAlwaysWritten = {
   find: ['size', 'min_clearance', 'max_clearance'],
   service: ['fit', 'size'],
   table: ['size', 'letter'],
+  thread: ['thread'],
 };
 // Written last, in this order; every other key in the order of kDefaults.
 const kWrittenLast = ['lang'];

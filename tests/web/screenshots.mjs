@@ -9,6 +9,7 @@ const kViews = [
   ['find', '#tab=find&size=40&min_clearance=-20&max_clearance=30&grades=6-7&lang=en'],
   ['service', '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron&lang=en'],
   ['table', '#tab=table&size=40&letter=H&lang=zh'],
+  ['thread', '#tab=thread&thread=M10-6H/6g&lang=zh'],
 ];
 const site = await serveSite(siteFolder);
 const browser = await puppeteer.launch({
