@@ -3,7 +3,7 @@
 // place.
 import {loadEngine} from './engine.js';
 import {kTexts, kReasonTexts} from './texts.js';
-import {kTabs, stateFromFragment, fragmentFromState} from './state.js';
+import {kTabs, kTabsWithoutSize, stateFromFragment, fragmentFromState} from './state.js';
 import {own} from './dom.js';
 import {setUpFitView, renderFitView} from './fit-view.js';
 import {setUpFindView, renderFindView} from './find-view.js';
@@ -11,6 +11,7 @@ import {setUpServiceView, renderServiceView} from './service-view.js';
 import {setUpTableView, renderTableView} from './table-view.js';
 import {setUpGeneralView, renderGeneralView} from './general-view.js';
 import {setUpBearingView, renderBearingView} from './bearing-view.js';
+import {setUpThreadView, renderThreadView} from './thread-view.js';
 
 const page = {
   state: stateFromFragment(location.hash),
@@ -42,6 +43,7 @@ const kRenderers = {
   fit: renderFitView, find: renderFindView, service: renderServiceView, table: renderTableView,
   general: renderGeneralView, bearing: renderBearingView,
 };
+kRenderers.thread = renderThreadView;
 
 // One history step per edit: its first input pushes an entry, the rest of it replaces that entry.
 let editing = false;
@@ -113,6 +115,7 @@ function showTab() {
     button.tabIndex = selected ? 0 : -1;
     document.getElementById(`view-${tab}`).hidden = !selected;
   }
+  document.querySelector('.size-row').hidden = kTabsWithoutSize.includes(page.state.tab);
 }
 
 function render(fromAddress = false) {
@@ -191,6 +194,7 @@ async function start() {
     return;
   }
   setUpServiceView(page);
+  setUpThreadView(page);
   status.hidden = true;
   render();
   performance.mark('quorlan-first-result');

@@ -4,7 +4,9 @@
 
 import {own} from './dom.js';
 
-export const kTabs = ['fit', 'find', 'service', 'table', 'general', 'bearing'];
+export const kTabs = ['fit', 'find', 'service', 'table', 'general', 'bearing', 'thread'];
+// Views that take no nominal size: the size field is hidden there.
+export const kTabsWithoutSize = ['thread'];
 
 // The service inputs under the service command's option names, "_" for "-".
 export const kServiceKeys = [
@@ -34,6 +36,7 @@ export const kDefaults = {
   // Bearing seat: the seat's class and the bearing's tolerance class (empty: the engine's Normal).
   seat: 'k5',
   bearing_class: '',
+  thread: 'M10-6H/6g',
   lang: '',
   ...Object.fromEntries(kServiceKeys.map((key) => [key, ''])),
 };
@@ -46,6 +49,7 @@ const kAlwaysWritten = {
   table: ['size', 'letter'],
   general: ['size', 'class'],
   bearing: ['size', 'seat'],
+  thread: ['thread'],
 };
 
 // Keys a view keeps under a name of its own and writes under a shorter one: the bearing seat's

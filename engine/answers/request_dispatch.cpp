@@ -110,7 +110,7 @@ Answer FitPartsRequest(const nlohmann::json& request)
     return FitPartsAnswer(*text);
 }
 
-Answer ThreadRequest(const nlohmann::json& request)
+template<Answer (*answer)(std::string_view)> Answer ThreadRequest(const nlohmann::json& request)
 {
     const RequestFields fields(request, {"designation"});
     if (fields.Unknown())
@@ -118,7 +118,7 @@ Answer ThreadRequest(const nlohmann::json& request)
     const auto text = fields.Text("designation");
     if (!text)
         return text.reason();
-    return ThreadAnswer(*text);
+    return answer(*text);
 }
 
 // Both inputs optional: the coarse series, the medium class's nut and bolt.
@@ -214,7 +214,8 @@ const std::map<std::string, Handler, std::less<>>& Handlers()
         {"tolerance", TextAndSizeRequest<kGradeKey, ToleranceAnswer>},
         {"limits_table", ListRequest<LimitsTableFromShipped>},
         {"tolerances_table", ListRequest<TolerancesTableAnswer>},
-        {"thread", ThreadRequest},
+        {"thread", ThreadRequest<ThreadAnswer>},
+        {"thread_diagram_svg", ThreadRequest<ThreadDiagramSvgAnswer>},
         {"thread_table", ThreadTableRequest},
     };
     return handlers;

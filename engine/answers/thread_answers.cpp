@@ -8,6 +8,7 @@
 #include "core/threads/iso261_sizes.h"
 #include "core/threads/recommended_classes.h"
 #include "core/threads/thread_designation.h"
+#include "core/threads/thread_diagram.h"
 #include "core/threads/thread_limits.h"
 #include "presentation/thread_figures.h"
 
@@ -191,6 +192,26 @@ Answer ThreadAnswer(std::string_view designation)
         return answer;
     }
     return json;
+}
+
+Answer ThreadDiagramSvgAnswer(std::string_view designation)
+{
+    const auto thread = ParseThreadDesignation(designation);
+    if (!thread)
+        return ThreadTextRefusal(designation, thread.reason());
+    if (!thread->nut || !thread->bolt)
+        return BadInput("missing_option",
+                        "thread " + QuotedInput(designation)
+                            + ": the diagram shows a nut and a bolt; give both classes, "
+                              "the nut's first, such as M10-6H/6g");
+    const BasicProfile basic = BasicProfileOf(thread->diameter, thread->pitch);
+    const auto nut = NutLimitsOf(basic, thread->pitch, *thread->nut);
+    if (!nut)
+        return ThreadLimitsRefusal(*thread, nut.reason());
+    const auto bolt = BoltLimitsOf(basic, thread->pitch, *thread->bolt);
+    if (!bolt)
+        return ThreadLimitsRefusal(*thread, bolt.reason());
+    return nlohmann::ordered_json(ThreadDiagramSvg(*thread, basic, *nut, *bolt));
 }
 
 Answer ThreadTableAnswer(std::string_view series, std::string_view toleranceClass)

@@ -16,6 +16,10 @@
 // bolt, nut and fit only where the designation gives the class.
 Answer ThreadAnswer(std::string_view designation);
 
+// The tolerance zones of a designation's nut and bolt at the pitch diameter, as SVG text
+// (ThreadDiagramSvg); a designation without both classes is refused, "missing_option".
+Answer ThreadDiagramSvgAnswer(std::string_view designation);
+
 // Every thread of a series ("coarse", "fine" or "all") for a class ("6g", "6H", "6H/6g"):
 // {"series", "class", "recommended", "rows": [{"designation", "diameter_mm", "pitch_mm", "series",
 // "basic", "bolt", "nut", "fit", "missing"}]}; where the standard gives the class no values at a

@@ -315,6 +315,21 @@ std::vector<ExactLength> ShownTicks(const DiagramScale& scale)
     return shown;
 }
 
+// The drawing's ids behind another prefix. Every id is written as id="diagram-..., and no text can
+// hold that: texts are escaped, their quotes included.
+std::string WithIdPrefix(const std::string& svg, std::string_view prefix)
+{
+    const std::string from = "id=\"" + std::string(kFitDiagramIdPrefix);
+    const std::string to = "id=\"" + std::string(prefix);
+    std::string renamed;
+    std::size_t start = 0;
+    for (std::size_t found = svg.find(from); found != std::string::npos; found = svg.find(from, start)) {
+        renamed.append(svg, start, found - start).append(to);
+        start = found + from.size();
+    }
+    return renamed.append(svg, start);
+}
+
 double WidestPx(std::initializer_list<std::string_view> texts, double fontPx, bool bold = false)
 {
     double widest = 0;
@@ -332,14 +347,18 @@ std::string_view FitDiagramBackground(DiagramPalette palette)
 
 std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
 {
+    const std::string size = std::string(kDiameterSign) + FormatMm(fit.size);
+    return ZoneDiagramSvg(fit, {size + " " + PartName(fit.hole) + "/" + PartName(fit.shaft), size}, palette);
+}
+
+std::string ZoneDiagramSvg(const FitAnalysis& fit, const ZoneDiagramCaptions& captions, DiagramPalette palette)
+{
     const Colours& colours = palette == DiagramPalette::Dark ? kDark : kLight;
     const std::array zones {fit.hole.deviations, fit.shaft.deviations};
     const DiagramScale scale(zones, kPlotTopPx, kPlotBottomPx, kFitDiagramMinZonePx);
     const double zeroY = scale.Y({});
-    const std::string size = std::string(kDiameterSign) + FormatMm(fit.size);
-    const std::string holeClass = PartName(fit.hole);
-    const std::string shaftClass = PartName(fit.shaft);
-    const std::string title = size + " " + holeClass + "/" + shaftClass;
+    const std::string& size = captions.zeroLine;
+    const std::string& title = captions.title;
 
     // Largest clearance ES - ei and smallest EI - es. Their symbols follow the fit's type: a
     // clearance fit has a largest and a smallest clearance, an interference fit a smallest and a
@@ -487,5 +506,5 @@ std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette)
     const Label nominal {"nominal-size", size, kWidthPx - kMarginPx, "end", kLabelFontPx, colours.text};
     svg += PlaceStack(space, {&nominal}, zeroY + kLabelFontPx / 2 + 2, colours.background, false).svg;
     svg += "</g>\n</svg>\n";
-    return svg;
+    return captions.idPrefix == kFitDiagramIdPrefix ? svg : WithIdPrefix(svg, captions.idPrefix);
 }

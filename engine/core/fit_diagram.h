@@ -29,6 +29,18 @@ inline constexpr std::string_view kFitDiagramIdPrefix = "diagram-";
 
 std::string FitDiagramSvg(const FitAnalysis& fit, DiagramPalette palette = DiagramPalette::Light);
 
+// The same drawing of two zones that are no ISO 286 fit (a thread's nut and bolt): its title, the
+// zero line's label in place of the nominal size, and the prefix of its ids, so that a page showing
+// it beside a fit's diagram keeps every id unique.
+struct ZoneDiagramCaptions
+{
+    std::string title;
+    std::string zeroLine;
+    std::string_view idPrefix = kFitDiagramIdPrefix;
+};
+std::string ZoneDiagramSvg(const FitAnalysis& zones, const ZoneDiagramCaptions& captions,
+                           DiagramPalette palette = DiagramPalette::Light);
+
 // The colour behind the drawing, "#rrggbb": a view that shows it smaller than its room fills the rest.
 std::string_view FitDiagramBackground(DiagramPalette palette);
 

@@ -89,6 +89,36 @@ TEST(DispatchedRequest, DiagramAndListsHoldWhatThePageShows)
     EXPECT_EQ(std::count(fits.begin(), fits.end(), "H7/k6"), 1);
 }
 
+// The thread's diagram: the pitch diameter's zones about D2 = d2, each edge with its deviation, and
+// ids of its own, so that the page shows it beside a fit's diagram with every id once.
+TEST(DispatchedRequest, ThreadDiagramDrawsBothPitchDiameterZones)
+{
+    const auto reply
+        = nlohmann::json::parse(AnswerRequestJson(R"({"op":"thread_diagram_svg","designation":"M10-6H/6g"})"));
+    ASSERT_TRUE(reply["ok"]) << reply.dump();
+    const std::string svg = reply["answer"].get<std::string>();
+    EXPECT_EQ(svg.find("id=\"diagram-"), std::string::npos);
+    const std::pair<const char*, const char*> labels[] = {
+        {"thread-diagram-title", ">M10-6H/6g<"},
+        {"thread-diagram-nominal-size", ">D2 = d2 = 9.026<"},
+        {"thread-diagram-hole-upper", ">+180<"}, // TD2 of 6H
+        {"thread-diagram-hole-lower", ">0<"},
+        {"thread-diagram-shaft-upper",
+         ">\xE2\x88\x92"
+         "32<"}, // es of g at 1.5 mm
+        {"thread-diagram-shaft-lower",
+         ">\xE2\x88\x92"
+         "164<"}, // es - Td2 of 6g
+        {"thread-diagram-min-clearance-value", ">+32<"},
+        {"thread-diagram-max-clearance-value", ">+344<"},
+    };
+    for (const auto& [id, text] : labels) {
+        const auto at = svg.find(std::string("id=\"") + id + "\"");
+        ASSERT_NE(at, std::string::npos) << id;
+        EXPECT_EQ(svg.substr(svg.find('>', at), std::string(text).size()), text) << id;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Requests, DispatchedRequest,
     testing::Values(
@@ -103,6 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
         RequestCase {R"({"op":"diagram_svg","fit":"A11/h11","size_mm":0.5})", "refused", "not_used_at_this_size"},
         RequestCase {R"({"op":"diagram_svg","fit":"<svg/onload=1>","size_mm":40})", "bad_input", "not_a_fit"},
         RequestCase {R"({"op":"materials","id":"steel"})", "bad_input", "unknown_option"},
+        RequestCase {R"({"op":"thread_diagram_svg","designation":"M10-6g"})", "bad_input", "missing_option"},
+        RequestCase {R"({"op":"thread_diagram_svg","designation":"M1-6H/6e"})", "refused", "no_thread_tolerance"},
+        RequestCase {R"({"op":"thread_diagram_svg","designation":"M10x1.75-6H/6g"})", "bad_input", "pitch_not_listed"},
         RequestCase {R"({"op":"service","fit":"H7/s6","size_mm":40,"hub_od":"80","length":40})", "", ""},
         RequestCase {R"({"op":"service","fit":"H7/s6","size_mm":40,"hub_od":"30"})", "bad_input",
                      "hub_not_larger_than_bore"},

@@ -11,6 +11,7 @@ const kViews = [
   ['table', '#tab=table&size=40&letter=H&lang=zh'],
   ['general', '#tab=general&size=35&class=mK&lang=en'],
   ['bearing', '#tab=bearing&size=25&seat=k5&class=normal&lang=zh'],
+  ['thread', '#tab=thread&thread=M10-6H/6g&lang=zh'],
 ];
 const site = await serveSite(siteFolder);
 const browser = await puppeteer.launch({

@@ -68,7 +68,7 @@ await check('each view’s address reads back as written; unknown keys and bad e
   const kFragments = ['#fit=H7/k6&size=25&lang=en', '#tab=find&size=40&min_clearance=10&max_clearance=60',
     '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron', '#tab=table&size=40&letter=H',
     '#tab=general&size=35&class=mK', '#tab=general&size=35&class=mK&feature=flatness&standard=gb',
-    '#tab=bearing&size=25&seat=k5&class=normal', '#tab=bearing&size=52&seat=H7'];
+    '#tab=bearing&size=25&seat=k5&class=normal', '#tab=bearing&size=52&seat=H7', '#tab=thread&thread=M10x1.25-5H6H'];
   for (const fragment of kFragments) assert.equal(fragmentFromState(stateFromFragment(fragment)), fragment);
   const odd = stateFromFragment('#fit=a%ZZb&size=1%202&tab=bogus&constructor=1&__proto__=x');
   assert.deepEqual([odd.fit, odd.size, odd.tab, Object.hasOwn(odd, 'constructor')], ['a%ZZb', '1 2', 'fit', false]);
@@ -107,6 +107,12 @@ try {
     ['a size with a plus, as the command line reads it', '#fit=H7/g6&size=+40&lang=en', {'hole-upper': '+25', 'shaft-lower': '-25'}],
     ['all_grade_pairs=no is off', '#tab=find&size=40&min_clearance=10&max_clearance=60&all_grade_pairs=no&lang=en',
       {'find-summary': '3 fits found, best first:'}],
+    // The limits as ISO 965-2 prints them, the fit at the pitch diameter, in both languages.
+    ['a thread and its fit', '#tab=thread&thread=M10-6H/6g&lang=en', {
+      'bolt-pitch-min': '8.862', 'bolt-pitch-max': '8.994', 'nut-pitch-min': '9.026', 'nut-pitch-max': '9.206',
+      'bolt-es': '-32', 'thread-min-clearance': '32', 'thread-max-clearance': '344', 'thread-recommended': /medium quality, normal/}],
+    ['a fine thread’s bolt alone, in Chinese', '#tab=thread&thread=M10x1.25-6g&lang=zh', {
+      'thread-series': '螺距 1.25 mm，细牙', 'bolt-pitch-max': '9.160', 'tab-thread': '螺纹'}],
     ['a temperature too large to mean anything, with an exponent', '#tab=service&fit=H7/s6&size=40&hub_temp=1e300&lang=en',
       {'service-warnings': /interference is -4\.803e\+299 µm/}],
   ];
@@ -139,6 +145,21 @@ try {
     await page.waitForFunction(() => document.getElementById('hole-letter').value === 'ZC');
     const picked = await page.$$eval('#hole-letter, #hole-grade, #shaft-letter, #shaft-grade', (lists) => lists.map((list) => list.value));
     assert.deepEqual(picked, ['ZC', '01', 'js', '6']);
+    await page.close();
+  });
+
+  await check('a thread’s zones are the engine’s SVG with ids of their own; the lists make a designation', async () => {
+    const page = await open(browser, `${site.url}#tab=thread&thread=M10-6H/6g&lang=en`);
+    assert.ok(await page.$('#thread-diagram svg #thread-diagram-shaft-zone'));
+    assert.equal(await page.$eval('.size-row', (row) => row.hidden), true);
+    await page.select('#thread-pitch', '1.25');
+    assert.equal(await page.$eval('#thread-input', (input) => input.value), 'M10x1.25-6H/6g');
+    await page.select('#thread-bolt', '');
+    await page.select('#thread-diameter', '12');
+    assert.equal(await page.$eval('#thread-input', (input) => input.value), 'M12-6H');
+    assert.equal(await page.$eval('#thread-bolt-box', (box) => box.hidden), true);
+    assert.equal(await page.$eval('#thread-diagram', (box) => box.closest('figure').hidden), true);
+    assert.match(await page.evaluate(() => location.hash), /^#tab=thread&thread=M12-6H/);
     await page.close();
   });
 
@@ -195,6 +216,8 @@ try {
       }],
     ['a class no general tolerance has', '#tab=general&size=35&class=mX&lang=zh', /^一般公差等级无效（class 'mX'/],
     ['a bearing seat outside the ring’s table', '#tab=bearing&size=0.5&seat=H7&lang=en', /^Outside the bearing tables: .*2\.5 up to 630 mm/],
+    ['a pitch ISO 261 does not give the diameter', '#tab=thread&thread=M10x1.75-6H/6g&lang=zh', /^ISO 261 无此螺距（thread 'M10x1\.75-6H\/6g'/],
+    ['a hostile thread', '#tab=thread&thread=<img src=x onerror=alert(1)>&lang=en', /<img src=x onerror=alert\(1\)>/],
     ['a letter not in the tables, until one is chosen', '#tab=table&size=40&letter=Q&lang=en', /'Q01'/, async (page) => {
       await page.select('#letter', 'H');
       assert.deepEqual(await page.$$eval('#letter option', (options) => options.filter((option) => option.value === 'Q').length), 0);
@@ -253,7 +276,7 @@ try {
     const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
     for (const fragment of ['#fit=H7/k6&size=25', '#tab=find&size=40&min_clearance=10&max_clearance=60',
       '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300', '#tab=table&size=40&letter=H',
-      '#tab=general&size=35&class=mK', '#tab=bearing&size=25&seat=k5']) {
+      '#tab=general&size=35&class=mK', '#tab=bearing&size=25&seat=k5', '#tab=thread&thread=M10-6H/6g']) {
       for (const lang of kLanguages) {
         // The address changes within the page, as a link or the back button changes it.
         const repeated = await page.evaluate((address) => new Promise((done) => {
