@@ -151,6 +151,8 @@ try {
   await check('a thread’s zones are the engine’s SVG with ids of their own; the lists make a designation', async () => {
     const page = await open(browser, `${site.url}#tab=thread&thread=M10-6H/6g&lang=en`);
     assert.ok(await page.$('#thread-diagram svg #thread-diagram-shaft-zone'));
+    // Shown, not only filled: the view is no part of another, hidden one.
+    assert.ok(await page.$eval('#bolt-pitch-max', (cell) => cell.getClientRects().length > 0));
     assert.equal(await page.$eval('.size-row', (row) => row.hidden), true);
     await page.select('#thread-pitch', '1.25');
     assert.equal(await page.$eval('#thread-input', (input) => input.value), 'M10x1.25-6H/6g');
