@@ -72,6 +72,29 @@ TEST(DimensionChain, WorstCaseIsExactAndRootSumSquareFollowsEachDistribution)
     }
 }
 
+// Published to three decimals: mech.toolfusion.net's tolerance stack-up calculator ("For 5 components
+// with ±0.1mm tolerance each in series: Worst-Case Stack = ±0.5mm, RSS Stack = ±0.224mm"; for 10
+// parts ±1.0 and ±0.316 mm), the RSS half-range being 3σ of normal links.
+TEST(DimensionChain, PublishedStacksAgreeToTheirDigits)
+{
+    const struct
+    {
+        int links;
+        double worstHalfMm;
+        double rssHalfMm;
+    } published[] = {{5, 0.5, 0.224}, {10, 1.0, 0.316}};
+    for (const auto& example : published) {
+        std::string rows;
+        for (int i = 0; i < example.links; ++i)
+            rows += "part " + std::to_string(i) + ",+1,10,±0.1,,,\n";
+        const auto links = Chain(rows);
+        const WorstCase worst = WorstCaseOf(links);
+        EXPECT_EQ(worst.max.nm - worst.nominal.nm, std::llround(example.worstHalfMm * 1e6));
+        const RootSumSquare rss = RootSumSquareOf(links);
+        EXPECT_EQ(std::round((rss.maxMm - rss.meanMm) * 1000) / 1000, example.rssHalfMm) << example.links;
+    }
+}
+
 TEST(DimensionChain, ClassesAndGeneralTolerancesResolveAtEachLinksSize)
 {
     // Hand-resolved: H8 at 50 mm +39/0 µm (ISO 286-2); h7 at 49.8 mm 0/-25 µm; ISO 2768-1 m over 6 up
