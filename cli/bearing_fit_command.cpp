@@ -2,9 +2,11 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "core/loaded_tables.h"
+#include "core/tolerance_class.h"
 #include "presentation/fit_presentation.h"
 
 #include <ostream>
+#include <span>
 
 namespace {
 
@@ -53,7 +55,11 @@ int RunBearingFit(const BearingFitRequest& request, std::ostream& out, std::ostr
         return UsageError(err, "--shaft " + Quoted(seat) + " is a hole class: a shaft seat takes one such as k5");
     if (request.housing && lowerCase)
         return UsageError(err, "--housing " + Quoted(seat) + " is a shaft class: a housing takes one such as H7");
-    const DeviationTables tables = LoadDeviationTables(request.tables);
+    // The ring's limits come from ISO 492: only the seat's files are read. A class that does not
+    // read is the answer's to refuse, with every file at hand.
+    const auto seatClass = ParseToleranceClass(seat);
+    const DeviationTables tables = seatClass ? LoadDeviationTablesFor(request.tables, std::span(&*seatClass, 1))
+                                             : LoadDeviationTables(request.tables);
     const Answer answer = BearingFitAnswer(tables, options);
     if (!answer)
         return RefusalExit(answer.reason(), err);

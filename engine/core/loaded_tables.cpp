@@ -1,6 +1,7 @@
 #include "core/loaded_tables.h"
 
 #include "core/decimal_text.h"
+#include "core/limit_deviations.h"
 #include "core/scales.h"
 
 #include <algorithm>
@@ -239,6 +240,21 @@ DeviationTables LoadDeviationTables(const std::filesystem::path& folder)
     DeviationTables tables;
     for (const TableId table : kAllTables)
         tables.tables[static_cast<std::size_t>(table)] = LoadTable(folder, table);
+    return tables;
+}
+
+DeviationTables LoadDeviationTablesFor(const std::filesystem::path& folder, std::span<const ToleranceClass> classes)
+{
+    std::array<bool, kTableCount> needed {};
+    for (const ToleranceClass& toleranceClass : classes) {
+        needed[static_cast<std::size_t>(FundamentalDeviationTable(toleranceClass))] = true;
+        needed[static_cast<std::size_t>(TableId::Delta)] |= toleranceClass.part == Part::Hole;
+    }
+    DeviationTables tables;
+    for (const TableId table : kAllTables) {
+        if (needed[static_cast<std::size_t>(table)])
+            tables.tables[static_cast<std::size_t>(table)] = LoadTable(folder, table);
+    }
     return tables;
 }
 

@@ -5,10 +5,12 @@
 #include "core/result.h"
 #include "core/table_findings.h"
 #include "core/table_id.h"
+#include "core/tolerance_class.h"
 
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +58,11 @@ inline constexpr std::size_t kMostTableLines = 64;
 
 // Reads the five files of a folder (the empty path is the current directory).
 DeviationTables LoadDeviationTables(const std::filesystem::path& folder);
+
+// Reads only the files that the deviations of these classes come from: each one's fundamental
+// deviation's file, and the delta file where a hole is among them. A command about one class need
+// not read all five; the others stay empty, so only these classes may be looked up in the result.
+DeviationTables LoadDeviationTablesFor(const std::filesystem::path& folder, std::span<const ToleranceClass> classes);
 
 // Reads one file of a folder. Only regular files are read (a FIFO or device never blocks or floods
 // the program), at most kLargestTableFileBytes of them.
