@@ -68,6 +68,10 @@ private slots:
     void generalTolerances();
     void bearingSeat_data();
     void bearingSeat();
+    void thread_data();
+    void thread();
+    void threadPickers();
+    void threadCopiesAndComesBack();
 
 private:
     template<class T> T* F(const char* name) const { return Child<T>(m_window.get(), name); }
@@ -632,4 +636,98 @@ void FitTabsTest::bearingSeat()
     QCOMPARE(F<QLabel>("bearingProbable2Value")->text(), expected[3]);
     QCOMPARE(F<QLineEdit>("bearingDrawingLineBox")->text(), expected[4]);
     QVERIFY(!F<FitDiagramView>("bearingDiagram")->Svg().isEmpty());
+}
+
+void FitTabsTest::thread_data()
+{
+    QTest::addColumn<QString>("designation");
+    QTest::addColumn<QStringList>("shown"); // "objectName=text" of the results; or the reason's words
+    // M10 6H/6g, ISO 965-2: nut D2 9.026 to 9.206, D1 8.376 to 8.676; bolt es -32, d 9.732 to 9.968,
+    // d2 8.862 to 8.994, d3 up to 8.128; clearance at the pitch diameter 32 to 344 µm.
+    QTest::newRow("fit") << "M10-6H/6g"
+                         << QStringList {"threadDesignationValue=M10-6H/6g",
+                                         "threadBasicPitchValue=9.026 mm",
+                                         "threadNutMajorMinValue=10.000",
+                                         "threadNutPitchMaxValue=9.206",
+                                         "threadNutPitchToleranceValue=180",
+                                         "threadNutMinorMinValue=8.376",
+                                         "threadBoltDeviationValue=基本偏差 es = -32 µm",
+                                         "threadBoltMajorMaxValue=9.968",
+                                         "threadBoltPitchMinValue=8.862",
+                                         "threadBoltRootMaxValue=8.128",
+                                         "threadMinClearanceValue=32 µm",
+                                         "threadMaxClearanceValue=344 µm"};
+    QTest::newRow("fine pitch, spaces around")
+        << "  M10x1.25-6g "
+        << QStringList {"threadDesignationValue=M10x1.25-6g", "threadSeriesValue=螺距 1.25 mm，细牙"};
+    QTest::newRow("nothing typed") << "" << QStringList {"请输入螺纹标记"};
+    QTest::newRow("pitch ISO 261 does not give") << "M10x1.7" << QStringList {"1.5（粗牙）、1.25、1、0.75 mm"};
+    QTest::newRow("bolt's class first") << "M10-6g/6H" << QStringList {"“6g/6H”把外螺纹公差带写在前面"};
+    QTest::newRow("no deviation e at 0.25 mm") << "M1-6e" << QStringList {"M1 的外螺纹 6e：", "基本偏差 e"};
+}
+
+void FitTabsTest::thread()
+{
+    QFETCH(QString, designation);
+    QFETCH(QStringList, shown);
+    Open("40", "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("threadPage"));
+    TypeOver(F<QLineEdit>("threadDesignationBox"), designation);
+    const bool refused = !shown.first().contains(QLatin1Char('='));
+    QCOMPARE(F<QLabel>("threadProblemLabel")->isVisible(), refused);
+    if (refused) {
+        for (const QString& words : shown)
+            QVERIFY2(F<QLabel>("threadProblemLabel")->text().contains(words),
+                     qPrintable(F<QLabel>("threadProblemLabel")->text()));
+        QVERIFY(F<FitDiagramView>("threadDiagram")->Svg().isEmpty());
+        return;
+    }
+    for (const QString& pair : shown) {
+        const QString name = pair.section(QLatin1Char('='), 0, 0);
+        QCOMPARE(F<QLabel>(qPrintable(name))->text(), pair.section(QLatin1Char('='), 1));
+    }
+    // The zones and the fit need both parts: a bolt alone has neither.
+    const bool fit = designation.contains(QLatin1Char('/'));
+    QCOMPARE(F<QWidget>("threadNutBox")->isVisible(), fit);
+    QCOMPARE(F<QWidget>("threadFitBox")->isVisible(), fit);
+    QCOMPARE(F<FitDiagramView>("threadDiagram")->Svg().isEmpty(), !fit);
+}
+
+void FitTabsTest::threadPickers()
+{
+    Open("40", "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("threadPage"));
+    auto* box = F<QLineEdit>("threadDesignationBox");
+    TypeOver(box, QStringLiteral("M10-6H/6g"));
+    // A pitch picked keeps the diameter and the classes; a new diameter takes its coarse pitch.
+    ChooseWithKeys(F<QComboBox>("threadPitchList"), QStringLiteral("1.25"));
+    QCOMPARE(box->text(), QStringLiteral("M10x1.25-6H/6g"));
+    ChooseWithKeys(F<QComboBox>("threadDiameterList"), QStringLiteral("M12"));
+    QCOMPARE(box->text(), QStringLiteral("M12-6H/6g"));
+    ChooseWithKeys(F<QComboBox>("threadNutClassList"), QStringLiteral("—"));
+    QCOMPARE(box->text(), QStringLiteral("M12-6g"));
+    // A class typed that no list holds stays when another list is picked.
+    TypeOver(box, QStringLiteral("M12-5H6H/6g"));
+    QCOMPARE(F<QComboBox>("threadNutClassList")->currentIndex(), -1);
+    ChooseWithKeys(F<QComboBox>("threadBoltClassList"), QStringLiteral("6h"));
+    QCOMPARE(box->text(), QStringLiteral("M12-5H6H/6h"));
+}
+
+void FitTabsTest::threadCopiesAndComesBack()
+{
+    Open("40", "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("threadPage"));
+    TypeOver(F<QLineEdit>("threadDesignationBox"), QStringLiteral("M12x1.25-6H/6g"));
+    // The tab's results as rows: the nut's pitch diameter with its limits and TD2.
+    m_window->CopyResults();
+    QVERIFY2(QGuiApplication::clipboard()->text().contains(QStringLiteral("中径 D2\t11.368\t11.188\t180")),
+             qPrintable(QGuiApplication::clipboard()->text()));
+    // A window given the state starts on the tab, its lists at the thread: the pitch among M12's.
+    const QVariantMap state = m_window->State();
+    m_window = std::make_unique<Workbench>(std::nullopt, kDataDir.toStdString());
+    m_window->RestoreState(state);
+    QCOMPARE(F<QTabWidget>("fitTabs")->currentWidget(), F<QWidget>("threadPage"));
+    QCOMPARE(F<QLineEdit>("threadDesignationBox")->text(), QStringLiteral("M12x1.25-6H/6g"));
+    QCOMPARE(F<QComboBox>("threadDiameterList")->currentText(), QStringLiteral("M12"));
+    QCOMPARE(F<QComboBox>("threadPitchList")->currentText(), QStringLiteral("1.25"));
 }

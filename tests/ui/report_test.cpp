@@ -111,6 +111,16 @@ void ReportTest::namesTheFitAndItsValues_data()
     QTest::newRow("general table, Chinese") << QStringList {"--general-class", "mK", "--standard", "gb", "--lang", "zh"}
                                             << QStringList {"一般公差表", "GB/T 1804-m, GB/T 1184-K",
                                                             "大于 30 至 120 mm ±0.3 mm", "大于 30 mm ±2 mm", "圆度"};
+    // M10 6H/6g (ISO 965-2): the nut's pitch diameter up to 9.206 mm, the bolt's down to 8.862 mm.
+    QTest::newRow("thread, Chinese") << QStringList {"--thread", "M10-6H/6g", "--lang", "zh"}
+                                     << QStringList {"螺纹报告",
+                                                     "M10-6H/6g",
+                                                     "中径 D2 9.206 9.026 180",
+                                                     "中径 d2 8.994 8.862 132",
+                                                     "最大间隙 Xmax 344 µm",
+                                                     "第 1 页，共 1 页"};
+    QTest::newRow("thread, English") << QStringList {"--thread", "M10x1.25-6g", "--lang", "en"}
+                                     << QStringList {"Thread report", "Bolt (external thread) 6g", "Page 1 of 1"};
     // A thin hub on a shaft 130 K warmer yields in service only: both states side by side, the
     // warning with its state and numbers, the load among the inputs. The 48 mm S355 hub's yield
     // strength is EN 10025-2's 335 MPa for 40 to 63 mm.
@@ -170,6 +180,9 @@ void ReportTest::failureWritesNoFile_data()
                                          << 2;
     QTest::newRow("bearing seat outside the ring's table")
         << QStringList {"--report", file, "--bearing-seat", "k5", "--size", "3000", "--tables", data} << 1;
+    QTest::newRow("not a thread") << QStringList {"--report", file, "--thread", "M10x1.7"} << 2;
+    QTest::newRow("thread with a size") << QStringList {"--report", file, "--thread", "M10-6g", "--size", "10"} << 2;
+    QTest::newRow("thread class the tables lack") << QStringList {"--report", file, "--thread", "M1-6e"} << 1;
     QTest::newRow("class not given above 500 mm") << FitArguments(file, "H7/zc8", "600") << 1;
     QTest::newRow("tables missing") << QStringList {"--report", file, "--fit",    "H7/g6",
                                                     "--size",   "40", "--tables", "TEMP"}

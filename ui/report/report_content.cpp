@@ -12,6 +12,8 @@
 #include "presentation/service_warning_figures.h"
 #include "workbench/general/general_model.h"
 #include "workbench/general/general_texts.h"
+#include "workbench/thread/thread_model.h"
+#include "workbench/thread/thread_texts.h"
 
 #include <cmath>
 #include <string_view>
@@ -286,5 +288,33 @@ ReportContent BuildGeneralTableReportContent(const GeneralClasses& classes, Gene
             table.rules.emplace_back(UntabulatedFeatureName(feature), UntabulatedFeatureRule(feature));
     }
     content.generalTable = std::move(table);
+    return content;
+}
+
+ReportContent BuildThreadReportContent(const ThreadAnalysis& analysis, ReportLanguage language, std::string version,
+                                       std::string date)
+{
+    const ThreadTexts texts = DescribeThread(analysis);
+    ReportContent content;
+    content.language = language;
+    content.version = std::move(version);
+    content.date = std::move(date);
+    content.fitName = texts.designation;
+    content.diagramSvg = ThreadZonesSvg(analysis);
+    ReportThread thread;
+    thread.series = texts.series;
+    thread.basic.assign(texts.basic.begin(), texts.basic.end());
+    thread.columns = ThreadLimitColumns();
+    for (const auto* part : {&texts.nut, &texts.bolt}) {
+        if (!*part)
+            continue;
+        ReportThreadPart shown {(*part)->heading, (*part)->deviation, {}};
+        for (const ThreadLimitRow& row : (*part)->rows)
+            shown.rows.push_back({row.caption, row.maxMm, row.minMm, row.toleranceUm});
+        thread.parts.push_back(std::move(shown));
+    }
+    thread.fit = texts.fit;
+    thread.recommended = texts.recommended;
+    content.thread = std::move(thread);
     return content;
 }

@@ -98,6 +98,24 @@ struct ReportGeneralTable
     std::vector<std::pair<std::string, std::string>> rules; // the feature and its rule, worded
 };
 
+// A metric thread's report, worded already by the workbench's thread tab (thread_texts.h).
+struct ReportThreadPart
+{
+    std::string heading; // "内螺纹 6H"
+    std::string deviation; // "基本偏差 EI = 0 µm"
+    std::vector<std::array<std::string, 4>> rows; // the diameter, its largest and smallest size, its tolerance
+};
+
+struct ReportThread
+{
+    std::string series; // "螺距 1.5 mm，粗牙"
+    std::vector<std::pair<std::string, std::string>> basic; // "中径 d2 = D2", "9.026 mm"
+    std::array<std::string, 3> columns; // the parts' tables' headers after the diameter's
+    std::vector<ReportThreadPart> parts; // the nut's, the bolt's: those the designation gives
+    std::vector<std::pair<std::string, std::string>> fit; // at the pitch diameter, where both parts are given
+    std::vector<std::string> recommended; // where ISO 965-1 recommends each part's class
+};
+
 struct ReportContent
 {
     ReportLanguage language = ReportLanguage::Chinese;
@@ -123,6 +141,9 @@ struct ReportContent
     std::optional<ReportBearing> bearing;
     // Set instead of everything above but the version and date: a title-block table to print.
     std::optional<ReportGeneralTable> generalTable;
+    // Set instead of everything above but the name (the designation), the diagram (the zones at the
+    // pitch diameter, where both parts are given), the version and the date: a thread.
+    std::optional<ReportThread> thread;
     std::string version; // "1.0.0"
     std::string date; // "2026-12-07"
 };
@@ -142,6 +163,11 @@ struct GeneralClasses;
 enum class GeneralStandard;
 ReportContent BuildGeneralTableReportContent(const GeneralClasses& classes, GeneralStandard standard,
                                              ReportLanguage language, std::string version, std::string date);
+
+// A thread's report, worded in the window's language.
+struct ThreadAnalysis;
+ReportContent BuildThreadReportContent(const ThreadAnalysis& analysis, ReportLanguage language, std::string version,
+                                       std::string date);
 
 // The service inputs that carry a fit's limits; every other input at the core's default.
 ServiceInputs ServiceInputsOf(const FitAnalysis& fit);

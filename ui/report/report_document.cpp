@@ -106,6 +106,7 @@ private:
     Block Diagram() const;
     Block Notes(QStringList notes, bool warnings) const;
     std::vector<Block> GeneralTable() const;
+    std::vector<Block> Thread() const;
 
     const ReportContent& m_content;
     QPagedPaintDevice& m_device;
@@ -129,6 +130,9 @@ Block ReportLayout::Title() const
     } else if (c.generalTable) {
         title = ReportTexts::tr("一般公差表");
         subtitle = Text(c.generalTable->designation);
+    } else if (c.thread) {
+        title = ReportTexts::tr("螺纹报告");
+        subtitle = QStringLiteral("%1  ·  %2").arg(Text(c.fitName), Text(c.thread->series));
     }
     const QString issued = ReportTexts::tr("Quorlan %1 · %2").arg(Text(m_content.version), Text(m_content.date));
     const QFont titleFont = ReportFont(17, true);
@@ -394,6 +398,47 @@ std::vector<Block> ReportLayout::GeneralTable() const
     return blocks;
 }
 
+// A thread: its basic diameters, each part's limits, the fit at the pitch diameter, where ISO 965-1
+// recommends the classes, and both zones.
+std::vector<Block> ReportLayout::Thread() const
+{
+    const ReportThread& thread = *m_content.thread;
+    const auto pairs = [](const std::vector<std::pair<std::string, std::string>>& rows) {
+        std::vector<std::pair<QString, QString>> shown;
+        for (const auto& [caption, value] : rows)
+            shown.emplace_back(Text(caption), Text(value));
+        return shown;
+    };
+    std::vector<Block> blocks;
+    blocks.push_back(Heading(ReportTexts::tr("螺纹基本尺寸")));
+    blocks.push_back(Values(pairs(thread.basic), 2));
+    for (const ReportThreadPart& part : thread.parts) {
+        blocks.push_back(Heading(ReportTexts::tr("%1（%2）").arg(Text(part.heading), Text(part.deviation))));
+        std::vector<QStringList> rows;
+        for (const auto& row : part.rows)
+            rows.push_back({Text(row[0]), QString(), Text(row[1]), Text(row[2]), Text(row[3])});
+        blocks.push_back(
+            Table({QString(), QString(), Text(thread.columns[0]), Text(thread.columns[1]), Text(thread.columns[2])},
+                  rows, {0.34, 0.06, 0.2, 0.2, 0.2}));
+    }
+    if (!thread.fit.empty()) {
+        blocks.push_back(Heading(ReportTexts::tr("中径配合")));
+        blocks.push_back(Values(pairs(thread.fit), 2));
+    }
+    if (!thread.recommended.empty()) {
+        QStringList lines;
+        for (const std::string& line : thread.recommended)
+            lines << Text(line);
+        blocks.push_back(Heading(ReportTexts::tr("推荐公差带（ISO 965-1、GB/T 197）")));
+        blocks.push_back(Notes(lines, false));
+    }
+    if (!m_content.diagramSvg.empty()) {
+        blocks.push_back(Heading(ReportTexts::tr("中径公差带图")));
+        blocks.push_back(Diagram());
+    }
+    return blocks;
+}
+
 std::vector<Block> ReportLayout::Build()
 {
     const ReportContent& c = m_content;
@@ -401,6 +446,11 @@ std::vector<Block> ReportLayout::Build()
     blocks.push_back(Title());
     if (c.generalTable) {
         for (Block& block : GeneralTable())
+            blocks.push_back(std::move(block));
+        return blocks;
+    }
+    if (c.thread) {
+        for (Block& block : Thread())
             blocks.push_back(std::move(block));
         return blocks;
     }
@@ -557,7 +607,8 @@ bool PaintReport(const ReportContent& content, QPagedPaintDevice& device)
         painter.setPen(kMuted);
         painter.setFont(ReportFont(7.5));
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom,
-                         ReportTexts::tr("%1 · ISO 286 公差与配合 · Quorlan %2 · %3")
+                         (content.thread ? ReportTexts::tr("%1 · ISO 965 普通螺纹公差 · Quorlan %2 · %3")
+                                         : ReportTexts::tr("%1 · ISO 286 公差与配合 · Quorlan %2 · %3"))
                              .arg(Text(content.fitName), Text(content.version), Text(content.date)));
         painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
                          ReportTexts::tr("第 %1 页，共 %2 页").arg(number).arg(pageCount));

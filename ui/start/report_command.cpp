@@ -12,6 +12,8 @@
 #include "workbench/bearing/bearing_texts.h"
 #include "workbench/general/general_model.h"
 #include "workbench/general/general_texts.h"
+#include "workbench/thread/thread_model.h"
+#include "workbench/thread/thread_texts.h"
 #include "workbench/workbench_language.h"
 
 #include <algorithm>
@@ -182,17 +184,41 @@ int RunBearingSeat(const ReportRequest& request)
     return WriteContent(content, request.path);
 }
 
+int RunThread(const ReportRequest& request)
+{
+    if (!request.fit.isEmpty() || !request.bearingSeat.isEmpty() || !request.generalClass.isEmpty()
+        || !request.size.isEmpty())
+        return Fail(kExitUsage,
+                    QStringLiteral("--thread prints a thread's limits: it takes no --fit, --bearing-seat, "
+                                   "--general-class or --size"));
+    // The reason in the report's language, as the window words it.
+    ApplyWorkbenchLanguage(request.english ? WorkbenchLanguage::English : WorkbenchLanguage::Chinese);
+    const auto analysis = AnalyseTypedThread(request.thread.toStdString());
+    if (!analysis) {
+        // A designation that does not read is a usage error; a class the tables refuse, no result.
+        const bool refused = std::holds_alternative<ThreadLimitsRefused>(analysis.reason());
+        return Fail(refused ? kExitNoResult : kExitUsage, QString::fromStdString(ThreadProblemText(analysis.reason())));
+    }
+    return WriteContent(BuildThreadReportContent(*analysis,
+                                                 request.english ? ReportLanguage::English : ReportLanguage::Chinese,
+                                                 QUORLAN_VERSION, Today().toStdString()),
+                        request.path);
+}
+
 } // namespace
 
 int RunReportCommand(const ReportRequest& request)
 {
-    const bool seatOrTable = !request.bearingSeat.isEmpty() || !request.generalClass.isEmpty();
+    const bool seatOrTable
+        = !request.bearingSeat.isEmpty() || !request.generalClass.isEmpty() || !request.thread.isEmpty();
     if (seatOrTable && !request.serviceOptions.empty())
         return Fail(kExitUsage, QStringLiteral("the press-fit options belong to a --fit report"));
     if (!request.bearingClass.isEmpty() && request.bearingSeat.isEmpty())
         return Fail(kExitUsage, QStringLiteral("--bearing-class belongs to --bearing-seat"));
     if (!request.standard.isEmpty() && request.generalClass.isEmpty())
         return Fail(kExitUsage, QStringLiteral("--standard belongs to --general-class"));
+    if (!request.thread.isEmpty())
+        return RunThread(request);
     if (!request.generalClass.isEmpty())
         return RunGeneralTable(request);
     if (!request.bearingSeat.isEmpty())

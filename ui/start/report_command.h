@@ -7,7 +7,8 @@
 
 // `quorlan --report FILE.pdf --fit FIT --size S [service options] [--lang en|zh] [--tables DIR]`;
 // a bearing seat's report with `--bearing-seat k5 --size 25 [--bearing-class normal|6|5]` in place of
-// --fit; a general tolerance class's title-block table with `--general-class mK [--standard iso|gb]`.
+// --fit; a general tolerance class's title-block table with `--general-class mK [--standard iso|gb]`;
+// a metric thread's with `--thread M10-6H/6g`.
 struct ReportRequest
 {
     QString path;
@@ -18,6 +19,7 @@ struct ReportRequest
     QString bearingClass; // empty: normal
     QString generalClass; // "mK"
     QString standard; // empty: iso
+    QString thread; // "M10-6H/6g"
     bool english = false;
     // The press-fit options given, by name without dashes ("hub-od"), as typed.
     std::vector<std::pair<QString, QString>> serviceOptions;

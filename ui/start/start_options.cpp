@@ -50,8 +50,11 @@ StartOptions ParseStartOptions(const QStringList& arguments)
         QStringLiteral("standard"),
         QStringLiteral("一般公差表的标准：iso（ISO 2768，默认）或 gb（GB/T 1804、GB/T 1184）。"),
         QStringLiteral("iso|gb"));
+    const QCommandLineOption thread(QStringLiteral("thread"),
+                                    QStringLiteral("报告普通螺纹：螺纹标记，内螺纹公差带在前，如 M10-6H/6g。"),
+                                    QStringLiteral("螺纹标记"));
     parser.addOptions(
-        {fit, size, tables, report, language, workbench, bearingSeat, bearingClass, generalClass, standard});
+        {fit, size, tables, report, language, workbench, bearingSeat, bearingClass, generalClass, standard, thread});
     // The press-fit options of `quorlan-cli service`, for the report.
     std::vector<QCommandLineOption> serviceOptions;
     for (const QString& name : ReportServiceOptionNames()) {
@@ -89,6 +92,7 @@ StartOptions ParseStartOptions(const QStringList& arguments)
         request.bearingClass = parser.value(bearingClass);
         request.generalClass = parser.value(generalClass);
         request.standard = parser.value(standard);
+        request.thread = parser.value(thread);
         // Without --lang, the language of the system: Chinese for zh_*, English otherwise.
         request.english = parser.isSet(language) ? lang == QLatin1String("en")
                                                  : !QLocale::system().name().startsWith(QLatin1String("zh"));
@@ -101,7 +105,7 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     for (const QCommandLineOption& option : serviceOptions)
         if (parser.isSet(option))
             usageError(QStringLiteral("--%1 belongs to --report").arg(option.names().constFirst()));
-    for (const QCommandLineOption* option : {&bearingSeat, &bearingClass, &generalClass, &standard})
+    for (const QCommandLineOption* option : {&bearingSeat, &bearingClass, &generalClass, &standard, &thread})
         if (parser.isSet(*option))
             usageError(QStringLiteral("--%1 belongs to --report").arg(option->names().constFirst()));
 

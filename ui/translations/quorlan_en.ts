@@ -1220,6 +1220,34 @@
         <source>%1，%2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>螺纹报告</source>
+        <translation>Thread report</translation>
+    </message>
+    <message>
+        <source>螺纹基本尺寸</source>
+        <translation>Basic diameters</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>中径配合</source>
+        <translation>Fit at the pitch diameter</translation>
+    </message>
+    <message>
+        <source>推荐公差带（ISO 965-1、GB/T 197）</source>
+        <translation>Recommended classes (ISO 965-1, GB/T 197)</translation>
+    </message>
+    <message>
+        <source>中径公差带图</source>
+        <translation>Tolerance zones at the pitch diameter</translation>
+    </message>
+    <message>
+        <source>%1 · ISO 965 普通螺纹公差 · Quorlan %2 · %3</source>
+        <translation>%1 · ISO 965 metric thread tolerances · Quorlan %2 · %3</translation>
+    </message>
 </context>
 <context>
     <name>ServicePage</name>
@@ -1970,6 +1998,312 @@ hub %1 °C, shaft %2 °C</translation>
     </message>
 </context>
 <context>
+    <name>ThreadPage</name>
+    <message>
+        <source>输入</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>如 M10x1.25-6H/6g</source>
+        <translation>e.g. M10x1.25-6H/6g</translation>
+    </message>
+    <message>
+        <source>螺纹标记(&amp;T)</source>
+        <translation>&amp;Thread</translation>
+    </message>
+    <message>
+        <source>公称直径(&amp;N)</source>
+        <translation>&amp;Nominal diameter</translation>
+    </message>
+    <message>
+        <source>螺距 mm(&amp;P)</source>
+        <translation>&amp;Pitch mm</translation>
+    </message>
+    <message>
+        <source>内螺纹公差带在前，如 M10-6H/6g；细牙写出螺距，如 M10x1.25。列表中为 ISO 261 的尺寸与 ISO 965-1 的推荐公差带，其他公差带可直接输入。</source>
+        <translation>The nut&apos;s class first, as in M10-6H/6g; a fine pitch written out, as in M10x1.25. The lists hold ISO 261&apos;s sizes and ISO 965-1&apos;s recommended classes; any other class can be typed.</translation>
+    </message>
+    <message>
+        <source>螺纹基本尺寸</source>
+        <translation>Basic diameters</translation>
+    </message>
+    <message>
+        <source>中径配合</source>
+        <translation>Fit at the pitch diameter</translation>
+    </message>
+    <message>
+        <source>推荐公差带（ISO 965-1、GB/T 197）</source>
+        <translation>Recommended classes (ISO 965-1, GB/T 197)</translation>
+    </message>
+    <message>
+        <source>中径公差带图</source>
+        <translation>Tolerance zones at the pitch diameter</translation>
+    </message>
+    <message>
+        <source>标记中没有公差带代号。</source>
+        <translation>The designation gives no tolerance class.</translation>
+    </message>
+    <message>
+        <source>公差带代号</source>
+        <translation>Tolerance classes</translation>
+    </message>
+    <message>
+        <source>内螺纹(&amp;I)</source>
+        <translation>Nut (&amp;internal thread)</translation>
+    </message>
+    <message>
+        <source>外螺纹(&amp;E)</source>
+        <translation>Bolt (&amp;external thread)</translation>
+    </message>
+</context>
+<context>
+    <name>ThreadTexts</name>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>粗牙</source>
+        <translation>coarse</translation>
+    </message>
+    <message>
+        <source>细牙</source>
+        <translation>fine</translation>
+    </message>
+    <message>
+        <source>ISO 261 未列出的直径</source>
+        <translation>a diameter ISO 261 does not list</translation>
+    </message>
+    <message>
+        <source>内螺纹</source>
+        <translation>Nut (internal thread)</translation>
+    </message>
+    <message>
+        <source>外螺纹</source>
+        <translation>Bolt (external thread)</translation>
+    </message>
+    <message>
+        <source>内螺纹小径公差 TD1 只有 4 至 8 级</source>
+        <translation>the nut&apos;s minor-diameter tolerance TD1 has grades 4 to 8</translation>
+    </message>
+    <message>
+        <source>内螺纹中径公差 TD2 只有 4 至 8 级</source>
+        <translation>the nut&apos;s pitch-diameter tolerance TD2 has grades 4 to 8</translation>
+    </message>
+    <message>
+        <source>外螺纹大径公差 Td 只有 4、6、8 级</source>
+        <translation>the bolt&apos;s major-diameter tolerance Td has grades 4, 6 and 8</translation>
+    </message>
+    <message>
+        <source>外螺纹中径公差 Td2 只有 3 至 9 级</source>
+        <translation>the bolt&apos;s pitch-diameter tolerance Td2 has grades 3 to 9</translation>
+    </message>
+    <message>
+        <source>公称直径“%1”应是不超过三位小数的毫米数。</source>
+        <translation>The nominal diameter “%1” is not a plain number of millimetres with at most three decimals.</translation>
+    </message>
+    <message>
+        <source>公称直径 %1 mm 超出 ISO 261 的 1 至 300 mm。</source>
+        <translation>The nominal diameter %1 mm is outside ISO 261&apos;s 1 to 300 mm.</translation>
+    </message>
+    <message>
+        <source>ISO 261 没有给 M%1 规定粗牙螺距：请写出它的细牙螺距之一，%2。</source>
+        <translation>ISO 261 gives M%1 no coarse pitch: write one of its fine pitches, %2.</translation>
+    </message>
+    <message>
+        <source>ISO 261 未列出公称直径 %1 mm，它没有粗牙螺距：请写出螺距，如 M%1x1.5。</source>
+        <translation>ISO 261 does not list the diameter %1 mm, so it has no coarse pitch: write the pitch, such as M%1x1.5.</translation>
+    </message>
+    <message>
+        <source>螺距“%1”应是不超过三位小数的毫米数。</source>
+        <translation>The pitch “%1” is not a plain number of millimetres with at most three decimals.</translation>
+    </message>
+    <message>
+        <source>ISO 261 给 M%1 规定的螺距为 %2，没有 %3 mm。</source>
+        <translation>ISO 261 gives M%1 the pitches %2, not %3 mm.</translation>
+    </message>
+    <message>
+        <source>螺距 %1 mm 不是 ISO 261 的螺距（0.2 至 8 mm）。</source>
+        <translation>The pitch %1 mm is none of ISO 261&apos;s (0.2 to 8 mm).</translation>
+    </message>
+    <message>
+        <source>“%1”不是公差带代号：应写作公差等级加基本偏差字母，如 6g、6H，或中径与顶径的公差带连写，如 4h6h。</source>
+        <translation>“%1” is not a tolerance class: a grade and a position letter, such as 6g or 6H, or the pitch diameter&apos;s and the crest&apos;s, such as 4h6h.</translation>
+    </message>
+    <message>
+        <source>“%1”的基本偏差不在 ISO 965-1 之列：外螺纹为 e、f、g、h，内螺纹为 G、H。</source>
+        <translation>“%1” has no tolerance position of ISO 965-1: bolts e, f, g, h; nuts G, H.</translation>
+    </message>
+    <message>
+        <source>“%1”含两个基本偏差：一个公差带的两个等级共用一个字母，如 5g6g。</source>
+        <translation>“%1” mixes two positions: both grades of a class share one letter, as in 5g6g.</translation>
+    </message>
+    <message>
+        <source>“%1”应写作内螺纹公差带、斜线、外螺纹公差带，如 6H/6g。</source>
+        <translation>“%1” is not a nut&apos;s class, a slash and a bolt&apos;s class, such as 6H/6g.</translation>
+    </message>
+    <message>
+        <source>“%1”：%2，没有 %3 级。</source>
+        <translation>“%1”: %2, not %3.</translation>
+    </message>
+    <message>
+        <source>“%1”把外螺纹公差带写在前面：配合写作内螺纹/外螺纹，如 6H/6g。</source>
+        <translation>“%1” puts the bolt&apos;s class first: a fit is written nut/bolt, such as 6H/6g.</translation>
+    </message>
+    <message>
+        <source>“%1”不是螺纹标记：应写作 M、公称直径（mm），需要时加 x 和螺距，再加 - 和公差带代号，如 M10x1.25-6H/6g。</source>
+        <translation>“%1” is not a thread designation: M, the nominal diameter in mm, where needed x and the pitch, then - and the classes, such as M10x1.25-6H/6g.</translation>
+    </message>
+    <message>
+        <source>%1 的%2 %3：</source>
+        <translation>%2 %3 of %1: </translation>
+    </message>
+    <message>
+        <source>ISO 965-1 没有给出螺距 %1 mm 时基本偏差 %2 的值（e 自螺距 0.5 mm 起，f 自 0.35 mm 起）。</source>
+        <translation>ISO 965-1 gives position %2 no fundamental deviation at a pitch of %1 mm (e from 0.5 mm, f from 0.35 mm).</translation>
+    </message>
+    <message>
+        <source>ISO 965-1 没有给出直径 %1 mm、螺距 %2 mm 时 %3 级的中径公差。</source>
+        <translation>ISO 965-1 gives no pitch-diameter tolerance of grade %3 at %1 mm and a pitch of %2 mm.</translation>
+    </message>
+    <message>
+        <source>ISO 965-1 没有给出螺距 %1 mm 时 %2 级的小径公差。</source>
+        <translation>ISO 965-1 gives no minor-diameter tolerance of grade %2 at a pitch of %1 mm.</translation>
+    </message>
+    <message>
+        <source>ISO 965-1 没有给出螺距 %1 mm 时 %2 级的大径公差。</source>
+        <translation>ISO 965-1 gives no major-diameter tolerance of grade %2 at a pitch of %1 mm.</translation>
+    </message>
+    <message>
+        <source>ISO 965-1 的公差表没有直径 %1 mm、螺距 %2 mm 的公差。</source>
+        <translation>ISO 965-1&apos;s tables give no tolerances for a pitch of %2 mm at %1 mm.</translation>
+    </message>
+    <message>
+        <source>精密</source>
+        <translation>fine</translation>
+    </message>
+    <message>
+        <source>中等</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>粗糙</source>
+        <translation>coarse</translation>
+    </message>
+    <message>
+        <source>短旋合长度 S</source>
+        <translation>short length of engagement (S)</translation>
+    </message>
+    <message>
+        <source>中等旋合长度 N</source>
+        <translation>normal length of engagement (N)</translation>
+    </message>
+    <message>
+        <source>长旋合长度 L</source>
+        <translation>long length of engagement (L)</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1精度，%2（尽可能不用）</source>
+        <translation>%1 quality, %2 (third choice)</translation>
+    </message>
+    <message>
+        <source>%1精度，%2</source>
+        <translation>%1 quality, %2</translation>
+    </message>
+    <message>
+        <source>非推荐公差带</source>
+        <translation>not among the recommended classes</translation>
+    </message>
+    <message>
+        <source>%1 %2：%3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>基本偏差 EI = %1 µm</source>
+        <translation>Fundamental deviation EI = %1 µm</translation>
+    </message>
+    <message>
+        <source>大径 D</source>
+        <translation>Major diameter D</translation>
+    </message>
+    <message>
+        <source>中径 D2</source>
+        <translation>Pitch diameter D2</translation>
+    </message>
+    <message>
+        <source>小径 D1</source>
+        <translation>Minor diameter D1</translation>
+    </message>
+    <message>
+        <source>基本偏差 es = %1 µm</source>
+        <translation>Fundamental deviation es = %1 µm</translation>
+    </message>
+    <message>
+        <source>大径 d</source>
+        <translation>Major diameter d</translation>
+    </message>
+    <message>
+        <source>中径 d2</source>
+        <translation>Pitch diameter d2</translation>
+    </message>
+    <message>
+        <source>牙底直径 d3</source>
+        <translation>Root diameter d3</translation>
+    </message>
+    <message>
+        <source>%1（粗牙）</source>
+        <translation>%1 (coarse)</translation>
+    </message>
+    <message>
+        <source>最大 mm</source>
+        <translation>Max mm</translation>
+    </message>
+    <message>
+        <source>最小 mm</source>
+        <translation>Min mm</translation>
+    </message>
+    <message>
+        <source>公差 µm</source>
+        <translation>Tolerance µm</translation>
+    </message>
+    <message>
+        <source>螺距 %1 mm，%2</source>
+        <translation>pitch %1 mm, %2</translation>
+    </message>
+    <message>
+        <source>大径 d = D</source>
+        <translation>Major diameter d = D</translation>
+    </message>
+    <message>
+        <source>中径 d2 = D2</source>
+        <translation>Pitch diameter d2 = D2</translation>
+    </message>
+    <message>
+        <source>小径 d1 = D1</source>
+        <translation>Minor diameter d1 = D1</translation>
+    </message>
+    <message>
+        <source>最小间隙 Xmin</source>
+        <translation>Smallest clearance Xmin</translation>
+    </message>
+    <message>
+        <source>最大间隙 Xmax</source>
+        <translation>Largest clearance Xmax</translation>
+    </message>
+    <message>
+        <source>请输入螺纹标记，如 M10-6H/6g（内螺纹公差带在前）。</source>
+        <translation>Type a thread designation, such as M10-6H/6g (the nut&apos;s class first).</translation>
+    </message>
+</context>
+<context>
     <name>Workbench</name>
     <message>
         <source>工作台 - Quorlan</source>
@@ -2110,6 +2444,10 @@ hub %1 °C, shaft %2 °C</translation>
     <message>
         <source>一般公差</source>
         <translation>General tolerances</translation>
+    </message>
+    <message>
+        <source>螺纹</source>
+        <translation>Threads</translation>
     </message>
 </context>
 </TS>

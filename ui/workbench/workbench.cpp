@@ -16,6 +16,7 @@
 #include "workbench/remembered_inputs.h"
 #include "workbench/service/service_page.h"
 #include "workbench/text_language.h"
+#include "workbench/thread/thread_page.h"
 #include "workbench/workbench_language.h"
 
 #include <utility>
@@ -55,6 +56,7 @@ const QString kFinderKey = QStringLiteral("finder");
 const QString kServiceKey = QStringLiteral("service");
 const QString kGeneralKey = QStringLiteral("general");
 const QString kBearingKey = QStringLiteral("bearing");
+const QString kThreadKey = QStringLiteral("thread");
 
 // "H7-g6_40mm": no slash, which a file name cannot hold.
 QString FileStem(const QString& designation, const QString& size)
@@ -121,6 +123,8 @@ void Workbench::BuildContents()
     m_tabs->addTab(m_bearingPage, tr("轴承配合"));
     m_generalPage = new GeneralPage(m_tabs);
     m_tabs->addTab(m_generalPage, tr("一般公差"));
+    m_threadPage = new ThreadPage(m_tabs);
+    m_tabs->addTab(m_threadPage, tr("螺纹"));
     auto* layout = new QVBoxLayout(contents);
     layout->addLayout(sizeRow);
     layout->addWidget(m_tabs);
@@ -215,6 +219,7 @@ QVariantMap Workbench::State() const
     state.insert(kServiceKey, InputsOf(*m_servicePage));
     state.insert(kGeneralKey, InputsOf(*m_generalPage));
     state.insert(kBearingKey, InputsOf(*m_bearingPage));
+    state.insert(kThreadKey, InputsOf(*m_threadPage));
     return state;
 }
 
@@ -224,6 +229,9 @@ void Workbench::RestoreState(const QVariantMap& state)
     RestoreInputs(*m_servicePage, state.value(kServiceKey).toMap());
     RestoreInputs(*m_generalPage, state.value(kGeneralKey).toMap());
     RestoreInputs(*m_bearingPage, state.value(kBearingKey).toMap());
+    RestoreInputs(*m_threadPage, state.value(kThreadKey).toMap());
+    // Its lists follow the designation, whatever they were left at.
+    m_threadPage->SetDesignation(m_threadPage->Designation());
     {
         const QSignalBlocker blocker(m_sizeBox);
         m_sizeBox->setText(state.value(kSizeKey, m_sizeBox->text()).toString());
@@ -263,7 +271,7 @@ void Workbench::RestoreRemembered()
         if (settings->contains(key))
             state.insert(key, settings->value(key));
     }
-    for (const QString& group : {kFinderKey, kServiceKey, kGeneralKey, kBearingKey}) {
+    for (const QString& group : {kFinderKey, kServiceKey, kGeneralKey, kBearingKey, kThreadKey}) {
         settings->beginGroup(group);
         QVariantMap inputs;
         for (const QString& key : settings->childKeys())
@@ -366,6 +374,11 @@ std::optional<ReportContent> Workbench::Report(bool withPressFit) const
             *classes, m_generalPage->ChineseStandard() ? GeneralStandard::Gb : GeneralStandard::Iso, language,
             QUORLAN_VERSION, date);
     }
+    if (m_tabs->currentWidget() == m_threadPage) {
+        if (!m_threadPage->Analysis())
+            return std::nullopt;
+        return BuildThreadReportContent(*m_threadPage->Analysis(), language, QUORLAN_VERSION, date);
+    }
     if (m_tabs->currentWidget() == m_bearingPage) {
         if (!m_bearingPage->Fit())
             return std::nullopt;
@@ -399,6 +412,8 @@ QString Workbench::ReportProblem() const
         return m_generalPage->TableProblem();
     if (m_tabs->currentWidget() == m_bearingPage)
         return m_bearingPage->Problem();
+    if (m_tabs->currentWidget() == m_threadPage)
+        return m_threadPage->Problem();
     return m_analysisPage->Problem();
 }
 
@@ -438,6 +453,8 @@ QList<QStringList> Workbench::CurrentResultRows() const
         return m_finderPage->ResultRows();
     if (m_tabs->currentWidget() == m_generalPage)
         return m_generalPage->ResultRows();
+    if (m_tabs->currentWidget() == m_threadPage)
+        return m_threadPage->ResultRows();
     const auto content = Report(true);
     if (!content)
         return {{ReportProblem()}};
@@ -455,6 +472,9 @@ void Workbench::ExportTableCsv()
         name = QStringLiteral("bearing_") + FitFileName(m_bearingPage->SeatText(), m_sizeBox->text());
     else if (m_tabs->currentWidget() == m_generalPage)
         name = QStringLiteral("general_") + m_generalPage->ClassText().trimmed();
+    else if (m_tabs->currentWidget() == m_threadPage)
+        name = QStringLiteral("thread_")
+            + m_threadPage->Designation().trimmed().replace(QLatin1Char('/'), QLatin1Char('-'));
     Tell(ExportCsvWithDialog(this, CurrentResultRows(), name));
 }
 
