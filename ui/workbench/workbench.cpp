@@ -9,6 +9,7 @@
 #include "widgets/table_export.h"
 #include "workbench/analysis/analysis_page.h"
 #include "workbench/bearing/bearing_page.h"
+#include "workbench/chain/chain_page.h"
 #include "workbench/diagram_file.h"
 #include "workbench/finder/finder_page.h"
 #include "workbench/general/general_model.h"
@@ -55,6 +56,8 @@ const QString kFinderKey = QStringLiteral("finder");
 const QString kServiceKey = QStringLiteral("service");
 const QString kGeneralKey = QStringLiteral("general");
 const QString kBearingKey = QStringLiteral("bearing");
+const QString kChainKey = QStringLiteral("chain");
+const QString kChainLinksKey = QStringLiteral("links");
 
 // "H7-g6_40mm": no slash, which a file name cannot hold.
 QString FileStem(const QString& designation, const QString& size)
@@ -121,6 +124,8 @@ void Workbench::BuildContents()
     m_tabs->addTab(m_bearingPage, tr("轴承配合"));
     m_generalPage = new GeneralPage(m_tabs);
     m_tabs->addTab(m_generalPage, tr("一般公差"));
+    m_chainPage = new ChainPage(m_tablesFolder, m_tabs);
+    m_tabs->addTab(m_chainPage, tr("尺寸链"));
     auto* layout = new QVBoxLayout(contents);
     layout->addLayout(sizeRow);
     layout->addWidget(m_tabs);
@@ -215,6 +220,9 @@ QVariantMap Workbench::State() const
     state.insert(kServiceKey, InputsOf(*m_servicePage));
     state.insert(kGeneralKey, InputsOf(*m_generalPage));
     state.insert(kBearingKey, InputsOf(*m_bearingPage));
+    QVariantMap chain = InputsOf(*m_chainPage);
+    chain.insert(kChainLinksKey, m_chainPage->LinkRows());
+    state.insert(kChainKey, chain);
     return state;
 }
 
@@ -224,6 +232,10 @@ void Workbench::RestoreState(const QVariantMap& state)
     RestoreInputs(*m_servicePage, state.value(kServiceKey).toMap());
     RestoreInputs(*m_generalPage, state.value(kGeneralKey).toMap());
     RestoreInputs(*m_bearingPage, state.value(kBearingKey).toMap());
+    const QVariantMap chain = state.value(kChainKey).toMap();
+    RestoreInputs(*m_chainPage, chain);
+    if (chain.contains(kChainLinksKey))
+        m_chainPage->SetLinkRows(chain.value(kChainLinksKey).toList());
     {
         const QSignalBlocker blocker(m_sizeBox);
         m_sizeBox->setText(state.value(kSizeKey, m_sizeBox->text()).toString());
@@ -263,7 +275,7 @@ void Workbench::RestoreRemembered()
         if (settings->contains(key))
             state.insert(key, settings->value(key));
     }
-    for (const QString& group : {kFinderKey, kServiceKey, kGeneralKey, kBearingKey}) {
+    for (const QString& group : {kFinderKey, kServiceKey, kGeneralKey, kBearingKey, kChainKey}) {
         settings->beginGroup(group);
         QVariantMap inputs;
         for (const QString& key : settings->childKeys())
@@ -366,6 +378,15 @@ std::optional<ReportContent> Workbench::Report(bool withPressFit) const
             *classes, m_generalPage->ChineseStandard() ? GeneralStandard::Gb : GeneralStandard::Iso, language,
             QUORLAN_VERSION, date);
     }
+    if (m_tabs->currentWidget() == m_chainPage) {
+        const std::optional<ChainQuestion>& question = m_chainPage->Question();
+        if (!question)
+            return std::nullopt;
+        // A run still going is run here: the report waits for it rather than leave it out.
+        const MonteCarlo run = m_chainPage->Run() ? *m_chainPage->Run() : ChainMonteCarloOf(*question);
+        return BuildChainReportContent(*question, run, m_chainPage->FileName().toStdString(), language, QUORLAN_VERSION,
+                                       date);
+    }
     if (m_tabs->currentWidget() == m_bearingPage) {
         if (!m_bearingPage->Fit())
             return std::nullopt;
@@ -399,6 +420,8 @@ QString Workbench::ReportProblem() const
         return m_generalPage->TableProblem();
     if (m_tabs->currentWidget() == m_bearingPage)
         return m_bearingPage->Problem();
+    if (m_tabs->currentWidget() == m_chainPage)
+        return m_chainPage->Problem();
     return m_analysisPage->Problem();
 }
 
@@ -438,6 +461,8 @@ QList<QStringList> Workbench::CurrentResultRows() const
         return m_finderPage->ResultRows();
     if (m_tabs->currentWidget() == m_generalPage)
         return m_generalPage->ResultRows();
+    if (m_tabs->currentWidget() == m_chainPage)
+        return m_chainPage->ResultRows();
     const auto content = Report(true);
     if (!content)
         return {{ReportProblem()}};
@@ -455,6 +480,10 @@ void Workbench::ExportTableCsv()
         name = QStringLiteral("bearing_") + FitFileName(m_bearingPage->SeatText(), m_sizeBox->text());
     else if (m_tabs->currentWidget() == m_generalPage)
         name = QStringLiteral("general_") + m_generalPage->ClassText().trimmed();
+    else if (m_tabs->currentWidget() == m_chainPage)
+        name = QStringLiteral("chain_")
+            + (m_chainPage->FileName().isEmpty() ? QStringLiteral("results")
+                                                 : QFileInfo(m_chainPage->FileName()).completeBaseName());
     Tell(ExportCsvWithDialog(this, CurrentResultRows(), name));
 }
 

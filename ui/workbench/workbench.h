@@ -14,6 +14,7 @@ struct ReportContent;
 
 class AnalysisPage;
 class BearingPage;
+class ChainPage;
 class FitFinderPage;
 class GeneralPage;
 class ServicePage;
@@ -23,7 +24,8 @@ class QTextBrowser;
 
 // "配合分析", the workbench: a fit of a hole and a shaft at a nominal size, its results and its
 // tolerance-zone diagram, the fit finder (its choice goes to the analysis), the analysed fit
-// at service conditions, a bearing seat and the general tolerances of a title block's class; one
+// at service conditions, a bearing seat, the general tolerances of a title block's class and a
+// dimension chain; one
 // size, above the tabs, serves all but the last, which asks for a length of its own. A program of its own
 // (`quorlan --workbench`) or opened beside the main dialog, whose modal run leaves it open to input.
 //
@@ -73,7 +75,8 @@ private:
     void NextTab(int step);
 
     // The report of the window's fit in its language; none while the fit has no analysis. On the
-    // bearing tab the seat's report, on the general tolerances tab the class's table.
+    // bearing tab the seat's report, on the general tolerances tab the class's table, on the chain
+    // tab the chain's.
     std::optional<ReportContent> Report(bool withPressFit) const;
     // Why the current tab has no report.
     QString ReportProblem() const;
@@ -89,5 +92,6 @@ private:
     ServicePage* m_servicePage = nullptr;
     GeneralPage* m_generalPage = nullptr;
     BearingPage* m_bearingPage = nullptr;
+    ChainPage* m_chainPage = nullptr;
     QTextBrowser* m_guide = nullptr;
 };
