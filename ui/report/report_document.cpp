@@ -443,7 +443,7 @@ std::vector<Block> ReportLayout::Chain() const
     blocks.push_back(Table({ReportTexts::tr("组成环"), ReportTexts::tr("方向"), ReportTexts::tr("基本尺寸 mm"),
                             ReportTexts::tr("公差"), ReportTexts::tr("分布"), ReportTexts::tr("上偏差 mm"),
                             ReportTexts::tr("下偏差 mm"), ReportTexts::tr("最大 mm"), ReportTexts::tr("最小 mm")},
-                           links, {0.17, 0.07, 0.1, 0.11, 0.1, 0.11, 0.11, 0.115, 0.115}, true));
+                           links, {0.14, 0.1, 0.1, 0.11, 0.11, 0.11, 0.11, 0.11, 0.11}, true));
     const auto values = [](const std::vector<ReportValue>& list) {
         std::vector<std::pair<QString, QString>> rows;
         for (const ReportValue& value : list)
@@ -461,7 +461,9 @@ std::vector<Block> ReportLayout::Chain() const
     blocks.push_back(Heading(ReportTexts::tr("蒙特卡洛")));
     blocks.push_back(Values(values(chain.monteCarlo), 2));
     blocks.push_back(Drawing(chain.histogramSvg, 130));
+    // The contributions, their chart and the methods on a page of their own: the chart never parts from its table.
     blocks.push_back(Heading(ReportTexts::tr("各环贡献（按方差占比）")));
+    blocks.back().newPage = true;
     std::vector<QStringList> shares;
     for (const ReportChainShare& share : chain.contributions)
         shares.push_back({Text(share.name), Text(share.sensitivity), Text(share.variance), Text(share.worstCase)});

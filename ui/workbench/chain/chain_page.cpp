@@ -28,6 +28,7 @@
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -116,10 +117,13 @@ QTableWidget* NewResultTable(const QString& name, const QStringList& header, QWi
     table->setObjectName(name);
     table->setHorizontalHeaderLabels(header);
     table->verticalHeader()->hide();
+    // The name takes the room left; the figures as wide as they are.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false);
+    // As tall as the page leaves, not as its rows ask: the window then never scrolls for the chain.
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     return table;
 }
 
@@ -153,14 +157,14 @@ ChainPage::ChainPage(std::filesystem::path tablesFolder, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addWidget(CreateLinks(), 1);
     top->addWidget(CreateSettings(), 0, Qt::AlignTop);
-    layout->addLayout(top);
+    layout->addLayout(top, 2);
     m_output = new QStackedWidget(this);
     m_output->setObjectName(QStringLiteral("chainOutput"));
     m_resultsPage = CreateResults(m_output);
     m_output->addWidget(m_resultsPage);
     m_problemPage = NewProblemPage(m_output, QStringLiteral("chainProblemLabel"), m_problemBanner);
     m_output->addWidget(m_problemPage);
-    layout->addWidget(m_output, 1);
+    layout->addWidget(m_output, 3);
 
     // A chain to start from: a shaft's axial gap after a bearing and a spacer in a housing bore.
     {
@@ -211,7 +215,8 @@ QWidget* ChainPage::CreateLinks()
     m_linkTable->setItemDelegate(new LinkDelegate(m_linkTable));
     m_linkTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_linkTable->setTabKeyNavigation(false);
-    m_linkTable->setMinimumHeight(m_linkTable->verticalHeader()->defaultSectionSize() * 6);
+    m_linkTable->setMinimumHeight(m_linkTable->verticalHeader()->defaultSectionSize() * 4);
+    m_linkTable->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     layout->addWidget(m_linkTable, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -232,6 +237,7 @@ QWidget* ChainPage::CreateLinks()
     m_fileStatus = new QLabel(box);
     m_fileStatus->setObjectName(QStringLiteral("chainFileStatusLabel"));
     m_fileStatus->setWordWrap(true);
+    m_fileStatus->hide();
     layout->addWidget(m_fileStatus);
     return box;
 }
@@ -258,7 +264,7 @@ QWidget* ChainPage::CreateSettings()
     auto* hint = new QLabel(tr("要求给出时，蒙特卡洛给出超出两端的 ppm 与 Cp、Cpk。同一种子得到同样的样本。"), box);
     hint->setWordWrap(true);
     grid->addWidget(hint, 4, 0, 1, 2);
-    box->setFixedWidth(box->sizeHint().width() + 60);
+    box->setFixedWidth(std::max(box->minimumSizeHint().width(), 300));
     return box;
 }
 
@@ -292,61 +298,65 @@ QWidget* ChainPage::CreateResults(QWidget* parent)
         grid->addWidget(label, row, 0);
         method = text;
     };
+    // Two figures a row, so that the English captions fit beside the charts.
     heading(tr("名义尺寸"), 0);
     addFigure("chainNominalValue", QStringLiteral("N₀"), 0, 0);
     heading(tr("极值法"), 1);
     addFigure("chainWorstMinValue", tr("最小"), 1, 0);
     addFigure("chainWorstMaxValue", tr("最大"), 1, 1);
-    addFigure("chainWorstRangeValue", tr("变动范围"), 1, 2);
-    heading(tr("统计法（RSS）"), 2);
-    addFigure("chainRssMeanValue", tr("均值 μ"), 2, 0);
-    addFigure("chainRssSigmaValue", QStringLiteral("σ"), 2, 1);
-    addFigure("chainRssMinValue", QStringLiteral("μ − 3σ"), 2, 2);
-    addFigure("chainRssMaxValue", QStringLiteral("μ + 3σ"), 2, 3);
-    heading(tr("蒙特卡洛"), 3);
-    addFigure("chainMcMeanValue", tr("均值 μ"), 3, 0);
-    addFigure("chainMcSigmaValue", QStringLiteral("σ"), 3, 1);
-    addFigure("chainMcLowValue", tr("0.135 % 分位"), 3, 2);
-    addFigure("chainMcHighValue", tr("99.865 % 分位"), 3, 3);
-    addFigure("chainMcBelowValue", tr("低于最小值"), 4, 0);
-    addFigure("chainMcAboveValue", tr("高于最大值"), 4, 1);
-    addFigure("chainMcCpValue", QStringLiteral("Cp"), 4, 2);
-    addFigure("chainMcCpkValue", QStringLiteral("Cpk"), 4, 3);
+    addFigure("chainWorstRangeValue", tr("变动范围"), 2, 0);
+    heading(tr("统计法（RSS）"), 3);
+    addFigure("chainRssMeanValue", tr("均值 μ"), 3, 0);
+    addFigure("chainRssSigmaValue", QStringLiteral("σ"), 3, 1);
+    addFigure("chainRssMinValue", QStringLiteral("μ − 3σ"), 4, 0);
+    addFigure("chainRssMaxValue", QStringLiteral("μ + 3σ"), 4, 1);
+    heading(tr("蒙特卡洛"), 5);
+    addFigure("chainMcMeanValue", tr("均值 μ"), 5, 0);
+    addFigure("chainMcSigmaValue", QStringLiteral("σ"), 5, 1);
+    addFigure("chainMcLowValue", tr("0.135 % 分位"), 6, 0);
+    addFigure("chainMcHighValue", tr("99.865 % 分位"), 6, 1);
+    addFigure("chainMcBelowValue", tr("低于最小值"), 7, 0);
+    addFigure("chainMcAboveValue", tr("高于最大值"), 7, 1);
+    addFigure("chainMcCpValue", QStringLiteral("Cp"), 8, 0);
+    addFigure("chainMcCpkValue", QStringLiteral("Cpk"), 8, 1);
     m_runStatus = new QLabel(figures);
     m_runStatus->setObjectName(QStringLiteral("chainRunStatusLabel"));
-    grid->addWidget(m_runStatus, 5, 0, 1, 9);
-    grid->setColumnStretch(9, 1);
+    grid->addWidget(m_runStatus, 9, 0, 1, 5);
+    grid->setColumnStretch(5, 1);
     layout->addWidget(figures, 0, 0);
 
-    auto* histogramBox = new QGroupBox(tr("蒙特卡洛直方图"), page);
-    auto* histogramLayout = new QVBoxLayout(histogramBox);
-    m_histogram = new FitDiagramView(QSize(kChainChartWidthPx, kChainHistogramHeightPx), histogramBox);
-    m_histogram->setObjectName(QStringLiteral("chainHistogram"));
-    histogramLayout->addWidget(m_histogram);
-    layout->addWidget(histogramBox, 0, 1);
-
-    auto* contributionsBox = new QGroupBox(tr("各环贡献（按方差占比）"), page);
-    auto* contributionsLayout = new QHBoxLayout(contributionsBox);
-    m_contributionTable
-        = NewResultTable(QStringLiteral("chainContributionTable"),
-                         {tr("组成环"), tr("方差占比"), tr("极值占比"), tr("传递系数")}, contributionsBox);
+    // The charts and the links' limits in tabs of their own, so that the page fits the window.
+    auto* views = new QTabWidget(page);
+    views->setObjectName(QStringLiteral("chainViews"));
+    // Drawn smaller where the window is small; never so small that their numbers cannot be read.
+    const auto chart = [&](const char* name, QSize natural) {
+        auto* view = new FitDiagramView(natural, views);
+        view->setObjectName(QLatin1String(name));
+        view->setMinimumSize(natural * 2 / 3);
+        // A longer chain's taller chart shrinks to the room there is rather than scroll the window.
+        view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+        return view;
+    };
+    m_histogram = chart("chainHistogram", QSize(kChainChartWidthPx, kChainHistogramHeightPx));
+    views->addTab(m_histogram, tr("蒙特卡洛直方图"));
+    // The contributions as a table (with each link's sensitivity) above their chart.
+    auto* contributions = new QWidget(views);
+    auto* contributionsLayout = new QVBoxLayout(contributions);
+    m_contributionTable = NewResultTable(QStringLiteral("chainContributionTable"),
+                                         {tr("组成环"), tr("方差占比"), tr("极值占比"), tr("传递系数")}, contributions);
+    m_contributionTable->setMinimumHeight(m_contributionTable->verticalHeader()->defaultSectionSize() * 3);
     contributionsLayout->addWidget(m_contributionTable, 1);
-    m_contributionsChart
-        = new FitDiagramView(QSize(kChainChartWidthPx, ChainContributionsHeightPx(3)), contributionsBox);
-    m_contributionsChart->setObjectName(QStringLiteral("chainContributionsChart"));
+    m_contributionsChart = chart("chainContributionsChart", QSize(kChainChartWidthPx, ChainContributionsHeightPx(3)));
+    m_contributionsChart->setParent(contributions);
     contributionsLayout->addWidget(m_contributionsChart, 1);
-    layout->addWidget(contributionsBox, 1, 0);
-
-    auto* limitsBox = new QGroupBox(tr("各环的极限"), page);
-    auto* limitsLayout = new QVBoxLayout(limitsBox);
+    views->addTab(contributions, tr("各环贡献（按方差占比）"));
     m_limitTable = NewResultTable(
         QStringLiteral("chainLimitTable"),
-        {tr("组成环"), tr("上偏差 mm"), tr("下偏差 mm"), tr("最大 mm"), tr("最小 mm"), QStringLiteral("σ mm")},
-        limitsBox);
-    limitsLayout->addWidget(m_limitTable);
-    layout->addWidget(limitsBox, 1, 1);
+        {tr("组成环"), tr("上偏差 mm"), tr("下偏差 mm"), tr("最大 mm"), tr("最小 mm"), QStringLiteral("σ mm")}, views);
+    views->addTab(m_limitTable, tr("各环的极限"));
+    layout->addWidget(views, 0, 1, 2, 1);
     layout->setRowStretch(1, 1);
-    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
     return page;
 }
 
@@ -437,7 +447,7 @@ QString ChainPage::OpenFile(const QString& path)
     if (!rows) {
         const QString problem = FromUtf8(ChainFileProblemText(rows.reason(), shown.toStdString()));
         m_fileBanner->SetMessage(problem);
-        m_fileStatus->clear();
+        m_fileStatus->hide();
         return problem;
     }
     QVariantList table;
@@ -452,6 +462,7 @@ QString ChainPage::OpenFile(const QString& path)
     m_fileBanner->SetMessage({});
     m_fileName = QFileInfo(path).fileName();
     m_fileStatus->setText(tr("已打开：%1").arg(shown));
+    m_fileStatus->show();
     SetLinkRows(table);
     return {};
 }
@@ -474,11 +485,12 @@ QString ChainPage::SaveFile(const QString& path)
     }
     m_fileBanner->SetMessage(problem);
     if (!problem.isEmpty()) {
-        m_fileStatus->clear();
+        m_fileStatus->hide();
         return problem;
     }
     m_fileName = QFileInfo(path).fileName();
     m_fileStatus->setText(tr("已保存：%1").arg(shown));
+    m_fileStatus->show();
     return {};
 }
 
