@@ -1,6 +1,7 @@
 #include "start/report_command.h"
 #include "ui_test_support.h"
 #include "workbench/analysis/fit_diagram_view.h"
+#include "workbench/chain/chain_page.h"
 #include "workbench/service/service_page.h"
 #include "workbench/workbench.h"
 // moc cannot parse the C++20 library headers these bring in, and needs none of them.
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -72,6 +74,9 @@ private slots:
     void thread();
     void threadPickers();
     void threadCopiesAndComesBack();
+    void dimensionChain_data();
+    void dimensionChain();
+    void chainFileRoundTrip();
 
 private:
     template<class T> T* F(const char* name) const { return Child<T>(m_window.get(), name); }
@@ -730,4 +735,116 @@ void FitTabsTest::threadCopiesAndComesBack()
     QCOMPARE(F<QLineEdit>("threadDesignationBox")->text(), QStringLiteral("M12x1.25-6H/6g"));
     QCOMPARE(F<QComboBox>("threadDiameterList")->currentText(), QStringLiteral("M12"));
     QCOMPARE(F<QComboBox>("threadPitchList")->currentText(), QStringLiteral("1.25"));
+}
+
+void FitTabsTest::dimensionChain_data()
+{
+    QTest::addColumn<QStringList>("rows"); // name, direction, nominal, tolerance, distribution; one a link
+    QTest::addColumn<QStringList>("expected"); // worst min, max, RSS σ, the top contribution, its share; or the reason
+    // The housing, spacer and ring chain of docs/dimension-chains.md's sources: gap 3.00 ± 0.23 mm worst
+    // case; σ = √(0.2² + 0.1² + 0.06² + 0.1²)/6 = 0.0420 mm, the bore's variance share 0.04/0.0636.
+    QTest::newRow("four ± links") << QStringList {"bore,+1,40,±0.10,normal", "spacer,-1,25,±0.05,normal",
+                                                  "ring,-1,2,±0.03,normal", "shoulder,-1,10,±0.05,normal"}
+                                  << QStringList {"2.770 mm", "3.230 mm", "0.0420 mm", "bore", "62.9 %"};
+    // H8 at 50 mm is +0.039/0 (ISO 286-1 IT8, 39 µm), 2768-m at 29.5 mm ±0.2: σ² = 0.0065² + 0.02² +
+    // 0.4²/12 (uniform: T/√12), the spacer 96.8 % of it.
+    QTest::newRow("a class and a general tolerance")
+        << QStringList {"housing,+1,50,H8,normal", "bearing,-1,20,0/-0.12,normal", "spacer,-1,29.5,2768-m,uniform"}
+        << QStringList {"0.300 mm", "0.859 mm", "0.1174 mm", "spacer", "96.8 %"};
+    QTest::newRow("a tolerance that does not read")
+        << QStringList {"bore,+1,40,±0.10,normal", "spacer,-1,25,h77,normal"}
+        << QStringList {"第 2 环（spacer）：公差“h77”"};
+    QTest::newRow("a class without limits at its size")
+        << QStringList {"long,+1,4000,h7,normal"} << QStringList {"第 1 环（long）：", "3150 mm"};
+    QTest::newRow("a Cpk of a uniform link")
+        << QStringList {"bore,+1,40,±0.10,uniform,1.33"} << QStringList {"Cpk“1.33”只用于正态分布的环"};
+}
+
+void FitTabsTest::dimensionChain()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, expected);
+    Open("40", "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("chainPage"));
+    auto* page = F<ChainPage>("chainPage");
+    // Typed in as a user does: the table's rows added and filled cell by cell.
+    auto* table = F<QTableWidget>("chainLinkTable");
+    while (table->rowCount() > 0) {
+        table->setCurrentCell(0, 0);
+        Click(F<QPushButton>("chainRemoveButton"));
+    }
+    TypeOver(F<QLineEdit>("chainSamplesBox"), QStringLiteral("20000"));
+    for (const QString& row : rows) {
+        Click(F<QPushButton>("chainAddButton"));
+        const QStringList fields = row.split(QLatin1Char(','));
+        for (int column = 0; column < 7; ++column)
+            table->item(table->rowCount() - 1, column)->setText(fields.value(column));
+    }
+    if (expected.size() < 5) {
+        QVERIFY(F<QLabel>("chainProblemLabel")->isVisible());
+        for (const QString& words : expected)
+            QVERIFY2(F<QLabel>("chainProblemLabel")->text().contains(words),
+                     qPrintable(F<QLabel>("chainProblemLabel")->text()));
+        QVERIFY(page->ResultRows().constFirst().constFirst().contains(expected[0]));
+        return;
+    }
+    QCOMPARE(F<QLabel>("chainWorstMinValue")->text(), expected[0]);
+    QCOMPARE(F<QLabel>("chainWorstMaxValue")->text(), expected[1]);
+    QCOMPARE(F<QLabel>("chainRssSigmaValue")->text(), expected[2]);
+    const auto* shares = F<QTableWidget>("chainContributionTable");
+    QCOMPARE(shares->item(0, 0)->text(), expected[3]);
+    QCOMPARE(shares->item(0, 1)->text(), expected[4]);
+    QCOMPARE(F<QTableWidget>("chainLimitTable")->rowCount(), static_cast<int>(rows.size()));
+    QVERIFY(!F<FitDiagramView>("chainContributionsChart")->Svg().isEmpty());
+    // The Monte Carlo arrives from its thread; a new requirement runs it again with Cp and Cpk.
+    QTRY_VERIFY_WITH_TIMEOUT(!page->MonteCarloRunning(), 20000);
+    QVERIFY(page->Run());
+    QCOMPARE(page->Run()->samples, std::size_t {20000});
+    QVERIFY(!F<FitDiagramView>("chainHistogram")->Svg().isEmpty());
+    QCOMPARE(F<QLabel>("chainMcCpValue")->text(), QStringLiteral("–"));
+    TypeOver(F<QLineEdit>("chainRequireMinBox"), expected[0].section(QLatin1Char(' '), 0, 0));
+    TypeOver(F<QLineEdit>("chainRequireMaxBox"), expected[1].section(QLatin1Char(' '), 0, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(!page->MonteCarloRunning(), 20000);
+    // Nothing falls outside the worst case.
+    QCOMPARE(F<QLabel>("chainMcBelowValue")->text(), QStringLiteral("0.0 ppm"));
+    QCOMPARE(F<QLabel>("chainMcAboveValue")->text(), QStringLiteral("0.0 ppm"));
+    QVERIFY(F<QLabel>("chainMcCpkValue")->text() != QStringLiteral("–"));
+}
+
+void FitTabsTest::chainFileRoundTrip()
+{
+    Open("40", "H7/g6");
+    F<QTabWidget>("fitTabs")->setCurrentWidget(F<QWidget>("chainPage"));
+    auto* page = F<ChainPage>("chainPage");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("gap.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("# a gap\nname,direction,nominal_mm,tolerance,cpk\nbore,+1,40,+0.1/-0.05,1.33\nring,-1,2,js9,\n");
+    file.close();
+    QCOMPARE(page->OpenFile(path), QString());
+    QCOMPARE(page->FileName(), QStringLiteral("gap.csv"));
+    const QVariantList rows = page->LinkRows();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].toStringList(), (QStringList {"bore", "+1", "40", "+0.1/-0.05", "", "1.33", ""}));
+    // Saved as the command line reads it: the columns the rows fill, and no other.
+    const QString saved = folder.filePath(QStringLiteral("saved.csv"));
+    QCOMPARE(page->SaveFile(saved), QString());
+    QFile back(saved);
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QCOMPARE(back.readAll(),
+             QByteArray("name,direction,nominal_mm,tolerance,distribution,cpk\nbore,+1,40,+0.1/-0.05,,1.33\n"
+                        "ring,-1,2,js9,,\n"));
+    // A comma in a name would split its row: refused, the file as it was.
+    F<QTableWidget>("chainLinkTable")->item(0, 0)->setText(QStringLiteral("bore, left"));
+    QVERIFY(page->SaveFile(saved).contains(QStringLiteral("bore, left")));
+    QVERIFY(back.seek(0));
+    QVERIFY(back.readAll().startsWith("name,direction,nominal_mm,tolerance,distribution,cpk\nbore,"));
+    // A file that is no chain leaves the table as it was and says why, with its line.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("name,nominal\nbore,40\n");
+    file.close();
+    QVERIFY(page->OpenFile(path).contains(QStringLiteral("第 1 行")));
+    QCOMPARE(F<QTableWidget>("chainLinkTable")->rowCount(), 2);
+    QVERIFY(F<QLabel>("chainFileProblemLabel")->isVisible());
 }

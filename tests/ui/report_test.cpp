@@ -56,6 +56,8 @@ private slots:
     void namesTheFitAndItsValues();
     void failureWritesNoFile_data();
     void failureWritesNoFile();
+    void chainReport_data();
+    void chainReport();
     void tableText_data();
     void tableText();
 };
@@ -210,6 +212,60 @@ void ReportTest::failureWritesNoFile()
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("earlier"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {QStringLiteral("report.pdf")});
+}
+
+void ReportTest::chainReport_data()
+{
+    QTest::addColumn<QString>("csv"); // written to chain.csv; empty: no file
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("expected"); // in the PDF when written, else in the message
+    const QString fourLinks
+        = QStringLiteral("name,direction,nominal_mm,tolerance\nbore,+1,40,±0.10\nspacer,-1,25,±0.05\nring,-1,2,±0.03\n"
+                         "shoulder,-1,10,±0.05\n");
+    // Gap 3.00 ± 0.23 mm worst case; the bore's share of the variance 0.04/0.0636 (see the tab's test).
+    QTest::newRow("four links, English")
+        << fourLinks << QStringList {"--require", "2.8", "3.2", "--lang", "en"} << 0
+        << QStringList {
+               "Dimension chain report", "chain.csv", "bore", "shoulder", "2.770 mm", "3.230 mm", "62.9 %", "Cpk"};
+    QTest::newRow("four links, Chinese") << fourLinks << QStringList {"--samples", "5000", "--lang", "zh"} << 0
+                                         << QStringList {"尺寸链报告", "极值法", "2.770 mm", "3.230 mm", "样本数 5000"};
+    QTest::newRow("a tolerance that does not read")
+        << QStringLiteral("name,direction,nominal_mm,tolerance\nbore,+1,40,±0.10\nspacer,-1,25,h77\n")
+        << QStringList {"--lang", "en"} << 2 << QStringList {"chain.csv: Line 3 (spacer)", "h77"};
+    QTest::newRow("no header") << QStringLiteral("bore,+1,40,±0.10\n") << QStringList {} << 2
+                               << QStringList {"chain.csv"};
+    QTest::newRow("no such file") << QString() << QStringList {} << 2 << QStringList {"chain.csv"};
+    QTest::newRow("requirement reversed")
+        << fourLinks << QStringList {"--require", "3.2", "2.8", "--lang", "en"} << 2 << QStringList {"smallest"};
+    QTest::newRow("a class without limits at its size")
+        << QStringLiteral("name,direction,nominal_mm,tolerance\nlong,+1,4000,h7\n") << QStringList {} << 1
+        << QStringList {"long"};
+}
+
+void ReportTest::chainReport()
+{
+    QFETCH(QString, csv);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, expected);
+    if (exitCode == 0 && QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (Debian poppler-utils) is missing");
+    QTemporaryDir folder;
+    const QString chain = folder.filePath(QStringLiteral("chain.csv"));
+    if (!csv.isEmpty()) {
+        QFile file(chain);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(csv.toUtf8());
+    }
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    const Run run
+        = RunQuorlan(QStringList {"--report", path, "--chain", chain, "--tables", QUORLAN_DATA_DIR} + arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    const QString text = exitCode == 0 ? PdfText(path) : run.errors;
+    for (const QString& part : expected)
+        QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" missing from: ") + text));
+    QCOMPARE(QFile::exists(path), exitCode == 0);
 }
 
 void ReportTest::tableText_data()

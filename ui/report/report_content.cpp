@@ -1,15 +1,19 @@
 #include "report/report_content.h"
 
 #include "core/bearings/bearing_fit.h"
+#include "core/chains/chain_charts.h"
 #include "core/fit_analysis.h"
 #include "core/fit_diagram.h"
 #include "core/materials.h"
 #include "core/number_format.h"
 #include "core/service_conditions.h"
+#include "presentation/chain_presentation.h"
 #include "presentation/drawing_line.h"
 #include "presentation/fit_presentation.h"
 #include "presentation/service_figures.h"
 #include "presentation/service_warning_figures.h"
+#include "workbench/chain/chain_model.h"
+#include "workbench/chain/chain_texts.h"
 #include "workbench/general/general_model.h"
 #include "workbench/general/general_texts.h"
 #include "workbench/thread/thread_model.h"
@@ -316,5 +320,60 @@ ReportContent BuildThreadReportContent(const ThreadAnalysis& analysis, ReportLan
     thread.fit = texts.fit;
     thread.recommended = texts.recommended;
     content.thread = std::move(thread);
+    return content;
+}
+
+ReportContent BuildChainReportContent(const ChainQuestion& question, const MonteCarlo& run, std::string source,
+                                      ReportLanguage language, std::string version, std::string date)
+{
+    ReportContent content;
+    content.language = language;
+    content.version = std::move(version);
+    content.date = std::move(date);
+    content.fitName = source;
+    const ChainFigures figures = ChainFiguresOf(question);
+    const auto mm = [](std::string_view key, std::string value) {
+        return ReportValue {std::string(key), value, "mm"};
+    };
+    const auto optional
+        = [](std::string_view key, const std::optional<double>& value, std::string (*text)(double), std::string unit) {
+              return ReportValue {std::string(key), value ? text(*value) : "-", value ? unit : ""};
+          };
+    ReportChain chain;
+    chain.source = std::move(source);
+    chain.nominalMm = ChainExactMmText(figures.worstCase.nominal);
+    if (question.requirement)
+        chain.requirement = {mm("chain_require_min", ChainExactMmText(question.requirement->min)),
+                             mm("chain_require_max", ChainExactMmText(question.requirement->max))};
+    const WorstCase& worst = figures.worstCase;
+    chain.worstCase
+        = {mm("chain_worst_min", ChainExactMmText(worst.min)), mm("chain_worst_max", ChainExactMmText(worst.max)),
+           mm("chain_worst_range", ChainExactMmText(worst.max - worst.min))};
+    const RootSumSquare& rss = figures.rss;
+    chain.statistical
+        = {mm("chain_mean", ChainEstimateMmText(rss.meanMm)), mm("chain_sigma", ChainEstimateMmText(rss.sigmaMm)),
+           mm("chain_rss_min", ChainEstimateMmText(rss.minMm)), mm("chain_rss_max", ChainEstimateMmText(rss.maxMm))};
+    chain.monteCarlo = {
+        {"chain_samples", std::to_string(run.samples), ""},    {"chain_seed", std::to_string(run.seed), ""},
+        mm("chain_mean", ChainEstimateMmText(run.meanMm)),     mm("chain_sigma", ChainEstimateMmText(run.sigmaMm)),
+        mm("chain_q00135", ChainEstimateMmText(run.q00135Mm)), mm("chain_q99865", ChainEstimateMmText(run.q99865Mm))};
+    if (question.requirement) {
+        chain.monteCarlo.push_back(optional("chain_below", run.belowPpm, ChainPpmText, "ppm"));
+        chain.monteCarlo.push_back(optional("chain_above", run.abovePpm, ChainPpmText, "ppm"));
+        chain.monteCarlo.push_back(optional("chain_cp", run.cp, ChainCapabilityText, ""));
+        chain.monteCarlo.push_back(optional("chain_cpk", run.cpk, ChainCapabilityText, ""));
+    }
+    for (const ChainLink& link : question.links)
+        chain.links.push_back({link.name, ChainSensitivityText(link.direction), ChainExactMmText(link.nominal),
+                               link.tolerance, DistributionWords(link.distribution), ChainDeviationMmText(link.upper),
+                               ChainDeviationMmText(link.lower), ChainExactMmText(link.nominal + link.upper),
+                               ChainExactMmText(link.nominal + link.lower)});
+    for (const Contribution& share : figures.contributions)
+        chain.contributions.push_back({question.links[share.link].name, ChainShareText(share.varianceShare),
+                                       ChainShareText(share.worstCaseShare), ChainSensitivityText(share.sensitivity)});
+    // Printed on white paper.
+    chain.histogramSvg = ChainHistogramSvg(run, question.requirement, DiagramPalette::Light);
+    chain.contributionsSvg = ChainContributionsSvg(figures.contributions, question.links, DiagramPalette::Light);
+    content.chain = std::move(chain);
     return content;
 }

@@ -116,6 +116,44 @@ struct ReportThread
     std::vector<std::string> recommended; // where ISO 965-1 recommends each part's class
 };
 
+// A dimension chain's link, its limits worded already by the engine's presentation.
+struct ReportChainLink
+{
+    std::string name;
+    std::string direction; // "+1", "-1"
+    std::string nominalMm; // "29.5"
+    std::string tolerance; // as written: "H8", "±0.1"
+    std::string distribution; // worded: "正态", "Uniform"
+    std::string upperMm; // "+0.039", "0"
+    std::string lowerMm;
+    std::string maxMm; // "50.039"
+    std::string minMm;
+};
+
+struct ReportChainShare
+{
+    std::string name;
+    std::string variance; // "61.2 %"
+    std::string worstCase;
+    std::string sensitivity; // "+1", "-1"
+};
+
+// A dimension chain's report: its links, the closing dimension by the three methods (values by
+// caption key, "chain_worst_min", ...), the contributions and the engine's two charts.
+struct ReportChain
+{
+    std::string source; // the CSV file's name; empty for a chain typed in
+    std::string nominalMm;
+    std::vector<ReportValue> requirement; // the smallest and largest acceptable value; empty: none
+    std::vector<ReportValue> worstCase;
+    std::vector<ReportValue> statistical;
+    std::vector<ReportValue> monteCarlo;
+    std::vector<ReportChainLink> links;
+    std::vector<ReportChainShare> contributions;
+    std::string histogramSvg;
+    std::string contributionsSvg;
+};
+
 struct ReportContent
 {
     ReportLanguage language = ReportLanguage::Chinese;
@@ -144,6 +182,9 @@ struct ReportContent
     // Set instead of everything above but the name (the designation), the diagram (the zones at the
     // pitch diameter, where both parts are given), the version and the date: a thread.
     std::optional<ReportThread> thread;
+    // Set instead of everything above but the version, the date and fitName (the chain's file): a
+    // dimension chain.
+    std::optional<ReportChain> chain;
     std::string version; // "1.0.0"
     std::string date; // "2026-12-07"
 };
@@ -168,6 +209,12 @@ ReportContent BuildGeneralTableReportContent(const GeneralClasses& classes, Gene
 struct ThreadAnalysis;
 ReportContent BuildThreadReportContent(const ThreadAnalysis& analysis, ReportLanguage language, std::string version,
                                        std::string date);
+// A dimension chain's report from the chain and its Monte Carlo run; source names the file it
+// came from (empty: typed in). The distributions worded in the window's language.
+struct ChainQuestion;
+struct MonteCarlo;
+ReportContent BuildChainReportContent(const ChainQuestion& question, const MonteCarlo& run, std::string source,
+                                      ReportLanguage language, std::string version, std::string date);
 
 // The service inputs that carry a fit's limits; every other input at the core's default.
 ServiceInputs ServiceInputsOf(const FitAnalysis& fit);

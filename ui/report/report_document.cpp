@@ -104,9 +104,12 @@ private:
     Block Table(QStringList header, std::vector<QStringList> rows, std::vector<qreal> widths,
                 bool compact = false) const;
     Block Diagram() const;
+    // An engine's drawing at most widthMm wide, at its viewBox's proportions.
+    Block Drawing(const std::string& svg, qreal widthMm) const;
     Block Notes(QStringList notes, bool warnings) const;
     std::vector<Block> GeneralTable() const;
     std::vector<Block> Thread() const;
+    std::vector<Block> Chain() const;
 
     const ReportContent& m_content;
     QPagedPaintDevice& m_device;
@@ -133,6 +136,13 @@ Block ReportLayout::Title() const
     } else if (c.thread) {
         title = ReportTexts::tr("螺纹报告");
         subtitle = QStringLiteral("%1  ·  %2").arg(Text(c.fitName), Text(c.thread->series));
+    } else if (c.chain) {
+        title = ReportTexts::tr("尺寸链报告");
+        const QString links = ReportTexts::tr("%1 环").arg(c.chain->links.size());
+        const QString nominal = ReportTexts::tr("名义尺寸 %1 mm").arg(Text(c.chain->nominalMm));
+        subtitle = c.chain->source.empty()
+            ? QStringLiteral("%1  ·  %2").arg(links, nominal)
+            : QStringLiteral("%1  ·  %2  ·  %3").arg(Text(c.chain->source), links, nominal);
     }
     const QString issued = ReportTexts::tr("Quorlan %1 · %2").arg(Text(m_content.version), Text(m_content.date));
     const QFont titleFont = ReportFont(17, true);
@@ -320,6 +330,30 @@ Block ReportLayout::Diagram() const
             }};
 }
 
+Block ReportLayout::Drawing(const std::string& svg, qreal widthMm) const
+{
+    const QByteArray bytes = QByteArray::fromStdString(svg);
+    QSizeF natural = QSvgRenderer(bytes).viewBoxF().size();
+    if (natural.isEmpty())
+        natural = QSizeF(460, 280);
+    auto size = [=, this](qreal width) {
+        const qreal drawingWidth = std::min(width, m_page.Mm(widthMm));
+        return QSizeF(drawingWidth, drawingWidth * natural.height() / natural.width());
+    };
+    return {[=, this](qreal width) { return size(width).height() + m_page.Mm(2); },
+            [=, this](QPainter& painter, const QRectF& rect) {
+                QSvgRenderer renderer(bytes);
+                if (!renderer.isValid())
+                    return;
+                const QSizeF drawing = size(rect.width());
+                const QRectF target(rect.left() + (rect.width() - drawing.width()) / 2, rect.top() + m_page.Mm(1),
+                                    drawing.width(), drawing.height());
+                painter.save();
+                renderer.render(&painter, target);
+                painter.restore();
+            }};
+}
+
 Block ReportLayout::Notes(QStringList notes, bool warnings) const
 {
     const qreal padding = m_page.Mm(1.5);
@@ -439,13 +473,68 @@ std::vector<Block> ReportLayout::Thread() const
     return blocks;
 }
 
+// The chain: its links with their limits, the closing dimension by each method, the histogram, the
+// contributions with their chart, and how each method takes the links.
+std::vector<Block> ReportLayout::Chain() const
+{
+    const ReportChain& chain = *m_content.chain;
+    std::vector<Block> blocks;
+    blocks.push_back(Heading(ReportTexts::tr("组成环")));
+    std::vector<QStringList> links;
+    for (const ReportChainLink& link : chain.links)
+        links.push_back({Text(link.name), Text(link.direction), Text(link.nominalMm), Text(link.tolerance),
+                         Text(link.distribution), Text(link.upperMm), Text(link.lowerMm), Text(link.maxMm),
+                         Text(link.minMm)});
+    blocks.push_back(Table({ReportTexts::tr("组成环"), ReportTexts::tr("方向"), ReportTexts::tr("基本尺寸 mm"),
+                            ReportTexts::tr("公差"), ReportTexts::tr("分布"), ReportTexts::tr("上偏差 mm"),
+                            ReportTexts::tr("下偏差 mm"), ReportTexts::tr("最大 mm"), ReportTexts::tr("最小 mm")},
+                           links, {0.14, 0.1, 0.1, 0.11, 0.11, 0.11, 0.11, 0.11, 0.11}, true));
+    const auto values = [](const std::vector<ReportValue>& list) {
+        std::vector<std::pair<QString, QString>> rows;
+        for (const ReportValue& value : list)
+            rows.push_back({ReportTexts::Caption(value.key), WithUnit(value.value, value.unit)});
+        return rows;
+    };
+    if (!chain.requirement.empty()) {
+        blocks.push_back(Heading(ReportTexts::tr("封闭环要求")));
+        blocks.push_back(Values(values(chain.requirement), 2));
+    }
+    blocks.push_back(Heading(ReportTexts::tr("极值法")));
+    blocks.push_back(Values(values(chain.worstCase), 2));
+    blocks.push_back(Heading(ReportTexts::tr("统计法（RSS）")));
+    blocks.push_back(Values(values(chain.statistical), 2));
+    blocks.push_back(Heading(ReportTexts::tr("蒙特卡洛")));
+    blocks.push_back(Values(values(chain.monteCarlo), 2));
+    blocks.push_back(Drawing(chain.histogramSvg, 130));
+    // The contributions, their chart and the methods on a page of their own: the chart never parts from its table.
+    blocks.push_back(Heading(ReportTexts::tr("各环贡献（按方差占比）")));
+    blocks.back().newPage = true;
+    std::vector<QStringList> shares;
+    for (const ReportChainShare& share : chain.contributions)
+        shares.push_back({Text(share.name), Text(share.sensitivity), Text(share.variance), Text(share.worstCase)});
+    blocks.push_back(Table({ReportTexts::tr("组成环"), ReportTexts::tr("传递系数"), ReportTexts::tr("方差占比"),
+                            ReportTexts::tr("极值占比")},
+                           shares, {0.4, 0.2, 0.2, 0.2}, true));
+    blocks.push_back(Drawing(chain.contributionsSvg, 130));
+    blocks.push_back(Heading(ReportTexts::tr("方法")));
+    blocks.push_back(Notes(
+        {ReportTexts::tr("封闭环等于各组成环尺寸乘以方向（+1 增环，-1 减环）之和。"),
+         ReportTexts::tr("极值法（GB/T 5847-2004）：各环同时处于使封闭环最大或最小的极限，结果精确。"),
+         ReportTexts::tr(
+             "统计法（GB/T 5847-2004）：各环独立，均值在公差带中点加均值偏移；σ 由分布而定，正态 T/6"
+             "（给出 Cpk 时由 Cpk 而定），均匀 T/√12，三角 T/√24；结果为正态时，μ ± 3σ 内含 99.73 % 的装配。"),
+         ReportTexts::tr("蒙特卡洛：各环按其分布抽样后求和；同一随机种子得到同样的样本。分位数为样本的顺序统计量。")},
+        false));
+    return blocks;
+}
+
 std::vector<Block> ReportLayout::Build()
 {
     const ReportContent& c = m_content;
     std::vector<Block> blocks;
     blocks.push_back(Title());
-    if (c.generalTable) {
-        for (Block& block : GeneralTable())
+    if (c.generalTable || c.chain) {
+        for (Block& block : c.chain ? Chain() : GeneralTable())
             blocks.push_back(std::move(block));
         return blocks;
     }

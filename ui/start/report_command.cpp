@@ -1,7 +1,9 @@
 #include "start/report_command.h"
 
+#include "core/chains/chain_csv.h"
 #include "core/decimal_text.h"
 #include "core/joint_inputs.h"
+#include "core/loaded_tables.h"
 #include "core/materials.h"
 #include "core/service_conditions.h"
 #include "report/report_content.h"
@@ -10,6 +12,9 @@
 #include "workbench/analysis/analysis_texts.h"
 #include "workbench/bearing/bearing_model.h"
 #include "workbench/bearing/bearing_texts.h"
+#include "workbench/chain/chain_file.h"
+#include "workbench/chain/chain_model.h"
+#include "workbench/chain/chain_texts.h"
 #include "workbench/general/general_model.h"
 #include "workbench/general/general_texts.h"
 #include "workbench/thread/thread_model.h"
@@ -205,10 +210,65 @@ int RunThread(const ReportRequest& request)
                         request.path);
 }
 
+// The chain read as `quorlan-cli stack` reads it, its problems worded as it words them: the file's
+// name, its line and the link's name.
+int RunChain(const ReportRequest& request)
+{
+    if (!request.fit.isEmpty() || !request.bearingSeat.isEmpty() || !request.generalClass.isEmpty()
+        || !request.thread.isEmpty() || !request.size.isEmpty())
+        return Fail(kExitUsage,
+                    QStringLiteral("--chain reports a dimension chain: it takes no --fit, --bearing-seat, "
+                                   "--general-class, --thread or --size"));
+    if (!request.tablesFolder.isEmpty() && !QFileInfo(request.tablesFolder).isDir())
+        return Fail(kExitUsage, QStringLiteral("--tables: no such folder: %1").arg(request.tablesFolder));
+    ApplyWorkbenchLanguage(request.english ? WorkbenchLanguage::English : WorkbenchLanguage::Chinese);
+    const auto settings
+        = ReadChainSettings(request.require.value(0).toStdString(), request.require.value(1).toStdString(),
+                            request.samples.toStdString(), request.seed.toStdString());
+    if (!settings)
+        return Fail(kExitUsage, QString::fromStdString(ChainFormProblemText(settings.reason(), {})));
+    const std::filesystem::path file = request.chain.toStdString();
+    const auto text = ReadChainFileText(file);
+    if (!text)
+        return Fail(kExitUsage, QStringLiteral("--chain \"%1\" is not a file that can be read").arg(request.chain));
+    const std::filesystem::path tables = request.tablesFolder.toStdString();
+    const auto rows = ReadChainRows(*text);
+    const auto links = rows ? ReadChainLinks(LoadDeviationTables(tables), *rows)
+                            : Result<std::vector<ChainLink>, ChainProblem>(rows.reason());
+    if (!links) {
+        const ChainProblem& problem = links.reason();
+        ChainLinkRefusal refusal {problem, {}, true};
+        if (rows)
+            for (const ChainRow& row : *rows)
+                refusal.row = row.line == problem.line ? row.fields : refusal.row;
+        // As quorlan-cli stack: a class or general tolerance without a value at the size is no
+        // usage error but no result.
+        const bool refused = problem.kind == ChainProblem::Kind::Link
+            && (problem.link.kind == LinkProblem::Kind::ClassUndefined
+                || problem.link.kind == LinkProblem::Kind::GeneralUndefined);
+        return Fail(refused ? kExitNoResult : kExitUsage,
+                    request.chain + QStringLiteral(": ")
+                        + QString::fromStdString(ChainFormProblemText(ChainFormProblem(refusal), tables)));
+    }
+    ChainQuestion question {*links, settings->requirement, settings->samples, settings->seed};
+    const MonteCarlo run = ChainMonteCarloOf(question);
+    return WriteContent(BuildChainReportContent(question, run, QFileInfo(request.chain).fileName().toStdString(),
+                                                request.english ? ReportLanguage::English : ReportLanguage::Chinese,
+                                                QUORLAN_VERSION, Today().toStdString()),
+                        request.path);
+}
+
 } // namespace
 
 int RunReportCommand(const ReportRequest& request)
 {
+    const bool chainSettings = !request.require.isEmpty() || !request.samples.isEmpty() || !request.seed.isEmpty();
+    if (chainSettings && request.chain.isEmpty())
+        return Fail(kExitUsage, QStringLiteral("--require, --samples and --seed belong to --chain"));
+    if (!request.chain.isEmpty() && !request.serviceOptions.empty())
+        return Fail(kExitUsage, QStringLiteral("the press-fit options belong to a --fit report"));
+    if (!request.chain.isEmpty())
+        return RunChain(request);
     const bool seatOrTable
         = !request.bearingSeat.isEmpty() || !request.generalClass.isEmpty() || !request.thread.isEmpty();
     if (seatOrTable && !request.serviceOptions.empty())

@@ -53,8 +53,21 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     const QCommandLineOption thread(QStringLiteral("thread"),
                                     QStringLiteral("报告普通螺纹：螺纹标记，内螺纹公差带在前，如 M10-6H/6g。"),
                                     QStringLiteral("螺纹标记"));
-    parser.addOptions(
-        {fit, size, tables, report, language, workbench, bearingSeat, bearingClass, generalClass, standard, thread});
+    const QCommandLineOption chain(QStringLiteral("chain"),
+                                   QStringLiteral("报告尺寸链：CSV 文件，与 quorlan-cli stack "
+                                                  "所读相同（name,direction,nominal_mm,tolerance[,distribution]）。"),
+                                   QStringLiteral("CHAIN.csv"));
+    // --require takes two values, MIN MAX, which may be negative: taken out before the parser sees them.
+    const QCommandLineOption require(QStringLiteral("require"),
+                                     QStringLiteral("尺寸链封闭环的最小值与最大值（mm），写作 --require MIN MAX。"));
+    const QCommandLineOption samples(QStringLiteral("samples"),
+                                     QStringLiteral("尺寸链蒙特卡洛的样本数，1000 至 10000000（默认 1000000）。"),
+                                     QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("尺寸链蒙特卡洛的随机种子，0 至 2^53-1（默认 286）。"),
+                                  QStringLiteral("S"));
+    parser.addOptions({fit, size, tables, report, language, workbench, bearingSeat, bearingClass, generalClass,
+                       standard, thread, chain, require, samples, seed});
     // The press-fit options of `quorlan-cli service`, for the report.
     std::vector<QCommandLineOption> serviceOptions;
     for (const QString& name : ReportServiceOptionNames()) {
@@ -67,7 +80,18 @@ StartOptions ParseStartOptions(const QStringList& arguments)
         std::fprintf(stderr, "quorlan: %s\n(quorlan --help explains the options)\n", message.toUtf8().constData());
         std::exit(kExitUsage);
     };
-    if (!parser.parse(arguments))
+    QStringList parsed;
+    QStringList requireValues;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        parsed << arguments[i];
+        if (i > 0 && arguments[i] == QLatin1String("--require")) {
+            if (i + 2 >= arguments.size())
+                usageError(QStringLiteral("--require takes two values: MIN MAX (mm)"));
+            requireValues = {arguments[i + 1], arguments[i + 2]};
+            i += 2;
+        }
+    }
+    if (!parser.parse(parsed))
         usageError(parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
@@ -93,6 +117,12 @@ StartOptions ParseStartOptions(const QStringList& arguments)
         request.generalClass = parser.value(generalClass);
         request.standard = parser.value(standard);
         request.thread = parser.value(thread);
+        request.chain = parser.value(chain);
+        request.require = requireValues;
+        request.samples = parser.value(samples);
+        request.seed = parser.value(seed);
+        if (parser.isSet(chain) && request.chain.isEmpty())
+            usageError(QStringLiteral("--chain needs a file"));
         // Without --lang, the language of the system: Chinese for zh_*, English otherwise.
         request.english = parser.isSet(language) ? lang == QLatin1String("en")
                                                  : !QLocale::system().name().startsWith(QLatin1String("zh"));
@@ -105,7 +135,8 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     for (const QCommandLineOption& option : serviceOptions)
         if (parser.isSet(option))
             usageError(QStringLiteral("--%1 belongs to --report").arg(option.names().constFirst()));
-    for (const QCommandLineOption* option : {&bearingSeat, &bearingClass, &generalClass, &standard, &thread})
+    for (const QCommandLineOption* option :
+         {&bearingSeat, &bearingClass, &generalClass, &standard, &thread, &chain, &require, &samples, &seed})
         if (parser.isSet(*option))
             usageError(QStringLiteral("--%1 belongs to --report").arg(option->names().constFirst()));
 

@@ -338,6 +338,392 @@
     </message>
 </context>
 <context>
+    <name>ChainPage</name>
+    <message>
+        <source>壳体</source>
+        <translation>Housing</translation>
+    </message>
+    <message>
+        <source>轴承</source>
+        <translation>Bearing</translation>
+    </message>
+    <message>
+        <source>隔套</source>
+        <translation>Spacer</translation>
+    </message>
+    <message>
+        <source>组成环</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>基本尺寸 mm</source>
+        <translation>Nominal size mm</translation>
+    </message>
+    <message>
+        <source>公差</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>分布</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>均值偏移 mm</source>
+        <translation>Mean shift mm</translation>
+    </message>
+    <message>
+        <source>±0.1、+0.1/-0.05（mm）、ISO 286 公差带如 h7，或一般公差如 2768-m</source>
+        <translation>±0.1, +0.1/-0.05 (mm), an ISO 286 class such as h7, or a general tolerance such as 2768-m</translation>
+    </message>
+    <message>
+        <source>+1：增环；-1：减环</source>
+        <translation>+1: an increasing link; -1: a decreasing link</translation>
+    </message>
+    <message>
+        <source>添加(&amp;A)</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>删除(&amp;R)</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>上移(&amp;U)</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>下移(&amp;W)</source>
+        <translation>Move do&amp;wn</translation>
+    </message>
+    <message>
+        <source>打开 CSV(&amp;O)...</source>
+        <translation>&amp;Open CSV...</translation>
+    </message>
+    <message>
+        <source>保存 CSV(&amp;V)...</source>
+        <translation>Sa&amp;ve CSV...</translation>
+    </message>
+    <message>
+        <source>封闭环要求与蒙特卡洛</source>
+        <translation>Requirement and Monte Carlo</translation>
+    </message>
+    <message>
+        <source>最小值 mm(&amp;N)</source>
+        <translation>Mi&amp;nimum mm</translation>
+    </message>
+    <message>
+        <source>最大值 mm(&amp;X)</source>
+        <translation>Ma&amp;ximum mm</translation>
+    </message>
+    <message>
+        <source>可不填</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>样本数(&amp;M)</source>
+        <translation>Sa&amp;mples</translation>
+    </message>
+    <message>
+        <source>随机种子(&amp;E)</source>
+        <translation>S&amp;eed</translation>
+    </message>
+    <message>
+        <source>要求给出时，蒙特卡洛给出超出两端的 ppm 与 Cp、Cpk。同一种子得到同样的样本。</source>
+        <translation>With a requirement the Monte Carlo gives the ppm beyond each end, Cp and Cpk. A seed always gives the same samples.</translation>
+    </message>
+    <message>
+        <source>封闭环</source>
+        <translation>Closing dimension</translation>
+    </message>
+    <message>
+        <source>名义尺寸</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>极值法</source>
+        <translation>Worst case</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>Smallest</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Largest</translation>
+    </message>
+    <message>
+        <source>变动范围</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>统计法（RSS）</source>
+        <translation>Statistical (RSS)</translation>
+    </message>
+    <message>
+        <source>均值 μ</source>
+        <translation>Mean μ</translation>
+    </message>
+    <message>
+        <source>蒙特卡洛</source>
+        <translation>Monte Carlo</translation>
+    </message>
+    <message>
+        <source>0.135 % 分位</source>
+        <translation>0.135 % quantile</translation>
+    </message>
+    <message>
+        <source>99.865 % 分位</source>
+        <translation>99.865 % quantile</translation>
+    </message>
+    <message>
+        <source>低于最小值</source>
+        <translation>Below the minimum</translation>
+    </message>
+    <message>
+        <source>高于最大值</source>
+        <translation>Above the maximum</translation>
+    </message>
+    <message>
+        <source>蒙特卡洛直方图</source>
+        <translation>Monte Carlo histogram</translation>
+    </message>
+    <message>
+        <source>各环贡献（按方差占比）</source>
+        <translation>Contributions (by variance share)</translation>
+    </message>
+    <message>
+        <source>方差占比</source>
+        <translation>Variance share</translation>
+    </message>
+    <message>
+        <source>极值占比</source>
+        <translation>Worst-case share</translation>
+    </message>
+    <message>
+        <source>传递系数</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>各环的极限</source>
+        <translation>The links&apos; limits</translation>
+    </message>
+    <message>
+        <source>上偏差 mm</source>
+        <translation>Upper deviation mm</translation>
+    </message>
+    <message>
+        <source>下偏差 mm</source>
+        <translation>Lower deviation mm</translation>
+    </message>
+    <message>
+        <source>最大 mm</source>
+        <translation>Largest mm</translation>
+    </message>
+    <message>
+        <source>最小 mm</source>
+        <translation>Smallest mm</translation>
+    </message>
+    <message>
+        <source>环 %1</source>
+        <translation>Link %1</translation>
+    </message>
+    <message>
+        <source>已打开：%1</source>
+        <translation>Opened: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 环的“%2”含有逗号、# 或换行，CSV 文件不能保存：%3</source>
+        <translation>The %2 of link %1 holds a comma, a # or a line break, which a CSV file cannot hold: %3</translation>
+    </message>
+    <message>
+        <source>无法保存 %1：%2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>打开尺寸链</source>
+        <translation>Open a dimension chain</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv);;所有文件 (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>保存尺寸链</source>
+        <translation>Save the dimension chain</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>蒙特卡洛计算中……</source>
+        <translation>Monte Carlo running…</translation>
+    </message>
+    <message>
+        <source>%1 个样本，随机种子 %2</source>
+        <translation>%1 samples, seed %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChainTexts</name>
+    <message>
+        <source>一般公差只用于大于 0 的尺寸。</source>
+        <translation>A general tolerance is for sizes over 0 only.</translation>
+    </message>
+    <message>
+        <source>一般公差“%1”不用于小于 0.5 mm 的尺寸：其极限偏差应在尺寸后注出。</source>
+        <translation>The general tolerance &apos;%1&apos; is not for sizes below 0.5 mm: their limits are written beside the size.</translation>
+    </message>
+    <message>
+        <source>一般公差“%1”的表只到 4000 mm。</source>
+        <translation>The table of the general tolerance &apos;%1&apos; ends at 4000 mm.</translation>
+    </message>
+    <message>
+        <source>标准没有给出一般公差“%1”在 %2 mm 时的值。</source>
+        <translation>The standard gives no value of the general tolerance &apos;%1&apos; at %2 mm.</translation>
+    </message>
+    <message>
+        <source>名称为空。</source>
+        <translation>the name is empty.</translation>
+    </message>
+    <message>
+        <source>方向“%1”应为 +1 或 -1。</source>
+        <translation>direction &apos;%1&apos; is not +1 or -1.</translation>
+    </message>
+    <message>
+        <source>基本尺寸“%1”应是一个数（mm），如 25 或 12.5。</source>
+        <translation>nominal size &apos;%1&apos; is not a number of millimetres such as 25 or 12.5.</translation>
+    </message>
+    <message>
+        <source>基本尺寸“%1”最多取六位小数。</source>
+        <translation>nominal size &apos;%1&apos; has more than six decimals.</translation>
+    </message>
+    <message>
+        <source>基本尺寸“%1”须大于 0。</source>
+        <translation>nominal size &apos;%1&apos; is not over 0.</translation>
+    </message>
+    <message>
+        <source>公差“%1”应写作 ±T、+U/-L（mm）、ISO 286 公差带（如 h7）或一般公差（如 2768-m）。</source>
+        <translation>tolerance &apos;%1&apos; is not ±T, +U/-L (mm), an ISO 286 class (such as h7) or a general tolerance (such as 2768-m).</translation>
+    </message>
+    <message>
+        <source>公差“%1”的偏差最多取六位小数（mm）。</source>
+        <translation>tolerance &apos;%1&apos; has a deviation with more than six decimals of a mm.</translation>
+    </message>
+    <message>
+        <source>公差“%1”是 ± 一个负值。</source>
+        <translation>tolerance &apos;%1&apos; is ± a negative value.</translation>
+    </message>
+    <message>
+        <source>公差“%1”的上偏差低于下偏差。</source>
+        <translation>tolerance &apos;%1&apos; has its upper deviation below its lower.</translation>
+    </message>
+    <message>
+        <source>分布“%1”应为 normal（正态）、uniform（均匀）或 triangular（三角）。</source>
+        <translation>distribution &apos;%1&apos; is not normal, uniform or triangular.</translation>
+    </message>
+    <message>
+        <source>Cpk“%1”应是大于 0 的数。</source>
+        <translation>Cpk &apos;%1&apos; is not a number over 0.</translation>
+    </message>
+    <message>
+        <source>Cpk“%1”只用于正态分布的环：请把分布设为正态。</source>
+        <translation>Cpk &apos;%1&apos; describes a normal process: set the distribution to normal.</translation>
+    </message>
+    <message>
+        <source>均值偏移“%1”应是一个数（mm）。</source>
+        <translation>mean shift &apos;%1&apos; is not a number of millimetres.</translation>
+    </message>
+    <message>
+        <source>均值偏移“%1”使均值落在公差带的界限上或界限外。</source>
+        <translation>mean shift &apos;%1&apos; puts the mean on or beyond a limit of the tolerance zone.</translation>
+    </message>
+    <message>
+        <source>第 %1 行不是 UTF-8 文本。</source>
+        <translation>line %1 is not UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>文件大于 1 MiB：没有这么长的尺寸链。</source>
+        <translation>the file is larger than 1 MiB: no chain is that long.</translation>
+    </message>
+    <message>
+        <source>第 %1 行应为表头 name,direction,nominal_mm,tolerance，其后可有 distribution、cpk、mean_shift_mm。</source>
+        <translation>line %1 should be the header name,direction,nominal_mm,tolerance and then any of distribution, cpk, mean_shift_mm.</translation>
+    </message>
+    <message>
+        <source>第 %1 行的字段数与表头不同。</source>
+        <translation>line %1 does not have as many fields as the header.</translation>
+    </message>
+    <message>
+        <source>尺寸链最多 1000 环。</source>
+        <translation>A chain has at most 1000 links.</translation>
+    </message>
+    <message>
+        <source>请至少输入一个组成环。</source>
+        <translation>Enter at least one link.</translation>
+    </message>
+    <message>
+        <source>封闭环要求须同时给出最小值和最大值（mm），或都不给。</source>
+        <translation>Give the requirement&apos;s minimum and maximum (mm), or neither.</translation>
+    </message>
+    <message>
+        <source>封闭环要求“%1”应是一个数（mm），最多六位小数。</source>
+        <translation>Requirement &apos;%1&apos; is not a number of millimetres to six decimals.</translation>
+    </message>
+    <message>
+        <source>封闭环要求的最小值大于最大值。</source>
+        <translation>The requirement&apos;s smallest value is above its largest.</translation>
+    </message>
+    <message>
+        <source>样本数“%1”应是 1000 至 10000000 之间的整数。</source>
+        <translation>Samples &apos;%1&apos; is not a whole number from 1000 to 10000000.</translation>
+    </message>
+    <message>
+        <source>随机种子“%1”应是 0 至 2^53-1 之间的整数。</source>
+        <translation>Seed &apos;%1&apos; is not a whole number from 0 to 2^53-1.</translation>
+    </message>
+    <message>
+        <source>第 %1 行（%2）：</source>
+        <translation>Line %1 (%2): </translation>
+    </message>
+    <message>
+        <source>第 %1 行：</source>
+        <translation>Line %1: </translation>
+    </message>
+    <message>
+        <source>第 %1 环（%2）：</source>
+        <translation>Link %1 (%2): </translation>
+    </message>
+    <message>
+        <source>第 %1 环：</source>
+        <translation>Link %1: </translation>
+    </message>
+    <message>
+        <source>%1 不是可以读取的文件。</source>
+        <translation>%1 is not a file that can be read.</translation>
+    </message>
+    <message>
+        <source>无法读取 %1。</source>
+        <translation>Cannot read %1.</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FinderTexts</name>
     <message>
         <source>请输入最小间隙（µm）。</source>
@@ -1248,6 +1634,170 @@
         <source>%1 · ISO 965 普通螺纹公差 · Quorlan %2 · %3</source>
         <translation>%1 · ISO 965 metric thread tolerances · Quorlan %2 · %3</translation>
     </message>
+    <message>
+        <source>尺寸链报告</source>
+        <translation>Dimension chain report</translation>
+    </message>
+    <message>
+        <source>%1 环</source>
+        <translation>%1 links</translation>
+    </message>
+    <message>
+        <source>名义尺寸 %1 mm</source>
+        <translation>Nominal %1 mm</translation>
+    </message>
+    <message>
+        <source>组成环</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>基本尺寸 mm</source>
+        <translation>Nominal size mm</translation>
+    </message>
+    <message>
+        <source>分布</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>上偏差 mm</source>
+        <translation>Upper deviation mm</translation>
+    </message>
+    <message>
+        <source>下偏差 mm</source>
+        <translation>Lower deviation mm</translation>
+    </message>
+    <message>
+        <source>最大 mm</source>
+        <translation>Largest mm</translation>
+    </message>
+    <message>
+        <source>最小 mm</source>
+        <translation>Smallest mm</translation>
+    </message>
+    <message>
+        <source>封闭环要求</source>
+        <translation>Requirement</translation>
+    </message>
+    <message>
+        <source>极值法</source>
+        <translation>Worst case</translation>
+    </message>
+    <message>
+        <source>统计法（RSS）</source>
+        <translation>Statistical (RSS)</translation>
+    </message>
+    <message>
+        <source>蒙特卡洛</source>
+        <translation>Monte Carlo</translation>
+    </message>
+    <message>
+        <source>各环贡献（按方差占比）</source>
+        <translation>Contributions (by variance share)</translation>
+    </message>
+    <message>
+        <source>传递系数</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>方差占比</source>
+        <translation>Variance share</translation>
+    </message>
+    <message>
+        <source>极值占比</source>
+        <translation>Worst-case share</translation>
+    </message>
+    <message>
+        <source>方法</source>
+        <translation>Methods</translation>
+    </message>
+    <message>
+        <source>封闭环等于各组成环尺寸乘以方向（+1 增环，-1 减环）之和。</source>
+        <translation>The closing dimension is the sum of each link&apos;s size times its direction (+1 an increasing link, -1 a decreasing one).</translation>
+    </message>
+    <message>
+        <source>极值法（GB/T 5847-2004）：各环同时处于使封闭环最大或最小的极限，结果精确。</source>
+        <translation>Worst case (GB/T 5847-2004): every link at the limit that makes the closing dimension largest or smallest; exact.</translation>
+    </message>
+    <message>
+        <source>蒙特卡洛：各环按其分布抽样后求和；同一随机种子得到同样的样本。分位数为样本的顺序统计量。</source>
+        <translation>Monte Carlo: each link drawn from its distribution and the closing dimension summed; a seed always gives the same samples. The quantiles are the samples&apos; order statistics.</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>Smallest</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Largest</translation>
+    </message>
+    <message>
+        <source>变动范围</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>均值 μ</source>
+        <translation>Mean μ</translation>
+    </message>
+    <message>
+        <source>标准差 σ</source>
+        <translation>Standard deviation σ</translation>
+    </message>
+    <message>
+        <source>μ − 3σ</source>
+        <translation>μ − 3σ</translation>
+    </message>
+    <message>
+        <source>μ + 3σ</source>
+        <translation>μ + 3σ</translation>
+    </message>
+    <message>
+        <source>样本数</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>随机种子</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>0.135 % 分位</source>
+        <translation>0.135 % quantile</translation>
+    </message>
+    <message>
+        <source>99.865 % 分位</source>
+        <translation>99.865 % quantile</translation>
+    </message>
+    <message>
+        <source>低于最小值</source>
+        <translation>Below the minimum</translation>
+    </message>
+    <message>
+        <source>高于最大值</source>
+        <translation>Above the maximum</translation>
+    </message>
+    <message>
+        <source>Cp</source>
+        <translation>Cp</translation>
+    </message>
+    <message>
+        <source>Cpk</source>
+        <translation>Cpk</translation>
+    </message>
+    <message>
+        <source>统计法（GB/T 5847-2004）：各环独立，均值在公差带中点加均值偏移；σ 由分布而定，正态 T/6（给出 Cpk 时由 Cpk 而定），均匀 T/√12，三角 T/√24；结果为正态时，μ ± 3σ 内含 99.73 % 的装配。</source>
+        <translation>Statistical (GB/T 5847-2004): the links independent, each mean at its zone&apos;s middle plus its mean shift; σ by the distribution, normal T/6 (from the Cpk where one is given), uniform T/√12, triangular T/√24; for a normal result μ ± 3σ holds 99.73 % of assemblies.</translation>
+    </message>
 </context>
 <context>
     <name>ServicePage</name>
@@ -1996,6 +2546,18 @@ hub %1 °C, shaft %2 °C</translation>
         <source>5 级</source>
         <translation>class 5</translation>
     </message>
+    <message>
+        <source>正态</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>均匀</source>
+        <translation>Uniform</translation>
+    </message>
+    <message>
+        <source>三角</source>
+        <translation>Triangular</translation>
+    </message>
 </context>
 <context>
     <name>ThreadPage</name>
@@ -2264,11 +2826,11 @@ hub %1 °C, shaft %2 °C</translation>
     </message>
     <message>
         <source>最大 mm</source>
-        <translation>Max mm</translation>
+        <translation>Largest mm</translation>
     </message>
     <message>
         <source>最小 mm</source>
-        <translation>Min mm</translation>
+        <translation>Smallest mm</translation>
     </message>
     <message>
         <source>公差 µm</source>
@@ -2448,6 +3010,10 @@ hub %1 °C, shaft %2 °C</translation>
     <message>
         <source>螺纹</source>
         <translation>Threads</translation>
+    </message>
+    <message>
+        <source>尺寸链</source>
+        <translation>Dimension chain</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "widgets/table_export.h"
 #include "workbench/analysis/analysis_page.h"
 #include "workbench/bearing/bearing_page.h"
+#include "workbench/chain/chain_page.h"
 #include "workbench/diagram_file.h"
 #include "workbench/finder/finder_page.h"
 #include "workbench/general/general_model.h"
@@ -57,6 +58,8 @@ const QString kServiceKey = QStringLiteral("service");
 const QString kGeneralKey = QStringLiteral("general");
 const QString kBearingKey = QStringLiteral("bearing");
 const QString kThreadKey = QStringLiteral("thread");
+const QString kChainKey = QStringLiteral("chain");
+const QString kChainLinksKey = QStringLiteral("links");
 
 // "H7-g6_40mm": no slash, which a file name cannot hold.
 QString FileStem(const QString& designation, const QString& size)
@@ -125,6 +128,8 @@ void Workbench::BuildContents()
     m_tabs->addTab(m_generalPage, tr("一般公差"));
     m_threadPage = new ThreadPage(m_tabs);
     m_tabs->addTab(m_threadPage, tr("螺纹"));
+    m_chainPage = new ChainPage(m_tablesFolder, m_tabs);
+    m_tabs->addTab(m_chainPage, tr("尺寸链"));
     auto* layout = new QVBoxLayout(contents);
     layout->addLayout(sizeRow);
     layout->addWidget(m_tabs);
@@ -220,6 +225,9 @@ QVariantMap Workbench::State() const
     state.insert(kGeneralKey, InputsOf(*m_generalPage));
     state.insert(kBearingKey, InputsOf(*m_bearingPage));
     state.insert(kThreadKey, InputsOf(*m_threadPage));
+    QVariantMap chain = InputsOf(*m_chainPage);
+    chain.insert(kChainLinksKey, m_chainPage->LinkRows());
+    state.insert(kChainKey, chain);
     return state;
 }
 
@@ -232,6 +240,10 @@ void Workbench::RestoreState(const QVariantMap& state)
     RestoreInputs(*m_threadPage, state.value(kThreadKey).toMap());
     // Its lists follow the designation, whatever they were left at.
     m_threadPage->SetDesignation(m_threadPage->Designation());
+    const QVariantMap chain = state.value(kChainKey).toMap();
+    RestoreInputs(*m_chainPage, chain);
+    if (chain.contains(kChainLinksKey))
+        m_chainPage->SetLinkRows(chain.value(kChainLinksKey).toList());
     {
         const QSignalBlocker blocker(m_sizeBox);
         m_sizeBox->setText(state.value(kSizeKey, m_sizeBox->text()).toString());
@@ -271,7 +283,7 @@ void Workbench::RestoreRemembered()
         if (settings->contains(key))
             state.insert(key, settings->value(key));
     }
-    for (const QString& group : {kFinderKey, kServiceKey, kGeneralKey, kBearingKey, kThreadKey}) {
+    for (const QString& group : {kFinderKey, kServiceKey, kGeneralKey, kBearingKey, kThreadKey, kChainKey}) {
         settings->beginGroup(group);
         QVariantMap inputs;
         for (const QString& key : settings->childKeys())
@@ -379,6 +391,15 @@ std::optional<ReportContent> Workbench::Report(bool withPressFit) const
             return std::nullopt;
         return BuildThreadReportContent(*m_threadPage->Analysis(), language, QUORLAN_VERSION, date);
     }
+    if (m_tabs->currentWidget() == m_chainPage) {
+        const std::optional<ChainQuestion>& question = m_chainPage->Question();
+        if (!question)
+            return std::nullopt;
+        // A run still going is run here: the report waits for it rather than leave it out.
+        const MonteCarlo run = m_chainPage->Run() ? *m_chainPage->Run() : ChainMonteCarloOf(*question);
+        return BuildChainReportContent(*question, run, m_chainPage->FileName().toStdString(), language, QUORLAN_VERSION,
+                                       date);
+    }
     if (m_tabs->currentWidget() == m_bearingPage) {
         if (!m_bearingPage->Fit())
             return std::nullopt;
@@ -414,6 +435,8 @@ QString Workbench::ReportProblem() const
         return m_bearingPage->Problem();
     if (m_tabs->currentWidget() == m_threadPage)
         return m_threadPage->Problem();
+    if (m_tabs->currentWidget() == m_chainPage)
+        return m_chainPage->Problem();
     return m_analysisPage->Problem();
 }
 
@@ -455,6 +478,8 @@ QList<QStringList> Workbench::CurrentResultRows() const
         return m_generalPage->ResultRows();
     if (m_tabs->currentWidget() == m_threadPage)
         return m_threadPage->ResultRows();
+    if (m_tabs->currentWidget() == m_chainPage)
+        return m_chainPage->ResultRows();
     const auto content = Report(true);
     if (!content)
         return {{ReportProblem()}};
@@ -475,6 +500,10 @@ void Workbench::ExportTableCsv()
     else if (m_tabs->currentWidget() == m_threadPage)
         name = QStringLiteral("thread_")
             + m_threadPage->Designation().trimmed().replace(QLatin1Char('/'), QLatin1Char('-'));
+    else if (m_tabs->currentWidget() == m_chainPage)
+        name = QStringLiteral("chain_")
+            + (m_chainPage->FileName().isEmpty() ? QStringLiteral("results")
+                                                 : QFileInfo(m_chainPage->FileName()).completeBaseName());
     Tell(ExportCsvWithDialog(this, CurrentResultRows(), name));
 }
 

@@ -14,6 +14,7 @@ struct ReportContent;
 
 class AnalysisPage;
 class BearingPage;
+class ChainPage;
 class FitFinderPage;
 class GeneralPage;
 class ServicePage;
@@ -24,9 +25,9 @@ class QTextBrowser;
 
 // "配合分析", the workbench: a fit of a hole and a shaft at a nominal size, its results and its
 // tolerance-zone diagram, the fit finder (its choice goes to the analysis), the analysed fit
-// at service conditions, a bearing seat, the general tolerances of a title block's class and a metric
-// thread; one size, above the tabs, serves all but the last two, which ask for a length or a thread
-// of their own. A program of its own
+// at service conditions, a bearing seat, the general tolerances of a title block's class, a metric
+// thread and a dimension chain; one size, above the tabs, serves all but the last three, which ask
+// for a length, a thread or a chain of their own. A program of its own
 // (`quorlan --workbench`) or opened beside the main dialog, whose modal run leaves it open to input.
 //
 // It remembers its inputs, its tab and its geometry when closed, and starts from them; it speaks
@@ -76,7 +77,7 @@ private:
 
     // The report of the window's fit in its language; none while the fit has no analysis. On the
     // bearing tab the seat's report, on the general tolerances tab the class's table, on the thread
-    // tab the thread's.
+    // tab the thread's, on the chain tab the chain's.
     std::optional<ReportContent> Report(bool withPressFit) const;
     // Why the current tab has no report.
     QString ReportProblem() const;
@@ -93,5 +94,6 @@ private:
     GeneralPage* m_generalPage = nullptr;
     BearingPage* m_bearingPage = nullptr;
     ThreadPage* m_threadPage = nullptr;
+    ChainPage* m_chainPage = nullptr;
     QTextBrowser* m_guide = nullptr;
 };

@@ -5,19 +5,19 @@
 
 #include <QPainter>
 
-namespace {
-
-const QSize kNaturalSize(kFitDiagramWidthPx, kFitDiagramHeightPx);
-
-} // namespace
-
 DiagramPalette DiagramPaletteFor(const QWidget& widget)
 {
     return widget.palette().color(QPalette::Window).lightness() < 128 ? DiagramPalette::Dark : DiagramPalette::Light;
 }
 
 FitDiagramView::FitDiagramView(QWidget* parent)
+    : FitDiagramView(QSize(kFitDiagramWidthPx, kFitDiagramHeightPx), parent)
+{
+}
+
+FitDiagramView::FitDiagramView(QSize naturalSize, QWidget* parent)
     : QWidget(parent)
+    , m_naturalSize(naturalSize)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -31,20 +31,30 @@ void FitDiagramView::SetSvg(const QByteArray& svg)
     update();
 }
 
+void FitDiagramView::SetNaturalSize(QSize naturalSize)
+{
+    if (naturalSize == m_naturalSize)
+        return;
+    m_naturalSize = naturalSize;
+    m_image = QImage();
+    updateGeometry();
+    update();
+}
+
 QSize FitDiagramView::sizeHint() const
 {
-    return kNaturalSize;
+    return m_naturalSize;
 }
 
 QSize FitDiagramView::minimumSizeHint() const
 {
     // Below its own size the drawing's texts would shrink under a readable size.
-    return kNaturalSize;
+    return m_naturalSize;
 }
 
 QRect FitDiagramView::DrawingRect() const
 {
-    const QSize scaled = kNaturalSize.scaled(size(), Qt::KeepAspectRatio);
+    const QSize scaled = m_naturalSize.scaled(size(), Qt::KeepAspectRatio);
     return QRect(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2), scaled);
 }
 
