@@ -290,6 +290,7 @@ def stack(
     method: str = "all",
     samples: int = 1_000_000,
     seed: Optional[int] = None,
+    charts: bool = False,
 ) -> dict[str, Any]:
     """A dimension chain's closing dimension, as ``quorlan-cli stack FILE --json`` answers it: nominal_mm,
     worst_case, rss, monte_carlo (leaving out the methods that method= does not ask for), contributions
@@ -297,5 +298,6 @@ def stack(
 
     links is a list of dicts with the CSV's keys, or the CSV text itself; require=(min_mm, max_mm) adds the
     shares below and above it (ppm) with Cp and Cpk; method is "worst", "rss", "mc" or "all"; samples from
-    1000 to 10,000,000; seed=None is the fixed default 286, so that a run repeats, as on the command line.
+    1000 to 10,000,000; seed=None is the fixed default 286, so that a run repeats, as on the command line;
+    charts=True adds charts: histogram_svg (None without a Monte Carlo) and contributions_svg.
     """

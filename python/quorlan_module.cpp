@@ -285,7 +285,7 @@ nlohmann::json ChainLinks(const py::handle& links)
 }
 
 py::object Stack(const py::handle& links, const py::handle& require, const py::handle& method,
-                 const py::handle& samples, const py::handle& seed)
+                 const py::handle& samples, const py::handle& seed, const py::handle& charts)
 {
     nlohmann::json options = nlohmann::json::object();
     options[py::isinstance<py::str>(links) ? "csv" : "links"] = ChainLinks(links);
@@ -293,6 +293,7 @@ py::object Stack(const py::handle& links, const py::handle& require, const py::h
     options["method"] = Argument(method, "method");
     options["samples"] = Argument(samples, "samples");
     options["seed"] = Argument(seed, "seed");
+    options["charts"] = Argument(charts, "charts");
     return Answered([&] { return StackAnswer(ShippedTables(), options); });
 }
 
@@ -372,11 +373,13 @@ PYBIND11_MODULE(quorlan, module)
     static const std::string serviceDoc = ServiceDoc();
     module.def("service", &Service, py::arg("size_mm"), py::arg("fit") = py::none(), py::arg("hole") = py::none(),
                py::arg("shaft") = py::none(), py::arg("tables") = py::none(), serviceDoc.c_str());
-    module.def("stack", &Stack, py::arg("links"), py::arg("require") = py::none(), py::arg("method") = "all",
-               py::arg("samples") = 1'000'000, py::arg("seed") = py::none(),
-               "A dimension chain's closing dimension: links as a list of dicts {name, direction, nominal_mm, "
-               "tolerance, distribution, cpk, mean_shift_mm} (or CSV text); require=(min_mm, max_mm); method "
-               "'worst', 'rss', 'mc' or 'all'; seed=None is the fixed default 286, as on the command line.");
+    module.def(
+        "stack", &Stack, py::arg("links"), py::arg("require") = py::none(), py::arg("method") = "all",
+        py::arg("samples") = 1'000'000, py::arg("seed") = py::none(), py::arg("charts") = false,
+        "A dimension chain's closing dimension: links as a list of dicts {name, direction, nominal_mm, "
+        "tolerance, distribution, cpk, mean_shift_mm} (or CSV text); require=(min_mm, max_mm); method "
+        "'worst', 'rss', 'mc' or 'all'; seed=None is the fixed default 286, as on the command line; charts=True adds "
+        "charts: the histogram and the contributions as SVG.");
     module.def("service_inputs", &AllServiceInputs,
                "The joint's inputs that service() takes by keyword: a list of {key, kind, unit, default, range, "
                "choices, help_key, help}.");

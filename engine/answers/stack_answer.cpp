@@ -4,6 +4,7 @@
 #include "answers/chain_problem_text.h"
 #include "answers/json_numbers.h"
 #include "answers/json_object.h"
+#include "core/chains/chain_charts.h"
 #include "core/chains/chain_csv.h"
 #include "core/chains/contributions.h"
 #include "core/chains/link_spread.h"
@@ -36,6 +37,7 @@ struct StackInputs
     Methods methods;
     std::size_t samples = kDefaultChainSamples;
     std::uint64_t seed = kDefaultChainSeed;
+    bool charts = false;
 };
 
 // A JSON link's field as the text the link reader takes: a string as it is, a number as its exact
@@ -181,6 +183,12 @@ Result<StackInputs, AnswerRefusal> ReadInputs(const nlohmann::json& options, Opt
             return value.reason();
         inputs.seed = *value;
     }
+    if (const nlohmann::json& charts = OptionValue(options, "charts"); !charts.is_null()) {
+        const auto flag = ReadFlag(charts, OptionName("charts", naming));
+        if (!flag)
+            return flag.reason();
+        inputs.charts = *flag;
+    }
     return inputs;
 }
 
@@ -296,7 +304,7 @@ nlohmann::ordered_json ContributionJson(const Contribution& contribution, const 
 nlohmann::ordered_json ChainJson(const std::vector<ChainLink>& links, const StackInputs& inputs)
 {
     const WorstCase worst = WorstCaseOf(links);
-    JsonObject json(9);
+    JsonObject json(10);
     json.Add("nominal_mm", JsonMm(worst.nominal));
     json.Add("requirement",
              inputs.requirement ? nlohmann::ordered_json {{"min_mm", JsonMm(inputs.requirement->min)},
@@ -306,12 +314,22 @@ nlohmann::ordered_json ChainJson(const std::vector<ChainLink>& links, const Stac
         json.Add("worst_case", WorstCaseJson(worst));
     if (inputs.methods.rss)
         json.Add("rss", RssJson(RootSumSquareOf(links)));
-    if (inputs.methods.monteCarlo)
-        json.Add("monte_carlo", MonteCarloJson(MonteCarloOf(links, inputs.samples, inputs.seed, inputs.requirement)));
+    std::optional<MonteCarlo> run;
+    if (inputs.methods.monteCarlo) {
+        run = MonteCarloOf(links, inputs.samples, inputs.seed, inputs.requirement);
+        json.Add("monte_carlo", MonteCarloJson(*run));
+    }
+    const std::vector<Contribution> shares = ContributionsOf(links);
     auto contributions = nlohmann::ordered_json::array();
-    for (const Contribution& contribution : ContributionsOf(links))
+    for (const Contribution& contribution : shares)
         contributions.push_back(ContributionJson(contribution, links[contribution.link]));
     json.Add("contributions", std::move(contributions));
+    if (inputs.charts)
+        json.Add(
+            "charts",
+            {{"histogram_svg",
+              run ? nlohmann::ordered_json(ChainHistogramSvg(*run, inputs.requirement)) : nlohmann::ordered_json()},
+             {"contributions_svg", ChainContributionsSvg(shares, links)}});
     auto linksJson = nlohmann::ordered_json::array();
     for (const ChainLink& link : links)
         linksJson.push_back(LinkJson(link));
@@ -325,7 +343,8 @@ nlohmann::ordered_json ChainJson(const std::vector<ChainLink>& links, const Stac
 Answer StackAnswer(const DeviationTables& tables, const nlohmann::json& options, OptionNaming naming,
                    const std::filesystem::path& tablesFolder)
 {
-    if (const auto unknown = UnknownOptionIn(options, {"csv", "links", "require", "method", "samples", "seed"}, naming))
+    if (const auto unknown
+        = UnknownOptionIn(options, {"csv", "links", "require", "method", "samples", "seed", "charts"}, naming))
         return *unknown;
     const auto inputs = ReadInputs(options, naming);
     if (!inputs)

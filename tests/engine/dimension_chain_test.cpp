@@ -1,5 +1,6 @@
 // Dimension chains: reading the CSV, resolving each link's tolerance, and the three methods.
 
+#include "core/chains/chain_charts.h"
 #include "core/chains/chain_csv.h"
 #include "core/chains/contributions.h"
 #include "core/chains/monte_carlo.h"
@@ -68,6 +69,29 @@ TEST(DimensionChain, WorstCaseIsExactAndRootSumSquareFollowsEachDistribution)
         EXPECT_NEAR(rss.meanMm, c.meanMm, 1e-9) << c.what;
         EXPECT_NEAR(rss.sigmaMm, c.sigmaMm, 1e-7) << c.what;
         EXPECT_NEAR(rss.maxMm - rss.minMm, 6 * c.sigmaMm, 1e-6) << c.what;
+    }
+}
+
+// Published to three decimals: mech.toolfusion.net's tolerance stack-up calculator ("For 5 components
+// with ±0.1mm tolerance each in series: Worst-Case Stack = ±0.5mm, RSS Stack = ±0.224mm"; for 10
+// parts ±1.0 and ±0.316 mm), the RSS half-range being 3σ of normal links.
+TEST(DimensionChain, PublishedStacksAgreeToTheirDigits)
+{
+    const struct
+    {
+        int links;
+        double worstHalfMm;
+        double rssHalfMm;
+    } published[] = {{5, 0.5, 0.224}, {10, 1.0, 0.316}};
+    for (const auto& example : published) {
+        std::string rows;
+        for (int i = 0; i < example.links; ++i)
+            rows += "part " + std::to_string(i) + ",+1,10,±0.1,,,\n";
+        const auto links = Chain(rows);
+        const WorstCase worst = WorstCaseOf(links);
+        EXPECT_EQ(worst.max.nm - worst.nominal.nm, std::llround(example.worstHalfMm * 1e6));
+        const RootSumSquare rss = RootSumSquareOf(links);
+        EXPECT_EQ(std::round((rss.maxMm - rss.meanMm) * 1000) / 1000, example.rssHalfMm) << example.links;
     }
 }
 
@@ -225,6 +249,42 @@ TEST(DimensionChain, TheCsvTakesABomCrLfCommentsSpacesAndTypesetSigns)
     EXPECT_EQ((*links)[0].name, "轴承");
     EXPECT_EQ((*links)[0].direction, -1);
     EXPECT_EQ((*links)[0].lower.nm, -50'000);
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(DimensionChain, TheHistogramMarksTheBinsOutsideTheRequirementAndItsLimits)
+{
+    // Uniform over 0 to 1 mm in 50 bins of 0.02 mm: 5 lie below 0.1 mm and 10 above 0.8 mm.
+    const auto links = Chain("a,+1,1,0/-1,uniform,,\n");
+    const ChainRequirement requirement {ExactLength::FromUm(100), ExactLength::FromUm(800)};
+    const std::string svg = ChainHistogramSvg(MonteCarloOf(links, 100'000, 7, requirement), requirement);
+    EXPECT_EQ(Occurrences(svg, "fill=\"#c62828\"/>"), 15u); // the bars, not the limits' values
+    EXPECT_EQ(Occurrences(svg, "id=\"chain-histogram-bar-"), 50u);
+    EXPECT_NE(svg.find("id=\"chain-histogram-min-value\" x="), std::string::npos);
+    EXPECT_NE(svg.find(">0.1</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">0.8</text>"), std::string::npos);
+}
+
+TEST(DimensionChain, ChartsOfADegenerateChainHoldOnlyFiniteNumbersAndEscapedNames)
+{
+    // Every sample the same: no spread to scale by.
+    const auto links = Chain("a<b&c,+1,10,0/0,,,\nan uncommonly long name for a link of a chain,-1,5,±0.05,,,\n");
+    const auto fixed = Chain("only,+1,10,0/0,,,\n");
+    const std::string histogram = ChainHistogramSvg(MonteCarloOf(fixed, 1'000, 1, std::nullopt), std::nullopt);
+    const std::string contributions = ChainContributionsSvg(ContributionsOf(links), links);
+    for (const std::string& svg : {histogram, contributions}) {
+        EXPECT_EQ(svg.find("nan"), std::string::npos) << svg;
+        EXPECT_EQ(svg.find("inf"), std::string::npos) << svg;
+    }
+    EXPECT_NE(contributions.find("a&lt;b&amp;c"), std::string::npos);
+    EXPECT_NE(contributions.find("\xE2\x80\xA6</text>"), std::string::npos); // the long name cut
 }
 
 } // namespace
