@@ -34,7 +34,7 @@ let rowCount = -1;
 // refuses the link rather than drop the field.
 export function chainRequest(state) {
   const links = state.link.map((fields) => Object.fromEntries(fields.map((text, index) => [kLinkKeys[index] ?? `field_${index + 1}`, text])));
-  const request = {op: 'stack', links};
+  const request = {op: 'stack', links, charts: true};
   if (state.require.some((field) => field !== '')) request.require = state.require;
   if (state.samples !== '') request.samples = state.samples;
   if (state.seed !== '') request.seed = state.seed;

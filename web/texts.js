@@ -344,7 +344,7 @@ const en = {
   varianceShare: 'Variance share',
   worstCaseShare: 'Worst-case share',
   sensitivity: 'Sensitivity',
-  chainContributionsChart: 'Variance share of each link',
+  chainContributionsChart: 'Each link’s variance share and worst-case share',
   resolvedLinks: 'The links’ limits',
 };
 
@@ -661,7 +661,7 @@ const zh = {
   varianceShare: '方差贡献',
   worstCaseShare: '极值贡献',
   sensitivity: '传递系数',
-  chainContributionsChart: '各环的方差贡献',
+  chainContributionsChart: '各环的方差贡献与极值贡献',
   resolvedLinks: '各组成环的极限尺寸',
 };
 

@@ -54,7 +54,7 @@ async function checkSameChain(check, open, siteUrl, {cli, tables}, folder) {
     }
     assert.equal(Object.keys(expected).length, 1 + 3 + 4 + 8);
     for (const [cell, text] of Object.entries(expected)) assert.equal(shown.texts[cell], text, cell);
-    const shownIds = [...Object.keys(expected), 'chain-contributions', 'chain-resolved'];
+    const shownIds = [...Object.keys(expected), 'chain-contributions', 'chain-resolved', 'chain-histogram', 'chain-contributions-chart'];
     assert.deepEqual(shown.notShown.filter((cell) => shownIds.includes(cell)), []);
     assert.deepEqual(shown.contributions, json.contributions.map(({name, display}) => [name, display.variance_share, display.worst_case_share, display.sensitivity]));
     assert.deepEqual(shown.links.map((row) => [row[1], ...row.slice(5, 9), row[10]]), json.links.map(({name, display}) =>

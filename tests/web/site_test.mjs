@@ -187,6 +187,9 @@ try {
   await check('a chain’s links are moved, added and removed, each a step of the history', async () => {
     const page = await open(browser, `${site.url}#tab=chain&link=a,1,10,%C2%B10.1&link=b,-1,5,h7&lang=en`);
     const hash = () => page.evaluate(() => location.hash);
+    // The charts are the engine's SVGs, their ids as it gives them.
+    assert.ok(await page.$('#chain-histogram svg [id^="chain-histogram-"]'));
+    assert.ok(await page.$('#chain-contributions-chart svg [id^="chain-contributions-"]'));
     await page.click('#chain-link-rows tr:nth-child(1) [data-action="down"]');
     assert.match(await hash(), /^#tab=chain&link=b,-1,5,h7&link=a,1,10,%C2%B10\.1&lang=en$/);
     assert.equal(await page.evaluate(() => document.activeElement.closest('tr').rowIndex), 2);
