@@ -4,7 +4,7 @@
 import {loadEngine} from './engine.js';
 import {kTexts, kReasonTexts} from './texts.js';
 import {kTabs, kTabsWithoutSize, stateFromFragment, fragmentFromState} from './state.js';
-import {own} from './dom.js';
+import {own, showChoice} from './dom.js';
 import {setUpFitView, renderFitView} from './fit-view.js';
 import {setUpFindView, renderFindView} from './find-view.js';
 import {setUpServiceView, renderServiceView} from './service-view.js';
@@ -12,6 +12,7 @@ import {setUpTableView, renderTableView} from './table-view.js';
 import {setUpGeneralView, renderGeneralView} from './general-view.js';
 import {setUpBearingView, renderBearingView} from './bearing-view.js';
 import {setUpThreadView, renderThreadView} from './thread-view.js';
+import {setUpChainView, renderChainView} from './chain-view.js';
 
 const page = {
   state: stateFromFragment(location.hash),
@@ -33,6 +34,12 @@ const page = {
     remember(true);
     render();
   },
+  // A view's renderer returns this while its first answer is still being computed elsewhere.
+  pending: Symbol('pending'),
+  // An answer computed elsewhere has come: the open view shows it.
+  refresh() {
+    render();
+  },
   refusalText(reply) {
     const words = own(kReasonTexts[page.lang], reply.reason);
     return words ? page.texts.refusal(words, reply.message) : reply.message;
@@ -44,6 +51,7 @@ const kRenderers = {
   general: renderGeneralView, bearing: renderBearingView,
 };
 kRenderers.thread = renderThreadView;
+kRenderers.chain = renderChainView;
 
 // One history step per edit: its first input pushes an entry, the rest of it replaces that entry.
 let editing = false;
@@ -91,22 +99,6 @@ function showInputs(everyInput) {
 // what is not a yes or a no.
 const kCheckedWords = ['yes', 'true'];
 
-// A select shows a value it has no option for (from a link) as an option of its own, so that
-// the engine's refusal of it makes sense; once a value of its own is chosen, that option goes.
-function showChoice(select, value) {
-  const foreign = select.querySelector('option[data-foreign]');
-  const known = [...select.options].some((option) => option !== foreign && option.value === value);
-  if (foreign && (known || foreign.value !== value)) foreign.remove();
-  if (!known && foreign?.value !== value) {
-    const option = document.createElement('option');
-    option.value = value;
-    option.textContent = value;
-    option.dataset.foreign = '';
-    select.append(option);
-  }
-  if (select.value !== value) select.value = value;
-}
-
 function showTab() {
   for (const tab of kTabs) {
     const button = document.getElementById(`tab-${tab}`);
@@ -132,11 +124,20 @@ function render(fromAddress = false) {
   if (!page.engine) return;
   const view = document.getElementById(`view-${page.state.tab}`);
   const results = view.querySelector('.results');
-  const refusal = kRenderers[page.state.tab](page);
+  // A view whose answer is being computed elsewhere (the chain's worker) says so while it shows
+  // the answer before, which the new one replaces when it comes.
+  page.fromAddress = fromAddress;
+  page.busy = false;
+  const outcome = kRenderers[page.state.tab](page);
+  const refusal = outcome === page.pending ? null : outcome;
   const reason = document.getElementById('reason');
   reason.hidden = !refusal;
   reason.textContent = refusal ? page.refusalText(refusal) : '';
-  if (results) results.hidden = Boolean(refusal);
+  if (results) {
+    results.hidden = Boolean(refusal) || outcome === page.pending;
+    results.setAttribute('aria-busy', String(page.busy));
+  }
+  document.querySelector('main').toggleAttribute('data-busy', page.busy);
   page.languageChanged = false;
 }
 
@@ -184,6 +185,7 @@ async function start() {
   setUpTableView(page);
   setUpGeneralView(page);
   setUpBearingView(page);
+  setUpChainView(page);
   render();
   const status = document.getElementById('status');
   try {

@@ -44,3 +44,19 @@ export function parsedSvg(svgText, idPrefix = '') {
 export function own(dictionary, key, fallback = undefined) {
   return typeof key === 'string' && Object.hasOwn(dictionary, key) ? dictionary[key] : fallback;
 }
+
+// A select shows a value it has no option for (from a link) as an option of its own, so that
+// the engine's refusal of it makes sense; once a value of its own is chosen, that option goes.
+export function showChoice(select, value) {
+  const foreign = select.querySelector('option[data-foreign]');
+  const known = [...select.options].some((option) => option !== foreign && option.value === value);
+  if (foreign && (known || foreign.value !== value)) foreign.remove();
+  if (!known && foreign?.value !== value) {
+    const option = document.createElement('option');
+    option.value = value;
+    option.textContent = value;
+    option.dataset.foreign = '';
+    select.append(option);
+  }
+  if (select.value !== value) select.value = value;
+}

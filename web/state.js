@@ -4,9 +4,9 @@
 
 import {own} from './dom.js';
 
-export const kTabs = ['fit', 'find', 'service', 'table', 'general', 'bearing', 'thread'];
+export const kTabs = ['fit', 'find', 'service', 'table', 'general', 'bearing', 'thread', 'chain'];
 // Views that take no nominal size: the size field is hidden there.
-export const kTabsWithoutSize = ['thread'];
+export const kTabsWithoutSize = ['thread', 'chain'];
 
 // The service inputs under the service command's option names, "_" for "-".
 export const kServiceKeys = [
@@ -16,6 +16,17 @@ export const kServiceKeys = [
   'rz_hub', 'rz_shaft', 'smoothing', 'joining_clearance', 'zone_sigma', 'torque', 'axial_force', 'slip_safety',
   'yield_safety', 'fracture_safety',
 ];
+
+// The chain the view starts with where an address gives none: the axial gap of
+// docs/dimension-chains.md, a housing's depth less a bearing and a spacer.
+export const kSampleChain = Object.freeze([
+  ['housing', '1', '50', 'H8'],
+  ['bearing', '-1', '20', '0/-0.12'],
+  ['spacer', '-1', '29.5', '2768-m', 'uniform'],
+].map((fields) => Object.freeze(fields)));
+
+// Keys whose value is a list of fields; link may be given once per link.
+const kFieldKeys = ['link', 'require'];
 
 // Where the page starts: the command line's defaults, and a fit and a requirement to show.
 export const kDefaults = {
@@ -37,6 +48,14 @@ export const kDefaults = {
   seat: 'k5',
   bearing_class: '',
   thread: 'M10-6H/6g',
+  // Dimension chain: one list of fields per link, in the chain file's order of fields
+  // (docs/dimension-chains.md), and the requirement's smallest and largest value; each list is
+  // written as its fields joined by commas (#link=housing,1,50,H8&require=0.1,0.5).
+  link: kSampleChain,
+  require: [],
+  // Empty: the engine's defaults.
+  samples: '',
+  seed: '',
   lang: '',
   ...Object.fromEntries(kServiceKeys.map((key) => [key, ''])),
 };
@@ -50,6 +69,7 @@ const kAlwaysWritten = {
   general: ['size', 'class'],
   bearing: ['size', 'seat'],
   thread: ['thread'],
+  chain: ['link'],
 };
 
 // Keys a view keeps under a name of its own and writes under a shorter one: the bearing seat's
@@ -84,30 +104,58 @@ function decoded(text) {
   }
 }
 
+// A list key's value: its fields split at each comma, then each percent-decoded, so that a field
+// may hold an encoded comma (%2C).
+function fieldsOf(raw) {
+  return raw.split(',').map(decoded);
+}
+
 // The state a fragment gives: the defaults, each known key replaced by the fragment's value.
 export function stateFromFragment(fragment) {
   const state = {...kDefaults};
   const body = fragment.startsWith('#') ? fragment.slice(1) : fragment;
   const pairs = body.split('&').filter((pair) => pair !== '').map((pair) => {
     const equals = pair.indexOf('=');
-    return [decoded(equals < 0 ? pair : pair.slice(0, equals)), equals < 0 ? '' : decoded(pair.slice(equals + 1))];
+    return [decoded(equals < 0 ? pair : pair.slice(0, equals)), equals < 0 ? '' : pair.slice(equals + 1)];
   });
   // The view first: it decides what some keys mean.
-  for (const [key, value] of pairs) {
-    if (key === 'tab') state.tab = value;
+  for (const [key, raw] of pairs) {
+    if (key === 'tab') state.tab = decoded(raw);
   }
   if (!kTabs.includes(state.tab)) state.tab = kDefaults.tab;
-  for (const [key, value] of pairs) {
+  const links = [];
+  for (const [key, raw] of pairs) {
     if (key === 'tab') continue;
     const name = stateKey(state.tab, key);
-    if (name !== null && Object.hasOwn(kDefaults, name)) state[name] = value;
+    if (name === null || !Object.hasOwn(kDefaults, name)) continue;
+    if (name === 'link') links.push(fieldsOf(raw));
+    else if (kFieldKeys.includes(name)) state[name] = fieldsOf(raw);
+    else state[name] = decoded(raw);
   }
+  // An address with links holds the whole chain; one without keeps the sample.
+  if (links.length) state.link = links;
   return state;
 }
 
-// "/" stays readable in a fit (H7/g6); everything else that is not plain is percent-encoded.
+// "/" stays readable in a fit (H7/g6) and a tolerance (+0.1/-0.05); everything else that is not
+// plain is percent-encoded (a "+" as %2B, a comma in a field as %2C).
 function encoded(text) {
   return encodeURIComponent(text).replace(/%2F/g, '/');
+}
+
+const sameFields = (a, b) => JSON.stringify(a) === JSON.stringify(b);
+
+// A list key's parts of the fragment: one per link, each its fields joined by commas; a link's
+// empty fields after the tolerance are left out, and an empty requirement is not written.
+function fieldParts(state, key, name) {
+  const value = state[key] ?? [];
+  if (key === 'require') return value.some((field) => field !== '') ? [`${encoded(name)}=${value.map(encoded).join(',')}`] : [];
+  if (sameFields(value, kDefaults[key]) && !kAlwaysWritten[state.tab]?.includes(key)) return [];
+  return value.map((fields) => {
+    let count = fields.length;
+    while (count > 4 && fields[count - 1] === '') --count;
+    return `${encoded(name)}=${fields.slice(0, count).map(encoded).join(',')}`;
+  });
 }
 
 export function fragmentFromState(state) {
@@ -116,6 +164,10 @@ export function fragmentFromState(state) {
   for (const key of keys) {
     const name = fragmentKey(state.tab, key);
     if (name === null) continue;
+    if (kFieldKeys.includes(key)) {
+      parts.push(...fieldParts(state, key, name));
+      continue;
+    }
     const value = state[key] ?? '';
     if (value === kDefaults[key] && !kAlwaysWritten[state.tab]?.includes(key)) continue;
     parts.push(`${encoded(name)}=${encoded(value)}`);

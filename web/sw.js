@@ -7,7 +7,7 @@ const kFiles = [
   './', 'index.html', 'style.css', 'manifest.webmanifest', 'icon.svg', 'icon-256.png',
   'app.js', 'engine.js', 'state.js', 'texts.js', 'dom.js', 'classes.js',
   'fit-view.js', 'find-view.js', 'service-view.js', 'table-view.js', 'general-view.js', 'bearing-view.js',
-  'thread-view.js',
+  'thread-view.js', 'chain-view.js', 'chain-worker.js',
   'quorlan.js', 'quorlan.wasm',
 ];
 

@@ -12,6 +12,8 @@ const kViews = [
   ['general', '#tab=general&size=35&class=mK&lang=en'],
   ['bearing', '#tab=bearing&size=25&seat=k5&class=normal&lang=zh'],
   ['thread', '#tab=thread&thread=M10-6H/6g&lang=zh'],
+  ['chain', '#tab=chain&link=housing,1,50,H8&link=bearing,-1,20,0/-0.12&link=spacer,-1,28.5,%2B0.05/-0.1,triangular'
+    + '&link=circlip,-1,1.2,2768-m,uniform&require=0.1,0.5&lang=en'],
 ];
 const site = await serveSite(siteFolder);
 const browser = await puppeteer.launch({
@@ -29,6 +31,8 @@ try {
       await page.goto(`${site.url}${fragment}`);
       await page.reload();
       await page.waitForSelector('body[data-ready]');
+      // The chain's answer comes from its worker.
+      await page.waitForFunction(() => !document.querySelector('main[data-busy]'));
       await page.screenshot({path: `${folder}/web-${name}.png`, fullPage: true});
     }
   }

@@ -45,8 +45,14 @@ async function open(browser, url, languages = ['en-US'], width = 360) {
   }, languages);
   await page.goto(url);
   await page.waitForSelector('body[data-ready]', {timeout: 15000});
+  await answered(page);
   page.problems = problems;
   return page;
+}
+
+// The chain's worker has answered what the page shows.
+function answered(page) {
+  return page.waitForFunction(() => !document.querySelector('main[data-busy]'), {timeout: 15000});
 }
 
 // How far the page reaches past the window's width: 0 when nothing scrolls sideways.
@@ -64,12 +70,21 @@ await check('every text of the page in English and Chinese', async () => {
   for (const [, key] of html.matchAll(/data-t(?:-aria-label)?="([^"]+)"/g)) assert.equal(typeof kTexts.en[key], 'string', key);
 });
 
+const kChain = '#tab=chain&link=housing,1,50,H8&link=shaft%2C%20left,-1,49.8,%2B0.1/-0.05,triangular&require=0.1,0.5&samples=20000&seed=7';
+
 await check('each view’s address reads back as written; unknown keys and bad escapes do no harm', () => {
   const kFragments = ['#fit=H7/k6&size=25&lang=en', '#tab=find&size=40&min_clearance=10&max_clearance=60',
     '#tab=service&fit=H7/s6&size=40&hub_od=80&length=40&hub_material=cast-iron', '#tab=table&size=40&letter=H',
     '#tab=general&size=35&class=mK', '#tab=general&size=35&class=mK&feature=flatness&standard=gb',
-    '#tab=bearing&size=25&seat=k5&class=normal', '#tab=bearing&size=52&seat=H7', '#tab=thread&thread=M10x1.25-5H6H'];
+    '#tab=bearing&size=25&seat=k5&class=normal', '#tab=bearing&size=52&seat=H7', '#tab=thread&thread=M10x1.25-5H6H',
+    kChain];
   for (const fragment of kFragments) assert.equal(fragmentFromState(stateFromFragment(fragment)), fragment);
+  // A chain's fields as typed: a comma, a plus and a slash within a field survive; no links is the
+  // sample chain, written out in full.
+  const chain = stateFromFragment(kChain);
+  assert.deepEqual(chain.link, [['housing', '1', '50', 'H8'], ['shaft, left', '-1', '49.8', '+0.1/-0.05', 'triangular']]);
+  assert.deepEqual([chain.require, chain.samples, chain.seed], [['0.1', '0.5'], '20000', '7']);
+  assert.match(fragmentFromState(stateFromFragment('#tab=chain')), /^#tab=chain&link=housing,1,50,H8&link=bearing,-1,20,0\/-0\.12&link=spacer,/);
   const odd = stateFromFragment('#fit=a%ZZb&size=1%202&tab=bogus&constructor=1&__proto__=x');
   assert.deepEqual([odd.fit, odd.size, odd.tab, Object.hasOwn(odd, 'constructor')], ['a%ZZb', '1 2', 'fit', false]);
 });
@@ -113,6 +128,10 @@ try {
       'bolt-es': '-32', 'thread-min-clearance': '32', 'thread-max-clearance': '344', 'thread-recommended': /medium quality, normal/}],
     ['a fine thread’s bolt alone, in Chinese', '#tab=thread&thread=M10x1.25-6g&lang=zh', {
       'thread-series': '螺距 1.25 mm，细牙', 'bolt-pitch-max': '9.160', 'tab-thread': '螺纹'}],
+    // The sample chain's worst case by hand: 50 H8 (+0.039/0) less 20 (0/-0.12) less 29.5 2768-m (±0.2).
+    ['the sample chain, in Chinese', '#tab=chain&lang=zh', {
+      'tab-chain': '尺寸链', 'chain-nominal': '0.500', 'chain-worst-min': '0.300', 'chain-worst-max': '0.859',
+      'chain-worst-range': '0.559', 'chain-resolved': /bearing-1 减环200\/-0\.12/}],
     ['a temperature too large to mean anything, with an exponent', '#tab=service&fit=H7/s6&size=40&hub_temp=1e300&lang=en',
       {'service-warnings': /interference is -4\.803e\+299 µm/}],
   ];
@@ -162,6 +181,29 @@ try {
     assert.equal(await page.$eval('#thread-bolt-box', (box) => box.hidden), true);
     assert.equal(await page.$eval('#thread-diagram', (box) => box.closest('figure').hidden), true);
     assert.match(await page.evaluate(() => location.hash), /^#tab=thread&thread=M12-6H/);
+    await page.close();
+  });
+
+  await check('a chain’s links are moved, added and removed, each a step of the history', async () => {
+    const page = await open(browser, `${site.url}#tab=chain&link=a,1,10,%C2%B10.1&link=b,-1,5,h7&lang=en`);
+    const hash = () => page.evaluate(() => location.hash);
+    // The charts are the engine's SVGs, their ids as it gives them.
+    assert.ok(await page.$('#chain-histogram svg [id^="chain-histogram-"]'));
+    assert.ok(await page.$('#chain-contributions-chart svg [id^="chain-contributions-"]'));
+    await page.click('#chain-link-rows tr:nth-child(1) [data-action="down"]');
+    assert.match(await hash(), /^#tab=chain&link=b,-1,5,h7&link=a,1,10,%C2%B10\.1&lang=en$/);
+    assert.equal(await page.evaluate(() => document.activeElement.closest('tr').rowIndex), 2);
+    await page.click('#chain-add-link');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'chain-link-3-nominal');
+    await page.keyboard.type('2');
+    await page.type('#chain-link-3-tolerance', '+0.1/0');
+    await answered(page);
+    // 10 − 5 + 2 mm; the largest: b's h7 lower deviation (−12 µm) taken away, 0.1 and 0.1 added.
+    assert.deepEqual(Object.values(await texts(page, ['chain-nominal', 'chain-worst-max'])), ['7.000', '7.212']);
+    await page.click('#chain-link-rows tr:nth-child(1) [data-action="remove"]');
+    assert.match(await hash(), /^#tab=chain&link=a,1,10,%C2%B10\.1&link=link%203,1,2,%2B0\.1\/0&lang=en$/);
+    await page.goBack();
+    await page.waitForFunction(() => document.getElementById('chain-link-1-name').value === 'b');
     await page.close();
   });
 
@@ -220,6 +262,9 @@ try {
     ['a bearing seat outside the ring’s table', '#tab=bearing&size=0.5&seat=H7&lang=en', /^Outside the bearing tables: .*2\.5 up to 630 mm/],
     ['a pitch ISO 261 does not give the diameter', '#tab=thread&thread=M10x1.75-6H/6g&lang=zh', /^ISO 261 无此螺距（thread 'M10x1\.75-6H\/6g'/],
     ['a hostile thread', '#tab=thread&thread=<img src=x onerror=alert(1)>&lang=en', /<img src=x onerror=alert\(1\)>/],
+    ['a chain’s link with a tolerance the engine cannot read, under a hostile name',
+      '#tab=chain&link=housing,1,50,H8&link=<img src=x onerror=alert(1)>,-1,49.8,h99&lang=en',
+      /^A link cannot be read: link 2 .*<img src=x onerror=alert\(1\)>.*'h99'/],
     ['a letter not in the tables, until one is chosen', '#tab=table&size=40&letter=Q&lang=en', /'Q01'/, async (page) => {
       await page.select('#letter', 'H');
       assert.deepEqual(await page.$$eval('#letter option', (options) => options.filter((option) => option.value === 'Q').length), 0);
@@ -278,7 +323,7 @@ try {
     const page = await open(browser, `${site.url}#fit=H7/g6&size=40`);
     for (const fragment of ['#fit=H7/k6&size=25', '#tab=find&size=40&min_clearance=10&max_clearance=60',
       '#tab=service&fit=H7/u6&size=40&hub_od=80&length=40&torque=300', '#tab=table&size=40&letter=H',
-      '#tab=general&size=35&class=mK', '#tab=bearing&size=25&seat=k5', '#tab=thread&thread=M10-6H/6g']) {
+      '#tab=general&size=35&class=mK', '#tab=bearing&size=25&seat=k5', '#tab=thread&thread=M10-6H/6g', kChain]) {
       for (const lang of kLanguages) {
         // The address changes within the page, as a link or the back button changes it.
         const repeated = await page.evaluate((address) => new Promise((done) => {
