@@ -528,6 +528,19 @@ std::vector<Block> ReportLayout::Chain() const
     return blocks;
 }
 
+// The footer names what the report is about: a thread's, a chain's and a general table's are no
+// ISO 286 fit.
+QString FooterPattern(const ReportContent& content)
+{
+    if (content.thread)
+        return ReportTexts::tr("%1 · ISO 965 普通螺纹公差 · Quorlan %2 · %3");
+    if (content.chain)
+        return ReportTexts::tr("%1 · 尺寸链（GB/T 5847） · Quorlan %2 · %3");
+    if (content.generalTable)
+        return ReportTexts::tr("%1 · 一般公差（ISO 2768、GB/T 1804） · Quorlan %2 · %3");
+    return ReportTexts::tr("%1 · ISO 286 公差与配合 · Quorlan %2 · %3");
+}
+
 std::vector<Block> ReportLayout::Build()
 {
     const ReportContent& c = m_content;
@@ -696,9 +709,7 @@ bool PaintReport(const ReportContent& content, QPagedPaintDevice& device)
         painter.setPen(kMuted);
         painter.setFont(ReportFont(7.5));
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom,
-                         (content.thread ? ReportTexts::tr("%1 · ISO 965 普通螺纹公差 · Quorlan %2 · %3")
-                                         : ReportTexts::tr("%1 · ISO 286 公差与配合 · Quorlan %2 · %3"))
-                             .arg(Text(content.fitName), Text(content.version), Text(content.date)));
+                         FooterPattern(content).arg(Text(content.fitName), Text(content.version), Text(content.date)));
         painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
                          ReportTexts::tr("第 %1 页，共 %2 页").arg(number).arg(pageCount));
     }

@@ -1635,6 +1635,14 @@
         <translation>%1 · ISO 965 metric thread tolerances · Quorlan %2 · %3</translation>
     </message>
     <message>
+        <source>%1 · 尺寸链（GB/T 5847） · Quorlan %2 · %3</source>
+        <translation>%1 · Dimension chain (GB/T 5847) · Quorlan %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · 一般公差（ISO 2768、GB/T 1804） · Quorlan %2 · %3</source>
+        <translation>%1 · General tolerances (ISO 2768, GB/T 1804) · Quorlan %2 · %3</translation>
+    </message>
+    <message>
         <source>尺寸链报告</source>
         <translation>Dimension chain report</translation>
     </message>

@@ -63,39 +63,50 @@ struct Binning
     }
 };
 
-// The order statistics at ranks k and k + 1 (0-based), exactly: the fine counts find the bins
-// that hold them (bins keep the samples' order), and only those bins' samples are selected among.
-std::pair<double, double> OrderStatistics(std::span<const double> values, const Binning& binning,
-                                          const std::vector<std::uint32_t>& counts, std::size_t k)
+// Where the order statistics at ranks k and k + 1 (0-based) lie: the fine counts find the bins
+// that hold them (bins keep the samples' order); only those bins' samples are selected among.
+struct RankBins
 {
+    std::size_t k = 0;
     std::size_t first = 0;
-    std::size_t before = 0;
-    while (before + counts[first] <= k)
-        before += counts[first++];
-    std::size_t last = first;
-    for (std::size_t through = before + counts[first]; through <= k + 1 && last + 1 < kFineBins;)
-        through += counts[++last];
+    std::size_t last = 0;
+    std::size_t before = 0; // samples in the bins below first
     std::vector<double> held;
-    for (const double value : values) {
-        const std::size_t bin = binning.Of(value);
-        if (bin >= first && bin <= last)
-            held.push_back(value);
-    }
-    const auto at = held.begin() + static_cast<std::ptrdiff_t>(k - before);
+};
+
+RankBins BinsOfRank(const std::vector<std::uint32_t>& counts, std::size_t k)
+{
+    RankBins bins;
+    bins.k = k;
+    while (bins.before + counts[bins.first] <= k)
+        bins.before += counts[bins.first++];
+    bins.last = bins.first;
+    for (std::size_t through = bins.before + counts[bins.first]; through <= k + 1 && bins.last + 1 < kFineBins;)
+        through += counts[++bins.last];
+    return bins;
+}
+
+// The order statistics at k and k + 1, exactly, from the samples held.
+std::pair<double, double> OrderStatistics(RankBins& bins)
+{
+    std::vector<double>& held = bins.held;
+    const auto at = held.begin() + static_cast<std::ptrdiff_t>(bins.k - bins.before);
     std::nth_element(held.begin(), at, held.end());
     const double next = at + 1 == held.end() ? *at : *std::min_element(at + 1, held.end());
     return {*at, next};
 }
 
-// The quantile at p by linear interpolation between the order statistics at (n − 1)p (Hyndman and
-// Fan's definition 7, as R and NumPy compute it by default).
-double Quantile(std::span<const double> values, const Binning& binning, const std::vector<std::uint32_t>& counts,
-                double p)
+// The rank whose order statistics give the quantile at p by linear interpolation (Hyndman and
+// Fan's definition 7, as R and NumPy compute it by default): position (n − 1)p.
+double QuantilePosition(std::size_t samples, double p)
 {
-    const double position = p * static_cast<double>(values.size() - 1);
-    const auto rank = static_cast<std::size_t>(position);
-    const auto [lower, upper] = OrderStatistics(values, binning, counts, rank);
-    return lower + (position - static_cast<double>(rank)) * (upper - lower);
+    return p * static_cast<double>(samples - 1);
+}
+
+double Interpolated(RankBins& bins, double position)
+{
+    const auto [lower, upper] = OrderStatistics(bins);
+    return lower + (position - static_cast<double>(bins.k)) * (upper - lower);
 }
 
 } // namespace
@@ -124,36 +135,44 @@ MonteCarlo MonteCarloOf(std::span<const ChainLink> links, std::size_t samples, s
     result.seed = seed;
     const ExactLength nominal = WorstCaseOf(links).nominal;
     const double nominalMm = ToMm(nominal);
+    // Three passes over the samples, each doing all it can: the sum, the extremes and the
+    // requirement's rejects; the squares and the fine bins; the two quantiles' candidates. The sums
+    // run in the samples' order, so the figures do not depend on how the passes are grouped.
+    double minDeviation = 0;
+    double maxDeviation = 0;
+    if (requirement) {
+        minDeviation = ToMm(requirement->min - nominal);
+        maxDeviation = ToMm(requirement->max - nominal);
+    }
     double sum = 0;
-    for (const double value : values)
+    double smallest = values.front();
+    double largest = values.front();
+    std::size_t below = 0;
+    std::size_t above = 0;
+    for (const double value : values) {
         sum += value;
+        smallest = std::min(smallest, value);
+        largest = std::max(largest, value);
+        below += value < minDeviation ? 1 : 0;
+        above += value > maxDeviation ? 1 : 0;
+    }
     const double mean = sum / static_cast<double>(samples);
-    double squares = 0;
-    for (const double value : values)
-        squares += (value - mean) * (value - mean);
     result.meanMm = nominalMm + mean;
-    result.sigmaMm = std::sqrt(squares / static_cast<double>(samples - 1));
 
-    const auto [smallest, largest] = std::minmax_element(values.begin(), values.end());
-    const Binning binning {*smallest,
-                           *largest > *smallest ? static_cast<double>(kFineBins) / (*largest - *smallest) : 0};
+    const Binning binning {smallest, largest > smallest ? static_cast<double>(kFineBins) / (largest - smallest) : 0};
     std::vector<std::uint32_t> counts(kFineBins, 0);
-    for (const double value : values)
+    double squares = 0;
+    for (const double value : values) {
+        squares += (value - mean) * (value - mean);
         ++counts[binning.Of(value)];
-    result.histogramFromMm = nominalMm + *smallest;
-    result.histogramToMm = nominalMm + *largest;
+    }
+    result.sigmaMm = std::sqrt(squares / static_cast<double>(samples - 1));
+    result.histogramFromMm = nominalMm + smallest;
+    result.histogramToMm = nominalMm + largest;
     for (std::size_t bin = 0; bin < kFineBins; ++bin)
         result.histogram[bin / kFineBinsPerBin] += counts[bin];
 
     if (requirement) {
-        const double minDeviation = ToMm(requirement->min - nominal);
-        const double maxDeviation = ToMm(requirement->max - nominal);
-        std::size_t below = 0;
-        std::size_t above = 0;
-        for (const double value : values) {
-            below += value < minDeviation ? 1 : 0;
-            above += value > maxDeviation ? 1 : 0;
-        }
         result.belowPpm = static_cast<double>(below) * 1e6 / static_cast<double>(samples);
         result.abovePpm = static_cast<double>(above) * 1e6 / static_cast<double>(samples);
         if (result.sigmaMm > 0) {
@@ -161,7 +180,19 @@ MonteCarlo MonteCarloOf(std::span<const ChainLink> links, std::size_t samples, s
             result.cpk = std::min(maxDeviation - mean, mean - minDeviation) / (3 * result.sigmaMm);
         }
     }
-    result.q00135Mm = nominalMm + Quantile(values, binning, counts, 0.00135);
-    result.q99865Mm = nominalMm + Quantile(values, binning, counts, 0.99865);
+
+    const double lowPosition = QuantilePosition(samples, 0.00135);
+    const double highPosition = QuantilePosition(samples, 0.99865);
+    RankBins low = BinsOfRank(counts, static_cast<std::size_t>(lowPosition));
+    RankBins high = BinsOfRank(counts, static_cast<std::size_t>(highPosition));
+    for (const double value : values) {
+        const std::size_t bin = binning.Of(value);
+        if (bin >= low.first && bin <= low.last)
+            low.held.push_back(value);
+        if (bin >= high.first && bin <= high.last)
+            high.held.push_back(value);
+    }
+    result.q00135Mm = nominalMm + Interpolated(low, lowPosition);
+    result.q99865Mm = nominalMm + Interpolated(high, highPosition);
     return result;
 }
