@@ -5,9 +5,7 @@
 #include <optional>
 #include <system_error>
 
-namespace {
-
-std::string Trimmed(std::string_view text)
+std::string TrimmedChainField(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -16,9 +14,11 @@ std::string Trimmed(std::string_view text)
     return std::string(text);
 }
 
+namespace {
+
 bool Filled(const std::optional<std::string>& field)
 {
-    return field && !Trimmed(*field).empty();
+    return field && !TrimmedChainField(*field).empty();
 }
 
 } // namespace
@@ -79,7 +79,7 @@ Result<std::string, UnwritableField> ChainCsvText(const std::vector<LinkFields>&
         if (meanShift)
             fields.emplace_back("mean_shift_mm", row.meanShiftMm.value_or(""));
         for (std::size_t k = 0; k < fields.size(); ++k) {
-            const std::string field = Trimmed(fields[k].second);
+            const std::string field = TrimmedChainField(fields[k].second);
             if (field.find_first_of(",#\r\n") != std::string::npos)
                 return UnwritableField {i + 1, fields[k].first, field};
             text += k == 0 ? "" : ",";

@@ -39,3 +39,6 @@ struct UnwritableField
 // The rows as the file's text: the header, then one line a row, each field trimmed. The columns
 // cpk and mean_shift_mm only where a row fills them.
 Result<std::string, UnwritableField> ChainCsvText(const std::vector<LinkFields>& rows);
+
+// A field without the spaces and tabs around it, as the chain reader takes it.
+std::string TrimmedChainField(std::string_view text);

@@ -3,31 +3,20 @@
 #include "core/chains/chain_csv.h"
 #include "core/decimal_text.h"
 #include "core/loaded_tables.h"
+#include "workbench/chain/chain_file.h"
 
 namespace {
 
-std::string Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return std::string(text);
-}
-
 std::optional<std::string> TrimmedOptional(const std::optional<std::string>& text)
 {
-    return text ? std::optional(Trimmed(*text)) : std::nullopt;
+    return text ? std::optional(TrimmedChainField(*text)) : std::nullopt;
 }
 
 LinkFields TrimmedFields(const LinkFields& fields)
 {
-    return {Trimmed(fields.name),
-            Trimmed(fields.direction),
-            Trimmed(fields.nominalMm),
-            Trimmed(fields.tolerance),
-            TrimmedOptional(fields.distribution),
-            TrimmedOptional(fields.cpk),
+    return {TrimmedChainField(fields.name),       TrimmedChainField(fields.direction),
+            TrimmedChainField(fields.nominalMm),  TrimmedChainField(fields.tolerance),
+            TrimmedOptional(fields.distribution), TrimmedOptional(fields.cpk),
             TrimmedOptional(fields.meanShiftMm)};
 }
 
@@ -64,17 +53,17 @@ Result<ChainSettings, ChainSettingRefusal> ReadChainSettings(std::string_view re
                                                              std::string_view samplesText, std::string_view seedText)
 {
     ChainSettings settings;
-    const auto requirement = ReadRequirement(Trimmed(requireMin), Trimmed(requireMax));
+    const auto requirement = ReadRequirement(TrimmedChainField(requireMin), TrimmedChainField(requireMax));
     if (!requirement)
         return requirement.reason();
     settings.requirement = *requirement;
-    if (const std::string samples = Trimmed(samplesText); !samples.empty()) {
+    if (const std::string samples = TrimmedChainField(samplesText); !samples.empty()) {
         const auto count = Whole(samples, kFewestChainSamples, kMostChainSamples);
         if (!count)
             return ChainSettingRefusal {ChainSettingProblem::SamplesNotACount, samples};
         settings.samples = static_cast<std::size_t>(*count);
     }
-    if (const std::string seed = Trimmed(seedText); !seed.empty()) {
+    if (const std::string seed = TrimmedChainField(seedText); !seed.empty()) {
         const auto value = Whole(seed, 0, kLargestChainSeed);
         if (!value)
             return ChainSettingRefusal {ChainSettingProblem::SeedNotACount, seed};
