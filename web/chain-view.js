@@ -114,6 +114,12 @@ export function setUpChainView(page) {
     input.addEventListener('input', () => page.set('require', requireInputs.map((each) => each.value)));
     input.addEventListener('change', () => page.commit());
   }
+}
+
+// The worker loads its own engine: made when the view first asks, so that a page opened on another
+// view does not compile the WebAssembly twice while it starts.
+function chainWorker(page) {
+  if (worker) return worker;
   worker = new Worker(new URL('./chain-worker.js', import.meta.url), {type: 'module'});
   worker.addEventListener('message', ({data}) => {
     if (data.id !== sent.id) return;
@@ -125,6 +131,7 @@ export function setUpChainView(page) {
     answered = {json: sent.json, reply: {ok: false, kind: 'internal', reason: 'internal_error', message: `the chain's worker failed: ${event.message ?? ''}`}};
     page.refresh();
   });
+  return worker;
 }
 
 // The table shows the state's links; a field being typed in is left alone, unless the state came
@@ -249,7 +256,7 @@ export function renderChainView(page) {
   const current = answered.json === json;
   if (!current && sent.json !== json) {
     sent = {id: sent.id + 1, json, at: performance.now()};
-    worker.postMessage({id: sent.id, request});
+    chainWorker(page).postMessage({id: sent.id, request});
   }
   page.busy = !current;
   const reply = answered.reply;
