@@ -273,7 +273,7 @@ Block ReportLayout::Table(QStringList header, std::vector<QStringList> rows, std
             height = std::max(height, TextHeight(font, px[static_cast<std::size_t>(i)] - 2 * padding, cells[i]));
         return height + 2 * padding;
     };
-    auto paintLine = [=, this](QPainter& painter, const QFont& font, const QStringList& cells, QRectF line) {
+    auto paintLine = [=](QPainter& painter, const QFont& font, const QStringList& cells, QRectF line) {
         const std::vector<qreal> px = columns(line.width());
         qreal x = line.left();
         painter.setFont(font);

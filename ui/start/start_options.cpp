@@ -20,9 +20,9 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     const QCommandLineOption fit(QStringLiteral("fit"),
                                  QStringLiteral("启动时打开配合分析窗口，显示该配合（如 H7/g6）。"),
                                  QStringLiteral("孔/轴"));
-    const QCommandLineOption size(QStringLiteral("size"),
-                                  QStringLiteral("启动时打开配合分析窗口，基本尺寸取该值（mm，大于 0 且不大于 500）。"),
-                                  QStringLiteral("mm"));
+    const QCommandLineOption size(
+        QStringLiteral("size"), QStringLiteral("启动时打开配合分析窗口，基本尺寸取该值（mm，大于 0 且不大于 3150）。"),
+        QStringLiteral("mm"));
     const QCommandLineOption tables(
         QStringLiteral("tables"),
         QStringLiteral("从该文件夹读取偏差表文件（默认：环境变量 QUORLAN_TABLES 所指的文件夹，"

@@ -2884,8 +2884,8 @@ hub %1 °C, shaft %2 °C</translation>
         <translation>Nominal &amp;size</translation>
     </message>
     <message>
-        <source>mm（不大于 3150 mm，各页共用）</source>
-        <translation>mm (up to 3150 mm, for every tab)</translation>
+        <source>mm（不大于 3150 mm，配合与轴承各页用）</source>
+        <translation>mm (up to 3150 mm, for the fit and bearing tabs)</translation>
     </message>
     <message>
         <source>配合分析</source>

@@ -13,6 +13,6 @@ class QWidget;
 QVariantMap InputsOf(const QWidget& page);
 void RestoreInputs(QWidget& page, const QVariantMap& inputs);
 
-// Where the window keeps what it remembers: quorlan/workbench.conf in the user's configuration
+// Where the window keeps what it remembers: quorlan/workbench.ini in the user's configuration
 // folder ($XDG_CONFIG_HOME, ~/.config).
 std::unique_ptr<QSettings> WorkbenchSettings();

@@ -111,7 +111,7 @@ void Workbench::BuildContents()
     sizeCaption->setBuddy(m_sizeBox);
     sizeRow->addWidget(sizeCaption);
     sizeRow->addWidget(m_sizeBox);
-    sizeRow->addWidget(new QLabel(tr("mm（不大于 3150 mm，各页共用）"), contents));
+    sizeRow->addWidget(new QLabel(tr("mm（不大于 3150 mm，配合与轴承各页用）"), contents));
     sizeRow->addStretch(1);
 
     m_tabs = new QTabWidget(contents);
