@@ -2,6 +2,9 @@
 
 #include "core/threads/thread_tolerance_tables.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace {
 
 ThreadLimitsFailure Failed(ThreadLimitsFailure::Kind kind, const ThreadClass& threadClass)
@@ -24,30 +27,53 @@ std::int64_t Um(ExactLength length)
     return length.nm / 1000;
 }
 
-} // namespace
+// A zone's three table values: its fundamental deviation, its pitch-diameter tolerance and its crest
+// tolerance (Td of the bolt's major diameter, TD1 of the nut's minor one), in µm.
+struct ZoneTolerancesUm
+{
+    std::int32_t deviation;
+    std::int32_t pitch;
+    std::int32_t crest;
+};
 
-Result<BoltLimits, ThreadLimitsFailure> BoltLimitsOf(const BasicProfile& basic, ExactLength pitch,
-                                                     const ThreadClass& threadClass)
+using PitchTable = std::optional<std::int32_t> (*)(int grade, std::int64_t diameterUm, std::int64_t pitchUm);
+using CrestTable = std::optional<std::int32_t> (*)(int grade, std::int64_t pitchUm);
+
+// Bolt and nut look their zone up alike and differ only in the two tolerance tables.
+Result<ZoneTolerancesUm, ThreadLimitsFailure> ZoneTolerancesOf(const BasicProfile& basic, ExactLength pitch,
+                                                               const ThreadClass& threadClass, PitchTable pitchTable,
+                                                               CrestTable crestTable)
 {
     using Kind = ThreadLimitsFailure::Kind;
     const std::int64_t pitchUm = Um(pitch);
     const std::int64_t diameterUm = Um(basic.major);
     if (!HasPitchRow(diameterUm, pitchUm))
         return Failed(Kind::OutsideTables, threadClass);
-    const auto es = FundamentalDeviationUm(threadClass.position, pitchUm);
-    if (!es)
+    const auto deviation = FundamentalDeviationUm(threadClass.position, pitchUm);
+    if (!deviation)
         return Failed(Kind::NoDeviationAtPitch, threadClass);
-    const auto td2 = BoltPitchToleranceUm(threadClass.pitchGrade, diameterUm, pitchUm);
-    if (!td2)
+    const auto pitchTolerance = pitchTable(threadClass.pitchGrade, diameterUm, pitchUm);
+    if (!pitchTolerance)
         return Failed(Kind::NoPitchTolerance, threadClass);
-    const auto td = BoltMajorToleranceUm(threadClass.crestGrade, pitchUm);
-    if (!td)
+    const auto crestTolerance = crestTable(threadClass.crestGrade, pitchUm);
+    if (!crestTolerance)
         return Failed(Kind::NoCrestTolerance, threadClass);
+    return ZoneTolerancesUm {*deviation, *pitchTolerance, *crestTolerance};
+}
+
+} // namespace
+
+Result<BoltLimits, ThreadLimitsFailure> BoltLimitsOf(const BasicProfile& basic, ExactLength pitch,
+                                                     const ThreadClass& threadClass)
+{
+    const auto zone = ZoneTolerancesOf(basic, pitch, threadClass, BoltPitchToleranceUm, BoltMajorToleranceUm);
+    if (!zone)
+        return zone.reason();
     BoltLimits bolt;
     bolt.threadClass = threadClass;
-    bolt.es = ExactLength::FromUm(*es);
-    bolt.td = ExactLength::FromUm(*td);
-    bolt.td2 = ExactLength::FromUm(*td2);
+    bolt.es = ExactLength::FromUm(zone->deviation);
+    bolt.td = ExactLength::FromUm(zone->crest);
+    bolt.td2 = ExactLength::FromUm(zone->pitch);
     bolt.majorMax = basic.major + bolt.es;
     bolt.majorMin = bolt.majorMax - bolt.td;
     bolt.pitchMax = basic.pitch + bolt.es;
@@ -59,25 +85,14 @@ Result<BoltLimits, ThreadLimitsFailure> BoltLimitsOf(const BasicProfile& basic, 
 Result<NutLimits, ThreadLimitsFailure> NutLimitsOf(const BasicProfile& basic, ExactLength pitch,
                                                    const ThreadClass& threadClass)
 {
-    using Kind = ThreadLimitsFailure::Kind;
-    const std::int64_t pitchUm = Um(pitch);
-    const std::int64_t diameterUm = Um(basic.major);
-    if (!HasPitchRow(diameterUm, pitchUm))
-        return Failed(Kind::OutsideTables, threadClass);
-    const auto ei = FundamentalDeviationUm(threadClass.position, pitchUm);
-    if (!ei)
-        return Failed(Kind::NoDeviationAtPitch, threadClass);
-    const auto td2 = NutPitchToleranceUm(threadClass.pitchGrade, diameterUm, pitchUm);
-    if (!td2)
-        return Failed(Kind::NoPitchTolerance, threadClass);
-    const auto td1 = NutMinorToleranceUm(threadClass.crestGrade, pitchUm);
-    if (!td1)
-        return Failed(Kind::NoCrestTolerance, threadClass);
+    const auto zone = ZoneTolerancesOf(basic, pitch, threadClass, NutPitchToleranceUm, NutMinorToleranceUm);
+    if (!zone)
+        return zone.reason();
     NutLimits nut;
     nut.threadClass = threadClass;
-    nut.ei = ExactLength::FromUm(*ei);
-    nut.td1 = ExactLength::FromUm(*td1);
-    nut.td2 = ExactLength::FromUm(*td2);
+    nut.ei = ExactLength::FromUm(zone->deviation);
+    nut.td1 = ExactLength::FromUm(zone->crest);
+    nut.td2 = ExactLength::FromUm(zone->pitch);
     nut.majorMin = basic.major + nut.ei;
     nut.pitchMin = basic.pitch + nut.ei;
     nut.pitchMax = nut.pitchMin + nut.td2;
