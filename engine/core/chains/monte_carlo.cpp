@@ -27,24 +27,35 @@ const double kSqrt6 = std::sqrt(6.0);
 // distribution with no branch on it, and a block that stays in the fastest cache.
 constexpr std::size_t kBlockSamples = 2048;
 
-void AddLink(const SampledLink& link, std::span<double> block, Xoshiro256& random, const ZigguratNormal& normal)
+void AddLinkSamples(const SampledLink& link, std::span<double> block, Xoshiro256& random, const ZigguratNormal& normal)
 {
+    // In locals: the block's stores could alias link's members, which would be read again each time.
+    const double mean = link.mean;
+    const double scale = link.scale;
     switch (link.distribution) {
     case LinkDistribution::Normal:
         for (double& value : block)
-            value += link.mean + link.scale * normal.Next(random);
+            value += mean + scale * normal.Next(random);
         return;
     case LinkDistribution::Uniform: // 2U − 1 spans ±1 with σ 1/√3
         for (double& value : block)
-            value += link.mean + link.scale * ((2 * random.NextUniform() - 1) * kSqrt3);
+            value += mean + scale * ((2 * random.NextUniform() - 1) * kSqrt3);
         return;
     case LinkDistribution::Triangular: // U₁ + U₂ − 1 spans ±1 with σ 1/√6
         for (double& value : block) {
             const double first = random.NextUniform();
-            value += link.mean + link.scale * ((first + random.NextUniform() - 1) * kSqrt6);
+            value += mean + scale * ((first + random.NextUniform() - 1) * kSqrt6);
         }
         return;
     }
+}
+
+void AddLink(const SampledLink& link, std::span<double> block, Xoshiro256& generator, const ZigguratNormal& normal)
+{
+    // A local copy whose address is never taken, so that its state stays in registers.
+    Xoshiro256 random = generator;
+    AddLinkSamples(link, block, random, normal);
+    generator = random;
 }
 
 // The samples' bins between the smallest and the largest: fine enough that the two quantiles'
@@ -120,41 +131,44 @@ MonteCarlo MonteCarloOf(std::span<const ChainLink> links, std::size_t samples, s
         sampled.push_back(
             {link.distribution, link.direction * LinkMeanDeviationMm(link), link.direction * LinkSigmaMm(link)});
 
-    // The closing dimension's deviation from its nominal: small numbers keep their digits.
-    std::vector<double> values(samples, 0.0);
-    Xoshiro256 random(seed);
-    const ZigguratNormal normal;
-    for (std::size_t from = 0; from < samples; from += kBlockSamples) {
-        const std::span<double> block(values.data() + from, std::min(kBlockSamples, samples - from));
-        for (const SampledLink& link : sampled)
-            AddLink(link, block, random, normal);
-    }
-
     MonteCarlo result;
     result.samples = samples;
     result.seed = seed;
     const ExactLength nominal = WorstCaseOf(links).nominal;
     const double nominalMm = ToMm(nominal);
     // Three passes over the samples, each doing all it can: the sum, the extremes and the
-    // requirement's rejects; the squares and the fine bins; the two quantiles' candidates. The sums
-    // run in the samples' order, so the figures do not depend on how the passes are grouped.
+    // requirement's rejects, block by block as they are drawn; the squares and the fine bins; the
+    // two quantiles' candidates. The sums run in the samples' order, so the figures do not depend
+    // on how the passes are grouped.
     double minDeviation = 0;
     double maxDeviation = 0;
     if (requirement) {
         minDeviation = ToMm(requirement->min - nominal);
         maxDeviation = ToMm(requirement->max - nominal);
     }
+    // The closing dimension's deviation from its nominal: small numbers keep their digits.
+    std::vector<double> values(samples, 0.0);
+    Xoshiro256 random(seed);
+    const ZigguratNormal normal;
     double sum = 0;
-    double smallest = values.front();
-    double largest = values.front();
+    double smallest = 0;
+    double largest = 0;
     std::size_t below = 0;
     std::size_t above = 0;
-    for (const double value : values) {
-        sum += value;
-        smallest = std::min(smallest, value);
-        largest = std::max(largest, value);
-        below += value < minDeviation ? 1 : 0;
-        above += value > maxDeviation ? 1 : 0;
+    for (std::size_t from = 0; from < samples; from += kBlockSamples) {
+        const std::span<double> block(values.data() + from, std::min(kBlockSamples, samples - from));
+        for (const SampledLink& link : sampled)
+            AddLink(link, block, random, normal);
+        if (from == 0)
+            smallest = largest = block.front();
+        // The first pass, while the block is still in the cache.
+        for (const double value : block) {
+            sum += value;
+            smallest = std::min(smallest, value);
+            largest = std::max(largest, value);
+            below += value < minDeviation ? 1 : 0;
+            above += value > maxDeviation ? 1 : 0;
+        }
     }
     const double mean = sum / static_cast<double>(samples);
     result.meanMm = nominalMm + mean;

@@ -55,7 +55,12 @@ public:
             const double x = u * m_x[layer];
             if (x < m_x[layer + 1])
                 return WithSign(x, bits);
-            if (const auto accepted = Edge(random, layer, x))
+            // The rare path draws from a copy: the caller's generator, never passed by address,
+            // can stay in registers on the common one.
+            Xoshiro256 drawing = random;
+            const Accepted accepted = Edge(drawing, layer, x);
+            random = drawing;
+            if (accepted)
                 return WithSign(*accepted, bits);
         }
     }
