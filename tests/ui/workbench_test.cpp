@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -49,6 +51,8 @@ private slots:
     void remembersInputsAcrossStarts();
     void movingThroughPreferredFitsKeepsTheFit();
     void outlivesTheDialog();
+    void everyTabFitsALaptopScreen_data();
+    void everyTabFitsALaptopScreen();
 
 private:
     std::unique_ptr<Workbench> Open(const std::optional<FitStart>& start);
@@ -194,6 +198,30 @@ void WorkbenchTest::outlivesTheDialog()
     QVERIFY(window->isVisible());
     QCOMPARE(Designation(window), QStringLiteral("H8/f7"));
     window->close();
+}
+
+void WorkbenchTest::everyTabFitsALaptopScreen_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::newRow("Chinese") << false;
+    QTest::newRow("English") << true;
+}
+
+// The window a first start opens on a 1366 × 768 screen (nine tenths of it): no tab scrolls sideways.
+void WorkbenchTest::everyTabFitsALaptopScreen()
+{
+    QFETCH(bool, english);
+    ApplyWorkbenchLanguage(english ? WorkbenchLanguage::English : WorkbenchLanguage::Chinese);
+    const auto window = Open(std::nullopt);
+    QVERIFY(window);
+    window->resize(1229, 691);
+    auto* tabs = F<QTabWidget>(window.get(), "fitTabs");
+    const QScrollBar* sideways = F<QScrollArea>(window.get(), "fitScrollArea")->horizontalScrollBar();
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QTest::qWait(50);
+        QVERIFY2(sideways->maximum() == 0, qPrintable(tabs->tabText(tab)));
+    }
 }
 
 QTEST_MAIN(WorkbenchTest)

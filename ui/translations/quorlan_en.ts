@@ -44,38 +44,6 @@
         <translation>Hole and shaft</translation>
     </message>
     <message>
-        <source>上偏差</source>
-        <translation>Upper deviation</translation>
-    </message>
-    <message>
-        <source>下偏差</source>
-        <translation>Lower deviation</translation>
-    </message>
-    <message>
-        <source>最大极限尺寸</source>
-        <translation>Largest limit of size</translation>
-    </message>
-    <message>
-        <source>最小极限尺寸</source>
-        <translation>Smallest limit of size</translation>
-    </message>
-    <message>
-        <source>公差</source>
-        <translation>Tolerance</translation>
-    </message>
-    <message>
-        <source>配合</source>
-        <translation>Fit</translation>
-    </message>
-    <message>
-        <source>配合性质</source>
-        <translation>Fit type</translation>
-    </message>
-    <message>
-        <source>配合公差 Tf</source>
-        <translation>Fit tolerance Tf</translation>
-    </message>
-    <message>
         <source>图样标注(&amp;L)</source>
         <translation>Drawing &amp;line</translation>
     </message>
@@ -272,38 +240,6 @@
     <message>
         <source>轴承与轴承座</source>
         <translation>Bearing and seat</translation>
-    </message>
-    <message>
-        <source>上偏差</source>
-        <translation>Upper deviation</translation>
-    </message>
-    <message>
-        <source>下偏差</source>
-        <translation>Lower deviation</translation>
-    </message>
-    <message>
-        <source>最大极限尺寸</source>
-        <translation>Largest limit of size</translation>
-    </message>
-    <message>
-        <source>最小极限尺寸</source>
-        <translation>Smallest limit of size</translation>
-    </message>
-    <message>
-        <source>公差</source>
-        <translation>Tolerance</translation>
-    </message>
-    <message>
-        <source>配合</source>
-        <translation>Fit</translation>
-    </message>
-    <message>
-        <source>配合性质</source>
-        <translation>Fit type</translation>
-    </message>
-    <message>
-        <source>配合公差 Tf</source>
-        <translation>Fit tolerance Tf</translation>
     </message>
     <message>
         <source>轴承座的图样标注(&amp;L)</source>
@@ -788,6 +724,41 @@
     <message>
         <source>%1 个配合能承受“使用条件”页的载荷，最佳在前；双击或按 Enter 查看分析。</source>
         <translation>%1 fits hold the load of the Service conditions tab, best first; double-click or press Enter to analyse one.</translation>
+    </message>
+</context>
+<context>
+    <name>FitFigures</name>
+    <message>
+        <source>上偏差</source>
+        <translation>Upper deviation</translation>
+    </message>
+    <message>
+        <source>下偏差</source>
+        <translation>Lower deviation</translation>
+    </message>
+    <message>
+        <source>最大极限尺寸</source>
+        <translation>Largest limit of size</translation>
+    </message>
+    <message>
+        <source>最小极限尺寸</source>
+        <translation>Smallest limit of size</translation>
+    </message>
+    <message>
+        <source>公差</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>配合</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>配合性质</source>
+        <translation>Fit type</translation>
+    </message>
+    <message>
+        <source>配合公差 Tf</source>
+        <translation>Fit tolerance Tf</translation>
     </message>
 </context>
 <context>

@@ -292,12 +292,24 @@ void Workbench::RestoreRemembered()
         state.insert(group, inputs);
     }
     RestoreState(state);
-    if (!restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray())) {
-        // A first start: large enough for every tab, never larger than the screen.
-        const QSize wanted(1180, 760);
+    // A first start sizes the window when it is first shown, once its contents are laid out.
+    m_sizeAtFirstShow = !restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
+}
+
+void Workbench::showEvent(QShowEvent* event)
+{
+    if (m_sizeAtFirstShow) {
+        m_sizeAtFirstShow = false;
+        // Large enough for every tab in this language (the widest tab's least size, with the menu
+        // bar), never larger than the screen; a smaller screen scrolls.
+        const auto* scroller = static_cast<const QScrollArea*>(centralWidget());
+        const QSize contents = scroller->widget()->minimumSizeHint();
+        const QSize wanted
+            = QSize(1300, 760).expandedTo(QSize(contents.width(), contents.height() + menuBar()->sizeHint().height()));
         const QScreen* screen = QGuiApplication::primaryScreen();
         resize(screen ? wanted.boundedTo(screen->availableGeometry().size() * 9 / 10) : wanted);
     }
+    QMainWindow::showEvent(event);
 }
 
 void Workbench::closeEvent(QCloseEvent* event)

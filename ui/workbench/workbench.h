@@ -60,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildContents();
@@ -85,6 +86,7 @@ private:
     void Tell(const QString& outcome);
 
     std::filesystem::path m_tablesFolder;
+    bool m_sizeAtFirstShow = false; // no remembered geometry: showEvent sizes the window
 
     QLineEdit* m_sizeBox = nullptr;
     QTabWidget* m_tabs = nullptr;

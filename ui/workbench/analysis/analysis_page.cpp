@@ -8,6 +8,7 @@
 #include "workbench/analysis/analysis_model.h"
 #include "workbench/analysis/analysis_texts.h"
 #include "workbench/analysis/fit_diagram_view.h"
+#include "workbench/analysis/fit_figures.h"
 #include "workbench/service/service_texts.h"
 
 #include <algorithm>
@@ -51,14 +52,6 @@ QComboBox* NewList(const char* name, const QStringList& entries, QWidget* parent
     list->addItems(entries);
     list->setMaxVisibleItems(static_cast<int>(entries.size()));
     return list;
-}
-
-QLabel* NewValue(const char* name, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
 }
 
 // The fit's classes in the class lists' positions; letters and grades are list positions.
@@ -262,6 +255,8 @@ QTableWidget* AnalysisPage::CreatePreferredFitTable(QWidget* parent)
     return table;
 }
 
+AnalysisPage::~AnalysisPage() = default;
+
 QWidget* AnalysisPage::CreateResults(QWidget* parent)
 {
     m_resultsPage = new QWidget(parent);
@@ -269,72 +264,18 @@ QWidget* AnalysisPage::CreateResults(QWidget* parent)
     auto* layout = new QGridLayout(m_resultsPage);
     layout->setContentsMargins({});
 
-    auto* parts = new QGroupBox(tr("孔与轴"), m_resultsPage);
-    auto* partGrid = new QGridLayout(parts);
-    partGrid->setHorizontalSpacing(16);
-    m_hole.heading = NewValue("holeHeading", parts);
-    m_shaft.heading = NewValue("shaftHeading", parts);
-    partGrid->addWidget(m_hole.heading, 0, 1);
-    partGrid->addWidget(m_shaft.heading, 0, 2);
-    const struct
-    {
-        QString caption;
-        QLabel* PartLabels::*member;
-        const char* holeName;
-        const char* shaftName;
-    } rows[] = {
-        {tr("上偏差"), &PartLabels::upper, "holeUpperValue", "shaftUpperValue"},
-        {tr("下偏差"), &PartLabels::lower, "holeLowerValue", "shaftLowerValue"},
-        {tr("最大极限尺寸"), &PartLabels::largestSize, "holeLargestValue", "shaftLargestValue"},
-        {tr("最小极限尺寸"), &PartLabels::smallestSize, "holeSmallestValue", "shaftSmallestValue"},
-        {tr("公差"), &PartLabels::tolerance, "holeToleranceValue", "shaftToleranceValue"},
-    };
-    int row = 1;
-    for (const auto& line : rows) {
-        partGrid->addWidget(new QLabel(line.caption, parts), row, 0);
-        m_hole.*line.member = NewValue(line.holeName, parts);
-        m_shaft.*line.member = NewValue(line.shaftName, parts);
-        partGrid->addWidget(m_hole.*line.member, row, 1);
-        partGrid->addWidget(m_shaft.*line.member, row, 2);
-        ++row;
-    }
-
-    auto* fit = new QGroupBox(tr("配合"), m_resultsPage);
-    auto* fitGrid = new QGridLayout(fit);
-    fitGrid->setHorizontalSpacing(16);
-    m_fitType = NewValue("fitTypeValue", fit);
-    m_extreme1Caption = NewValue("fitExtreme1Caption", fit);
-    m_extreme1Value = NewValue("fitExtreme1Value", fit);
-    m_extreme2Caption = NewValue("fitExtreme2Caption", fit);
-    m_extreme2Value = NewValue("fitExtreme2Value", fit);
-    m_meanCaption = NewValue("fitMeanCaption", fit);
-    m_meanValue = NewValue("fitMeanValue", fit);
-    m_fitTolerance = NewValue("fitToleranceValue", fit);
-    fitGrid->addWidget(new QLabel(tr("配合性质"), fit), 0, 0);
-    fitGrid->addWidget(m_fitType, 0, 1);
-    fitGrid->addWidget(m_extreme1Caption, 1, 0);
-    fitGrid->addWidget(m_extreme1Value, 1, 1);
-    fitGrid->addWidget(m_extreme2Caption, 2, 0);
-    fitGrid->addWidget(m_extreme2Value, 2, 1);
-    // The probable extremes beside the theoretical ones, in their order.
-    for (int line = 0; line < 2; ++line) {
-        m_probableCaptions[line] = NewValue(line == 0 ? "fitProbable1Caption" : "fitProbable2Caption", fit);
-        m_probableValues[line] = NewValue(line == 0 ? "fitProbable1Value" : "fitProbable2Value", fit);
-        fitGrid->addWidget(m_probableCaptions[line], 3 + line, 0);
-        fitGrid->addWidget(m_probableValues[line], 3 + line, 1);
-    }
-    fitGrid->addWidget(m_meanCaption, 5, 0);
-    fitGrid->addWidget(m_meanValue, 5, 1);
-    fitGrid->addWidget(new QLabel(tr("配合公差 Tf"), fit), 6, 0);
-    fitGrid->addWidget(m_fitTolerance, 6, 1);
+    m_figures = std::make_unique<FitFigures>(tr("孔与轴"), QString(), QStringLiteral("fit"), m_resultsPage);
+    QGridLayout* fitGrid = m_figures->FitGrid();
+    QWidget* fit = m_figures->FitBox();
     // A transition fit may come out either way: how likely each is, sizes normal in ±3σ zones.
     for (int line = 0; line < 2; ++line) {
-        m_probabilityCaptions[line] = NewValue(line == 0 ? "fitProbability1Caption" : "fitProbability2Caption", fit);
-        m_probabilityValues[line] = NewValue(line == 0 ? "fitProbability1Value" : "fitProbability2Value", fit);
-        fitGrid->addWidget(m_probabilityCaptions[line], 7 + line, 0);
-        fitGrid->addWidget(m_probabilityValues[line], 7 + line, 1);
+        m_probabilityCaptions[line] = FitFigures::NewValue(
+            line == 0 ? QStringLiteral("fitProbability1Caption") : QStringLiteral("fitProbability2Caption"), fit);
+        m_probabilityValues[line] = FitFigures::NewValue(
+            line == 0 ? QStringLiteral("fitProbability1Value") : QStringLiteral("fitProbability2Value"), fit);
+        fitGrid->addWidget(m_probabilityCaptions[line], FitFigures::FirstFreeRow() + line, 0);
+        fitGrid->addWidget(m_probabilityValues[line], FitFigures::FirstFreeRow() + line, 1);
     }
-    fitGrid->setColumnStretch(1, 1);
 
     m_diagram = new FitDiagramView(m_resultsPage);
     m_diagram->setObjectName(QStringLiteral("fitDiagram"));
@@ -359,7 +300,7 @@ QWidget* AnalysisPage::CreateResults(QWidget* parent)
     m_statusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* numbers = new QVBoxLayout;
-    numbers->addWidget(parts);
+    numbers->addWidget(m_figures->PartsBox());
     numbers->addWidget(fit);
     numbers->addStretch(1);
     layout->addLayout(numbers, 0, 0);
@@ -469,28 +410,7 @@ void AnalysisPage::Recalculate()
     m_analysis = *analysis;
     m_problem.clear();
     const FitTexts texts = DescribeFit(*analysis);
-    const auto showPart = [](const PartLabels& labels, const PartTexts& part) {
-        labels.heading->setText(FromUtf8(part.heading));
-        labels.upper->setText(FromUtf8(part.upper));
-        labels.lower->setText(FromUtf8(part.lower));
-        labels.largestSize->setText(FromUtf8(part.largestSize));
-        labels.smallestSize->setText(FromUtf8(part.smallestSize));
-        labels.tolerance->setText(FromUtf8(part.tolerance));
-    };
-    showPart(m_hole, texts.hole);
-    showPart(m_shaft, texts.shaft);
-    m_fitType->setText(FromUtf8(texts.type));
-    m_extreme1Caption->setText(FromUtf8(texts.extreme1Caption));
-    m_extreme1Value->setText(FromUtf8(texts.extreme1Value));
-    m_extreme2Caption->setText(FromUtf8(texts.extreme2Caption));
-    m_extreme2Value->setText(FromUtf8(texts.extreme2Value));
-    for (std::size_t line = 0; line < 2; ++line) {
-        m_probableCaptions[line]->setText(FromUtf8(texts.probableCaptions[line]));
-        m_probableValues[line]->setText(FromUtf8(texts.probableValues[line]));
-    }
-    m_meanCaption->setText(FromUtf8(texts.meanCaption));
-    m_meanValue->setText(FromUtf8(texts.meanValue));
-    m_fitTolerance->setText(FromUtf8(texts.fitTolerance));
+    m_figures->Show(texts);
     m_drawingLineBox->setText(FromUtf8(texts.drawingLine));
     m_drawingLineBox->setCursorPosition(0);
     m_diagram->SetSvg(QByteArray::fromStdString(FitDiagramSvg(*analysis, DiagramPaletteFor(*m_diagram))));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include <QWidget>
@@ -12,6 +13,7 @@
 #endif
 
 class FitDiagramView;
+class FitFigures;
 class WarningBanner;
 class QComboBox;
 class QLabel;
@@ -30,6 +32,7 @@ class AnalysisPage : public QWidget
 
 public:
     AnalysisPage(std::filesystem::path tablesFolder, QWidget* parent = nullptr);
+    ~AnalysisPage() override;
 
     // The window's one size, as typed in its size field.
     void SetSizeText(const QString& sizeText);
@@ -72,16 +75,6 @@ private:
     void MarkUntabulatedClasses();
     void Recalculate();
 
-    struct PartLabels
-    {
-        QLabel* heading = nullptr;
-        QLabel* upper = nullptr;
-        QLabel* lower = nullptr;
-        QLabel* largestSize = nullptr;
-        QLabel* smallestSize = nullptr;
-        QLabel* tolerance = nullptr;
-    };
-
     std::filesystem::path m_tablesFolder;
     QString m_sizeText;
     std::optional<FitAnalysis> m_analysis;
@@ -98,18 +91,7 @@ private:
     QWidget* m_resultsPage = nullptr;
     QWidget* m_problemPage = nullptr;
     WarningBanner* m_problemBanner = nullptr;
-    PartLabels m_hole;
-    PartLabels m_shaft;
-    QLabel* m_fitType = nullptr;
-    QLabel* m_extreme1Caption = nullptr;
-    QLabel* m_extreme1Value = nullptr;
-    QLabel* m_extreme2Caption = nullptr;
-    QLabel* m_extreme2Value = nullptr;
-    QLabel* m_probableCaptions[2] = {};
-    QLabel* m_probableValues[2] = {};
-    QLabel* m_meanCaption = nullptr;
-    QLabel* m_meanValue = nullptr;
-    QLabel* m_fitTolerance = nullptr;
+    std::unique_ptr<FitFigures> m_figures;
     QLabel* m_probabilityCaptions[2] = {};
     QLabel* m_probabilityValues[2] = {};
     FitDiagramView* m_diagram = nullptr;

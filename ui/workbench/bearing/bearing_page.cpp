@@ -3,6 +3,7 @@
 #include "core/fit_diagram.h"
 #include "widgets/warning_banner.h"
 #include "workbench/analysis/fit_diagram_view.h"
+#include "workbench/analysis/fit_figures.h"
 #include "workbench/bearing/bearing_model.h"
 #include "workbench/bearing/bearing_texts.h"
 
@@ -27,14 +28,6 @@ constexpr std::array kBearingClasses = {BearingClass::Normal, BearingClass::Clas
 QString FromUtf8(const std::string& text)
 {
     return QString::fromStdString(text);
-}
-
-QLabel* NewValue(const QString& name, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
 }
 
 } // namespace
@@ -84,10 +77,15 @@ QWidget* BearingPage::CreateInputs()
                                "直径取窗口的基本尺寸；轴承公差按 ISO 492（GB/T 307.1）。"),
                             inputs);
     hint->setWordWrap(true);
+    // As wide as the fields need and the hint wrapped to them: a wrapped label's own width would
+    // widen the page past the window's.
+    const int fieldsWidth = inputs->sizeHint().width();
     grid->addWidget(hint, 2, 0, 1, 2);
-    inputs->setFixedWidth(inputs->sizeHint().width() + 40);
+    inputs->setFixedWidth(fieldsWidth + 40);
     return inputs;
 }
+
+BearingPage::~BearingPage() = default;
 
 QWidget* BearingPage::CreateResults(QWidget* parent)
 {
@@ -96,47 +94,8 @@ QWidget* BearingPage::CreateResults(QWidget* parent)
     auto* layout = new QGridLayout(m_resultsPage);
     layout->setContentsMargins({});
 
-    auto* parts = new QGroupBox(tr("轴承与轴承座"), m_resultsPage);
-    auto* partGrid = new QGridLayout(parts);
-    partGrid->setHorizontalSpacing(16);
-    m_hole.heading = NewValue(QStringLiteral("bearingHoleHeading"), parts);
-    m_shaft.heading = NewValue(QStringLiteral("bearingShaftHeading"), parts);
-    partGrid->addWidget(m_hole.heading, 0, 1);
-    partGrid->addWidget(m_shaft.heading, 0, 2);
-    const std::pair<QString, QLabel * PartLabels::*> rows[] = {
-        {tr("上偏差"), &PartLabels::upper},
-        {tr("下偏差"), &PartLabels::lower},
-        {tr("最大极限尺寸"), &PartLabels::largestSize},
-        {tr("最小极限尺寸"), &PartLabels::smallestSize},
-        {tr("公差"), &PartLabels::tolerance},
-    };
-    const char* names[] = {"Upper", "Lower", "Largest", "Smallest", "Tolerance"};
-    for (int row = 0; row < 5; ++row) {
-        partGrid->addWidget(new QLabel(rows[row].first, parts), row + 1, 0);
-        m_hole.*rows[row].second = NewValue(QStringLiteral("bearingHole%1Value").arg(QLatin1String(names[row])), parts);
-        m_shaft.*rows[row].second
-            = NewValue(QStringLiteral("bearingShaft%1Value").arg(QLatin1String(names[row])), parts);
-        partGrid->addWidget(m_hole.*rows[row].second, row + 1, 1);
-        partGrid->addWidget(m_shaft.*rows[row].second, row + 1, 2);
-    }
-
-    auto* fit = new QGroupBox(tr("配合"), m_resultsPage);
-    auto* fitGrid = new QGridLayout(fit);
-    fitGrid->setHorizontalSpacing(16);
-    m_fitType = NewValue(QStringLiteral("bearingFitTypeValue"), fit);
-    fitGrid->addWidget(new QLabel(tr("配合性质"), fit), 0, 0);
-    fitGrid->addWidget(m_fitType, 0, 1);
-    const char* lines[] = {"Extreme1", "Extreme2", "Probable1", "Probable2", "Mean"};
-    for (int line = 0; line < 5; ++line) {
-        m_captions[line] = NewValue(QStringLiteral("bearing%1Caption").arg(QLatin1String(lines[line])), fit);
-        m_values[line] = NewValue(QStringLiteral("bearing%1Value").arg(QLatin1String(lines[line])), fit);
-        fitGrid->addWidget(m_captions[line], line + 1, 0);
-        fitGrid->addWidget(m_values[line], line + 1, 1);
-    }
-    m_fitTolerance = NewValue(QStringLiteral("bearingFitToleranceValue"), fit);
-    fitGrid->addWidget(new QLabel(tr("配合公差 Tf"), fit), 6, 0);
-    fitGrid->addWidget(m_fitTolerance, 6, 1);
-    fitGrid->setColumnStretch(1, 1);
+    m_figures = std::make_unique<FitFigures>(tr("轴承与轴承座"), QStringLiteral("bearing"), QStringLiteral("bearing"),
+                                             m_resultsPage);
 
     m_diagram = new FitDiagramView(m_resultsPage);
     m_diagram->setObjectName(QStringLiteral("bearingDiagram"));
@@ -151,8 +110,8 @@ QWidget* BearingPage::CreateResults(QWidget* parent)
     drawingRow->addWidget(m_drawingLineBox, 1);
 
     auto* numbers = new QVBoxLayout;
-    numbers->addWidget(parts);
-    numbers->addWidget(fit);
+    numbers->addWidget(m_figures->PartsBox());
+    numbers->addWidget(m_figures->FitBox());
     numbers->addStretch(1);
     layout->addLayout(numbers, 0, 0);
     layout->addWidget(m_diagram, 0, 1);
@@ -190,29 +149,7 @@ void BearingPage::Recalculate()
     m_fit = *fit;
     m_problem.clear();
     const FitTexts texts = DescribeBearingFit(*fit);
-    const auto showPart = [](const PartLabels& labels, const PartTexts& part) {
-        labels.heading->setText(FromUtf8(part.heading));
-        labels.upper->setText(FromUtf8(part.upper));
-        labels.lower->setText(FromUtf8(part.lower));
-        labels.largestSize->setText(FromUtf8(part.largestSize));
-        labels.smallestSize->setText(FromUtf8(part.smallestSize));
-        labels.tolerance->setText(FromUtf8(part.tolerance));
-    };
-    showPart(m_hole, texts.hole);
-    showPart(m_shaft, texts.shaft);
-    m_fitType->setText(FromUtf8(texts.type));
-    const std::pair<const std::string&, const std::string&> lines[] = {
-        {texts.extreme1Caption, texts.extreme1Value},
-        {texts.extreme2Caption, texts.extreme2Value},
-        {texts.probableCaptions[0], texts.probableValues[0]},
-        {texts.probableCaptions[1], texts.probableValues[1]},
-        {texts.meanCaption, texts.meanValue},
-    };
-    for (int line = 0; line < 5; ++line) {
-        m_captions[line]->setText(FromUtf8(lines[line].first));
-        m_values[line]->setText(FromUtf8(lines[line].second));
-    }
-    m_fitTolerance->setText(FromUtf8(texts.fitTolerance));
+    m_figures->Show(texts);
     m_drawingLineBox->setText(FromUtf8(texts.drawingLine));
     m_drawingLineBox->setCursorPosition(0);
     m_diagram->SetSvg(QByteArray::fromStdString(FitDiagramSvg(fit->analysis, DiagramPaletteFor(*m_diagram))));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include <QWidget>
@@ -11,6 +12,7 @@
 #endif
 
 class FitDiagramView;
+class FitFigures;
 class WarningBanner;
 class QComboBox;
 class QLabel;
@@ -27,6 +29,7 @@ class BearingPage : public QWidget
 
 public:
     BearingPage(std::filesystem::path tablesFolder, QWidget* parent = nullptr);
+    ~BearingPage() override;
 
     // The window's one size, as typed in its size field.
     void SetSizeText(const QString& sizeText);
@@ -41,16 +44,6 @@ private:
     QWidget* CreateResults(QWidget* parent);
     void Recalculate();
 
-    struct PartLabels
-    {
-        QLabel* heading = nullptr;
-        QLabel* upper = nullptr;
-        QLabel* lower = nullptr;
-        QLabel* largestSize = nullptr;
-        QLabel* smallestSize = nullptr;
-        QLabel* tolerance = nullptr;
-    };
-
     std::filesystem::path m_tablesFolder;
     QString m_sizeText;
     std::optional<BearingFit> m_fit;
@@ -63,12 +56,7 @@ private:
     QWidget* m_resultsPage = nullptr;
     QWidget* m_problemPage = nullptr;
     WarningBanner* m_problemBanner = nullptr;
-    PartLabels m_hole;
-    PartLabels m_shaft;
-    QLabel* m_fitType = nullptr;
-    QLabel* m_captions[5] = {}; // both extremes, both probable extremes, the mean
-    QLabel* m_values[5] = {};
-    QLabel* m_fitTolerance = nullptr;
+    std::unique_ptr<FitFigures> m_figures;
     FitDiagramView* m_diagram = nullptr;
     QLineEdit* m_drawingLineBox = nullptr;
 };
