@@ -20,7 +20,10 @@ std::optional<int> PitchIndex(std::int64_t pitchUm)
 }
 
 // ISO 965-1 table 3: the fundamental deviations' magnitudes in µm for G (EI, +), e, f, g (es, -),
-// by pitch as kPitchesUm; 0 where the table has none. H and h are 0 at every pitch.
+// by pitch as kPitchesUm; 0 where the table has none. H and h are 0 at every pitch. Among the
+// cells confirmed (docs/threads.md): e at 1.5, 1.75 and 2 mm and g at 1.75 mm as Machining Doctor's
+// thread data sheets print them (machiningdoctor.com, M10, M12, M20 x 2); g at 1.75 mm also
+// Yamawa's M12 tapping flowchart (6g d2 -0.034 to -0.184 mm).
 struct DeviationRow
 {
     std::int32_t G, e, f, g;
@@ -33,7 +36,9 @@ constexpr std::array<DeviationRow, kTabulatedPitches> kDeviations = {{
     {63, 100, 80, 63}, {71, 106, 85, 71}, {75, 112, 90, 75}, {80, 118, 95, 80}, {100, 140, 118, 100},
 }};
 
-// ISO 965-1 table 7: Td, the bolt's major-diameter tolerance, grades 4, 6, 8, by pitch.
+// ISO 965-1 table 7: Td, the bolt's major-diameter tolerance, grades 4, 6, 8, by pitch. Grade 4 at
+// 1.5, 1.75 and 2 mm and grade 6 at 1.75 mm as Machining Doctor's data sheets print them (M10 5h4h,
+// M12 4h and 6e, M20 x 2 4g).
 constexpr std::array<std::array<std::int32_t, 3>, kTabulatedPitches> kBoltMajor = {{
     {36, 56, 0},     {42, 67, 0},     {48, 75, 0},     {53, 85, 0},     {60, 95, 0},
     {63, 100, 0},    {67, 106, 0},    {80, 125, 0},    {90, 140, 0},    {90, 140, 0},
@@ -83,6 +88,8 @@ struct PitchRow
     std::array<std::int32_t, 7> bolt; // Td2, grades 3 to 9 (table 5)
     std::array<std::int32_t, 5> nut; // TD2, grades 4 to 8 (table 4)
 };
+// TD2 grades 4 and 5 over 1.4 to 11.2 mm at the coarse pitches 0.35 to 1.25 mm as Yamawa's general
+// catalogue 2021 prints them ("Comparison of pitch diameter tolerance", cutting taps, M1.6 to M8).
 constexpr PitchRow kPitchRows[] = {
     {0, 200, {24, 30, 38, 48, 0, 0, 0}, {40, 0, 0, 0, 0}},
     {0, 250, {26, 34, 42, 53, 0, 0, 0}, {45, 56, 0, 0, 0}},
