@@ -26,7 +26,9 @@ nlohmann::ordered_json Answered(const std::string& designation)
 // ("Metric Screw Threads M Profile", external thread limits; the same rows on amesweb.info's metric
 // external thread chart); M12 x 1 and x 1.25 from the metric external thread chart that
 // apporo-cnc.com, oeandl.com and moonlightbrass.com print alike; M14's major diameter from
-// Wilson-Garner's "Metric Threads" (wilsongarner.com, M14 x 2.00 6g: 13.682 to 13.962 mm).
+// Wilson-Garner's "Metric Threads" (wilsongarner.com, M14 x 2.00 6g: 13.682 to 13.962 mm). The
+// classes other than 6g, 6h and 4g6g from Machining Doctor's thread data sheets (machiningdoctor.com:
+// M12; M10 and M20 x 2 as herrytool.com and kallisshoekloset.com copy them).
 struct PrintedBolt
 {
     const char* designation;
@@ -45,7 +47,9 @@ constexpr PrintedBolt kPrintedBolts[] = {
     {"M10-6g", "9.968", "9.732", "8.994", "8.862"},       {"M10-4g6g", "9.968", "9.732", "8.994", "8.909"},
     {"M10x1.25-6g", "9.972", "9.760", "9.160", "9.042"},  {"M10x0.75-6g", "9.978", "9.838", "9.491", "9.391"},
     {"M12x1-6g", "11.974", "11.794", "11.324", "11.206"}, {"M12x1.25-6g", "11.972", "11.760", "11.160", "11.028"},
-    {"M14-6g", "13.962", "13.682", nullptr, nullptr},
+    {"M14-6g", "13.962", "13.682", nullptr, nullptr},     {"M10-5h4h", "10.000", "9.850", "9.026", "8.920"},
+    {"M10-7e6e", "9.933", "9.697", "8.959", "8.789"},     {"M12-4h", "12.000", "11.830", "10.863", "10.768"},
+    {"M12-6e", "11.929", "11.664", "10.792", "10.642"},   {"M20x2-4g", "19.962", "19.782", "18.663", "18.563"},
 };
 
 // A printed limit, where the source prints one, is the engine's figure.
