@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The workbench: the workbench as a program of its own, its memory, its keys and its
@@ -51,6 +53,7 @@ private slots:
     void remembersInputsAcrossStarts();
     void movingThroughPreferredFitsKeepsTheFit();
     void outlivesTheDialog();
+    void opensAChainFileOnItsTab();
     void everyTabFitsALaptopScreen_data();
     void everyTabFitsALaptopScreen();
 
@@ -221,6 +224,38 @@ void WorkbenchTest::everyTabFitsALaptopScreen()
         tabs->setCurrentIndex(tab);
         QTest::qWait(50);
         QVERIFY2(sideways->maximum() == 0, qPrintable(tabs->tabText(tab)));
+    }
+}
+
+// `quorlan --workbench --chain FILE`: the chain tab with the file's links; a file it cannot read
+// gives its reason there, the window open all the same.
+void WorkbenchTest::opensAChainFileOnItsTab()
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("gap.csv"));
+    QFile csv(file);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("name,direction,nominal_mm,tolerance\nhousing,1,50,H8\nshaft,-1,49.8,h7\n");
+    csv.close();
+    for (const QString& opened : {file, folder.filePath(QStringLiteral("missing.csv"))}) {
+        const StartOptions options
+            = ParseStartOptions({QStringLiteral("quorlan"), QStringLiteral("--workbench"), QStringLiteral("--chain"),
+                                 opened, QStringLiteral("--tables"), kDataDir});
+        QCOMPARE(options.chainFile, opened);
+        QPointer<Workbench> window = OpenWorkbench(options);
+        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+        QCOMPARE(F<QTabWidget>(window, "fitTabs")->currentWidget(), F<QWidget>(window, "chainPage"));
+        const auto* links = F<QTableWidget>(window, "chainLinkTable");
+        const QString problem = F<QLabel>(window, "chainFileProblemLabel")->text();
+        if (opened == file) {
+            QCOMPARE(links->item(1, 0)->text(), QStringLiteral("shaft"));
+            QCOMPARE(links->item(1, 3)->text(), QStringLiteral("h7"));
+            QVERIFY(problem.isEmpty());
+        } else {
+            QVERIFY2(problem.contains(QStringLiteral("missing.csv")), qPrintable(problem));
+        }
+        window->close();
+        QTRY_VERIFY(window.isNull());
     }
 }
 

@@ -19,6 +19,8 @@ Workbench* OpenWorkbench(const StartOptions& options)
     ChooseLanguageAtFirstWindow(ParseLanguage(options.language));
     auto* window = new Workbench(options.workbenchStart, LocateStartTables(options.tablesFolder));
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!options.chainFile.isEmpty())
+        window->OpenChainFile(options.chainFile);
     window->show();
     return window;
 }

@@ -54,8 +54,9 @@ StartOptions ParseStartOptions(const QStringList& arguments)
                                     QStringLiteral("报告普通螺纹：螺纹标记，内螺纹公差带在前，如 M10-6H/6g。"),
                                     QStringLiteral("螺纹标记"));
     const QCommandLineOption chain(QStringLiteral("chain"),
-                                   QStringLiteral("报告尺寸链：CSV 文件，与 quorlan-cli stack "
-                                                  "所读相同（name,direction,nominal_mm,tolerance[,distribution]）。"),
+                                   QStringLiteral("尺寸链：CSV 文件，与 quorlan-cli stack 所读相同"
+                                                  "（name,direction,nominal_mm,tolerance[,distribution]）；"
+                                                  "与 --report 写成报告，与 --workbench 在尺寸链页打开。"),
                                    QStringLiteral("CHAIN.csv"));
     // --require takes two values, MIN MAX, which may be negative: taken out before the parser sees them.
     const QCommandLineOption require(QStringLiteral("require"),
@@ -136,9 +137,16 @@ StartOptions ParseStartOptions(const QStringList& arguments)
         if (parser.isSet(option))
             usageError(QStringLiteral("--%1 belongs to --report").arg(option.names().constFirst()));
     for (const QCommandLineOption* option :
-         {&bearingSeat, &bearingClass, &generalClass, &standard, &thread, &chain, &require, &samples, &seed})
+         {&bearingSeat, &bearingClass, &generalClass, &standard, &thread, &require, &samples, &seed})
         if (parser.isSet(*option))
             usageError(QStringLiteral("--%1 belongs to --report").arg(option->names().constFirst()));
+    if (parser.isSet(chain)) {
+        if (!options.workbench)
+            usageError(QStringLiteral("--chain belongs to --report or --workbench"));
+        options.chainFile = parser.value(chain);
+        if (options.chainFile.isEmpty())
+            usageError(QStringLiteral("--chain needs a file"));
+    }
 
     if (parser.isSet(fit) || parser.isSet(size)) {
         FitStart start;

@@ -296,6 +296,12 @@ void Workbench::RestoreRemembered()
     m_sizeAtFirstShow = !restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
 }
 
+void Workbench::OpenChainFile(const QString& path)
+{
+    m_tabs->setCurrentWidget(m_chainPage);
+    m_chainPage->OpenFile(QFileInfo(path).absoluteFilePath());
+}
+
 void Workbench::showEvent(QShowEvent* event)
 {
     if (m_sizeAtFirstShow) {

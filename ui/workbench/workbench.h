@@ -49,6 +49,10 @@ public:
     void Remember() const;
     void RestoreRemembered();
 
+    // The chain tab, with the links of that file (the file `quorlan-cli stack` reads); a file it
+    // cannot read shows its reason on the tab, as opening it there does.
+    void OpenChainFile(const QString& path);
+
     // The window's commands, also its actions actionExportReport, actionPrint, actionExportCsv and
     // actionCopyResults (Ctrl+P, Ctrl+C; a text field keeps Ctrl+C for its own text). The report
     // holds the analysed fit and, where a hub is given, the press fit of the service tab; the
