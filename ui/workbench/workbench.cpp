@@ -306,8 +306,9 @@ void Workbench::showEvent(QShowEvent* event)
 {
     if (m_sizeAtFirstShow) {
         m_sizeAtFirstShow = false;
-        // Large enough for every tab in this language (the widest tab's least size, with the menu
-        // bar), never larger than the screen; a smaller screen scrolls.
+        // At least 1300 × 760, which every tab needs in either language (a hidden tab's least size
+        // is not known until it is shown), more where the tab on show needs it; never larger than
+        // the screen, where a smaller screen scrolls.
         const auto* scroller = static_cast<const QScrollArea*>(centralWidget());
         const QSize contents = scroller->widget()->minimumSizeHint();
         const QSize wanted
